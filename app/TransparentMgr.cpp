@@ -1,0 +1,179 @@
+#include "app/TransparentMgr.h"
+
+#include <algorithm>
+
+#include "app/EnumrateWindow.h"
+#include "hook/Hook.h"
+#include "toolkit/AnsiText.h"
+#include "toolkit/ErrorReport.h"
+#include "toolkit/ModuleInfo.h"
+
+TTransparentMgr* TransparentManager = nullptr;
+
+// ---------------------------------------------------------------------------------------
+// TTransparentItem
+
+void TTransparentItem::MakeTransparent(uint8_t Alpha) {
+  // Other programs' windows: the calls are not checked, a refusal goes unnoticed.
+  SetWindowLongA(Handle, GWL_EXSTYLE, GetWindowLongA(Handle, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(Handle, 0, Alpha, LWA_ALPHA);
+  Transparent = true;
+}
+
+void TTransparentItem::MakeOpacity() {
+  OpacityWindow(Handle);
+  Transparent = false;
+}
+
+void TTransparentItem::OpacityWindow(HWND Wnd) {
+  SetWindowLongA(Wnd, GWL_EXSTYLE, GetWindowLongA(Wnd, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+}
+
+// ---------------------------------------------------------------------------------------
+// TTransparentMgr
+
+TTransparentMgr::TTransparentMgr(std::unique_ptr<TStatus> AStatus)
+    : FStatus(AStatus ? std::move(AStatus) : std::make_unique<TStatus>()) {
+  LoadSettings();
+}
+
+TTransparentMgr::~TTransparentMgr() {
+  ReleaseAll();
+  FItems.clear();
+  FListed.clear();
+  try {
+    SaveSettings();
+  } catch (const std::exception& E) {
+    // Nothing is left to hand the error to but the report; the hook must go regardless.
+    ReportException(E);
+  }
+  FStatus.reset();
+  StopHook();
+}
+
+void TTransparentMgr::LoadSettings() { FStatus->LoadSettings(); }
+
+void TTransparentMgr::SaveSettings() { FStatus->SaveSettings(); }
+
+void TTransparentMgr::TransparentWindow(HWND Wnd) {
+  if (!CanTransparent(Wnd))
+    return;
+  if (TTransparentItem* Item = FindItem(Wnd)) {
+    Item->MakeTransparent(Alpha());
+    return;
+  }
+  auto Item = std::make_shared<TTransparentItem>(Wnd);
+  Item->Transparent = true;
+  Item->MakeTransparent(Alpha());
+  FItems.push_back(std::move(Item));
+}
+
+void TTransparentMgr::TransparentAll() {
+  const size_t Count = FItems.size();
+  for (size_t I = 0; I < Count; ++I)
+    FItems[I]->MakeTransparent(Alpha());
+  if (TransparentNewWindow())
+    HookWindow(FNotifyWindow);
+}
+
+void TTransparentMgr::OpacityAll() { ReleaseAll(); }
+
+void TTransparentMgr::ReleaseAll() {
+  while (!FItems.empty()) {
+    if (OpacityOnClose())
+      FItems.front()->MakeOpacity();
+    FItems.erase(FItems.begin());
+  }
+}
+
+void TTransparentMgr::SetTransparency(int32_t Level) {
+  if (Level == FStatus->Transparency)
+    return;
+  FStatus->Transparency = Level;
+  TransparentAll();
+}
+
+bool TTransparentMgr::AutoStart() const { return FStatus->GetAutoStart(); }
+
+void TTransparentMgr::SetAutoStart(bool Value) {
+  FStatus->SetAutoStart(Value ? ExeFileName() : std::string());
+}
+
+void TTransparentMgr::SetNotifyWindow(HWND Wnd) {
+  FNotifyWindow = Wnd;
+  if (FStarted)
+    return;
+  FStarted = true;
+  if (TransparentNewWindow())
+    HookWindow(FNotifyWindow);
+  if (TransparentStart())
+    TEnumrate::EnumAllWindows();
+}
+
+void TTransparentMgr::StopHook() { UnHookWindow(); }
+
+HWND TTransparentMgr::CanTransparent(HWND Wnd) const {
+  if (!Wnd)
+    return nullptr;
+  const std::string ClassName = ReadWindowClassName(Wnd);
+  const bool Rejected = Wnd == FNotifyWindow ||
+                        (GetWindowLongA(Wnd, GWL_STYLE) & WS_CHILD) != 0 ||
+                        AnsiSameText(ClassName, "WorkerW") || AnsiSameText(ClassName, "Progman");
+  return Rejected ? nullptr : Wnd;
+}
+
+std::string TTransparentMgr::GetDisplayText(HWND Wnd) const {
+  const std::string Title = ReadWindowTitle(Wnd);
+  if (Title == "Default IME")
+    return "Unknown";
+  if (!Title.empty())
+    return Title;
+  const std::string ClassName = ReadWindowClassName(Wnd);
+  return AnsiSameText(ClassName, "Shell_TrayWnd") ? "Task Window" : ClassName;
+}
+
+bool TTransparentMgr::HasWindow(HWND Wnd) const { return FindItem(Wnd) != nullptr; }
+
+TTransparentItem* TTransparentMgr::FindItem(HWND Wnd) const {
+  for (const auto& Item : FItems)
+    if (Item->Handle == Wnd)
+      return Item.get();
+  return nullptr;
+}
+
+bool TTransparentMgr::IsTransparentWindow(HWND Wnd) const {
+  return HasWindow(Wnd) && (GetWindowLongA(Wnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+}
+
+void TTransparentMgr::RemoveDeadWindows() {
+  for (size_t I = FItems.size(); I-- > 0;)
+    if (!IsWindow(FItems[I]->Handle))
+      FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(I));
+}
+
+std::vector<TWindowListRow> TTransparentMgr::ListRows() {
+  std::vector<TWindowListRow> Rows;
+  std::vector<std::shared_ptr<TTransparentItem>> Listed;
+  for (auto It = FItems.rbegin(); It != FItems.rend(); ++It) {
+    std::string Text = GetDisplayText((*It)->Handle);
+    if (AnsiSameText(Text, "unknown"))
+      continue;
+    Rows.push_back({std::move(Text), (*It)->Transparent ? "Transparent" : "Opacity", It->get()});
+    Listed.push_back(*It);
+  }
+  FListed = std::move(Listed);
+  return Rows;
+}
+
+// ---------------------------------------------------------------------------------------
+// The one manager
+
+TTransparentManagerScope::TTransparentManagerScope(std::unique_ptr<TStatus> Status)
+    : FManager(std::make_unique<TTransparentMgr>(std::move(Status))) {
+  TransparentManager = FManager.get();
+}
+
+TTransparentManagerScope::~TTransparentManagerScope() {
+  TransparentManager = nullptr;
+  FManager.reset();
+}

@@ -1,0 +1,59 @@
+# Sourced by the scripts that run Windows programs: one Xvfb display and one persistent
+# wineserver over a private prefix under the build tree, stopped by process id at the end
+# (also when a command fails or the run is interrupted).
+#
+#   wine_session_start <build-dir>   sets DISPLAY, WINEPREFIX, WINEDEBUG; logs go to <build-dir>/logs
+#   wine_session_stop                stops what wine_session_start started
+
+wine_session_pids=()
+
+wine_session_start() {
+  local build_dir=$1
+  WINE_SESSION_LOGS="$build_dir/logs"
+  mkdir -p "$WINE_SESSION_LOGS"
+  export WINEDEBUG=-all
+  export WINEPREFIX="$build_dir/wineprefix"
+  # No dialogs offering to download Mono or Gecko.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  trap wine_session_stop EXIT
+  trap 'exit 130' INT TERM
+
+  local display=90
+  while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+  done
+  Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$WINE_SESSION_LOGS/xvfb.log" 2>&1 &
+  wine_session_pids+=($!)
+  export DISPLAY=":$display"
+  local waited=0
+  until [ -e "/tmp/.X11-unix/X$display" ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+    [ $waited -lt 100 ] || { echo "Xvfb did not start (see $WINE_SESSION_LOGS/xvfb.log)"; return 1; }
+  done
+
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "wine: creating the prefix $WINEPREFIX"
+    wineboot -i >"$WINE_SESSION_LOGS/wineboot.log" 2>&1
+    wineserver -w
+  fi
+  wineserver -f -p >"$WINE_SESSION_LOGS/wineserver.log" 2>&1 &
+  wine_session_pids+=($!)
+  # The first program of a session starts Wine's own services and desktop process, which
+  # inherit its standard output and live as long as the server: start them here, writing to
+  # the log, so that no test's output pipe is held open by them.
+  wine rundll32.exe user32.dll,GetDesktopWindow >"$WINE_SESSION_LOGS/warm-up.log" 2>&1 || true
+}
+
+wine_session_stop() {
+  trap - EXIT
+  if [ -n "${WINEPREFIX:-}" ] && [ ${#wine_session_pids[@]} -gt 1 ]; then
+    wineserver -k >/dev/null 2>&1 || true
+  fi
+  local pid
+  for pid in "${wine_session_pids[@]}"; do
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+  wine_session_pids=()
+}

@@ -1,0 +1,130 @@
+#include "tests/win/support/FixtureProcess.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "toolkit/ModuleInfo.h"
+#include "toolkit/SysUtils.h"
+
+std::string HandleText(HWND Wnd) {
+  char Buffer[32];
+  std::snprintf(Buffer, sizeof Buffer, "%llx",
+                static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(Wnd)));
+  return Buffer;
+}
+
+namespace {
+
+std::string Hex(DWORD Value) {
+  char Buffer[16];
+  std::snprintf(Buffer, sizeof Buffer, "%lx", static_cast<unsigned long>(Value));
+  return Buffer;
+}
+
+} // namespace
+
+TFixtureProcess::TFixtureProcess() {
+  SECURITY_ATTRIBUTES Inherit{sizeof Inherit, nullptr, TRUE};
+  HANDLE ChildIn = nullptr;
+  HANDLE ChildOut = nullptr;
+  if (!CreatePipe(&ChildIn, &FToChild, &Inherit, 0) ||
+      !CreatePipe(&FFromChild, &ChildOut, &Inherit, 0))
+    throw std::runtime_error("CreatePipe failed");
+  SetHandleInformation(FToChild, HANDLE_FLAG_INHERIT, 0);
+  SetHandleInformation(FFromChild, HANDLE_FLAG_INHERIT, 0);
+
+  STARTUPINFOA Startup{};
+  Startup.cb = sizeof Startup;
+  Startup.dwFlags = STARTF_USESTDHANDLES;
+  Startup.hStdInput = ChildIn;
+  Startup.hStdOutput = ChildOut;
+  Startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  std::string CommandLine = "\"" + ExtractFilePath(ExeFileName()) + "WindowOwner.exe\"";
+  const BOOL Started = CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, TRUE, 0,
+                                      nullptr, nullptr, &Startup, &FProcess);
+  CloseHandle(ChildIn);
+  CloseHandle(ChildOut);
+  if (!Started)
+    throw std::runtime_error("cannot start " + CommandLine);
+  if (ReadLine() != "ready")
+    throw std::runtime_error("WindowOwner.exe did not start");
+}
+
+TFixtureProcess::~TFixtureProcess() {
+  if (FToChild) {
+    const char Exit[] = "exit\n";
+    DWORD Written = 0;
+    WriteFile(FToChild, Exit, sizeof Exit - 1, &Written, nullptr);
+    CloseHandle(FToChild);
+  }
+  if (FProcess.hProcess) {
+    if (WaitForSingleObject(FProcess.hProcess, 10000) != WAIT_OBJECT_0)
+      TerminateProcess(FProcess.hProcess, 1);
+    CloseHandle(FProcess.hProcess);
+    CloseHandle(FProcess.hThread);
+  }
+  if (FFromChild)
+    CloseHandle(FFromChild);
+}
+
+std::string TFixtureProcess::ReadLine() {
+  for (;;) {
+    const size_t End = FPending.find('\n');
+    if (End != std::string::npos) {
+      std::string Line = FPending.substr(0, End);
+      FPending.erase(0, End + 1);
+      if (!Line.empty() && Line.back() == '\r')
+        Line.pop_back();
+      return Line;
+    }
+    char Buffer[512];
+    DWORD Read = 0;
+    if (!ReadFile(FFromChild, Buffer, sizeof Buffer, &Read, nullptr) || Read == 0)
+      throw std::runtime_error("WindowOwner.exe went away");
+    FPending.append(Buffer, Read);
+  }
+}
+
+std::string TFixtureProcess::Command(const std::string& Line) {
+  const std::string Text = Line + "\n";
+  DWORD Written = 0;
+  if (!WriteFile(FToChild, Text.data(), static_cast<DWORD>(Text.size()), &Written, nullptr))
+    throw std::runtime_error("cannot write to WindowOwner.exe");
+  std::string Reply = ReadLine();
+  if (Reply.rfind("ok", 0) != 0)
+    throw std::runtime_error("WindowOwner.exe: " + Line + ": " + Reply);
+  return Reply;
+}
+
+HWND TFixtureProcess::CommandForHandle(const std::string& Line) {
+  const std::string Reply = Command(Line);
+  return reinterpret_cast<HWND>(
+      static_cast<uintptr_t>(std::strtoull(Reply.c_str() + 3, nullptr, 16)));
+}
+
+HWND TFixtureProcess::Create(const std::string& ClassName, const std::string& Title, DWORD Style,
+                             DWORD ExStyle) {
+  return CommandForHandle("create\t" + ClassName + "\t" + Title + "\t" + Hex(Style) + "\t" +
+                          Hex(ExStyle));
+}
+
+HWND TFixtureProcess::CreateChild(HWND Parent, const std::string& ClassName,
+                                  const std::string& Title) {
+  return CommandForHandle("child\t" + HandleText(Parent) + "\t" + ClassName + "\t" + Title);
+}
+
+void TFixtureProcess::SetTitle(HWND Wnd, const std::string& Title) {
+  Command("title\t" + HandleText(Wnd) + "\t" + Title);
+}
+
+void TFixtureProcess::Show(HWND Wnd, int ShowCommand) {
+  Command("show\t" + HandleText(Wnd) + "\t" + std::to_string(ShowCommand));
+}
+
+void TFixtureProcess::MakeLayered(HWND Wnd, BYTE Alpha) {
+  Command("layered\t" + HandleText(Wnd) + "\t" + std::to_string(Alpha));
+}
+
+void TFixtureProcess::ClearLayered(HWND Wnd) { Command("unlayer\t" + HandleText(Wnd)); }
+
+void TFixtureProcess::Destroy(HWND Wnd) { Command("destroy\t" + HandleText(Wnd)); }

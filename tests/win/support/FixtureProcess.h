@@ -1,0 +1,40 @@
+#pragma once
+// Drives tests/fixtures/WindowOwner.exe: a separate process whose windows the tests act on.
+
+#include <windows.h>
+
+#include <string>
+
+class TFixtureProcess {
+public:
+  // Starts the helper next to the test program and waits until it is ready.
+  TFixtureProcess();
+  // Tells the helper to exit (destroying its windows) and waits for it.
+  ~TFixtureProcess();
+  TFixtureProcess(const TFixtureProcess&) = delete;
+  TFixtureProcess& operator=(const TFixtureProcess&) = delete;
+
+  HWND Create(const std::string& ClassName, const std::string& Title,
+              DWORD Style = WS_OVERLAPPEDWINDOW, DWORD ExStyle = 0);
+  HWND CreateChild(HWND Parent, const std::string& ClassName, const std::string& Title);
+  void SetTitle(HWND Wnd, const std::string& Title);
+  void Show(HWND Wnd, int Command = SW_SHOWNOACTIVATE);
+  void MakeLayered(HWND Wnd, BYTE Alpha);
+  void ClearLayered(HWND Wnd);
+  void Destroy(HWND Wnd);
+  DWORD ProcessId() const { return FProcess.dwProcessId; }
+
+  // Sends one command line and returns the reply; throws on an "error" reply.
+  std::string Command(const std::string& Line);
+
+private:
+  std::string ReadLine();
+  HWND CommandForHandle(const std::string& Line);
+
+  PROCESS_INFORMATION FProcess{};
+  HANDLE FToChild = nullptr;
+  HANDLE FFromChild = nullptr;
+  std::string FPending;
+};
+
+std::string HandleText(HWND Wnd);

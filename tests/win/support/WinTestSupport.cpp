@@ -1,0 +1,101 @@
+#include "tests/win/support/WinTestSupport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+
+#include "hook/Hook.h"
+
+bool PumpUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
+  const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
+  for (;;) {
+    MSG Msg;
+    while (PeekMessageA(&Msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&Msg);
+      DispatchMessageA(&Msg);
+    }
+    if (Done())
+      return true;
+    const ULONGLONG Now = GetTickCount64();
+    if (Now >= Deadline)
+      return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(Deadline - Now, 20)),
+                              QS_ALLINPUT);
+  }
+}
+
+void PumpFor(DWORD Milliseconds) {
+  PumpUntil([] { return false; }, Milliseconds);
+}
+
+namespace {
+constexpr const char* ReceiverClass = "MirevanTestReceiver";
+}
+
+TNotifyReceiver::TNotifyReceiver() {
+  WNDCLASSEXA Class{};
+  Class.cbSize = sizeof Class;
+  Class.lpfnWndProc = WndProc;
+  Class.hInstance = GetModuleHandleA(nullptr);
+  Class.lpszClassName = ReceiverClass;
+  RegisterClassExA(&Class); // fails harmlessly when registered already
+  FHandle = CreateWindowExA(0, ReceiverClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            GetModuleHandleA(nullptr), this);
+  if (!FHandle)
+    throw std::runtime_error("cannot create the receiver window");
+}
+
+TNotifyReceiver::~TNotifyReceiver() { DestroyWindow(FHandle); }
+
+LRESULT CALLBACK TNotifyReceiver::WndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == WM_NCCREATE)
+    SetWindowLongPtrA(Wnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(LParam)->lpCreateParams));
+  if (Msg == WM_HOOKNOTIFY) {
+    if (auto* Self = reinterpret_cast<TNotifyReceiver*>(GetWindowLongPtrA(Wnd, GWLP_USERDATA)))
+      Self->FReceived.emplace_back(reinterpret_cast<HWND>(WParam), LParam);
+    return 0;
+  }
+  return DefWindowProcA(Wnd, Msg, WParam, LParam);
+}
+
+int TNotifyReceiver::Count(HWND Wnd, LPARAM Code) const {
+  int N = 0;
+  for (const auto& [Handle, Received] : FReceived)
+    N += Handle == Wnd && Received == Code;
+  return N;
+}
+
+bool TNotifyReceiver::WaitFor(HWND Wnd, LPARAM Code, DWORD TimeoutMs) {
+  return PumpUntil([&] { return Count(Wnd, Code) > 0; }, TimeoutMs);
+}
+
+TTempDir::TTempDir() {
+  char Base[MAX_PATH];
+  GetTempPathA(MAX_PATH, Base);
+  static unsigned Serial = 0;
+  for (;;) {
+    FPath = std::string(Base) + "mirevan-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++Serial) + "\\";
+    if (CreateDirectoryA(FPath.c_str(), nullptr))
+      return;
+    if (GetLastError() != ERROR_ALREADY_EXISTS)
+      throw std::runtime_error("cannot create " + FPath);
+  }
+}
+
+TTempDir::~TTempDir() {
+  std::error_code Ignored;
+  std::filesystem::remove_all(FPath, Ignored);
+}
+
+int LayeredAlpha(HWND Wnd) {
+  BYTE Alpha = 0;
+  DWORD Flags = 0;
+  COLORREF Key = 0;
+  if (!GetLayeredWindowAttributes(Wnd, &Key, &Alpha, &Flags) || !(Flags & LWA_ALPHA))
+    return -1;
+  return Alpha;
+}
+
+bool HasLayeredStyle(HWND Wnd) { return (GetWindowLongA(Wnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }

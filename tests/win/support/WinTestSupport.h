@@ -1,0 +1,50 @@
+#pragma once
+// Small things the Windows tests share: pumping messages, a receiver of hook notifications,
+// a temporary directory, reading a window's layered alpha.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Dispatches this thread's messages until Done() holds or TimeoutMs have passed.
+bool PumpUntil(const std::function<bool()>& Done, DWORD TimeoutMs);
+void PumpFor(DWORD Milliseconds);
+
+// A message-only window of the test process that records hook notifications (1025).
+class TNotifyReceiver {
+public:
+  TNotifyReceiver();
+  ~TNotifyReceiver();
+  TNotifyReceiver(const TNotifyReceiver&) = delete;
+  TNotifyReceiver& operator=(const TNotifyReceiver&) = delete;
+
+  HWND Handle() const { return FHandle; }
+  const std::vector<std::pair<HWND, LPARAM>>& Received() const { return FReceived; }
+  int Count(HWND Wnd, LPARAM Code) const;
+  void Clear() { FReceived.clear(); }
+  // Pumps until Wnd has been reported with Code at least once, or the time is up.
+  bool WaitFor(HWND Wnd, LPARAM Code, DWORD TimeoutMs);
+
+private:
+  static LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
+  HWND FHandle = nullptr;
+  std::vector<std::pair<HWND, LPARAM>> FReceived;
+};
+
+// A fresh directory under the temporary folder, removed with everything in it at the end.
+class TTempDir {
+public:
+  TTempDir();
+  ~TTempDir();
+  const std::string& Path() const { return FPath; } // with a trailing backslash
+
+private:
+  std::string FPath;
+};
+
+// The alpha of a layered window's attributes, or -1 when it has none.
+int LayeredAlpha(HWND Wnd);
+bool HasLayeredStyle(HWND Wnd);

@@ -1,0 +1,45 @@
+#include "toolkit/IniFiles.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "toolkit/IniText.h"
+
+std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident,
+                                 const std::string& Default) const {
+  // The platform truncates silently, so grow until the value fits with room to spare.
+  std::vector<char> Buffer(2048);
+  for (;;) {
+    const DWORD Length =
+        GetPrivateProfileStringA(Section.c_str(), Ident.c_str(), Default.c_str(), Buffer.data(),
+                                 static_cast<DWORD>(Buffer.size()), FFileName.c_str());
+    if (Length + 1 < Buffer.size())
+      return std::string(Buffer.data(), Length);
+    Buffer.resize(Buffer.size() * 4);
+  }
+}
+
+int32_t TIniFile::ReadInteger(const std::string& Section, const std::string& Ident,
+                              int32_t Default) const {
+  return IniTextToInt(ReadString(Section, Ident, ""), Default);
+}
+
+bool TIniFile::ReadBool(const std::string& Section, const std::string& Ident, bool Default) const {
+  return IniTextToBool(ReadString(Section, Ident, ""), Default);
+}
+
+void TIniFile::WriteString(const std::string& Section, const std::string& Ident,
+                           const std::string& Value) {
+  if (!WritePrivateProfileStringA(Section.c_str(), Ident.c_str(), Value.c_str(),
+                                  FFileName.c_str()))
+    throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
+}
+
+void TIniFile::WriteInteger(const std::string& Section, const std::string& Ident, int64_t Value) {
+  WriteString(Section, Ident, std::to_string(Value));
+}
+
+void TIniFile::WriteBool(const std::string& Section, const std::string& Ident, bool Value) {
+  WriteString(Section, Ident, Value ? "1" : "0");
+}

@@ -1,0 +1,33 @@
+#pragma once
+// An initialisation file read and written through the platform's private-profile functions.
+// Every call goes to the file, so keys and sections nobody here knows are left as they are.
+
+#include <cstdint>
+#include <string>
+
+#include "toolkit/SysUtils.h"
+
+class EIniFileException : public Exception {
+public:
+  using Exception::Exception;
+};
+
+class TIniFile {
+public:
+  explicit TIniFile(std::string FileName) : FFileName(std::move(FileName)) {}
+
+  const std::string& FileName() const { return FFileName; }
+
+  std::string ReadString(const std::string& Section, const std::string& Ident,
+                         const std::string& Default) const;
+  int32_t ReadInteger(const std::string& Section, const std::string& Ident, int32_t Default) const;
+  bool ReadBool(const std::string& Section, const std::string& Ident, bool Default) const;
+
+  // Each raises EIniFileException "Unable to write to <file>" when the write fails.
+  void WriteString(const std::string& Section, const std::string& Ident, const std::string& Value);
+  void WriteInteger(const std::string& Section, const std::string& Ident, int64_t Value);
+  void WriteBool(const std::string& Section, const std::string& Ident, bool Value);
+
+private:
+  std::string FFileName;
+};
