@@ -12,11 +12,16 @@ jobs=$(nproc)
 
 cmake --preset host -DMIREVAN_WERROR="$werror" >/dev/null
 cmake --build build/host -j "$jobs"
+cmake --preset fuzz -DMIREVAN_WERROR="$werror" >/dev/null
+cmake --build build/fuzz -j "$jobs"
 cmake --preset windows -DMIREVAN_WERROR="$werror" >/dev/null
 cmake --build build/windows -j "$jobs"
 
 host_status=0
 ctest --test-dir build/host --output-on-failure -j "$jobs" >build/host-ctest.log 2>&1 || host_status=$?
+# The same tests under ASan/UBSan, and each fuzz target for a bounded time.
+fuzz_status=0
+ctest --test-dir build/fuzz --output-on-failure -j "$jobs" >build/fuzz-ctest.log 2>&1 || fuzz_status=$?
 
 source scripts/wine-session.sh
 wine_session_start "$root/build/windows"
@@ -27,9 +32,12 @@ wine_session_stop
 
 # The detail first, ctest's summaries last.
 grep -v -E '^(Total Test time|[0-9]+% tests passed)' build/host-ctest.log | sed 's/^/host: /' | tail -n 40
+grep -v -E '^(Total Test time|[0-9]+% tests passed)' build/fuzz-ctest.log | sed 's/^/sanitizers: /' | tail -n 40
 grep -v -E '^(Total Test time|[0-9]+% tests passed)' build/windows-ctest.log | sed 's/^/windows: /' | tail -n 60
 echo "Host tests:"
 grep -E '^[0-9]+% tests passed' build/host-ctest.log
+echo "Host tests under ASan/UBSan, and fuzzing:"
+grep -E '^[0-9]+% tests passed' build/fuzz-ctest.log
 echo "Windows tests (under Wine):"
 grep -E '^[0-9]+% tests passed' build/windows-ctest.log
-[ $host_status -eq 0 ] && [ $windows_status -eq 0 ]
+[ $host_status -eq 0 ] && [ $fuzz_status -eq 0 ] && [ $windows_status -eq 0 ]

@@ -35,6 +35,10 @@ wine_session_start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine: creating the prefix $WINEPREFIX"
     wineboot -i >"$WINE_SESSION_LOGS/wineboot.log" 2>&1
+    # No window manager runs on Xvfb: with unmanaged windows Wine does not wait for one
+    # (two seconds at every destruction of a visible window otherwise).
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+      >>"$WINE_SESSION_LOGS/wineboot.log" 2>&1
     wineserver -w
   fi
   wineserver -f -p >"$WINE_SESSION_LOGS/wineserver.log" 2>&1 &

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "hook/Hook.h"
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/WinTestSupport.h"
@@ -22,8 +24,10 @@ protected:
 
 TEST_F(HookTest, ReportsCreationShowingAndDestructionOnce) {
   ASSERT_TRUE(HookWindow(Receiver.Handle()));
+  ULONGLONG Start = GetTickCount64();
   const HWND Wnd = Fixture.Create("HookProbe", "created hidden");
   ASSERT_TRUE(Receiver.WaitFor(Wnd, HOOK_WINDOWSHOWN, 3000));
+  std::printf("creation reported after %llu ms\n", GetTickCount64() - Start);
   PumpFor(SettleTime);
   EXPECT_EQ(Receiver.Count(Wnd, HOOK_WINDOWSHOWN), 1);
 
@@ -31,8 +35,10 @@ TEST_F(HookTest, ReportsCreationShowingAndDestructionOnce) {
   ASSERT_TRUE(PumpUntil([&] { return Receiver.Count(Wnd, HOOK_WINDOWSHOWN) == 2; }, 3000));
 
   // Another process's window going away must be reported within a second.
+  Start = GetTickCount64();
   Fixture.Destroy(Wnd);
   EXPECT_TRUE(Receiver.WaitFor(Wnd, HOOK_WINDOWDESTROYED, 1000));
+  std::printf("destruction reported after %llu ms\n", GetTickCount64() - Start);
   PumpFor(SettleTime);
   EXPECT_EQ(Receiver.Count(Wnd, HOOK_WINDOWSHOWN), 2);
   EXPECT_EQ(Receiver.Count(Wnd, HOOK_WINDOWDESTROYED), 1);
