@@ -116,8 +116,7 @@ HWND TTransparentMgr::CanTransparent(HWND Wnd) const {
   if (!Wnd)
     return nullptr;
   const std::string ClassName = ReadWindowClassName(Wnd);
-  const bool Rejected = Wnd == FNotifyWindow ||
-                        (GetWindowLongA(Wnd, GWL_STYLE) & WS_CHILD) != 0 ||
+  const bool Rejected = Wnd == FNotifyWindow || (GetWindowLongA(Wnd, GWL_STYLE) & WS_CHILD) != 0 ||
                         AnsiSameText(ClassName, "WorkerW") || AnsiSameText(ClassName, "Progman");
   return Rejected ? nullptr : Wnd;
 }

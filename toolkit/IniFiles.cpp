@@ -31,8 +31,7 @@ bool TIniFile::ReadBool(const std::string& Section, const std::string& Ident, bo
 
 void TIniFile::WriteString(const std::string& Section, const std::string& Ident,
                            const std::string& Value) {
-  if (!WritePrivateProfileStringA(Section.c_str(), Ident.c_str(), Value.c_str(),
-                                  FFileName.c_str()))
+  if (!WritePrivateProfileStringA(Section.c_str(), Ident.c_str(), Value.c_str(), FFileName.c_str()))
     throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
 }
 

@@ -7,7 +7,8 @@
 std::string ExeFileName() {
   std::vector<char> Buffer(MAX_PATH);
   for (;;) {
-    const DWORD Length = GetModuleFileNameA(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
+    const DWORD Length =
+        GetModuleFileNameA(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
     if (Length == 0)
       return {};
     if (Length < Buffer.size())

@@ -47,11 +47,10 @@ std::string TRegistry::ReadString(const std::string& Name) const {
 }
 
 void TRegistry::WriteString(const std::string& Name, const std::string& Value) {
-  const LONG Status =
-      FCurrentKey ? RegSetValueExA(FCurrentKey, Name.c_str(), 0, REG_SZ,
-                                   reinterpret_cast<const BYTE*>(Value.c_str()),
-                                   static_cast<DWORD>(Value.size() + 1))
-                  : ERROR_INVALID_HANDLE;
+  const LONG Status = FCurrentKey ? RegSetValueExA(FCurrentKey, Name.c_str(), 0, REG_SZ,
+                                                   reinterpret_cast<const BYTE*>(Value.c_str()),
+                                                   static_cast<DWORD>(Value.size() + 1))
+                                  : ERROR_INVALID_HANDLE;
   if (Status != ERROR_SUCCESS)
     throw ERegistryException(FormatStr("Failed to set data for '%s'", {Name}));
 }

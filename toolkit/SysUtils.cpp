@@ -66,7 +66,8 @@ std::optional<int32_t> ParseDecimal(std::string_view Text) {
     if (Value > Limit)
       return std::nullopt;
   }
-  return static_cast<int32_t>(Negative ? -static_cast<int64_t>(Value) : static_cast<int64_t>(Value));
+  return static_cast<int32_t>(Negative ? -static_cast<int64_t>(Value)
+                                       : static_cast<int64_t>(Value));
 }
 
 } // namespace

@@ -1,8 +1,7 @@
 // Which windows may be made transparent, how they are named, and how all of them are found.
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 
 #include "app/EnumrateWindow.h"
 #include "app/TransparentMgr.h"
@@ -28,8 +27,8 @@ TEST_F(DiscoveryTest, RejectsDesktopWindowsChildrenAndTheMainWindow) {
 
   Manager.SetNotifyWindow(MainWindow.Handle());
   const HWND Plain = Fixture.Create("MirevanProbe", "plain");
-  const HWND Hidden = Fixture.Create("MirevanProbe", "hidden tool window", WS_POPUP,
-                                     WS_EX_TOOLWINDOW);
+  const HWND Hidden =
+      Fixture.Create("MirevanProbe", "hidden tool window", WS_POPUP, WS_EX_TOOLWINDOW);
   const HWND Child = Fixture.CreateChild(Plain, "MirevanProbeChild", "child");
   const HWND Tray = Fixture.Create("Shell_TrayWnd", "");
 

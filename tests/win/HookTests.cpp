@@ -1,9 +1,8 @@
 // Hook.dll across processes: windows of the fixture process are reported to a window of
 // this process.
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 
 #include "hook/Hook.h"
 #include "tests/win/support/FixtureProcess.h"

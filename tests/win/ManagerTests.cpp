@@ -1,8 +1,7 @@
 // The transparency manager on windows of another process.
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 #include "app/TransparentMgr.h"
@@ -35,7 +34,8 @@ protected:
 };
 
 TEST_F(ManagerTest, LevelIsAppliedAsAlphaModulo256) {
-  for (const auto& [Level, Alpha] : {std::pair{0, 0}, {150, 150}, {255, 255}, {256, 0}, {300, 44}}) {
+  for (const auto& [Level, Alpha] :
+       {std::pair{0, 0}, {150, 150}, {255, 255}, {256, 0}, {300, 44}}) {
     Manager->Status().Transparency = Level;
     const HWND Wnd = NewWindow("level " + std::to_string(Level));
     Manager->TransparentWindow(Wnd);

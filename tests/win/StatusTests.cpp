@@ -1,9 +1,8 @@
 // The settings file and the auto-start value, through the real private-profile functions
 // and the real registry of the test prefix.
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 #include "app/TransparentMgr.h"
@@ -18,9 +17,7 @@ class StatusTest : public ::testing::Test {
 protected:
   std::string Path() const { return Temp.Path() + "Status.cfg"; }
 
-  void WriteFile(const std::string& Text) const {
-    std::ofstream(Path(), std::ios::binary) << Text;
-  }
+  void WriteFile(const std::string& Text) const { std::ofstream(Path(), std::ios::binary) << Text; }
 
   std::string ReadFile() const {
     std::ifstream File(Path(), std::ios::binary);
@@ -72,7 +69,7 @@ TEST_F(StatusTest, BooleansAreIntegers) {
   EXPECT_TRUE(Loaded("TransparentStart=2").TransparentStart);
   EXPECT_TRUE(Loaded("TransparentStart=-1").TransparentStart);
   EXPECT_FALSE(Loaded("OpacityOnClose=0").OpacityOnClose);
-  EXPECT_TRUE(Loaded("OpacityOnClose=maybe").OpacityOnClose);     // default true
+  EXPECT_TRUE(Loaded("OpacityOnClose=maybe").OpacityOnClose);      // default true
   EXPECT_FALSE(Loaded("TransparentStart=maybe").TransparentStart); // default false
 }
 
@@ -171,12 +168,12 @@ TEST_F(AutoStartTest, OnStoresThePathOffStoresAnEmptyString) {
 
 TEST_F(AutoStartTest, AValueOfAnotherTypeRaisesInvalidDataType) {
   HKEY Key = nullptr;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, TStatus::AutoStartKey, 0, nullptr, 0,
-                            KEY_ALL_ACCESS, nullptr, &Key, nullptr),
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, TStatus::AutoStartKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &Key, nullptr),
             ERROR_SUCCESS);
   const DWORD Number = 1;
-  RegSetValueExA(Key, TStatus::AutoStartValue, 0, REG_DWORD,
-                 reinterpret_cast<const BYTE*>(&Number), sizeof Number);
+  RegSetValueExA(Key, TStatus::AutoStartValue, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&Number),
+                 sizeof Number);
   RegCloseKey(Key);
   try {
     Status.GetAutoStart();

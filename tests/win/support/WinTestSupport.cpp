@@ -19,7 +19,8 @@ bool PumpUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
     const ULONGLONG Now = GetTickCount64();
     if (Now >= Deadline)
       return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(Deadline - Now, 20)),
+    MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                              static_cast<DWORD>(std::min<ULONGLONG>(Deadline - Now, 20)),
                               QS_ALLINPUT);
   }
 }
@@ -49,8 +50,9 @@ TNotifyReceiver::~TNotifyReceiver() { DestroyWindow(FHandle); }
 
 LRESULT CALLBACK TNotifyReceiver::WndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   if (Msg == WM_NCCREATE)
-    SetWindowLongPtrA(Wnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(LParam)->lpCreateParams));
+    SetWindowLongPtrA(
+        Wnd, GWLP_USERDATA,
+        reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(LParam)->lpCreateParams));
   if (Msg == WM_HOOKNOTIFY) {
     if (auto* Self = reinterpret_cast<TNotifyReceiver*>(GetWindowLongPtrA(Wnd, GWLP_USERDATA)))
       Self->FReceived.emplace_back(reinterpret_cast<HWND>(WParam), LParam);
