@@ -5,6 +5,7 @@
 #include "app/EnumrateWindow.h"
 #include "hook/Hook.h"
 #include "toolkit/AnsiText.h"
+#include "toolkit/ComCtrls.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/ModuleInfo.h"
 
@@ -162,6 +163,24 @@ std::vector<TWindowListRow> TTransparentMgr::ListRows() {
   }
   FListed = std::move(Listed);
   return Rows;
+}
+
+void TTransparentMgr::FillListView(TListView* ListView) {
+  if (!ListView)
+    return;
+  ListView->BeginUpdate();
+  try {
+    ListView->ClearItems();
+    for (const TWindowListRow& Row : ListRows()) {
+      TListItem* Item = ListView->AddItem(Row.Text);
+      Item->AddSubItem(Row.Status);
+      Item->Data = Row.Entry;
+    }
+  } catch (...) {
+    ListView->EndUpdate();
+    throw;
+  }
+  ListView->EndUpdate();
 }
 
 // ---------------------------------------------------------------------------------------

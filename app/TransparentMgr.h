@@ -72,6 +72,8 @@ struct TWindowListRow {
   TTransparentItem* Entry;
 };
 
+class TListView;
+
 class TTransparentMgr {
 public:
   // Loads the settings at once. Without a settings object, one for "Status.cfg" beside the
@@ -120,13 +122,16 @@ public:
   // The rows of the windows list, most recently taken window first, "Unknown" windows left
   // out. Each row's entry stays valid until the next call, even if it leaves Items.
   std::vector<TWindowListRow> ListRows();
+  // Fills the main window's windows list with ListRows, each row's data its entry.
+  void FillListView(TListView* ListView);
+
+  // The level as the alpha byte of a layered window (its low 8 bits).
+  uint8_t Alpha() const { return static_cast<uint8_t>(FStatus->Transparency & 0xFF); }
 
   const std::vector<std::shared_ptr<TTransparentItem>>& Items() const { return FItems; }
   TStatus& Status() { return *FStatus; }
 
 private:
-  uint8_t Alpha() const { return static_cast<uint8_t>(FStatus->Transparency & 0xFF); }
-
   // Entries are shared with FListed so that a row of the windows list can still use an
   // entry that has left Items; it is freed once neither holds it.
   std::vector<std::shared_ptr<TTransparentItem>> FItems;

@@ -1,0 +1,40 @@
+// The program's entry: start-up and shut-down in their fixed order.
+
+#include <windows.h>
+
+#include "app/TransparentMgr.h"
+#include "app/untMain.h"
+#include "toolkit/Forms.h"
+
+namespace {
+
+bool IsNtPlatform() {
+  OSVERSIONINFOA Version{};
+  Version.dwOSVersionInfoSize = sizeof Version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExA(&Version);
+#pragma GCC diagnostic pop
+  return Version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // The application object exists before the manager and goes after it.
+  TApplicationScope ApplicationObject;
+  Application->Title = "Mirevan";
+  // Module initialisation: the manager reads "Status.cfg" before any window exists. It is
+  // destroyed first at the end: windows released, settings written, hook removed.
+  TTransparentManagerScope Manager;
+
+  if (!IsNtPlatform()) {
+    MessageBoxA(nullptr, "This application must be run Windows 2000 or later!", "Error",
+                MB_OK | MB_ICONERROR);
+    return 0;
+  }
+  Application->Initialize();
+  Application->CreateForm<TfrmTransparentMain>();
+  Application->Run();
+  return 0;
+}

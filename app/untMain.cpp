@@ -1,0 +1,211 @@
+#include "app/untMain.h"
+
+#include "app/EnumrateWindow.h"
+#include "app/TransparentMgr.h"
+#include "toolkit/AnsiText.h"
+
+TfrmTransparentMain::TfrmTransparentMain(TComponent* AOwner) : TForm(AOwner) { CreateLayout(); }
+
+LRESULT TfrmTransparentMain::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  switch (Msg) {
+  case WM_HOOKNOTIFY_MAIN:
+    WMHookNotify(WParam, LParam);
+    return 0;
+  case WM_SYSCOMMAND:
+    // Swallowed: the frame carries out the commands it knows.
+    return 0;
+  default:
+    return TForm::WndProc(Msg, WParam, LParam);
+  }
+}
+
+void TfrmTransparentMain::WMHookNotify(WPARAM WParam, LPARAM LParam) {
+  switch (LParam) {
+  case 2:
+    TransparentManager->TransparentWindow(reinterpret_cast<HWND>(WParam));
+    break;
+  case 3:
+    TransparentManager->RemoveDeadWindows();
+    break;
+  default:
+    break;
+  }
+}
+
+void TfrmTransparentMain::FormCreate(TObject*) {
+  TransparentManager->SetNotifyWindow(Handle());
+  SeSkinPageControl1->SetActivePageIndex(0);
+  Screen->SetCursors(crDragTool, LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
+  FScreenCanvas = std::make_unique<TCanvas>(GetDC(nullptr));
+  FScreenCanvas->Pen.Mode = TPenMode::pmNotXor;
+  FScreenCanvas->Pen.Color = clBlack;
+  FScreenCanvas->Pen.Width = 4;
+  FScreenCanvas->Brush.Style = TBrushStyle::bsClear;
+}
+
+void TfrmTransparentMain::FormDestroy(TObject*) {
+  if (FScreenCanvas)
+    ReleaseDC(nullptr, FScreenCanvas->Handle());
+  FScreenCanvas.reset();
+}
+
+void TfrmTransparentMain::SeSkinPageControl1Change(TObject*) {
+  switch (SeSkinPageControl1->ActivePageIndex()) {
+  case 1:
+    TransparentManager->FillListView(lvList);
+    break;
+  case 3:
+    chkStart->SetChecked(TransparentManager->TransparentStart());
+    chkNewWindow->SetChecked(TransparentManager->TransparentNewWindow());
+    chkClose->SetChecked(TransparentManager->OpacityOnClose());
+    chkAutoStart->SetChecked(TransparentManager->AutoStart());
+    tbTransparency->SetPosition(TransparentManager->Transparency());
+    break;
+  default:
+    break;
+  }
+}
+
+void TfrmTransparentMain::btnTransparentClick(TObject*) {
+  Screen->SetCursor(crHourGlass);
+  SetEnabled(false);
+  TransparentManager->TransparentAll();
+  SetEnabled(true);
+  Screen->SetCursor(crDefault);
+  TEnumrate::EnumAllWindows();
+}
+
+void TfrmTransparentMain::btnOpacityClick(TObject*) {
+  Screen->SetCursor(crHourGlass);
+  SetEnabled(false);
+  TransparentManager->OpacityAll();
+  SetEnabled(true);
+  Screen->SetCursor(crDefault);
+}
+
+void TfrmTransparentMain::btnRefreshClick(TObject*) {
+  Screen->SetCursor(crHourGlass);
+  TransparentManager->RemoveDeadWindows();
+  TransparentManager->FillListView(lvList);
+  Screen->SetCursor(crDefault);
+}
+
+void TfrmTransparentMain::btnMakeTransparentClick(TObject*) { ApplyToChecked(true); }
+
+void TfrmTransparentMain::btnMakeOpacityClick(TObject*) { ApplyToChecked(false); }
+
+void TfrmTransparentMain::ApplyToChecked(bool ToTransparent) {
+  const int Count = lvList->ItemCount();
+  for (int I = 0; I < Count; ++I) {
+    TListItem* Row = lvList->Items(I);
+    auto* Entry = static_cast<TTransparentItem*>(Row->Data);
+    if (!Row->Checked() || !Entry)
+      continue;
+    if (ToTransparent)
+      Entry->MakeTransparent(TransparentManager->Alpha());
+    else
+      Entry->MakeOpacity();
+  }
+}
+
+void TfrmTransparentMain::btnCheckAllClick(TObject*) {
+  for (int I = 0; I < lvList->ItemCount(); ++I)
+    lvList->Items(I)->SetChecked(true);
+}
+
+void TfrmTransparentMain::btnUnCheckallClick(TObject*) {
+  for (int I = 0; I < lvList->ItemCount(); ++I)
+    lvList->Items(I)->SetChecked(false);
+}
+
+void TfrmTransparentMain::lvListColumnClick(TObject*, TListColumn* Column) {
+  lvList->CustomSort(Column->Index());
+  SortAscending = !SortAscending;
+}
+
+void TfrmTransparentMain::lvListCompare(TObject*, TListItem* Item1, TListItem* Item2, int Data,
+                                        int& Compare) {
+  const auto Text = [Data](const TListItem* Item) -> std::string {
+    if (Data == 0)
+      return Item->Caption();
+    const auto& Sub = Item->SubItems();
+    return Data - 1 < static_cast<int>(Sub.size()) ? Sub[Data - 1] : std::string();
+  };
+  Compare = AnsiCompareText(Text(Item1), Text(Item2));
+  if (!SortAscending)
+    Compare = -Compare;
+}
+
+void TfrmTransparentMain::pnlDragMouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+  img1->Picture().LoadFromFile("DragOn.bmp");
+  Screen->SetCursor(crDragTool);
+}
+
+void TfrmTransparentMain::Panel1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+  img2->Picture().LoadFromFile("DragOn.bmp");
+  Screen->SetCursor(crDragTool);
+}
+
+void TfrmTransparentMain::pnlDragMouseMove(TObject*, TShiftState, int, int) {
+  POINT Pointer;
+  GetCursorPos(&Pointer);
+  PickedWindow = TopLevelWindowOf(WindowFromPoint(Pointer));
+  edtCaption->SetText(ReadWindowTitle(PickedWindow));
+  edtClass->SetText(ReadWindowClassName(PickedWindow));
+  chkIsTransparent->SetChecked(TransparentManager->IsTransparentWindow(PickedWindow));
+  GetWindowRect(PickedWindow, &NewRect); // fails for none, leaving NewRect as it was
+  DrawFrame();
+}
+
+void TfrmTransparentMain::pnlDragMouseUp(TObject*, TMouseButton, TShiftState, int, int) {
+  Screen->SetCursor(crDefault);
+  img1->Picture().LoadFromFile("DragOff.bmp");
+  NewRect = {};
+  DrawFrame();
+  TransparentManager->TransparentWindow(PickedWindow);
+}
+
+void TfrmTransparentMain::Panel1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
+  Screen->SetCursor(crDefault);
+  img2->Picture().LoadFromFile("DragOff.bmp");
+  NewRect = {};
+  DrawFrame();
+  TTransparentItem::OpacityWindow(PickedWindow);
+}
+
+HWND TfrmTransparentMain::TopLevelWindowOf(HWND Wnd) {
+  while (GetWindowLongA(Wnd, GWL_STYLE) & WS_CHILD)
+    Wnd = GetParent(Wnd);
+  return Wnd == Handle() ? nullptr : Wnd;
+}
+
+void TfrmTransparentMain::DrawFrame() {
+  if (EqualRect(&OldRect, &NewRect))
+    return;
+  // The not-XOR pen inverts what it covers: drawing a rectangle twice restores the screen.
+  FScreenCanvas->Rectangle(OldRect);
+  FScreenCanvas->Rectangle(NewRect);
+  OldRect = NewRect;
+}
+
+void TfrmTransparentMain::chkStartClick(TObject*) {
+  TransparentManager->SetTransparentStart(chkStart->Checked());
+}
+
+void TfrmTransparentMain::chkNewWindowClick(TObject*) {
+  TransparentManager->SetTransparentNewWindow(chkNewWindow->Checked());
+}
+
+void TfrmTransparentMain::chkCloseClick(TObject*) {
+  TransparentManager->SetOpacityOnClose(chkClose->Checked());
+}
+
+void TfrmTransparentMain::chkAutoStartClick(TObject*) {
+  TransparentManager->SetAutoStart(chkAutoStart->Checked());
+}
+
+void TfrmTransparentMain::tbTransparencyChange(TObject*) {
+  const int Position = tbTransparency->Position();
+  lblTransparency->SetCaption(std::to_string(Position * 100 / 255) + " %");
+  TransparentManager->SetTransparency(Position);
+}

@@ -1,0 +1,122 @@
+#pragma once
+// The main window: five pages that drive every transparency operation.
+
+#include <windows.h>
+
+#include <memory>
+
+#include "toolkit/ComCtrls.h"
+#include "toolkit/ExtCtrls.h"
+#include "toolkit/Forms.h"
+#include "toolkit/StdCtrls.h"
+
+class TPlainFormFrame;
+
+constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
+constexpr TCursor crDragTool = 5;
+
+class TfrmTransparentMain : public TForm {
+public:
+  explicit TfrmTransparentMain(TComponent* AOwner);
+  std::string ClassName() const override { return "TfrmTransparentMain"; }
+
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+
+  // Frame and pages.
+  TPlainFormFrame* SeSkinForm1 = nullptr;
+  TPageControl* SeSkinPageControl1 = nullptr;
+  TTabSheet* tsOperate = nullptr;
+  TTabSheet* tsWindowsList = nullptr;
+  TTabSheet* tsDragOperate = nullptr;
+  TTabSheet* tsSettings = nullptr;
+  TTabSheet* tsAbout = nullptr;
+  // Page 0.
+  TButton* btnTransparent = nullptr;
+  TGroupBox* SeSkinGroupBox5 = nullptr;
+  TImage* Image3 = nullptr;
+  TLabel* SeSkinLabel1 = nullptr;
+  TButton* btnOpacity = nullptr;
+  TGroupBox* SeSkinGroupBox6 = nullptr;
+  TImage* Image2 = nullptr;
+  TLabel* SeSkinLabel2 = nullptr;
+  // Page 1.
+  TLabel* SeSkinLabel12 = nullptr;
+  TButton* btnRefresh = nullptr;
+  TButton* btnMakeTransparent = nullptr;
+  TButton* btnMakeOpacity = nullptr;
+  TListView* lvList = nullptr;
+  TButton* btnCheckAll = nullptr;
+  TButton* btnUnCheckall = nullptr;
+  // Page 2.
+  TBevel* bvl1 = nullptr;
+  TBevel* bvl2 = nullptr;
+  TPanel* pnlDrag = nullptr;
+  TImage* img1 = nullptr;
+  TLabel* SeSkinLabel4 = nullptr;
+  TPanel* Panel1 = nullptr;
+  TImage* img2 = nullptr;
+  TLabel* SeSkinLabel11 = nullptr;
+  TLabel* edtText = nullptr;
+  TEdit* edtCaption = nullptr;
+  TLabel* SeSkinLabel14 = nullptr;
+  TEdit* edtClass = nullptr;
+  TCheckBox* chkIsTransparent = nullptr;
+  // Page 3.
+  TGroupBox* SeSkinGroupBox1 = nullptr;
+  TCheckBox* chkStart = nullptr;
+  TCheckBox* chkNewWindow = nullptr;
+  TCheckBox* chkClose = nullptr;
+  TCheckBox* chkAutoStart = nullptr;
+  TGroupBox* SeSkinGroupBox2 = nullptr;
+  TTrackBar* tbTransparency = nullptr;
+  TLabel* lblTransparency = nullptr;
+  // Page 4.
+  TGroupBox* SeSkinGroupBox3 = nullptr;
+  TImage* imgBanner = nullptr;
+  TGroupBox* SeSkinGroupBox4 = nullptr;
+  TLabel* lblVersion = nullptr;
+  TLabel* lblNotice = nullptr;
+
+  // The direction of the next sort of the windows list.
+  bool SortAscending = false;
+  // The drag tool's state.
+  RECT OldRect{};
+  RECT NewRect{};
+  HWND PickedWindow = nullptr;
+  TCanvas* ScreenCanvas() const { return FScreenCanvas.get(); }
+
+  // Event handlers.
+  void FormCreate(TObject* Sender);
+  void FormDestroy(TObject* Sender);
+  void SeSkinPageControl1Change(TObject* Sender);
+  void btnTransparentClick(TObject* Sender);
+  void btnOpacityClick(TObject* Sender);
+  void btnRefreshClick(TObject* Sender);
+  void btnMakeTransparentClick(TObject* Sender);
+  void btnMakeOpacityClick(TObject* Sender);
+  void btnCheckAllClick(TObject* Sender);
+  void btnUnCheckallClick(TObject* Sender);
+  void lvListColumnClick(TObject* Sender, TListColumn* Column);
+  void lvListCompare(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare);
+  void pnlDragMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void pnlDragMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void Panel1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void Panel1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+  void pnlDragMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+  void chkStartClick(TObject* Sender);
+  void chkNewWindowClick(TObject* Sender);
+  void chkCloseClick(TObject* Sender);
+  void chkAutoStartClick(TObject* Sender);
+  void tbTransparencyChange(TObject* Sender);
+
+private:
+  // The controls, their properties and their events, as the window is laid out.
+  void CreateLayout();
+  void ApplyToChecked(bool ToTransparent);
+  HWND TopLevelWindowOf(HWND Wnd);
+  void DrawFrame();
+  void WMHookNotify(WPARAM WParam, LPARAM LParam);
+
+  // On the device context of the whole screen, from FormCreate to FormDestroy.
+  std::unique_ptr<TCanvas> FScreenCanvas;
+};

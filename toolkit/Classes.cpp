@@ -1,0 +1,85 @@
+#include "toolkit/Classes.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "toolkit/SysUtils.h"
+
+void TPersistent::Assign(const TPersistent& Source) { Source.AssignTo(*this); }
+
+void TPersistent::AssignTo(TPersistent& Dest) const {
+  throw EConvertError(FormatStr("Cannot assign a %s to a %s", {ClassName(), Dest.ClassName()}));
+}
+
+TComponent::~TComponent() {
+  FDestroying = true;
+  std::vector<TComponent*> Clients = std::move(FFreeNotifies);
+  for (TComponent* Client : Clients) {
+    std::erase(Client->FFreeNotifies, this);
+    Client->Notification(this, TOperation::opRemove);
+  }
+  DestroyComponents();
+}
+
+TComponent* TComponent::FindComponent(const std::string& AName) const {
+  for (const auto& Component : FComponents)
+    if (!AName.empty() && Component->FName.size() == AName.size() &&
+        std::equal(AName.begin(), AName.end(), Component->FName.begin(),
+                   [](char A, char B) { return std::tolower(A) == std::tolower(B); }))
+      return Component.get();
+  return nullptr;
+}
+
+TComponent* TComponent::InsertComponent(std::unique_ptr<TComponent> Component) {
+  Component->FOwner = this;
+  FComponents.push_back(std::move(Component));
+  TComponent* Inserted = FComponents.back().get();
+  Notification(Inserted, TOperation::opInsert);
+  return Inserted;
+}
+
+void TComponent::DestroyComponent(TComponent* Component) {
+  auto It = std::find_if(FComponents.begin(), FComponents.end(),
+                         [&](const auto& Owned) { return Owned.get() == Component; });
+  if (It == FComponents.end())
+    return;
+  std::unique_ptr<TComponent> Doomed = std::move(*It);
+  FComponents.erase(It);
+  Doomed->BeforeDestruction();
+  Doomed.reset();
+  if (!FDestroying) {
+    Notification(Component, TOperation::opRemove);
+    for (const auto& Sibling : FComponents)
+      Sibling->Notification(Component, TOperation::opRemove);
+  }
+}
+
+void TComponent::Free() {
+  if (FOwner)
+    FOwner->DestroyComponent(this);
+}
+
+void TComponent::FreeNotification(TComponent* AComponent) {
+  if (AComponent && AComponent != this &&
+      std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end()) {
+    FFreeNotifies.push_back(AComponent);
+    AComponent->FFreeNotifies.push_back(this); // both sides learn of the other's end
+  }
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+  std::erase(FFreeNotifies, AComponent);
+  if (AComponent)
+    std::erase(AComponent->FFreeNotifies, this);
+}
+
+void TComponent::Notification(TComponent*, TOperation) {}
+
+void TComponent::DestroyComponents() {
+  while (!FComponents.empty()) {
+    std::unique_ptr<TComponent> Last = std::move(FComponents.back());
+    FComponents.pop_back();
+    Last->BeforeDestruction();
+    Last.reset();
+  }
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The component model: objects with owners that free what they own, names, and removal
+// notifications for components that keep references to others.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "toolkit/SysUtils.h"
+
+class TObject {
+public:
+  virtual ~TObject() = default;
+};
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
+
+class EConvertError : public Exception {
+public:
+  using Exception::Exception;
+};
+
+// Objects that can copy their state from one another.
+class TPersistent : public TObject {
+public:
+  // Copies Source into this object; raises EConvertError when neither side knows how.
+  virtual void Assign(const TPersistent& Source);
+  virtual std::string ClassName() const { return "TPersistent"; }
+
+protected:
+  // Copies this object into Dest; the base raises "Cannot assign a <this> to a <Dest>".
+  virtual void AssignTo(TPersistent& Dest) const;
+};
+
+enum class TOperation { opInsert, opRemove };
+
+class TComponent : public TPersistent {
+public:
+  // The owner, when there is one, takes the component over through MakeComponent.
+  explicit TComponent(TComponent* AOwner) : FOwner(AOwner) {}
+  // Tells the components that asked for it, then frees the owned components, last first.
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  std::string ClassName() const override { return "TComponent"; }
+  TComponent* Owner() const { return FOwner; }
+  const std::string& Name() const { return FName; }
+  void SetName(const std::string& Value) { FName = Value; }
+
+  int ComponentCount() const { return static_cast<int>(FComponents.size()); }
+  TComponent* Components(int Index) const { return FComponents.at(Index).get(); }
+  // An owned component by name, ignoring case; null when there is none.
+  TComponent* FindComponent(const std::string& AName) const;
+
+  // Takes ownership of Component and returns it.
+  TComponent* InsertComponent(std::unique_ptr<TComponent> Component);
+  // Frees an owned component now.
+  void DestroyComponent(TComponent* Component);
+  // Frees this component through its owner (or does nothing without one).
+  void Free();
+
+  // AComponent receives Notification(this, opRemove) when this component goes.
+  void FreeNotification(TComponent* AComponent);
+  void RemoveFreeNotification(TComponent* AComponent);
+
+  bool Destroying() const { return FDestroying; }
+
+  // After the component's stored properties are in place (the layout is built).
+  virtual void Loaded() {}
+
+  // Runs while the whole object still exists, right before it is freed (virtual calls still
+  // reach the derived class here, unlike in a destructor). Owners call it for what they free.
+  virtual void BeforeDestruction() { FDestroying = true; }
+
+protected:
+  // Another component this one refers to is going (or arriving).
+  virtual void Notification(TComponent* AComponent, TOperation Operation);
+
+private:
+  void DestroyComponents();
+
+  TComponent* FOwner;
+  std::string FName;
+  bool FDestroying = false;
+  std::vector<std::unique_ptr<TComponent>> FComponents;
+  std::vector<TComponent*> FFreeNotifies;
+};
+
+// Makes a component of type T owned by Owner and returns it; Owner frees it.
+template <class T, class... Args> T* MakeComponent(TComponent* Owner, Args&&... Arguments) {
+  auto Component = std::make_unique<T>(Owner, std::forward<Args>(Arguments)...);
+  T* Result = Component.get();
+  Owner->InsertComponent(std::move(Component));
+  return Result;
+}

@@ -1,0 +1,173 @@
+#include "toolkit/Graphics.h"
+
+#include "toolkit/SysUtils.h"
+
+COLORREF ColorToRGB(TColor Color) {
+  if (Color < 0)
+    return GetSysColor(Color & 0xFF);
+  return static_cast<COLORREF>(Color);
+}
+
+int ScreenPixelsPerInch() {
+  static const int Value = [] {
+    const HDC DC = GetDC(nullptr);
+    const int Result = GetDeviceCaps(DC, LOGPIXELSY);
+    ReleaseDC(nullptr, DC);
+    return Result;
+  }();
+  return Value;
+}
+
+// ---------------------------------------------------------------------------------------
+// TFont
+
+void TFont::Assign(const TPersistent& Source) {
+  if (const auto* Font = dynamic_cast<const TFont*>(&Source)) {
+    FName = Font->FName;
+    FSize = Font->FSize;
+    FColor = Font->FColor;
+    FStyle = Font->FStyle;
+    FHandle.reset();
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+void TFont::SetName(const std::string& Value) {
+  if (Value != FName) {
+    FName = Value;
+    FHandle.reset();
+  }
+}
+
+void TFont::SetSize(int Value) {
+  if (Value != FSize) {
+    FSize = Value;
+    FHandle.reset();
+  }
+}
+
+void TFont::SetStyle(uint8_t Value) {
+  if (Value != FStyle) {
+    FStyle = Value;
+    FHandle.reset();
+  }
+}
+
+HFONT TFont::Handle() const {
+  if (!FHandle) {
+    LOGFONTA Log{};
+    Log.lfHeight = -MulDiv(FSize, ScreenPixelsPerInch(), 72);
+    Log.lfWeight = (FStyle & fsBold) ? FW_BOLD : FW_NORMAL;
+    Log.lfItalic = (FStyle & fsItalic) != 0;
+    Log.lfUnderline = (FStyle & fsUnderline) != 0;
+    Log.lfStrikeOut = (FStyle & fsStrikeOut) != 0;
+    Log.lfCharSet = DEFAULT_CHARSET;
+    Log.lfQuality = DEFAULT_QUALITY;
+    lstrcpynA(Log.lfFaceName, FName.c_str(), LF_FACESIZE);
+    FHandle.reset(CreateFontIndirectA(&Log));
+  }
+  return static_cast<HFONT>(FHandle.get());
+}
+
+// ---------------------------------------------------------------------------------------
+// TCanvas
+
+void TCanvas::Rectangle(const RECT& Rect) {
+  const int Rop = SetROP2(FHandle, Pen.Mode == TPenMode::pmNotXor ? R2_NOTXORPEN : R2_COPYPEN);
+  const TGdiHandle PenHandle(CreatePen(PS_SOLID, Pen.Width, ColorToRGB(Pen.Color)));
+  const TGdiHandle Fill(Brush.Style == TBrushStyle::bsSolid
+                            ? CreateSolidBrush(ColorToRGB(Brush.Color))
+                            : nullptr);
+  const HGDIOBJ OldPen = SelectObject(FHandle, PenHandle.get());
+  const HGDIOBJ OldBrush = SelectObject(FHandle, Fill ? Fill.get() : GetStockObject(HOLLOW_BRUSH));
+  ::Rectangle(FHandle, Rect.left, Rect.top, Rect.right, Rect.bottom);
+  SelectObject(FHandle, OldBrush);
+  SelectObject(FHandle, OldPen);
+  SetROP2(FHandle, Rop);
+}
+
+void TCanvas::FillRect(const RECT& Rect) {
+  if (Brush.Style == TBrushStyle::bsClear)
+    return;
+  const TGdiHandle Fill(CreateSolidBrush(ColorToRGB(Brush.Color)));
+  ::FillRect(FHandle, &Rect, static_cast<HBRUSH>(Fill.get()));
+}
+
+void TCanvas::TextOut(int X, int Y, const std::string& Text) {
+  const HGDIOBJ Old = SelectObject(FHandle, Font.Handle());
+  SetBkMode(FHandle, TRANSPARENT);
+  SetTextColor(FHandle, ColorToRGB(Font.Color()));
+  ::TextOutA(FHandle, X, Y, Text.data(), static_cast<int>(Text.size()));
+  SelectObject(FHandle, Old);
+}
+
+void TCanvas::TextRect(RECT Rect, const std::string& Text, UINT Format) {
+  const HGDIOBJ Old = SelectObject(FHandle, Font.Handle());
+  SetBkMode(FHandle, TRANSPARENT);
+  SetTextColor(FHandle, ColorToRGB(Font.Color()));
+  DrawTextA(FHandle, Text.data(), static_cast<int>(Text.size()), &Rect, Format);
+  SelectObject(FHandle, Old);
+}
+
+SIZE TCanvas::TextExtent(const std::string& Text) {
+  SIZE Size{};
+  const HGDIOBJ Old = SelectObject(FHandle, Font.Handle());
+  GetTextExtentPoint32A(FHandle, Text.data(), static_cast<int>(Text.size()), &Size);
+  SelectObject(FHandle, Old);
+  return Size;
+}
+
+void TCanvas::Draw(int X, int Y, HBITMAP Bitmap) {
+  BITMAP Info{};
+  if (!Bitmap || !GetObjectA(Bitmap, sizeof Info, &Info))
+    return;
+  const HDC Memory = CreateCompatibleDC(FHandle);
+  const HGDIOBJ Old = SelectObject(Memory, Bitmap);
+  BitBlt(FHandle, X, Y, Info.bmWidth, Info.bmHeight, Memory, 0, 0, SRCCOPY);
+  SelectObject(Memory, Old);
+  DeleteDC(Memory);
+}
+
+// ---------------------------------------------------------------------------------------
+// TBitmap and TPicture
+
+void TBitmap::Adopt(HBITMAP Bitmap) {
+  BITMAP Info{};
+  GetObjectA(Bitmap, sizeof Info, &Info);
+  FHandle.reset(Bitmap);
+  FWidth = Info.bmWidth;
+  FHeight = Info.bmHeight;
+}
+
+void TBitmap::LoadFromFile(const std::string& FileName) {
+  const HANDLE File = CreateFileA(FileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (File == INVALID_HANDLE_VALUE)
+    throw EFOpenError(FormatStr("Cannot open file %s", {FileName}));
+  CloseHandle(File);
+  const auto Bitmap = static_cast<HBITMAP>(
+      LoadImageA(nullptr, FileName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  if (!Bitmap)
+    throw EInvalidGraphic("Bitmap image is not valid");
+  Adopt(Bitmap);
+}
+
+void TBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& Name) {
+  const auto Bitmap =
+      static_cast<HBITMAP>(LoadImageA(Instance, Name.c_str(), IMAGE_BITMAP, 0, 0, 0));
+  if (!Bitmap)
+    throw EResNotFound(FormatStr("Resource %s not found", {Name}));
+  Adopt(Bitmap);
+}
+
+void TBitmap::Clear() {
+  FHandle.reset();
+  FWidth = FHeight = 0;
+}
+
+void TPicture::LoadFromFile(const std::string& FileName) {
+  FBitmap.LoadFromFile(FileName);
+  if (OnChange)
+    OnChange(this);
+}

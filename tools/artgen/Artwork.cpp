@@ -1,0 +1,48 @@
+#include "Artwork.h"
+
+#include "Canvas.h"
+#include "ImageFiles.h"
+#include "Motifs.h"
+#include "Pictures.h"
+
+namespace ArtGen {
+
+namespace {
+
+IconImage EmblemImage(int Size) {
+  Canvas Image(Size, Size);
+  DrawEmblem(Image, 0, 0, static_cast<float>(Size));
+  return {Size, Size, Image.ToBgra()};
+}
+
+IconImage CursorImage() {
+  Canvas Image(32, 32);
+  // Centred on the middle of the hotspot pixel.
+  DrawReticle(Image, CursorHotX + 0.5f, CursorHotY + 0.5f, ReticleShape{});
+  return {32, 32, Image.ToBgra()};
+}
+
+ArtFile Bitmap(const std::string& Name, int Width, int Height, void (*Draw)(Canvas&, bool),
+               bool Variant) {
+  Canvas Image(Width, Height);
+  Draw(Image, Variant);
+  return {Name, EncodeBmp24(Width, Height, Image.ToBgr(Palette::DialogFace))};
+}
+
+} // namespace
+
+std::vector<ArtFile> BuildArtwork() {
+  std::vector<ArtFile> Files;
+  Files.push_back({"Mirevan.ico", EncodeIcon({EmblemImage(16), EmblemImage(32), EmblemImage(48)})});
+  Files.push_back({"Drag.cur", EncodeCursor(CursorImage(), CursorHotX, CursorHotY)});
+  Files.push_back(Bitmap("DragOff.bmp", 32, 32, DrawSocket, true));
+  Files.push_back(Bitmap("DragOn.bmp", 32, 32, DrawSocket, false));
+  Files.push_back(Bitmap("OperateTransparent.bmp", 64, 56, DrawDesktop, true));
+  Files.push_back(Bitmap("OperateOpacity.bmp", 64, 56, DrawDesktop, false));
+  Canvas Banner(361, 97);
+  DrawBanner(Banner);
+  Files.push_back({"AboutBanner.bmp", EncodeBmp24(361, 97, Banner.ToBgr(Palette::DialogFace))});
+  return Files;
+}
+
+} // namespace ArtGen
