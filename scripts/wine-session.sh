@@ -1,29 +1,26 @@
-# Sourced by the scripts that run Windows programs: one Xvfb display and one persistent
-# wineserver over a private prefix under the build tree, stopped by process id at the end
-# (also when a command fails or the run is interrupted).
+# Sourced by the scripts that run Windows programs: a display (Xvfb unless one is given) and
+# one persistent wineserver over a private prefix under the build tree, stopped by process
+# id at the end (also when a command fails or the run is interrupted).
 #
-#   wine_session_start <build-dir>   sets DISPLAY, WINEPREFIX, WINEDEBUG; logs go to <build-dir>/logs
-#   wine_session_stop                stops what wine_session_start started
+#   wine_session_start <build-dir> [prefix-name] [display]
+#       sets DISPLAY, WINEPREFIX (<build-dir>/<prefix-name>, "wineprefix" by default) and
+#       WINEDEBUG; uses the given display or starts Xvfb; logs go to <build-dir>/logs
+#   wine_session_stop
+#       stops what wine_session_start started
+#   wine_session_track <pid>
+#       has wine_session_stop stop that process too
 
 wine_session_pids=()
 
-wine_session_start() {
-  local build_dir=$1
-  WINE_SESSION_LOGS="$build_dir/logs"
-  mkdir -p "$WINE_SESSION_LOGS"
-  export WINEDEBUG=-all
-  export WINEPREFIX="$build_dir/wineprefix"
-  # No dialogs offering to download Mono or Gecko.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  trap wine_session_stop EXIT
-  trap 'exit 130' INT TERM
+wine_session_track() { wine_session_pids+=("$1"); }
 
+wine_session_start_xvfb() {
   local display=90
   while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
     display=$((display + 1))
   done
   Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$WINE_SESSION_LOGS/xvfb.log" 2>&1 &
-  wine_session_pids+=($!)
+  wine_session_track $!
   export DISPLAY=":$display"
   local waited=0
   until [ -e "/tmp/.X11-unix/X$display" ]; do
@@ -31,18 +28,38 @@ wine_session_start() {
     waited=$((waited + 1))
     [ $waited -lt 100 ] || { echo "Xvfb did not start (see $WINE_SESSION_LOGS/xvfb.log)"; return 1; }
   done
+}
+
+wine_session_start() {
+  local build_dir=$1 prefix_name=${2:-wineprefix} use_display=${3:-}
+  WINE_SESSION_LOGS="$build_dir/logs"
+  mkdir -p "$WINE_SESSION_LOGS"
+  export WINEDEBUG=-all
+  export WINEPREFIX="$build_dir/$prefix_name"
+  # No dialogs offering to download Mono or Gecko.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  trap wine_session_stop EXIT
+  trap 'exit 130' INT TERM
+
+  if [ -n "$use_display" ]; then
+    export DISPLAY="$use_display"
+  else
+    wine_session_start_xvfb || return 1
+  fi
 
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "wine: creating the prefix $WINEPREFIX"
     wineboot -i >"$WINE_SESSION_LOGS/wineboot.log" 2>&1
-    # No window manager runs on Xvfb: with unmanaged windows Wine does not wait for one
-    # (two seconds at every destruction of a visible window otherwise).
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
-      >>"$WINE_SESSION_LOGS/wineboot.log" 2>&1
+    if [ -z "$use_display" ]; then
+      # No window manager runs on Xvfb: with unmanaged windows Wine does not wait for one
+      # (two seconds at every destruction of a visible window otherwise).
+      wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+        >>"$WINE_SESSION_LOGS/wineboot.log" 2>&1
+    fi
     wineserver -w
   fi
   wineserver -f -p >"$WINE_SESSION_LOGS/wineserver.log" 2>&1 &
-  wine_session_pids+=($!)
+  wine_session_track $!
   # The first program of a session starts Wine's own services and desktop process, which
   # inherit its standard output and live as long as the server: start them here, writing to
   # the log, so that no test's output pipe is held open by them.
@@ -51,7 +68,7 @@ wine_session_start() {
 
 wine_session_stop() {
   trap - EXIT
-  if [ -n "${WINEPREFIX:-}" ] && [ ${#wine_session_pids[@]} -gt 1 ]; then
+  if [ -n "${WINEPREFIX:-}" ] && [ ${#wine_session_pids[@]} -gt 0 ]; then
     wineserver -k >/dev/null 2>&1 || true
   fi
   local pid
