@@ -1,17 +1,34 @@
 #include "app/EnumrateWindow.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "app/TransparentMgr.h"
 
+namespace {
+
+// What a read left in the buffer, trusting neither the reported length nor the terminator:
+// Wine's GetWindowTextA answers a null handle with a length over untouched memory.
+std::string TextRead(const char (&Buffer)[WindowTextBufferSize], int Length) {
+  if (Length <= 0)
+    return {};
+  return std::string(Buffer, strnlen(Buffer, std::min(Length, WindowTextBufferSize - 1)));
+}
+
+} // namespace
+
 std::string ReadWindowTitle(HWND Wnd) {
-  char Buffer[WindowTextBufferSize];
-  const int Length = GetWindowTextA(Wnd, Buffer, WindowTextBufferSize);
-  return std::string(Buffer, Length > 0 ? static_cast<size_t>(Length) : 0);
+  if (!Wnd)
+    return {};
+  char Buffer[WindowTextBufferSize] = {};
+  return TextRead(Buffer, GetWindowTextA(Wnd, Buffer, WindowTextBufferSize));
 }
 
 std::string ReadWindowClassName(HWND Wnd) {
-  char Buffer[WindowTextBufferSize];
-  const int Length = GetClassNameA(Wnd, Buffer, WindowTextBufferSize);
-  return std::string(Buffer, Length > 0 ? static_cast<size_t>(Length) : 0);
+  if (!Wnd)
+    return {};
+  char Buffer[WindowTextBufferSize] = {};
+  return TextRead(Buffer, GetClassNameA(Wnd, Buffer, WindowTextBufferSize));
 }
 
 namespace {

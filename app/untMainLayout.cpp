@@ -118,8 +118,8 @@ void TfrmTransparentMain::CreateLayout() {
   btnMakeTransparent = PlaceButton(this, tsWindowsList, "btnMakeTransparent", 352, 39, 107,
                                    "Make Transparent", "Transparent window which checked in list");
   btnMakeTransparent->OnClick = [this](TObject* Sender) { btnMakeTransparentClick(Sender); };
-  btnMakeOpacity = PlaceButton(this, tsWindowsList, "btnMakeOpacity", 352, 71, 107,
-                               "Make Opacity", "Opacity window which checked in list");
+  btnMakeOpacity = PlaceButton(this, tsWindowsList, "btnMakeOpacity", 352, 71, 107, "Make Opacity",
+                               "Opacity window which checked in list");
   btnMakeOpacity->OnClick = [this](TObject* Sender) { btnMakeOpacityClick(Sender); };
   lvList = Place<TListView>(this, tsWindowsList, "lvList", 16, 40, 329, 265);
   lvList->AddColumn("Window Text", 200);
@@ -187,9 +187,9 @@ void TfrmTransparentMain::CreateLayout() {
   edtClass = Place<TEdit>(this, tsDragOperate, "edtClass", 89, 259, 352, 23);
   edtClass->SetEnabled(false);
   edtClass->SetHint("Show the class name of window which drag over");
-  chkIsTransparent = PlaceCheckBox(this, tsDragOperate, "chkIsTransparent", 352, 288, 97,
-                                   "Is Transparent",
-                                   "The window which dragged by mouse is transparent?");
+  chkIsTransparent =
+      PlaceCheckBox(this, tsDragOperate, "chkIsTransparent", 352, 288, 97, "Is Transparent",
+                    "The window which dragged by mouse is transparent?");
 
   // Page 3, "Settings".
   SeSkinGroupBox1 = Place<TGroupBox>(this, tsSettings, "SeSkinGroupBox1", 16, 16, 441, 153);
@@ -197,8 +197,8 @@ void TfrmTransparentMain::CreateLayout() {
   const auto Setting = [this](const char* Name, int Top, const std::string& Caption) {
     return PlaceCheckBox(this, SeSkinGroupBox1, Name, 16, Top, 393, Caption, Caption);
   };
-  chkStart = Setting("chkStart", 24,
-                     "Transparent current all opened window while run this application");
+  chkStart =
+      Setting("chkStart", 24, "Transparent current all opened window while run this application");
   chkStart->OnClick = [this](TObject* Sender) { chkStartClick(Sender); };
   chkNewWindow = Setting("chkNewWindow", 56, "Transparent while new window show or opened");
   chkNewWindow->OnClick = [this](TObject* Sender) { chkNewWindowClick(Sender); };

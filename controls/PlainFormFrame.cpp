@@ -35,7 +35,7 @@ LRESULT CALLBACK TPlainFormFrame::FrameProc(HWND Wnd, UINT Msg, WPARAM WParam, L
 }
 
 LRESULT TPlainFormFrame::HandleMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam,
-                                bool& Handled) {
+                                       bool& Handled) {
   switch (Msg) {
   case WM_SYSCOMMAND:
     // Carried out here; the form then swallows the message.

@@ -18,8 +18,8 @@ public:
   void BeforeDestruction() override;
 
 private:
-  static LRESULT CALLBACK FrameProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam,
-                                    UINT_PTR Id, DWORD_PTR Self);
+  static LRESULT CALLBACK FrameProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR Id,
+                                    DWORD_PTR Self);
   LRESULT HandleMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, bool& Handled);
   void Unhook();
 

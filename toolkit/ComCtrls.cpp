@@ -1,8 +1,7 @@
 #include "toolkit/ComCtrls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <commctrl.h>
 
 // ---------------------------------------------------------------------------------------
 // TTabSheet and TPageControl
@@ -62,7 +61,8 @@ void TPageControl::CreateWnd() {
     TCITEMA Item{};
     Item.mask = TCIF_TEXT;
     Item.pszText = const_cast<char*>(FPages[I]->Caption().c_str());
-    SendMessageA(Handle(), TCM_INSERTITEMA, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Item));
+    SendMessageA(Handle(), TCM_INSERTITEMA, static_cast<WPARAM>(I),
+                 reinterpret_cast<LPARAM>(&Item));
   }
   if (FActivePageIndex >= 0)
     SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(FActivePageIndex), 0);

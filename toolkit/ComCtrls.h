@@ -120,7 +120,7 @@ private:
 
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
 using TLVCompareEvent = std::function<void(TObject* Sender, TListItem* Item1, TListItem* Item2,
-                                          int Data, int& Compare)>;
+                                           int Data, int& Compare)>;
 
 class TListView : public TWinControl {
 public:

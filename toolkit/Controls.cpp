@@ -1,8 +1,7 @@
 #include "toolkit/Controls.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
+#include <windowsx.h>
 
 #include "toolkit/ErrorReport.h"
 
@@ -257,13 +256,12 @@ void TWinControl::CreateWnd() {
 
   if (Params.WinClassName.empty()) {
     RegisterWindowClass(StaticWndProc);
-    CreateWindowExA(Params.ExStyle, WindowClassName, Caption().c_str(), Params.Style, Left(),
-                    Top(), Width(), Height(), ParentWnd, Menu, Instance, this);
+    CreateWindowExA(Params.ExStyle, WindowClassName, Caption().c_str(), Params.Style, Left(), Top(),
+                    Width(), Height(), ParentWnd, Menu, Instance, this);
   } else {
-    const HWND Wnd =
-        CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Caption().c_str(),
-                        Params.Style, Left(), Top(), Width(), Height(), ParentWnd, Menu, Instance,
-                        nullptr);
+    const HWND Wnd = CreateWindowExA(Params.ExStyle, Params.WinClassName.c_str(), Caption().c_str(),
+                                     Params.Style, Left(), Top(), Width(), Height(), ParentWnd,
+                                     Menu, Instance, nullptr);
     if (Wnd)
       Bind(Wnd, false);
   }
@@ -404,7 +402,7 @@ LRESULT TWinControl::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_RBUTTONDOWN:
   case WM_MBUTTONDOWN:
   case WM_LBUTTONDBLCLK: {
-    const TMouseButton Button = Msg == WM_RBUTTONDOWN ? mbRight
+    const TMouseButton Button = Msg == WM_RBUTTONDOWN   ? mbRight
                                 : Msg == WM_MBUTTONDOWN ? mbMiddle
                                                         : mbLeft;
     if (OwnWindow) {
@@ -421,7 +419,7 @@ LRESULT TWinControl::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_LBUTTONUP:
   case WM_RBUTTONUP:
   case WM_MBUTTONUP: {
-    const TMouseButton Button = Msg == WM_RBUTTONUP ? mbRight
+    const TMouseButton Button = Msg == WM_RBUTTONUP   ? mbRight
                                 : Msg == WM_MBUTTONUP ? mbMiddle
                                                       : mbLeft;
     if (OwnWindow) {
@@ -481,8 +479,7 @@ void TWinControl::PaintControls(HDC DC) {
 
 void TWinControl::BoundsChanged() {
   if (FHandle)
-    SetWindowPos(FHandle, nullptr, Left(), Top(), Width(), Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(FHandle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWinControl::VisibleChanged() {

@@ -4,9 +4,8 @@ void TPanel::PaintContent(TCanvas& Canvas) {
   if (BevelOuter == TPanelBevel::bvNone)
     return;
   RECT Frame = ClientRect();
-  DrawEdge(Canvas.Handle(), &Frame, BevelOuter == TPanelBevel::bvRaised ? BDR_RAISEDINNER
-                                                                          : BDR_SUNKENOUTER,
-           BF_RECT);
+  DrawEdge(Canvas.Handle(), &Frame,
+           BevelOuter == TPanelBevel::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
 }
 
 TImage::TImage(TComponent* AOwner) : TGraphicControl(AOwner) {

@@ -76,9 +76,8 @@ HFONT TFont::Handle() const {
 void TCanvas::Rectangle(const RECT& Rect) {
   const int Rop = SetROP2(FHandle, Pen.Mode == TPenMode::pmNotXor ? R2_NOTXORPEN : R2_COPYPEN);
   const TGdiHandle PenHandle(CreatePen(PS_SOLID, Pen.Width, ColorToRGB(Pen.Color)));
-  const TGdiHandle Fill(Brush.Style == TBrushStyle::bsSolid
-                            ? CreateSolidBrush(ColorToRGB(Brush.Color))
-                            : nullptr);
+  const TGdiHandle Fill(
+      Brush.Style == TBrushStyle::bsSolid ? CreateSolidBrush(ColorToRGB(Brush.Color)) : nullptr);
   const HGDIOBJ OldPen = SelectObject(FHandle, PenHandle.get());
   const HGDIOBJ OldBrush = SelectObject(FHandle, Fill ? Fill.get() : GetStockObject(HOLLOW_BRUSH));
   ::Rectangle(FHandle, Rect.left, Rect.top, Rect.right, Rect.bottom);

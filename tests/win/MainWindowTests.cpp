@@ -1,0 +1,350 @@
+// The main window in this process, with the real controls, the real manager and windows of
+// another process: each behaviour is driven through the window messages a user's action
+// produces.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+#include "app/EnumrateWindow.h"
+#include "app/TransparentMgr.h"
+#include "app/untMain.h"
+#include "tests/win/support/FixtureProcess.h"
+#include "tests/win/support/WinTestSupport.h"
+#include "toolkit/ErrorReport.h"
+#include "toolkit/ModuleInfo.h"
+
+namespace {
+
+std::vector<std::string> GReported;
+void RecordReport(const std::exception& E) { GReported.emplace_back(E.what()); }
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  // Settings lines for "Status.cfg"; the window is made by Start.
+  void Start(const std::string& Settings = "TransparentNewWindow=0") {
+    std::ofstream(Temp.Path() + "Status.cfg") << "[Setting]\r\n" << Settings << "\r\n";
+    Manager = std::make_unique<TTransparentManagerScope>(
+        std::make_unique<TStatus>(Temp.Path() + "Status.cfg"));
+    Application->Initialize();
+    SetExceptionReporter(RecordReport);
+    GReported.clear();
+    Form = Application->CreateForm<TfrmTransparentMain>();
+    Form->Show();
+    PumpFor(50);
+  }
+
+  void TearDown() override {
+    if (Manager)
+      TransparentManager->SetOpacityOnClose(true);
+    Manager.reset();
+    SetCurrentDirectoryA(ExtractFilePath(ExeFileName()).c_str());
+  }
+
+  // What a click on a tab does.
+  void SelectPage(int Index) {
+    SendMessageA(Form->SeSkinPageControl1->Handle(), TCM_SETCURFOCUS, Index, 0);
+    PumpFor(10);
+  }
+  // What a click on a button does.
+  static void Click(TButton* Button) {
+    SendMessageA(GetParent(Button->Handle()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(Button->Handle()));
+  }
+  // What dragging the track bar's thumb does.
+  void MoveTrackBar(int Position) {
+    const HWND Bar = Form->tbTransparency->Handle();
+    SendMessageA(Bar, TBM_SETPOS, TRUE, Position);
+    SendMessageA(GetParent(Bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, Position),
+                 reinterpret_cast<LPARAM>(Bar));
+  }
+  // What a click on a column header does.
+  void ClickColumn(int Column) {
+    NMLISTVIEW Notify{};
+    Notify.hdr.hwndFrom = Form->lvList->Handle();
+    Notify.hdr.code = LVN_COLUMNCLICK;
+    Notify.iItem = -1;
+    Notify.iSubItem = Column;
+    SendMessageA(GetParent(Form->lvList->Handle()), WM_NOTIFY, 0,
+                 reinterpret_cast<LPARAM>(&Notify));
+  }
+  std::vector<std::string> RowTexts() const {
+    std::vector<std::string> Texts;
+    for (int I = 0; I < Form->lvList->ItemCount(); ++I)
+      Texts.push_back(Form->lvList->Items(I)->Caption());
+    return Texts;
+  }
+  HWND NewWindow(const std::string& Title) {
+    return Fixture.Create("MirevanProbe", Title, WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  }
+
+  TTempDir Temp;
+  TFixtureProcess Fixture;
+  TApplicationScope App;
+  std::unique_ptr<TTransparentManagerScope> Manager;
+  TfrmTransparentMain* Form = nullptr;
+};
+
+TEST_F(MainWindowTest, OpensOnTheFirstPageWithEveryPageAndTheStoredLayout) {
+  Start();
+  EXPECT_EQ(Form->SeSkinPageControl1->ActivePageIndex(), 0);
+  ASSERT_EQ(Form->SeSkinPageControl1->PageCount(), 5);
+  const char* Captions[] = {"Operate", "Windows List", "Drag Operate", "Settings", "About"};
+  for (int I = 0; I < 5; ++I)
+    EXPECT_EQ(Form->SeSkinPageControl1->Pages(I)->Caption(), Captions[I]);
+  RECT Client;
+  GetClientRect(Form->Handle(), &Client);
+  EXPECT_EQ(Client.right, 471);
+  EXPECT_EQ(Client.bottom, 332);
+  char Title[64] = {};
+  GetWindowTextA(Form->Handle(), Title, sizeof Title);
+  EXPECT_STREQ(Title, "Mirevan ");
+  EXPECT_EQ(TransparentManager->NotifyWindow(), Form->Handle());
+  EXPECT_EQ(Screen->Cursors(crDragTool), LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
+  EXPECT_NE(Screen->Cursors(crDragTool), Screen->Cursors(crDefault));
+}
+
+TEST_F(MainWindowTest, SettingsPageShowsTheStoredLevelOnlyWhenActivated) {
+  Start("Transparency=150\r\nTransparentStart=1\r\nOpacityOnClose=0\r\nTransparentNewWindow=0");
+  EXPECT_EQ(Form->tbTransparency->Position(), 3);
+  EXPECT_EQ(Form->lblTransparency->Caption(), "");
+  SelectPage(3);
+  EXPECT_EQ(Form->tbTransparency->Position(), 150);
+  EXPECT_EQ(Form->lblTransparency->Caption(), "58 %");
+  EXPECT_TRUE(Form->chkStart->Checked());
+  EXPECT_FALSE(Form->chkNewWindow->Checked());
+  EXPECT_FALSE(Form->chkClose->Checked());
+  EXPECT_EQ(SendMessageA(Form->chkStart->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(MainWindowTest, AStoredLevelOfThreeMovesNothing) {
+  Start("Transparency=3\r\nTransparentNewWindow=0");
+  SelectPage(3);
+  EXPECT_EQ(Form->tbTransparency->Position(), 3);
+  EXPECT_EQ(Form->lblTransparency->Caption(), "");
+}
+
+TEST_F(MainWindowTest, AStoredLevelAbove255IsShownAndAppliedAs255) {
+  Start("Transparency=300\r\nTransparentNewWindow=0");
+  const HWND Wnd = NewWindow("managed");
+  TransparentManager->TransparentWindow(Wnd);
+  EXPECT_EQ(LayeredAlpha(Wnd), 44);
+  SelectPage(3);
+  EXPECT_EQ(Form->tbTransparency->Position(), 255);
+  EXPECT_EQ(Form->lblTransparency->Caption(), "100 %");
+  EXPECT_EQ(TransparentManager->Transparency(), 255);
+  EXPECT_EQ(LayeredAlpha(Wnd), 255);
+}
+
+TEST_F(MainWindowTest, MovingTheTrackBarChangesEveryManagedWindowAtOnce) {
+  Start("TransparentNewWindow=0");
+  const HWND A = NewWindow("a");
+  const HWND B = NewWindow("b");
+  TransparentManager->TransparentWindow(A);
+  TransparentManager->TransparentWindow(B);
+  SelectPage(3);
+  MoveTrackBar(40);
+  EXPECT_EQ(Form->lblTransparency->Caption(), "15 %");
+  EXPECT_EQ(LayeredAlpha(A), 40);
+  EXPECT_EQ(LayeredAlpha(B), 40);
+  MoveTrackBar(0);
+  EXPECT_EQ(Form->lblTransparency->Caption(), "0 %");
+  EXPECT_EQ(LayeredAlpha(A), 0);
+}
+
+TEST_F(MainWindowTest, SettingsCheckBoxesWriteThroughTheManager) {
+  Start("TransparentNewWindow=0");
+  SelectPage(3);
+  SendMessageA(Form->chkStart->Handle(), BM_CLICK, 0, 0);
+  PumpFor(10);
+  EXPECT_TRUE(TransparentManager->TransparentStart());
+  SendMessageA(Form->chkClose->Handle(), BM_CLICK, 0, 0);
+  PumpFor(10);
+  EXPECT_FALSE(TransparentManager->OpacityOnClose());
+  SendMessageA(Form->chkAutoStart->Handle(), BM_CLICK, 0, 0);
+  PumpFor(10);
+  EXPECT_TRUE(TransparentManager->AutoStart());
+  SendMessageA(Form->chkAutoStart->Handle(), BM_CLICK, 0, 0);
+  PumpFor(10);
+  EXPECT_FALSE(TransparentManager->AutoStart());
+}
+
+TEST_F(MainWindowTest, ColumnClicksAlternateTheSortDirectionStartingDescending) {
+  Start("TransparentNewWindow=0");
+  for (const char* Title : {"beta", "Alpha", "gamma"})
+    TransparentManager->TransparentWindow(NewWindow(Title));
+  SelectPage(1);
+  EXPECT_EQ(RowTexts(), (std::vector<std::string>{"gamma", "Alpha", "beta"})); // newest first
+  ClickColumn(0);
+  EXPECT_EQ(RowTexts(), (std::vector<std::string>{"gamma", "beta", "Alpha"}));
+  ClickColumn(0);
+  EXPECT_EQ(RowTexts(), (std::vector<std::string>{"Alpha", "beta", "gamma"}));
+  // "Status" continues the alternation: descending now, all equal, so the order stays.
+  TransparentManager->FindItem(TransparentManager->Items()[0]->Handle)->MakeOpacity();
+  SelectPage(0);
+  SelectPage(1);
+  ClickColumn(1);
+  EXPECT_EQ(Form->lvList->Items(0)->SubItems()[0], "Transparent");
+  EXPECT_EQ(Form->lvList->Items(2)->SubItems()[0], "Opacity");
+  ClickColumn(1);
+  EXPECT_EQ(Form->lvList->Items(0)->SubItems()[0], "Opacity");
+}
+
+TEST_F(MainWindowTest, CheckAllUncheckAllAndApplyToCheckedRows) {
+  Start("TransparentNewWindow=0");
+  const HWND A = NewWindow("a");
+  const HWND B = NewWindow("b");
+  TransparentManager->TransparentWindow(A);
+  TransparentManager->TransparentWindow(B);
+  SelectPage(1);
+  Click(Form->btnCheckAll);
+  for (int I = 0; I < Form->lvList->ItemCount(); ++I)
+    EXPECT_TRUE(Form->lvList->Items(I)->Checked());
+  Click(Form->btnUnCheckall);
+  for (int I = 0; I < Form->lvList->ItemCount(); ++I)
+    EXPECT_FALSE(Form->lvList->Items(I)->Checked());
+
+  // Row 0 is "b", the newest.
+  Form->lvList->Items(0)->SetChecked(true);
+  Click(Form->btnMakeOpacity);
+  EXPECT_FALSE(HasLayeredStyle(B));
+  EXPECT_TRUE(HasLayeredStyle(A));
+  EXPECT_EQ(Form->lvList->Items(0)->SubItems()[0], "Transparent"); // not refreshed
+  Click(Form->btnMakeTransparent);
+  EXPECT_EQ(LayeredAlpha(B), 150);
+  Click(Form->btnMakeOpacity);
+  SelectPage(3);
+  MoveTrackBar(90);
+  EXPECT_EQ(LayeredAlpha(B), 90);
+}
+
+TEST_F(MainWindowTest, RefreshDropsWindowsThatWereClosed) {
+  Start("TransparentNewWindow=0");
+  const HWND A = NewWindow("stays");
+  const HWND B = NewWindow("goes");
+  TransparentManager->TransparentWindow(A);
+  TransparentManager->TransparentWindow(B);
+  SelectPage(1);
+  ASSERT_EQ(Form->lvList->ItemCount(), 2);
+  Fixture.Destroy(B);
+  Click(Form->btnRefresh);
+  EXPECT_EQ(RowTexts(), std::vector<std::string>{"stays"});
+  EXPECT_FALSE(TransparentManager->HasWindow(B));
+}
+
+TEST_F(MainWindowTest, HookNotificationsTakeAndDropWindows) {
+  Start("TransparentNewWindow=0");
+  const HWND Wnd = NewWindow("announced");
+  EXPECT_EQ(SendMessageA(Form->Handle(), 1025, reinterpret_cast<WPARAM>(Wnd), 2), 0);
+  EXPECT_TRUE(TransparentManager->HasWindow(Wnd));
+  EXPECT_EQ(LayeredAlpha(Wnd), 150);
+  const HWND Other = NewWindow("unknown code");
+  EXPECT_EQ(SendMessageA(Form->Handle(), 1025, reinterpret_cast<WPARAM>(Other), 7), 0);
+  EXPECT_EQ(SendMessageA(Form->Handle(), 1025, reinterpret_cast<WPARAM>(Other), -2), 0);
+  EXPECT_FALSE(TransparentManager->HasWindow(Other));
+  Fixture.Destroy(Wnd);
+  EXPECT_EQ(SendMessageA(Form->Handle(), 1025, 0, 3), 0);
+  EXPECT_FALSE(TransparentManager->HasWindow(Wnd));
+}
+
+TEST_F(MainWindowTest, SystemCloseCommandHasNoEffectButCloseEndsTheLoop) {
+  Start("TransparentNewWindow=0");
+  SendMessageA(Form->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  MSG Msg;
+  EXPECT_FALSE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+  EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+  SendMessageA(Form->Handle(), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+class DragToolTest : public MainWindowTest {
+protected:
+  // Press on a panel, move the pointer to Target's centre (or to Point), release.
+  void Drag(TPanel* Panel, POINT To) {
+    const HWND Wnd = Panel->Handle();
+    SendMessageA(Wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SetCursorPos(To.x, To.y);
+    PumpFor(20);
+    SendMessageA(Wnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
+    DraggedCursor = Screen->Cursor();
+    SendMessageA(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  }
+  static POINT CentreOf(HWND Wnd) {
+    RECT Bounds;
+    GetWindowRect(Wnd, &Bounds);
+    return {(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2};
+  }
+  void SetUp() override {
+    // The drag pictures are looked up in the working directory.
+    SetCurrentDirectoryA(ExtractFilePath(ExeFileName()).c_str());
+  }
+  TCursor DraggedCursor = crDefault;
+};
+
+TEST_F(DragToolTest, ReleasingOverAChildControlTakesItsTopLevelWindow) {
+  Start("TransparentNewWindow=0\r\nTransparency=120");
+  SelectPage(2);
+  const HWND Target = NewWindow("drag target");
+  const HWND Child = Fixture.CreateChild(Target, "MirevanProbeChild", "inner");
+  Drag(Form->pnlDrag, CentreOf(Child));
+  EXPECT_EQ(DraggedCursor, crDragTool);
+  EXPECT_EQ(Screen->Cursor(), crDefault);
+  EXPECT_EQ(Form->PickedWindow, Target);
+  EXPECT_EQ(Form->edtCaption->Text(), "drag target");
+  EXPECT_EQ(Form->edtClass->Text(), "MirevanProbe");
+  EXPECT_TRUE(TransparentManager->HasWindow(Target));
+  EXPECT_EQ(LayeredAlpha(Target), 120);
+  EXPECT_TRUE(GReported.empty());
+}
+
+TEST_F(DragToolTest, ReleasingOverTheMainWindowChangesNothing) {
+  Start("TransparentNewWindow=0");
+  SelectPage(2);
+  Drag(Form->pnlDrag, CentreOf(Form->Handle()));
+  EXPECT_EQ(Form->PickedWindow, nullptr);
+  EXPECT_EQ(Form->edtCaption->Text(), "");
+  EXPECT_EQ(Form->edtClass->Text(), "");
+  EXPECT_FALSE(Form->chkIsTransparent->Checked());
+  EXPECT_TRUE(TransparentManager->Items().empty());
+  EXPECT_FALSE(HasLayeredStyle(Form->Handle()));
+}
+
+TEST_F(DragToolTest, TheOpacityTargetClearsWindowsTheProgramNeverManaged) {
+  Start("TransparentNewWindow=0");
+  SelectPage(2);
+  const HWND Foreign = NewWindow("layered by its owner");
+  Fixture.MakeLayered(Foreign, 60);
+  const HWND Managed = NewWindow("managed");
+  SetWindowPos(Managed, nullptr, 300, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  TransparentManager->TransparentWindow(Managed);
+
+  SetCursorPos(CentreOf(Managed).x, CentreOf(Managed).y);
+  SendMessageA(Form->Panel1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(Form->chkIsTransparent->Checked());
+  SetCursorPos(CentreOf(Foreign).x, CentreOf(Foreign).y);
+  SendMessageA(Form->Panel1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_FALSE(Form->chkIsTransparent->Checked()); // layered, but not the program's
+
+  Drag(Form->Panel1, CentreOf(Foreign));
+  EXPECT_FALSE(HasLayeredStyle(Foreign));
+  EXPECT_FALSE(TransparentManager->HasWindow(Foreign));
+  Drag(Form->Panel1, CentreOf(Managed));
+  EXPECT_FALSE(HasLayeredStyle(Managed));
+  EXPECT_TRUE(TransparentManager->HasWindow(Managed)); // the list is not touched
+}
+
+TEST_F(DragToolTest, AMissingPictureIsReportedAndTheCursorStays) {
+  Start("TransparentNewWindow=0");
+  SelectPage(2);
+  SetCurrentDirectoryA(Temp.Path().c_str());
+  SendMessageA(Form->pnlDrag->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(Form->pnlDrag->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_GE(GReported.size(), 1u);
+  EXPECT_EQ(GReported[0], "Cannot open file DragOn.bmp");
+  EXPECT_EQ(Screen->Cursor(), crDefault);
+}
+
+} // namespace
