@@ -260,6 +260,38 @@ TEST_F(MainWindowTest, SystemCloseCommandHasNoEffectButCloseEndsTheLoop) {
   EXPECT_TRUE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// A point of the main window's caption where the frame reports Hit, found by asking it.
+POINT CaptionPoint(HWND Wnd, LRESULT Hit) {
+  RECT Bounds;
+  GetWindowRect(Wnd, &Bounds);
+  for (int Y = Bounds.top; Y < Bounds.top + 40; ++Y)
+    for (int X = Bounds.right - 1; X > Bounds.right - 120; --X)
+      if (SendMessageA(Wnd, WM_NCHITTEST, 0, MAKELPARAM(X, Y)) == Hit)
+        return {X, Y};
+  return {-1, -1};
+}
+
+// What a click on a caption button does: press on it, release over it.
+void ClickCaptionButton(HWND Wnd, LRESULT Hit) {
+  POINT Point = CaptionPoint(Wnd, Hit);
+  ASSERT_NE(Point.x, -1) << "no caption button " << Hit;
+  SendMessageA(Wnd, WM_NCLBUTTONDOWN, static_cast<WPARAM>(Hit), MAKELPARAM(Point.x, Point.y));
+  ScreenToClient(Wnd, &Point);
+  SendMessageA(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(Point.x, Point.y));
+}
+
+TEST_F(MainWindowTest, TheFrameCarriesOutCloseMinimiseAndRestore) {
+  Start("TransparentNewWindow=0");
+  ClickCaptionButton(Form->Handle(), HTMINBUTTON);
+  EXPECT_TRUE(IsIconic(Form->Handle()));
+  SendMessageA(Form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  EXPECT_FALSE(IsIconic(Form->Handle()));
+  MSG Msg;
+  EXPECT_FALSE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+  ClickCaptionButton(Form->Handle(), HTCLOSE);
+  EXPECT_TRUE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 class DragToolTest : public MainWindowTest {
 protected:
   // Press on a panel, move the pointer to Target's centre (or to Point), release.

@@ -1,0 +1,244 @@
+// Mirevan.exe as a user runs it, with windows of another process as its subject; every check
+// is made from outside: layered attributes, the settings file, the process itself.
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "tests/win/support/FixtureProcess.h"
+#include "tests/win/support/MirevanProcess.h"
+#include "tests/win/support/WinTestSupport.h"
+#include "toolkit/IniFiles.h"
+
+namespace {
+
+class EndToEndTest : public ::testing::Test {
+protected:
+  HWND NewWindow(const std::string& Title, DWORD Style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
+    return Fixture.Create("MirevanProbe", Title, Style);
+  }
+  static bool BecomesLayeredWith(HWND Wnd, int Alpha) {
+    return WaitUntil([&] { return HasLayeredStyle(Wnd) && LayeredAlpha(Wnd) == Alpha; }, 3000);
+  }
+  std::string SettingsText() const {
+    std::ifstream File(Temp.Path() + "Status.cfg", std::ios::binary);
+    std::stringstream Text;
+    Text << File.rdbuf();
+    return Text.str();
+  }
+
+  TTempDir Temp;
+  TFixtureProcess Fixture;
+};
+
+TEST_F(EndToEndTest, TransparentStartTakesEveryWindowButTheMainOne) {
+  const HWND Shown = NewWindow("shown before start");
+  const HWND Hidden = NewWindow("hidden before start", WS_OVERLAPPEDWINDOW);
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparency=100\r\n"
+                                       "TransparentNewWindow=0");
+  EXPECT_TRUE(BecomesLayeredWith(Shown, 100));
+  EXPECT_TRUE(BecomesLayeredWith(Hidden, 100));
+  EXPECT_FALSE(HasLayeredStyle(Mirevan.MainWindow()));
+  EXPECT_TRUE(Mirevan.Close());
+  EXPECT_FALSE(HasLayeredStyle(Shown)); // OpacityOnClose is on by default
+}
+
+TEST_F(EndToEndTest, WithoutTransparentStartNothingChangesAtStart) {
+  const HWND Wnd = NewWindow("left alone");
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=0\r\nTransparentNewWindow=0");
+  Sleep(500);
+  EXPECT_FALSE(HasLayeredStyle(Wnd));
+}
+
+TEST_F(EndToEndTest, NewWindowsTakeTheLevelAndLeaveTheListWhenDestroyed) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=1\r\nTransparency=90");
+  const HWND Wnd = NewWindow("opened after start");
+  EXPECT_TRUE(BecomesLayeredWith(Wnd, 90));
+  Mirevan.SelectPage(1);
+  EXPECT_GE(Mirevan.FindListRow("opened after start"), 0);
+  Fixture.Destroy(Wnd);
+  Sleep(1000); // the destruction reaches Mirevan within a second
+  Mirevan.SelectPage(0);
+  Mirevan.SelectPage(1); // refilled from the manager's list
+  EXPECT_EQ(Mirevan.FindListRow("opened after start"), -1);
+}
+
+TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0\r\nTransparency=150");
+  const HWND Early = NewWindow("opened with the option off");
+  Sleep(800);
+  EXPECT_FALSE(HasLayeredStyle(Early));
+
+  Mirevan.SelectPage(3);
+  const HWND NewWindowBox =
+      Mirevan.FindChild("Button", "Transparent while new window show or opened");
+  ASSERT_NE(NewWindowBox, nullptr);
+  SendMessageA(NewWindowBox, BM_CLICK, 0, 0);
+  const HWND Later = NewWindow("opened with the option on, before the level changed");
+  Sleep(800);
+  EXPECT_FALSE(HasLayeredStyle(Later));
+
+  const HWND Bar = Mirevan.FindChild(TRACKBAR_CLASSA, "");
+  ASSERT_NE(Bar, nullptr);
+  SendMessageA(Bar, TBM_SETPOS, TRUE, 140);
+  SendMessageA(GetParent(Bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 140),
+               reinterpret_cast<LPARAM>(Bar));
+  const HWND Last = NewWindow("opened after the level changed");
+  EXPECT_TRUE(BecomesLayeredWith(Last, 140));
+}
+
+TEST_F(EndToEndTest, ClosingRestoresManagedWindowsAndWritesTheSettings) {
+  const HWND Managed = NewWindow("managed");
+  TMirevanProcess Mirevan(Temp.Path(),
+                          "TransparentStart=1\r\nTransparentNewWindow=0\r\nFavourite=yes",
+                          "[Other]\r\nColour=blue\r\n");
+  ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
+  const HWND Foreign = NewWindow("layered by its owner");
+  Fixture.MakeLayered(Foreign, 77);
+  EXPECT_TRUE(Mirevan.Close());
+  EXPECT_FALSE(HasLayeredStyle(Managed));
+  EXPECT_EQ(LayeredAlpha(Foreign), 77);
+
+  const TIniFile Ini(Temp.Path() + "Status.cfg");
+  for (const char* Key : {"Transparency", "TransparentStart", "OpacityOnClose",
+                          "TransparentNewWindow", "IncreaseTransparency", "DecreaseTransparency",
+                          "TransparentShortCut", "OpacityShortCut"})
+    EXPECT_NE(Ini.ReadString("Setting", Key, "<missing>"), "<missing>") << Key;
+  EXPECT_EQ(Ini.ReadString("Setting", "Favourite", ""), "yes");
+  EXPECT_EQ(Ini.ReadString("Other", "Colour", ""), "blue");
+  EXPECT_EQ(Ini.ReadInteger("Setting", "TransparentStart", 0), 1);
+}
+
+TEST_F(EndToEndTest, WithoutOpacityOnCloseWindowsStayTranslucent) {
+  const HWND Managed = NewWindow("managed");
+  TMirevanProcess Mirevan(Temp.Path(),
+                          "TransparentStart=1\r\nTransparentNewWindow=0\r\nOpacityOnClose=0");
+  ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
+  EXPECT_TRUE(Mirevan.Close());
+  EXPECT_EQ(LayeredAlpha(Managed), 150);
+  EXPECT_NE(SettingsText().find("OpacityOnClose=0"), std::string::npos) << SettingsText();
+}
+
+TEST_F(EndToEndTest, TheSystemCloseCommandHasNoEffect) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0");
+  PostMessageA(Mirevan.MainWindow(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  Sleep(500);
+  EXPECT_TRUE(Mirevan.Running());
+  EXPECT_TRUE(IsWindowVisible(Mirevan.MainWindow()));
+}
+
+TEST_F(EndToEndTest, AFirstRunWithoutSettingsWritesTheDefaults) {
+  {
+    TMirevanProcess Mirevan(Temp.Path(), "");
+    EXPECT_TRUE(Mirevan.Close());
+  }
+  const TIniFile Ini(Temp.Path() + "Status.cfg");
+  EXPECT_EQ(Ini.ReadInteger("Setting", "Transparency", 0), 150);
+  EXPECT_EQ(Ini.ReadInteger("Setting", "TransparentStart", 9), 0);
+  EXPECT_EQ(Ini.ReadInteger("Setting", "OpacityOnClose", 9), 1);
+  EXPECT_EQ(Ini.ReadInteger("Setting", "TransparentNewWindow", 9), 1);
+}
+
+// The drag tool with real mouse input: pressed on its target, moved, released elsewhere.
+class DragEndToEndTest : public EndToEndTest {
+protected:
+  static void MouseTo(POINT Point) {
+    INPUT Input{};
+    Input.type = INPUT_MOUSE;
+    Input.mi.dx = MulDiv(Point.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    Input.mi.dy = MulDiv(Point.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    Input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &Input, sizeof Input);
+    Sleep(60);
+  }
+  static void Button(bool Down) {
+    INPUT Input{};
+    Input.type = INPUT_MOUSE;
+    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &Input, sizeof Input);
+    Sleep(120);
+  }
+  static POINT CentreOf(HWND Wnd) {
+    RECT Bounds;
+    GetWindowRect(Wnd, &Bounds);
+    return {(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2};
+  }
+  // The drag targets are the two 32 x 32 panels of page 2, the transparent one on top.
+  static HWND Target(const TMirevanProcess& Mirevan, int Which) {
+    HWND Found[2] = {};
+    int Count = 0;
+    for (int I = 0; HWND Wnd = Mirevan.FindChild("MirevanWindow", "", I); ++I) {
+      RECT Bounds;
+      GetWindowRect(Wnd, &Bounds);
+      if (Bounds.right - Bounds.left == 32 && Bounds.bottom - Bounds.top == 32 && Count < 2)
+        Found[Count++] = Wnd;
+    }
+    RECT First, Second;
+    GetWindowRect(Found[0], &First);
+    GetWindowRect(Found[1], &Second);
+    const bool FirstOnTop = First.top < Second.top;
+    return Which == 0 ? (FirstOnTop ? Found[0] : Found[1]) : (FirstOnTop ? Found[1] : Found[0]);
+  }
+  void Drag(HWND From, POINT To) {
+    MouseTo(CentreOf(From));
+    Button(true);
+    const POINT Start = CentreOf(From);
+    for (int Step = 1; Step <= 4; ++Step)
+      MouseTo({Start.x + (To.x - Start.x) * Step / 4, Start.y + (To.y - Start.y) * Step / 4});
+    Button(false);
+  }
+};
+
+TEST_F(DragEndToEndTest, DroppingTheTargetOnAChildControlTakesItsWindow) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0\r\nTransparency=110");
+  const HWND Window = NewWindow("drop here");
+  const HWND Child = Fixture.CreateChild(Window, "MirevanProbeChild", "inner");
+  Mirevan.SelectPage(2);
+  Sleep(200);
+  Drag(Target(Mirevan, 0), CentreOf(Child));
+  EXPECT_TRUE(BecomesLayeredWith(Window, 110));
+  EXPECT_FALSE(HasLayeredStyle(Child));
+}
+
+TEST_F(DragEndToEndTest, DroppingTheTargetOnTheMainWindowChangesNothing) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0");
+  Mirevan.SelectPage(2);
+  Sleep(200);
+  RECT Main;
+  GetWindowRect(Mirevan.MainWindow(), &Main);
+  Drag(Target(Mirevan, 0), {Main.right - 30, Main.bottom - 30});
+  Sleep(300);
+  EXPECT_FALSE(HasLayeredStyle(Mirevan.MainWindow()));
+}
+
+TEST_F(DragEndToEndTest, TheOpacityTargetClearsAWindowTheProgramNeverManaged) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0");
+  const HWND Foreign = NewWindow("layered by its owner");
+  Fixture.MakeLayered(Foreign, 60);
+  Mirevan.SelectPage(2);
+  Sleep(200);
+  Drag(Target(Mirevan, 1), CentreOf(Foreign));
+  EXPECT_TRUE(WaitUntil([&] { return !HasLayeredStyle(Foreign); }, 3000));
+}
+
+TEST_F(DragEndToEndTest, AMissingPictureIsReportedByName) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0", "", false);
+  Mirevan.SelectPage(2);
+  Sleep(200);
+  MouseTo(CentreOf(Target(Mirevan, 0)));
+  Button(true);
+  HWND Box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (Box = Mirevan.FindMessageBox()) != nullptr; }, 3000));
+  char Text[256] = {};
+  GetDlgItemTextA(Box, 0xFFFF, Text, sizeof Text);
+  EXPECT_STREQ(Text, "Cannot open file DragOn.bmp");
+  SendMessageA(Box, WM_COMMAND, IDOK, 0);
+  Button(false);
+  EXPECT_TRUE(Mirevan.Running()); // the loop goes on after the report
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "tests/win/support/MirevanProcess.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+#include <stdexcept>
+#include <vector>
+
+#include "toolkit/ModuleInfo.h"
+#include "toolkit/SysUtils.h"
+
+namespace {
+
+struct TSearch {
+  DWORD ProcessId;
+  HWND Found = nullptr;
+  const char* ClassName = "MirevanWindow";
+  const char* Title = "Mirevan ";
+};
+
+BOOL CALLBACK FindTopLevel(HWND Wnd, LPARAM Param) {
+  auto* Search = reinterpret_cast<TSearch*>(Param);
+  DWORD Owner = 0;
+  GetWindowThreadProcessId(Wnd, &Owner);
+  char Title[64] = {};
+  char Class[64] = {};
+  GetWindowTextA(Wnd, Title, sizeof Title);
+  GetClassNameA(Wnd, Class, sizeof Class);
+  if (Owner == Search->ProcessId && IsWindowVisible(Wnd) && lstrcmpA(Title, Search->Title) == 0 &&
+      lstrcmpA(Class, Search->ClassName) == 0) {
+    Search->Found = Wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CopyBeside(const std::string& Name, const std::string& Dir) {
+  const std::string From = ExtractFilePath(ExeFileName()) + Name;
+  if (!CopyFileA(From.c_str(), (Dir + Name).c_str(), FALSE))
+    throw std::runtime_error("cannot copy " + From);
+}
+
+} // namespace
+
+TMirevanProcess::TMirevanProcess(const std::string& Dir, const std::string& Settings,
+                                 const std::string& Extra, bool WithPictures) {
+  for (const char* Name : {"Mirevan.exe", "Hook.dll"})
+    CopyBeside(Name, Dir);
+  if (WithPictures)
+    for (const char* Name : {"DragOn.bmp", "DragOff.bmp"})
+      CopyBeside(Name, Dir);
+  if (!Settings.empty() || !Extra.empty())
+    std::ofstream(Dir + "Status.cfg", std::ios::binary)
+        << Extra << "[Setting]\r\n" << Settings << "\r\n";
+
+  STARTUPINFOA Startup{};
+  Startup.cb = sizeof Startup;
+  std::string CommandLine = "\"" + Dir + "Mirevan.exe\"";
+  if (!CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      Dir.c_str(), &Startup, &FProcess))
+    throw std::runtime_error("cannot start " + CommandLine);
+  TSearch Search{FProcess.dwProcessId};
+  if (!WaitUntil(
+          [&] {
+            EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&Search));
+            return Search.Found != nullptr;
+          },
+          15000))
+    throw std::runtime_error("Mirevan's main window did not appear");
+  FMainWindow = Search.Found;
+  WaitForInputIdle(FProcess.hProcess, 5000);
+}
+
+TMirevanProcess::~TMirevanProcess() {
+  if (Running() && !Close(10000))
+    TerminateProcess(FProcess.hProcess, 1);
+  CloseHandle(FProcess.hProcess);
+  CloseHandle(FProcess.hThread);
+}
+
+bool TMirevanProcess::Running() const {
+  return WaitForSingleObject(FProcess.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool TMirevanProcess::Close(DWORD TimeoutMs) {
+  PostMessageA(FMainWindow, WM_CLOSE, 0, 0);
+  return WaitForSingleObject(FProcess.hProcess, TimeoutMs) == WAIT_OBJECT_0;
+}
+
+namespace {
+
+struct TChildSearch {
+  std::string ClassName;
+  std::string Text;
+  int Index;
+  HWND Found = nullptr;
+};
+
+BOOL CALLBACK FindChildWindow(HWND Wnd, LPARAM Param) {
+  auto* Search = reinterpret_cast<TChildSearch*>(Param);
+  char Class[64] = {};
+  char Text[256] = {};
+  GetClassNameA(Wnd, Class, sizeof Class);
+  GetWindowTextA(Wnd, Text, sizeof Text);
+  if (IsWindowVisible(Wnd) && lstrcmpiA(Class, Search->ClassName.c_str()) == 0 &&
+      (Search->Text.empty() || Search->Text == Text) && Search->Index-- == 0) {
+    Search->Found = Wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+} // namespace
+
+HWND TMirevanProcess::FindChild(const std::string& ClassName, const std::string& Text,
+                                int Index) const {
+  TChildSearch Search{ClassName, Text, Index};
+  EnumChildWindows(FMainWindow, FindChildWindow, reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}
+
+void TMirevanProcess::SelectPage(int Index) const {
+  SendMessageA(FindChild(WC_TABCONTROLA, ""), TCM_SETCURFOCUS, static_cast<WPARAM>(Index), 0);
+}
+
+int TMirevanProcess::FindListRow(const std::string& Text) const {
+  const HWND List = FindChild(WC_LISTVIEWA, "");
+  const HANDLE Process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                  FProcess.dwProcessId);
+  if (!List || !Process)
+    throw std::runtime_error("no windows list to search");
+  // The message carries a pointer, so what it points to must live in Mirevan's memory.
+  auto* Remote = static_cast<char*>(
+      VirtualAllocEx(Process, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  LVFINDINFOA Find{};
+  Find.flags = LVFI_STRING;
+  Find.psz = Remote + 512;
+  WriteProcessMemory(Process, Remote, &Find, sizeof Find, nullptr);
+  WriteProcessMemory(Process, Remote + 512, Text.c_str(), Text.size() + 1, nullptr);
+  const int Row = static_cast<int>(SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1),
+                                                reinterpret_cast<LPARAM>(Remote)));
+  VirtualFreeEx(Process, Remote, 0, MEM_RELEASE);
+  CloseHandle(Process);
+  return Row;
+}
+
+HWND TMirevanProcess::FindMessageBox() const {
+  TSearch Search{FProcess.dwProcessId};
+  Search.ClassName = "#32770";
+  Search.Title = "Mirevan";
+  EnumWindows(FindTopLevel, reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}

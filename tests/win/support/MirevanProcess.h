@@ -1,0 +1,50 @@
+#pragma once
+// Mirevan.exe as a user runs it: copied with Hook.dll and the drag pictures into a directory
+// of its own, next to a prepared "Status.cfg", started there, and driven from outside.
+
+#include <windows.h>
+
+#include <string>
+
+class TMirevanProcess {
+public:
+  // Settings: the lines of section "Setting" for "Status.cfg" (none: no file), Extra: more
+  // text for the file; the drag pictures are copied too unless told not to. Waits until the
+  // main window is shown.
+  TMirevanProcess(const std::string& Dir, const std::string& Settings,
+                  const std::string& Extra = "", bool WithPictures = true);
+  // Ends the program if it still runs (WM_CLOSE, then by force).
+  ~TMirevanProcess();
+  TMirevanProcess(const TMirevanProcess&) = delete;
+  TMirevanProcess& operator=(const TMirevanProcess&) = delete;
+
+  HWND MainWindow() const { return FMainWindow; }
+  DWORD ProcessId() const { return FProcess.dwProcessId; }
+  bool Running() const;
+  // Posts WM_CLOSE and waits for the program to end.
+  bool Close(DWORD TimeoutMs = 15000);
+  // A visible child window of the main window by class and text (text "" matches any),
+  // the Index-th in z-order.
+  HWND FindChild(const std::string& ClassName, const std::string& Text, int Index = 0) const;
+  // What a click on a tab of the page control does.
+  void SelectPage(int Index) const;
+  // A row of the windows list by its text, or -1 (read across the process boundary).
+  int FindListRow(const std::string& Text) const;
+  // The program's message box, when one is shown, or null.
+  HWND FindMessageBox() const;
+
+private:
+  PROCESS_INFORMATION FProcess{};
+  HWND FMainWindow = nullptr;
+};
+
+// Waits (without a message loop of its own) until Done holds or the time is up.
+template <class F> bool WaitUntil(F Done, DWORD TimeoutMs) {
+  const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
+  while (!Done()) {
+    if (GetTickCount64() >= Deadline)
+      return false;
+    Sleep(20);
+  }
+  return true;
+}
