@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "tests/win/support/FixtureProcess.h"
@@ -183,13 +184,21 @@ protected:
     const bool FirstOnTop = First.top < Second.top;
     return Which == 0 ? (FirstOnTop ? Found[0] : Found[1]) : (FirstOnTop ? Found[1] : Found[0]);
   }
-  void Drag(HWND From, POINT To) {
+  void Drag(HWND From, POINT To, const std::function<void()>& BeforeRelease = {}) {
     MouseTo(CentreOf(From));
     Button(true);
     const POINT Start = CentreOf(From);
     for (int Step = 1; Step <= 4; ++Step)
       MouseTo({Start.x + (To.x - Start.x) * Step / 4, Start.y + (To.y - Start.y) * Step / 4});
+    if (BeforeRelease)
+      BeforeRelease();
     Button(false);
+  }
+  // A control's text as the control itself answers it.
+  static std::string TextOf(HWND Wnd) {
+    char Text[300] = {};
+    SendMessageA(Wnd, WM_GETTEXT, sizeof Text, reinterpret_cast<LPARAM>(Text));
+    return Text;
   }
 };
 
@@ -199,7 +208,13 @@ TEST_F(DragEndToEndTest, DroppingTheTargetOnAChildControlTakesItsWindow) {
   const HWND Child = Fixture.CreateChild(Window, "MirevanProbeChild", "inner");
   Mirevan.SelectPage(2);
   Sleep(200);
-  Drag(Target(Mirevan, 0), CentreOf(Child));
+  Drag(Target(Mirevan, 0), CentreOf(Child), [&] {
+    // The display-only edits follow the pointer; the window is not transparent yet.
+    EXPECT_EQ(TextOf(Mirevan.FindChild("Edit", "", 0)), "drop here");
+    EXPECT_EQ(TextOf(Mirevan.FindChild("Edit", "", 1)), "MirevanProbe");
+    EXPECT_EQ(SendMessageA(Mirevan.FindChild("Button", "Is Transparent"), BM_GETCHECK, 0, 0),
+              BST_UNCHECKED);
+  });
   EXPECT_TRUE(BecomesLayeredWith(Window, 110));
   EXPECT_FALSE(HasLayeredStyle(Child));
 }

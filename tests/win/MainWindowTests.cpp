@@ -260,6 +260,43 @@ TEST_F(MainWindowTest, SystemCloseCommandHasNoEffectButCloseEndsTheLoop) {
   EXPECT_TRUE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// A shown hint window of this process with the given text.
+bool HintShown(const std::string& Text) {
+  struct TSearch {
+    std::string Text;
+    bool Found = false;
+  } Search{Text};
+  EnumWindows(
+      [](HWND Wnd, LPARAM Param) {
+        auto* S = reinterpret_cast<TSearch*>(Param);
+        DWORD Process = 0;
+        GetWindowThreadProcessId(Wnd, &Process);
+        char Title[256] = {};
+        GetWindowTextA(Wnd, Title, sizeof Title);
+        if (Process == GetCurrentProcessId() && IsWindowVisible(Wnd) &&
+            (GetWindowLongA(Wnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && S->Text == Title)
+          S->Found = true;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}
+
+TEST_F(MainWindowTest, RestingOnAControlShowsItsHint) {
+  Start("TransparentNewWindow=0");
+  SendMessageA(Form->btnOpacity->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_FALSE(HintShown("Opacity all transparenty window"));
+  EXPECT_TRUE(PumpUntil([] { return HintShown("Opacity all transparenty window"); }, 2000));
+  // A press hides it; a control without a hint shows none.
+  SendMessageA(Form->btnOpacity->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageA(Form->btnOpacity->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  PumpFor(20);
+  EXPECT_FALSE(HintShown("Opacity all transparenty window"));
+  SendMessageA(Form->tsOperate->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+  PumpFor(700);
+  EXPECT_EQ(Application->HintControl(), nullptr);
+}
+
 // A point of the main window's caption where the frame reports Hit, found by asking it.
 POINT CaptionPoint(HWND Wnd, LRESULT Hit) {
   RECT Bounds;
