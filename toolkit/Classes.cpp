@@ -13,12 +13,22 @@ void TPersistent::AssignTo(TPersistent& Dest) const {
 
 TComponent::~TComponent() {
   FDestroying = true;
+  NotifyFreeClients(); // for components freed without BeforeDestruction
+  DestroyComponents();
+}
+
+void TComponent::BeforeDestruction() {
+  FDestroying = true;
+  NotifyFreeClients();
+}
+
+void TComponent::NotifyFreeClients() {
   std::vector<TComponent*> Clients = std::move(FFreeNotifies);
+  FFreeNotifies.clear();
   for (TComponent* Client : Clients) {
     std::erase(Client->FFreeNotifies, this);
     Client->Notification(this, TOperation::opRemove);
   }
-  DestroyComponents();
 }
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {

@@ -71,8 +71,9 @@ public:
   virtual void Loaded() {}
 
   // Runs while the whole object still exists, right before it is freed (virtual calls still
-  // reach the derived class here, unlike in a destructor). Owners call it for what they free.
-  virtual void BeforeDestruction() { FDestroying = true; }
+  // reach the derived class here, unlike in a destructor): the components that asked are
+  // told of the end now. Owners call it for what they free.
+  virtual void BeforeDestruction();
 
 protected:
   // Another component this one refers to is going (or arriving).
@@ -80,6 +81,7 @@ protected:
 
 private:
   void DestroyComponents();
+  void NotifyFreeClients();
 
   TComponent* FOwner;
   std::string FName;
