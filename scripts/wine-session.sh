@@ -58,6 +58,13 @@ wine_session_start() {
     fi
     wineserver -w
   fi
+  # Wine's own fonts (MS Sans Serif, Tahoma, Marlett for the caption buttons) are installed
+  # by Debian where this Wine does not look: link them into the prefix.
+  local font
+  for font in /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon; do
+    [ -e "$font" ] && [ ! -e "$WINEPREFIX/drive_c/windows/Fonts/${font##*/}" ] &&
+      ln -s "$font" "$WINEPREFIX/drive_c/windows/Fonts/"
+  done
   wineserver -f -p >"$WINE_SESSION_LOGS/wineserver.log" 2>&1 &
   wine_session_track $!
   # The first program of a session starts Wine's own services and desktop process, which
