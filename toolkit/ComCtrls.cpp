@@ -6,6 +6,18 @@
 // ---------------------------------------------------------------------------------------
 // TTabSheet and TPageControl
 
+namespace {
+
+// Inserts (TCM_INSERTITEMA) or renames (TCM_SETITEMA) a tab.
+void SendTabText(HWND Tabs, UINT Msg, int Index, const std::string& Text) {
+  TCITEMA Item{};
+  Item.mask = TCIF_TEXT;
+  Item.pszText = const_cast<char*>(Text.c_str());
+  SendMessageA(Tabs, Msg, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&Item));
+}
+
+} // namespace
+
 TTabSheet::~TTabSheet() {
   if (FPageControl)
     FPageControl->RemovePage(this);
@@ -57,13 +69,8 @@ void TPageControl::CreateParams(TCreateParams& Params) {
 
 void TPageControl::CreateWnd() {
   TWinControl::CreateWnd();
-  for (int I = 0; I < PageCount(); ++I) {
-    TCITEMA Item{};
-    Item.mask = TCIF_TEXT;
-    Item.pszText = const_cast<char*>(FPages[I]->Caption().c_str());
-    SendMessageA(Handle(), TCM_INSERTITEMA, static_cast<WPARAM>(I),
-                 reinterpret_cast<LPARAM>(&Item));
-  }
+  for (int I = 0; I < PageCount(); ++I)
+    SendTabText(Handle(), TCM_INSERTITEMA, I, FPages[I]->Caption());
   if (FActivePageIndex >= 0)
     SendMessageA(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(FActivePageIndex), 0);
   LayoutPages();
@@ -87,10 +94,7 @@ void TPageControl::InsertPage(TTabSheet* Page) {
   FPages.push_back(Page);
   Page->SetVisible(false);
   if (HandleAllocated()) {
-    TCITEMA Item{};
-    Item.mask = TCIF_TEXT;
-    Item.pszText = const_cast<char*>(Page->Caption().c_str());
-    SendMessageA(Handle(), TCM_INSERTITEMA, FPages.size() - 1, reinterpret_cast<LPARAM>(&Item));
+    SendTabText(Handle(), TCM_INSERTITEMA, PageCount() - 1, Page->Caption());
     LayoutPages();
   }
   if (FActivePageIndex < 0)
@@ -110,13 +114,8 @@ void TPageControl::RemovePage(TTabSheet* Page) {
 }
 
 void TPageControl::UpdateTab(TTabSheet* Page) {
-  if (!HandleAllocated())
-    return;
-  TCITEMA Item{};
-  Item.mask = TCIF_TEXT;
-  Item.pszText = const_cast<char*>(Page->Caption().c_str());
-  SendMessageA(Handle(), TCM_SETITEMA, static_cast<WPARAM>(Page->PageIndex()),
-               reinterpret_cast<LPARAM>(&Item));
+  if (HandleAllocated())
+    SendTabText(Handle(), TCM_SETITEMA, Page->PageIndex(), Page->Caption());
 }
 
 void TPageControl::LayoutPages() {
