@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "toolkit/ErrorReport.h"
 
 TApplication* Application = nullptr;
@@ -70,6 +72,12 @@ void TForm::CreateWnd() {
     SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2,
               (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(), Height());
   TCustomControl::CreateWnd();
+  // The program's icon, when it has one, in the caption and the task switcher.
+  const HINSTANCE Instance = GetModuleHandleA(nullptr);
+  for (const auto& [Kind, Metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, {ICON_BIG, SM_CXICON}})
+    if (const HANDLE Icon = LoadImageA(Instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(Metric),
+                                       GetSystemMetrics(Metric), 0))
+      SendMessageA(Handle(), WM_SETICON, Kind, reinterpret_cast<LPARAM>(Icon));
 }
 
 void TForm::VisibleChanged() {

@@ -103,6 +103,7 @@ TEST_F(MainWindowTest, OpensOnTheFirstPageWithEveryPageAndTheStoredLayout) {
   GetWindowTextA(Form->Handle(), Title, sizeof Title);
   EXPECT_STREQ(Title, "Mirevan ");
   EXPECT_EQ(TransparentManager->NotifyWindow(), Form->Handle());
+  EXPECT_NE(SendMessageA(Form->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
   EXPECT_EQ(Screen->Cursors(crDragTool), LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
   EXPECT_NE(Screen->Cursors(crDragTool), Screen->Cursors(crDefault));
 }
