@@ -1,0 +1,69 @@
+#include "gfx/PixelRows.h"
+
+#include <algorithm>
+
+namespace {
+
+void BlendRowsPortable(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
+  for (size_t I = 0; I < Count; ++I)
+    Out[I] = BlendPixel(Top[I], Bottom[I]);
+}
+
+void KeyRowPortable(TsePixel* Dest, const TsePixel* Source, size_t Count) {
+  for (size_t I = 0; I < Count; ++I)
+    if (!IsKeyColored(Source[I]))
+      Dest[I] = Source[I];
+}
+
+void BlendFillRowPortable(TsePixel* Dest, TsePixel Pixel, size_t Count) {
+  for (size_t I = 0; I < Count; ++I)
+    Dest[I] = BlendPixel(Pixel, Dest[I]);
+}
+
+bool HasPartialAlphaPortable(const TsePixel* Pixels, size_t Count) {
+  for (size_t I = 0; I < Count; ++I) {
+    const uint8_t Alpha = PixelAlpha(Pixels[I]);
+    if (Alpha != 0 && Alpha != 255)
+      return true;
+  }
+  return false;
+}
+
+} // namespace
+
+const TPixelRowFunctions PixelRowsPortable = {"portable", BlendRowsPortable, KeyRowPortable,
+                                              BlendFillRowPortable, HasPartialAlphaPortable};
+
+const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count) {
+  static const TPixelRowFunctions* Forms[3];
+  static const size_t Found = [] {
+    size_t N = 0;
+    Forms[N++] = &PixelRowsPortable;
+#ifdef MIREVAN_PIXEL_ROWS_X86
+    Forms[N++] = &PixelRowsSse2; // every x86-64 processor has it
+    __builtin_cpu_init();
+    if (__builtin_cpu_supports("avx2"))
+      Forms[N++] = &PixelRowsAvx2;
+#endif
+    return N;
+  }();
+  Count = Found;
+  return Forms;
+}
+
+const TPixelRowFunctions& PixelRows() {
+  static const TPixelRowFunctions& Chosen = [] () -> const TPixelRowFunctions& {
+    size_t Count = 0;
+    const TPixelRowFunctions* const* Forms = AvailablePixelRows(Count);
+    return *Forms[Count - 1];
+  }();
+  return Chosen;
+}
+
+void SetAlphaRow(TsePixel* Pixels, uint8_t Alpha, size_t Count) {
+  const TsePixel High = static_cast<TsePixel>(Alpha) << 24;
+  for (size_t I = 0; I < Count; ++I)
+    Pixels[I] = (Pixels[I] & 0x00FFFFFF) | High;
+}
+
+void FillRow(TsePixel* Pixels, TsePixel Pixel, size_t Count) { std::fill_n(Pixels, Count, Pixel); }

@@ -1,0 +1,36 @@
+#pragma once
+// Whole-row pixel loops, in a portable form and in SSE2 and AVX2 forms that give the same
+// bits; the fastest form the processor runs is chosen once.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "gfx/Pixels.h"
+
+struct TPixelRowFunctions {
+  const char* Name;
+  // Out[i] = Top over Bottom: Top's alpha 0 gives Bottom, 255 gives Top, else BlendPixel.
+  void (*BlendRows)(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count);
+  // Dest[i] = Source[i] unless the source pixel is key-coloured.
+  void (*KeyRow)(TsePixel* Dest, const TsePixel* Source, size_t Count);
+  // Dest[i] = BlendPixel(Pixel, Dest[i]).
+  void (*BlendFillRow)(TsePixel* Dest, TsePixel Pixel, size_t Count);
+  // Whether some pixel's alpha is neither 0 nor 255.
+  bool (*HasPartialAlpha)(const TsePixel* Pixels, size_t Count);
+};
+
+extern const TPixelRowFunctions PixelRowsPortable;
+#if defined(__x86_64__) || defined(__i386__)
+#define MIREVAN_PIXEL_ROWS_X86 1
+extern const TPixelRowFunctions PixelRowsSse2;
+extern const TPixelRowFunctions PixelRowsAvx2;
+#endif
+
+// Every form this processor can run, portable first.
+const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count);
+// The form in use: the last of the available ones.
+const TPixelRowFunctions& PixelRows();
+
+// Plain loops every form shares.
+void SetAlphaRow(TsePixel* Pixels, uint8_t Alpha, size_t Count);
+void FillRow(TsePixel* Pixels, TsePixel Pixel, size_t Count);

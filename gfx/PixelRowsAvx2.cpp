@@ -1,0 +1,42 @@
+// Built with AVX2 enabled; reached only when the processor reports AVX2.
+#include "gfx/PixelRows.h"
+
+#ifdef MIREVAN_PIXEL_ROWS_X86
+#include <immintrin.h>
+
+#include "gfx/PixelRowsSimd.h"
+
+namespace {
+
+struct TAvx2 {
+  using T = __m256i;
+  static constexpr size_t Pixels = 8;
+  static T Load(const TsePixel* P) { return _mm256_loadu_si256(reinterpret_cast<const T*>(P)); }
+  static void Store(TsePixel* P, T V) { _mm256_storeu_si256(reinterpret_cast<T*>(P), V); }
+  static T Zero() { return _mm256_setzero_si256(); }
+  static T Set32(int V) { return _mm256_set1_epi32(V); }
+  static T Set16(short V) { return _mm256_set1_epi16(V); }
+  static T And(T A, T B) { return _mm256_and_si256(A, B); }
+  static T Or(T A, T B) { return _mm256_or_si256(A, B); }
+  static T AndNot(T Mask, T B) { return _mm256_andnot_si256(Mask, B); }
+  static T Eq32(T A, T B) { return _mm256_cmpeq_epi32(A, B); }
+  static T Srl32(T A, int N) { return _mm256_srli_epi32(A, N); }
+  static T Sll32(T A, int N) { return _mm256_slli_epi32(A, N); }
+  static T Srl16(T A, int N) { return _mm256_srli_epi16(A, N); }
+  static T Add16(T A, T B) { return _mm256_add_epi16(A, B); }
+  static T Sub16(T A, T B) { return _mm256_sub_epi16(A, B); }
+  static T Mul16(T A, T B) { return _mm256_mullo_epi16(A, B); }
+  // Within each 128-bit half, as Pack16 packs back within each half.
+  static T UnpackLo8(T A, T B) { return _mm256_unpacklo_epi8(A, B); }
+  static T UnpackHi8(T A, T B) { return _mm256_unpackhi_epi8(A, B); }
+  static T Pack16(T A, T B) { return _mm256_packus_epi16(A, B); }
+  static bool AllSet(T Mask) { return _mm256_movemask_epi8(Mask) == -1; }
+};
+
+using TRows = TSimdRows<TAvx2>;
+
+} // namespace
+
+const TPixelRowFunctions PixelRowsAvx2 = {"avx2", TRows::BlendRows, TRows::KeyRow,
+                                          TRows::BlendFillRow, TRows::HasPartialAlpha};
+#endif

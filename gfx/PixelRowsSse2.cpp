@@ -1,0 +1,40 @@
+#include "gfx/PixelRows.h"
+
+#ifdef MIREVAN_PIXEL_ROWS_X86
+#include <emmintrin.h>
+
+#include "gfx/PixelRowsSimd.h"
+
+namespace {
+
+struct TSse2 {
+  using T = __m128i;
+  static constexpr size_t Pixels = 4;
+  static T Load(const TsePixel* P) { return _mm_loadu_si128(reinterpret_cast<const T*>(P)); }
+  static void Store(TsePixel* P, T V) { _mm_storeu_si128(reinterpret_cast<T*>(P), V); }
+  static T Zero() { return _mm_setzero_si128(); }
+  static T Set32(int V) { return _mm_set1_epi32(V); }
+  static T Set16(short V) { return _mm_set1_epi16(V); }
+  static T And(T A, T B) { return _mm_and_si128(A, B); }
+  static T Or(T A, T B) { return _mm_or_si128(A, B); }
+  static T AndNot(T Mask, T B) { return _mm_andnot_si128(Mask, B); }
+  static T Eq32(T A, T B) { return _mm_cmpeq_epi32(A, B); }
+  static T Srl32(T A, int N) { return _mm_srli_epi32(A, N); }
+  static T Sll32(T A, int N) { return _mm_slli_epi32(A, N); }
+  static T Srl16(T A, int N) { return _mm_srli_epi16(A, N); }
+  static T Add16(T A, T B) { return _mm_add_epi16(A, B); }
+  static T Sub16(T A, T B) { return _mm_sub_epi16(A, B); }
+  static T Mul16(T A, T B) { return _mm_mullo_epi16(A, B); }
+  static T UnpackLo8(T A, T B) { return _mm_unpacklo_epi8(A, B); }
+  static T UnpackHi8(T A, T B) { return _mm_unpackhi_epi8(A, B); }
+  static T Pack16(T A, T B) { return _mm_packus_epi16(A, B); }
+  static bool AllSet(T Mask) { return _mm_movemask_epi8(Mask) == 0xFFFF; }
+};
+
+using TRows = TSimdRows<TSse2>;
+
+} // namespace
+
+const TPixelRowFunctions PixelRowsSse2 = {"sse2", TRows::BlendRows, TRows::KeyRow,
+                                          TRows::BlendFillRow, TRows::HasPartialAlpha};
+#endif
