@@ -1,5 +1,6 @@
 #include "gfx/Bitmap.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -152,7 +153,9 @@ void TseBitmap::LoadFromStream(TStream& Stream) {
   const int32_t W = Stream.ReadInt32();
   const int32_t H = Stream.ReadInt32();
   // Never allocate more than the record can still supply.
-  if (W < 0 || H < 0 || static_cast<int64_t>(W) * H * 4 > Stream.Remaining())
+  if (W < 0 || H < 0 ||
+      static_cast<uint64_t>(W) * static_cast<uint64_t>(H) * 4 >
+          static_cast<uint64_t>(std::max<int64_t>(Stream.Remaining(), 0)))
     throw EReadError();
   SetSize(W, H);
   if (!Empty() && FWidth == W && FHeight == H)

@@ -2,12 +2,6 @@
 
 #include "toolkit/SysUtils.h"
 
-COLORREF ColorToRGB(TColor Color) {
-  if (Color < 0)
-    return GetSysColor(Color & 0xFF);
-  return static_cast<COLORREF>(Color);
-}
-
 int ScreenPixelsPerInch() {
   static const int Value = [] {
     const HDC DC = GetDC(nullptr);

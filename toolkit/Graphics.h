@@ -9,24 +9,7 @@
 #include <string>
 
 #include "toolkit/Classes.h"
-
-// 0x00BBGGRR, or a system colour (0x80000000 | COLOR_xxx).
-using TColor = int32_t;
-constexpr TColor clNone = 0x1FFFFFFF;
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clBtnFace = static_cast<TColor>(0x80000000 | COLOR_BTNFACE);
-constexpr TColor clBtnText = static_cast<TColor>(0x80000000 | COLOR_BTNTEXT);
-constexpr TColor clBtnShadow = static_cast<TColor>(0x80000000 | COLOR_BTNSHADOW);
-constexpr TColor clBtnHighlight = static_cast<TColor>(0x80000000 | COLOR_BTNHIGHLIGHT);
-constexpr TColor clWindow = static_cast<TColor>(0x80000000 | COLOR_WINDOW);
-constexpr TColor clWindowText = static_cast<TColor>(0x80000000 | COLOR_WINDOWTEXT);
-constexpr TColor clGrayText = static_cast<TColor>(0x80000000 | COLOR_GRAYTEXT);
-constexpr TColor clInfoBk = static_cast<TColor>(0x80000000 | COLOR_INFOBK);
-constexpr TColor clInfoText = static_cast<TColor>(0x80000000 | COLOR_INFOTEXT);
-
-// The RGB value of a colour, system colours looked up.
-COLORREF ColorToRGB(TColor Color);
+#include "toolkit/Colors.h"
 
 // A GDI object handle that is deleted with its owner.
 struct TGdiObjectDeleter {

@@ -1,0 +1,153 @@
+// The blend, the row loops in every form the processor runs, and the colour routines.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <vector>
+
+#include "gfx/Bitmap.h"
+#include "gfx/Colors.h"
+#include "gfx/PixelRows.h"
+
+namespace {
+
+TEST(BlendPixel, ExactValuesAndShortcuts) {
+  EXPECT_EQ(BlendPixel(0x80FF0000, 0xFF0000FF), 0xBF80007Fu);
+  EXPECT_EQ(BlendPixel(0x00123456, 0xFFABCDEF), 0xFFABCDEFu); // alpha 0: the destination
+  EXPECT_EQ(BlendPixel(0xFF123456, 0x80ABCDEF), 0xFF123456u); // alpha 255: the source
+  // The alpha byte is blended like the others, not forced opaque.
+  EXPECT_EQ(BlendPixel(0x80FFFFFF, 0x00000000), 0x40808080u);
+}
+
+// The formula one byte at a time: the two-bytes-per-word computation must match it for every
+// alpha, extreme bytes included (a carry between lanes would show here).
+TEST(BlendPixel, MatchesTheFormulaByteByByte) {
+  const auto Reference = [](TsePixel S, TsePixel D) {
+    const uint32_t A = S >> 24;
+    if (A == 255 || A == 0)
+      return A == 255 ? S : D;
+    TsePixel Result = 0;
+    for (int Shift = 0; Shift < 32; Shift += 8) {
+      const uint32_t SB = S >> Shift & 0xFF, DB = D >> Shift & 0xFF;
+      Result |= (((SB * A + 128) >> 8) + ((DB * (255 - A) + 128) >> 8)) << Shift;
+    }
+    return Result;
+  };
+  std::mt19937 Random(99);
+  for (uint32_t A = 0; A < 256; ++A)
+    for (uint32_t Colour : {0x000000u, 0xFFFFFFu, 0xFF00FFu, 0x00FF00u, 0x808080u}) {
+      for (TsePixel D : {0x00000000u, 0xFFFFFFFFu, 0x80FF00FFu, static_cast<TsePixel>(Random())}) {
+        const TsePixel S = A << 24 | Colour;
+        EXPECT_EQ(BlendPixel(S, D), Reference(S, D)) << std::hex << S << " over " << D;
+      }
+      const TsePixel S = A << 24 | (Random() & 0xFFFFFF);
+      const TsePixel D = Random();
+      EXPECT_EQ(BlendPixel(S, D), Reference(S, D)) << std::hex << S << " over " << D;
+    }
+}
+
+// Every vector form against the portable one: random pixels, every alpha, odd lengths,
+// unaligned starts, and the two inputs equal (as MergeUnder and DrawTo call it).
+TEST(PixelRows, EveryFormGivesTheSameBits) {
+  size_t FormCount = 0;
+  const TPixelRowFunctions* const* Forms = AvailablePixelRows(FormCount);
+  ASSERT_GE(FormCount, 1u);
+  std::mt19937 Random(1234);
+  std::vector<TsePixel> Top(256 * 4 + 40), Bottom(Top.size());
+  for (size_t I = 0; I < Top.size(); ++I) {
+    Top[I] = Random();
+    Bottom[I] = Random();
+  }
+  for (uint32_t A = 0; A < 256; ++A) // every alpha at least four times
+    for (int K = 0; K < 4; ++K)
+      Top[A * 4 + K] = (Top[A * 4 + K] & 0x00FFFFFF) | A << 24;
+  for (size_t I = 0; I < Top.size(); I += 7)
+    Top[I] = (Top[I] & 0xFF000000) | 0x7F007F; // some key pixels
+
+  for (size_t F = 0; F < FormCount; ++F) {
+    const TPixelRowFunctions& Form = *Forms[F];
+    for (size_t Start : {0u, 1u, 3u})
+      for (size_t Count : {0u, 1u, 7u, 9u, 31u, 1000u}) {
+        std::vector<TsePixel> Expected(Bottom), Actual(Bottom);
+        PixelRowsPortable.BlendRows(Expected.data() + Start, Top.data() + Start,
+                                    Expected.data() + Start, Count);
+        Form.BlendRows(Actual.data() + Start, Top.data() + Start, Actual.data() + Start, Count);
+        EXPECT_EQ(Actual, Expected) << Form.Name << " blend " << Start << "+" << Count;
+
+        Expected = Bottom;
+        Actual = Bottom;
+        PixelRowsPortable.KeyRow(Expected.data() + Start, Top.data() + Start, Count);
+        Form.KeyRow(Actual.data() + Start, Top.data() + Start, Count);
+        EXPECT_EQ(Actual, Expected) << Form.Name << " key " << Start << "+" << Count;
+
+        for (TsePixel Fill : {0x80336699u, 0x01FFFFFFu, 0xFE000000u, 0x00FFFFFFu, 0xFF123456u}) {
+          Expected = Bottom;
+          Actual = Bottom;
+          PixelRowsPortable.BlendFillRow(Expected.data() + Start, Fill, Count);
+          Form.BlendFillRow(Actual.data() + Start, Fill, Count);
+          EXPECT_EQ(Actual, Expected) << Form.Name << " fill " << std::hex << Fill;
+        }
+      }
+    std::vector<TsePixel> Solid(37, 0xFF000000);
+    Solid[5] = 0;
+    EXPECT_FALSE(Form.HasPartialAlpha(Solid.data(), Solid.size())) << Form.Name;
+    Solid[36] = 0xFE000000; // in the tail
+    EXPECT_TRUE(Form.HasPartialAlpha(Solid.data(), Solid.size())) << Form.Name;
+    Solid[36] = 0xFF000000;
+    Solid[2] = 0x01000000; // in the first vector
+    EXPECT_TRUE(Form.HasPartialAlpha(Solid.data(), Solid.size())) << Form.Name;
+  }
+}
+
+TEST(Colors, ConversionsAndAdjustment) {
+  EXPECT_EQ(ColorToPixel(0x0000FF, 0x80), 0x80FF0000u); // toolkit red
+  EXPECT_EQ(ColorToPixel(0x332211), 0xFF112233u);
+  EXPECT_EQ(PixelToColor(0x80112233), 0x00332211);
+  EXPECT_EQ(MakePixel(-5, 300, 128, 7), 0x0700FF80u);
+  const TsePixel Adjusted = AdjustPixel(0x10F00010, 32, 32, -32, -32);
+  EXPECT_EQ(Adjusted, 0xF0FF2000u); // red 255, green 32, blue 0, alpha 240
+  EXPECT_EQ(AdjustPixel(0xF0000000, 0, 0, 0, 32), 0x10000000u);
+}
+
+TEST(Colors, HueShift) {
+  EXPECT_EQ(ChangePixelHue(0xFFFF0000, 85), 0xFF00FF00u);
+  EXPECT_EQ(ChangePixelHue(0xFF00FF00, 85), 0xFF0000FFu);
+  EXPECT_EQ(ChangePixelHue(0xFF0000FF, 85), 0xFFFF0000u); // 170 + 85 wraps to 0
+  EXPECT_EQ(ChangePixelHue(0x80808080, 40), 0xFF808080u); // grey stays grey, made opaque
+  const THsl Red = RGBToHSL(0xFFFF0000);
+  EXPECT_FLOAT_EQ(Red.H, 0);
+  EXPECT_FLOAT_EQ(Red.S, 1);
+  EXPECT_FLOAT_EQ(Red.L, 0.5f);
+  for (TsePixel Pixel : {0xFF123456u, 0xFFFEDCBAu, 0xFF7F007Fu, 0xFF00FF80u}) {
+    const THsl Hsl = RGBToHSL(Pixel);
+    EXPECT_EQ(HSLToRGB(Hsl.H, Hsl.S, Hsl.L), Pixel) << std::hex << Pixel;
+  }
+
+  TseBitmap Bitmap;
+  Bitmap.SetSize(2, 1);
+  *Bitmap.PixelPtr(0, 0) = 0x80FF0000;
+  *Bitmap.PixelPtr(1, 0) = 0x00FF0000;
+  ChangeBitmapHue(Bitmap, 85);
+  EXPECT_EQ(Bitmap.GetPixel(0, 0), 0xFF00FF00u);
+  EXPECT_EQ(Bitmap.GetPixel(1, 0), 0x00FF0000u); // fully transparent pixels untouched
+}
+
+TEST(Colors, RoundingKeyAlphaAndCentring) {
+  EXPECT_EQ(RoundHalfEven(2.5f), 2);
+  EXPECT_EQ(RoundHalfEven(3.5f), 4);
+  EXPECT_EQ(RoundHalfEven(-0.5f), 0);
+  TsePixel Pixels[] = {0xFF7F007F, 0x807F007F, 0xFF7F0080, 0x12345678};
+  ClearKeyAlpha(Pixels, 4, KeyColor);
+  EXPECT_EQ(Pixels[0], 0x007F007Fu);
+  EXPECT_EQ(Pixels[1], 0x007F007Fu);
+  EXPECT_EQ(Pixels[2], 0xFF7F0080u);
+  ClearKeyAlpha(Pixels + 3, 0, 0x00345678);
+  EXPECT_EQ(Pixels[3], 0x12345678u);
+  EXPECT_EQ(CenterRect(Rect(3, 4, 13, 14), Rect(0, 0, 25, 25)), Rect(7, 7, 17, 17));
+  EXPECT_EQ(CenterRect(Rect(0, 0, 30, 10), Rect(10, 10, 20, 20)), Rect(0, 10, 30, 20));
+  EXPECT_EQ(MulDivRound(500, 65535, 100), 327675);
+  EXPECT_EQ(MulDivRound(-3, 1, 2), -2); // halves away from zero
+  EXPECT_EQ(MulDivRound(1, 1, 0), -1);
+}
+
+} // namespace

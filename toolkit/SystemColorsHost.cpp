@@ -1,0 +1,14 @@
+// System colours where there is no window system: the classic defaults.
+
+#include <iterator>
+
+#include "toolkit/Colors.h"
+
+uint32_t SystemColorRGB(int Index) {
+  static constexpr uint32_t Classic[] = {
+      0xC8D0D4, 0xA56E3A, 0x6A240A, 0x808080, 0xC8D0D4, 0xFFFFFF, 0x000000, 0x000000,
+      0x000000, 0xFFFFFF, 0xC8D0D4, 0xC8D0D4, 0x808080, 0x6A240A, 0xFFFFFF, 0xC8D0D4,
+      0x808080, 0x808080, 0x000000, 0xC8D0D4, 0xFFFFFF, 0x404040, 0xC8D0D4, 0x000000,
+      0xE1FFFF, 0xB5B5B5, 0x800000, 0xF0CAA6, 0xC0C0C0, 0xD77800, 0xC8D0D4};
+  return Index >= 0 && Index < static_cast<int>(std::size(Classic)) ? Classic[Index] : 0;
+}
