@@ -1,5 +1,7 @@
 #include "toolkit/SysUtils.h"
 
+#include <algorithm>
+
 std::string FormatStr(std::string_view Pattern, std::initializer_list<std::string_view> Args) {
   std::string Result;
   Result.reserve(Pattern.size() + 64);
@@ -86,4 +88,10 @@ std::string ExtractFilePath(std::string_view FileName) {
   const size_t Separator = FileName.find_last_of("\\/:");
   return Separator == std::string_view::npos ? std::string()
                                              : std::string(FileName.substr(0, Separator + 1));
+}
+
+bool SameText(std::string_view A, std::string_view B) {
+  const auto Lower = [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C; };
+  return A.size() == B.size() &&
+         std::equal(A.begin(), A.end(), B.begin(), [&](char X, char Y) { return Lower(X) == Lower(Y); });
 }

@@ -31,3 +31,6 @@ int32_t StrToIntDef(std::string_view Text, int32_t Default);
 
 // The directory part of a path, with its trailing separator ("" when there is none).
 std::string ExtractFilePath(std::string_view FileName);
+
+// Equality of two texts ignoring the case of ASCII letters.
+bool SameText(std::string_view A, std::string_view B);

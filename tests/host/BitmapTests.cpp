@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gfx/Bitmap.h"
+#include "gfx/BitmapLink.h"
 
 namespace {
 
@@ -362,6 +363,86 @@ TEST(DrawTo, RectanglesOutsideEitherSurfaceAreSafe) {
   EXPECT_EQ(Target.GetPixel(0, 0), Position(2, 2));
   Source.DrawTo(Target, 2, 2, Rect(0, 0, 4, 4));
   EXPECT_EQ(Target.GetPixel(3, 3), Position(1, 1));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// Links and the list
+
+
+namespace {
+
+TEST(BitmapLink, MaskedRegionsOfANineSlicePicture) {
+  TseBitmap Image;
+  Image.SetSize(64, 64);
+  Image.Clear(0xFF336699);
+  *Image.PixelPtr(39, 29) = 0x00336699;
+  auto Link = CreateBitmapLink(&Image, Rect(10, 10, 40, 30));
+  Link->CheckMasked(Rect(4, 4, 4, 4));
+  EXPECT_TRUE(Link->MaskedAngles);
+  EXPECT_FALSE(Link->MaskedBorder);
+  EXPECT_FALSE(Link->Masked);
+  Link->CheckMasked(Rect(0, 0, 0, 4)); // a bottom band only
+  EXPECT_FALSE(Link->MaskedAngles);
+  EXPECT_TRUE(Link->MaskedBorder);
+  EXPECT_FALSE(Link->Masked);
+  Link->CheckMasked();
+  EXPECT_TRUE(Link->Masked);
+  EXPECT_FALSE(Link->MaskedBorder);
+
+  *Image.PixelPtr(39, 29) = 0x33333333; // the one value that is never a hole
+  *Image.PixelPtr(20, 20) = KeyColor | 0xFF000000; // key-coloured but opaque: no hole
+  Link->CheckMasked(Rect(4, 4, 4, 4));
+  EXPECT_FALSE(Link->Masked || Link->MaskedBorder || Link->MaskedAngles);
+  *Image.PixelPtr(20, 20) = KeyColor;
+  *Image.PixelPtr(12, 20) = 0xFE000000; // left band
+  Link->CheckMasked(Rect(4, 4, 4, 4));
+  EXPECT_TRUE(Link->Masked);
+  EXPECT_TRUE(Link->MaskedBorder);
+  EXPECT_FALSE(Link->MaskedAngles);
+
+  // Positions outside the image read as 0 and count as holes.
+  auto Outside = CreateBitmapLink(&Image, Rect(60, 0, 70, 10));
+  Image.Clear(0xFF000000);
+  Outside->CheckMasked(Rect(2, 2, 2, 2));
+  EXPECT_TRUE(Outside->Masked && Outside->MaskedBorder && Outside->MaskedAngles);
+}
+
+TEST(BitmapLink, ValidityAndAssignment) {
+  TseBitmap Image;
+  EXPECT_FALSE(CreateBitmapLink(nullptr, Rect(0, 0, 5, 5))->IsValid());
+  EXPECT_FALSE(CreateBitmapLink(&Image, Rect(0, 0, 0, 5))->IsValid());
+  EXPECT_TRUE(CreateBitmapLink(&Image, Rect(0, 0, 1, 1))->IsValid());
+  Image.Name = "Form";
+  auto Source = CreateBitmapLink(&Image, Rect(1, 2, 3, 4));
+  Source->MaskedAngles = true;
+  TseBitmapLink Copy;
+  Copy.Assign(*Source);
+  EXPECT_EQ(Copy.Image, &Image);
+  EXPECT_EQ(Copy.Name, "Form");
+  EXPECT_EQ(Copy.Rect, Rect(1, 2, 3, 4));
+  EXPECT_TRUE(Copy.MaskedAngles);
+  Copy.SetRight(9);
+  EXPECT_EQ(Copy.Right(), 9);
+}
+
+TEST(BitmapList, FindsByNameIgnoringCaseLastMatchWins) {
+  TseBitmapList List;
+  for (const char* Name : {"Form", "Button", "form"}) {
+    auto Bitmap = std::make_unique<TseBitmap>();
+    Bitmap->Name = Name;
+    List.Add(std::move(Bitmap));
+  }
+  auto Link = List.GetBitmapLink("FORM", Rect(0, 0, 4, 4));
+  ASSERT_NE(Link, nullptr);
+  EXPECT_EQ(Link->Image, List.GetBitmap(2));
+  EXPECT_EQ(Link->Name, "form");
+  EXPECT_EQ(List.GetBitmapLink("Forms", TRect{}), nullptr);
+  EXPECT_EQ(List.GetBitmap(-1), nullptr);
+  EXPECT_EQ(List.GetBitmap(3), nullptr);
+  List.Clear();
+  EXPECT_EQ(List.Count(), 0);
 }
 
 } // namespace
