@@ -4,8 +4,9 @@
 // reference's, so lower is better.
 //
 // Every benchmark produces or examines 1920 x 1080 pixels per iteration and reports 4 bytes
-// per such pixel as processed. The alpha pictures come from Surfaces.h: runs of 1 to 32 pixels,
-// a third of them transparent, a third opaque and a third partly transparent.
+// per such pixel as processed. The pictures come from Surfaces.h, in runs of 1 to 32 pixels: the
+// alpha ones about a third transparent, a third opaque and a third partly transparent pixels,
+// the colour-key one about a third key-coloured pixels.
 
 #include <cstring>
 #include <iostream>
@@ -34,7 +35,7 @@ std::unique_ptr<TseBitmap> Background() {
   return MakeSurface(Width, Height, BackgroundSeed, OpaquePixel);
 }
 
-// Source's SrcRect drawn over a whole opaque full-HD target, in the mode Source's flags choose.
+// All of Source drawn over a whole opaque full-HD target, in the mode Source's flags choose.
 void DrawFrames(benchmark::State& State, const TseBitmap& Source) {
   const auto Target = Background();
   for (auto _ : State) {

@@ -128,6 +128,10 @@ void TseBitmap::Assign(const TPersistent& Source) {
     SetAlpha(255);
     return;
   }
+#ifdef _WIN32
+  if (AssignGraphic(Source))
+    return;
+#endif
   TPersistent::Assign(Source);
 }
 

@@ -59,25 +59,65 @@ public:
   // An opaque copy of another surface (or, in the Windows build, of a toolkit graphic).
   void Assign(const TPersistent& Source) override;
 
+#ifdef _WIN32
+  // The platform bitmap that holds the pixels, and the memory device context it is
+  // selected into; null while the surface is empty.
+  HBITMAP Handle() const { return FStorage ? FStorage->Handle() : nullptr; }
+  HDC DC() const { return FStorage ? FStorage->DC() : nullptr; }
+
+  // This surface drawn onto a device: straight into the memory of a 24- or 32-bit bottom-up
+  // device-independent section when one is selected into DC, else through the platform.
+  void Draw(HDC DC, int32_t X, int32_t Y) const;
+  void Draw(HDC DC, int32_t X, int32_t Y, TRect SrcRect) const;
+  void Draw(HDC DC, TRect DstRect, TRect SrcRect) const;
+  // DstRect filled with unscaled copies of SrcRect from its top-left corner.
+  void Tile(HDC DC, TRect DstRect, TRect SrcRect) const;
+
+  // Into a toolkit bitmap or picture: 32 bits per pixel, drawn with the rules above.
+  void AssignTo(TPersistent& Target) const override;
+  // A toolkit graphic rendered into R; what it leaves uncovered keeps its pixels.
+  void DrawGraphic(const class TGraphic& Graphic, TRect R);
+#endif
+
   std::string Name;
   bool AlphaBlend = false;
   bool Transparent = false;
 
 private:
+#ifdef _WIN32
+  bool AssignGraphic(const TPersistent& Source);
+#endif
   std::unique_ptr<TseBitmapStorage> FStorage;
   int32_t FWidth = 0;
   int32_t FHeight = 0;
 };
+
+#ifdef _WIN32
+// Whether the platform's transparent block transfer was found at start-up.
+bool TransparentBltAvailable();
+#endif
 
 // The shared length-prefixed string: a 4-byte little-endian length, then the bytes.
 // ReadString raises EReadError for a negative length or one beyond the stream's end.
 std::string ReadString(TStream& Stream);
 void WriteString(TStream& Stream, const std::string& Text);
 
-// The scaled and clipped copy shared by DrawTo and the direct path of Draw: for each row and
-// column of Visible (a part of DstRect), the source pixel sampled with 16.16 steps from
-// SrcRect into DstRect and handed to Write(target row, first column, source row,
-// source columns...). Exposed so the Windows direct path can reuse the sampling.
+// Bottom-up pixel memory to draw into: a surface's own, or a 24- or 32-bit
+// device-independent bitmap's (rows padded to Stride bytes).
+struct TPixelTarget {
+  uint8_t* Bits = nullptr;
+  int32_t Width = 0;
+  int32_t Height = 0;
+  int64_t Stride = 0;
+  int32_t BitsPerPixel = 32;
+};
+TPixelTarget PixelTargetOf(TseBitmap& Target);
+
+// Source's part SrcRect scaled into DstRect of Target, clipped to Target, in the pixel mode
+// Source's flags choose: the one loop behind DrawTo and the direct path of Draw.
+void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target);
+
+// The 16.16 steps, and the start values of a destination clipped to Visible.
 struct TSampling {
   int32_t StepX = 0, StepY = 0;
   int32_t StartX = 0, StartY = 0;

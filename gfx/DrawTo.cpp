@@ -1,5 +1,5 @@
-// One surface drawn into another: clipped, scaled nearest-neighbour in 16.16 fixed point, in
-// the pixel mode the source's flags choose.
+// A surface drawn into pixel memory, its own or a device-independent bitmap's: clipped,
+// scaled nearest-neighbour in 16.16 fixed point, in the pixel mode the source's flags choose.
 
 #include <cstring>
 #include <vector>
@@ -10,8 +10,29 @@
 namespace {
 
 int64_t MulDiv64(int64_t Number, int64_t Numerator, int64_t Denominator) {
-  const int64_t Product = Number * Numerator;
-  return (Product + Denominator / 2) / Denominator; // all positive here
+  return (Number * Numerator + Denominator / 2) / Denominator; // all positive here
+}
+
+// 24-bit targets: three bytes per pixel, the blend done on them as a pixel.
+void WriteRow24(uint8_t* Target, const TsePixel* Line, size_t Count, bool AlphaBlend,
+                bool Transparent) {
+  for (size_t I = 0; I < Count; ++I, Target += 3) {
+    TsePixel Pixel = Line[I];
+    if (AlphaBlend) {
+      const uint8_t Alpha = PixelAlpha(Pixel);
+      if (Alpha == 0)
+        continue;
+      if (Alpha != 255)
+        Pixel = BlendPixel(Pixel, static_cast<TsePixel>(Target[0]) |
+                                      static_cast<TsePixel>(Target[1]) << 8 |
+                                      static_cast<TsePixel>(Target[2]) << 16);
+    } else if (Transparent && IsKeyColored(Pixel)) {
+      continue;
+    }
+    Target[0] = static_cast<uint8_t>(Pixel);
+    Target[1] = static_cast<uint8_t>(Pixel >> 8);
+    Target[2] = static_cast<uint8_t>(Pixel >> 16);
+  }
 }
 
 } // namespace
@@ -32,25 +53,22 @@ TSampling MakeSampling(const TRect& SrcRect, const TRect& DstRect, const TRect& 
   return Sampling;
 }
 
-void TseBitmap::DrawTo(TseBitmap& Target, int32_t X, int32_t Y) const {
-  DrawTo(Target, {X, Y, X + FWidth, Y + FHeight}, BoundsRect());
+TPixelTarget PixelTargetOf(TseBitmap& Target) {
+  return {reinterpret_cast<uint8_t*>(Target.Bits()), Target.Width(), Target.Height(),
+          static_cast<int64_t>(Target.Width()) * 4, 32};
 }
 
-void TseBitmap::DrawTo(TseBitmap& Target, int32_t X, int32_t Y, TRect SrcRect) const {
-  DrawTo(Target, {X, Y, X + SrcRect.Width(), Y + SrcRect.Height()}, SrcRect);
-}
-
-void TseBitmap::DrawTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const {
-  if (Empty() || Target.Empty())
+void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target) {
+  if (Source.Empty() || !Target.Bits)
     return;
   // Only the part of SrcRect inside the surface is ever read.
-  const TRect Source = IntersectRect(SrcRect, BoundsRect());
-  if (Source.IsEmpty() || DstRect.IsEmpty())
+  const TRect Part = IntersectRect(SrcRect, Source.BoundsRect());
+  if (Part.IsEmpty() || DstRect.IsEmpty())
     return;
-  const TRect Visible = IntersectRect(DstRect, Target.BoundsRect());
+  const TRect Visible = IntersectRect(DstRect, {0, 0, Target.Width, Target.Height});
   if (Visible.IsEmpty())
     return;
-  const TSampling Sampling = MakeSampling(Source, DstRect, Visible);
+  const TSampling Sampling = MakeSampling(Part, DstRect, Visible);
   const auto Count = static_cast<size_t>(Visible.Width());
   const TPixelRowFunctions& Rows = PixelRows();
   std::vector<TsePixel> Gathered;
@@ -60,28 +78,46 @@ void TseBitmap::DrawTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const {
   int64_t AccY = Sampling.StartY;
   for (int32_t Y = Visible.Top; Y < Visible.Bottom; ++Y, AccY += Sampling.StepY) {
     const int32_t SourceY =
-        Source.Top + static_cast<int32_t>(std::min<int64_t>(AccY >> 16, Source.Height() - 1));
-    const TsePixel* SourceRow = PixelPtr(0, SourceY);
+        Part.Top + static_cast<int32_t>(std::min<int64_t>(AccY >> 16, Part.Height() - 1));
+    const TsePixel* SourceRow = Source.PixelPtr(0, SourceY);
     const TsePixel* Line;
     size_t Columns = Count;
     if (Sampling.StepX == 65536) {
       // 1:1 columns read one run of the source row.
-      const int32_t First = Source.Left + (Sampling.StartX >> 16);
-      Columns = std::min<size_t>(Count, static_cast<size_t>(Source.Right - First));
+      const int32_t First = Part.Left + (Sampling.StartX >> 16);
+      Columns = std::min<size_t>(Count, static_cast<size_t>(Part.Right - First));
       Line = SourceRow + First;
     } else {
       int64_t AccX = Sampling.StartX;
       for (size_t I = 0; I < Count; ++I, AccX += Sampling.StepX)
-        Gathered[I] =
-            SourceRow[Source.Left + std::min<int64_t>(AccX >> 16, Source.Width() - 1)];
+        Gathered[I] = SourceRow[Part.Left + std::min<int64_t>(AccX >> 16, Part.Width() - 1)];
       Line = Gathered.data();
     }
-    TsePixel* TargetRow = Target.PixelPtr(Visible.Left, Y);
-    if (AlphaBlend)
-      Rows.BlendRows(TargetRow, Line, TargetRow, Columns);
-    else if (Transparent)
-      Rows.KeyRow(TargetRow, Line, Columns);
+    uint8_t* TargetRow = Target.Bits + (Target.Height - 1 - Y) * Target.Stride;
+    if (Target.BitsPerPixel == 24) {
+      WriteRow24(TargetRow + Visible.Left * 3, Line, Columns, Source.AlphaBlend,
+                 Source.Transparent);
+      continue;
+    }
+    auto* Pixels = reinterpret_cast<TsePixel*>(TargetRow) + Visible.Left;
+    if (Source.AlphaBlend)
+      Rows.BlendRows(Pixels, Line, Pixels, Columns);
+    else if (Source.Transparent)
+      Rows.KeyRow(Pixels, Line, Columns);
     else
-      std::memcpy(TargetRow, Line, Columns * sizeof(TsePixel));
+      std::memcpy(Pixels, Line, Columns * sizeof(TsePixel));
   }
+}
+
+void TseBitmap::DrawTo(TseBitmap& Target, int32_t X, int32_t Y) const {
+  DrawTo(Target, {X, Y, X + FWidth, Y + FHeight}, BoundsRect());
+}
+
+void TseBitmap::DrawTo(TseBitmap& Target, int32_t X, int32_t Y, TRect SrcRect) const {
+  DrawTo(Target, {X, Y, X + SrcRect.Width(), Y + SrcRect.Height()}, SrcRect);
+}
+
+void TseBitmap::DrawTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const {
+  if (!Target.Empty())
+    DrawInto(*this, DstRect, SrcRect, PixelTargetOf(Target));
 }

@@ -123,7 +123,16 @@ void TCanvas::Draw(int X, int Y, HBITMAP Bitmap) {
 }
 
 // ---------------------------------------------------------------------------------------
-// TBitmap and TPicture
+// TBitmap, TIcon and TPicture
+
+TBitmapDC::TBitmapDC(HBITMAP Bitmap) : FDC(CreateCompatibleDC(nullptr)) {
+  FOld = SelectObject(FDC, Bitmap);
+}
+
+TBitmapDC::~TBitmapDC() {
+  SelectObject(FDC, FOld);
+  DeleteDC(FDC);
+}
 
 void TBitmap::Adopt(HBITMAP Bitmap) {
   BITMAP Info{};
@@ -131,6 +140,14 @@ void TBitmap::Adopt(HBITMAP Bitmap) {
   FHandle.reset(Bitmap);
   FWidth = Info.bmWidth;
   FHeight = Info.bmHeight;
+}
+
+void TBitmap::Draw(HDC DC, const RECT& Rect) const {
+  if (Empty())
+    return;
+  const TBitmapDC Source(Handle());
+  StretchBlt(DC, Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top,
+             Source.Handle(), 0, 0, FWidth, FHeight, SRCCOPY);
 }
 
 void TBitmap::LoadFromFile(const std::string& FileName) {
@@ -154,13 +171,69 @@ void TBitmap::LoadFromResourceName(HINSTANCE Instance, const std::string& Name) 
   Adopt(Bitmap);
 }
 
+void TBitmap::SetSize32(int AWidth, int AHeight) {
+  BITMAPINFO Info{};
+  Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  Info.bmiHeader.biWidth = AWidth;
+  Info.bmiHeader.biHeight = AHeight;
+  Info.bmiHeader.biPlanes = 1;
+  Info.bmiHeader.biBitCount = 32;
+  void* Bits = nullptr;
+  const HBITMAP Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+  if (!Bitmap)
+    throw EInvalidGraphic("Bitmap image is not valid");
+  Adopt(Bitmap);
+}
+
 void TBitmap::Clear() {
   FHandle.reset();
   FWidth = FHeight = 0;
 }
 
-void TPicture::LoadFromFile(const std::string& FileName) {
-  FBitmap.LoadFromFile(FileName);
+TIcon::~TIcon() {
+  if (FHandle)
+    DestroyIcon(FHandle);
+}
+
+void TIcon::SetHandle(HICON Icon) {
+  if (FHandle)
+    DestroyIcon(FHandle);
+  FHandle = Icon ? CopyIcon(Icon) : nullptr;
+  FWidth = FHeight = 0;
+  ICONINFO Info{};
+  if (FHandle && GetIconInfo(FHandle, &Info)) {
+    BITMAP Mask{};
+    GetObjectA(Info.hbmMask, sizeof Mask, &Mask);
+    FWidth = Mask.bmWidth;
+    FHeight = Info.hbmColor ? Mask.bmHeight : Mask.bmHeight / 2; // monochrome: two halves
+    if (Info.hbmColor)
+      DeleteObject(Info.hbmColor);
+    DeleteObject(Info.hbmMask);
+  }
+}
+
+void TIcon::Draw(HDC DC, const RECT& Rect) const {
+  if (FHandle)
+    DrawIconEx(DC, Rect.left, Rect.top, FHandle, Rect.right - Rect.left, Rect.bottom - Rect.top,
+               0, nullptr, DI_NORMAL);
+}
+
+TPicture::TPicture() : FGraphic(std::make_unique<TBitmap>()) {}
+
+TBitmap& TPicture::Bitmap() {
+  if (!dynamic_cast<TBitmap*>(FGraphic.get()))
+    FGraphic = std::make_unique<TBitmap>();
+  return static_cast<TBitmap&>(*FGraphic);
+}
+
+void TPicture::SetGraphic(std::unique_ptr<TGraphic> Graphic) {
+  FGraphic = std::move(Graphic);
   if (OnChange)
     OnChange(this);
+}
+
+void TPicture::LoadFromFile(const std::string& FileName) {
+  auto Loaded = std::make_unique<TBitmap>();
+  Loaded->LoadFromFile(FileName);
+  SetGraphic(std::move(Loaded));
 }

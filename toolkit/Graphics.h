@@ -85,19 +85,31 @@ private:
   HDC FHandle;
 };
 
-// A device-dependent picture loaded from a file or a resource.
-class TBitmap : public TPersistent {
+// Pictures the toolkit can draw: bitmaps and icons.
+class TGraphic : public TPersistent {
+public:
+  virtual int Width() const = 0;
+  virtual int Height() const = 0;
+  virtual bool Empty() const = 0;
+  // Drawn stretched into Rect of DC.
+  virtual void Draw(HDC DC, const RECT& Rect) const = 0;
+};
+
+class TBitmap : public TGraphic {
 public:
   std::string ClassName() const override { return "TBitmap"; }
   HBITMAP Handle() const { return static_cast<HBITMAP>(FHandle.get()); }
-  int Width() const { return FWidth; }
-  int Height() const { return FHeight; }
-  bool Empty() const { return !FHandle; }
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  bool Empty() const override { return !FHandle; }
+  void Draw(HDC DC, const RECT& Rect) const override;
   // Raises EFOpenError "Cannot open file <name>" when the file cannot be opened, and
   // EInvalidGraphic "Bitmap image is not valid" when it holds no bitmap.
   void LoadFromFile(const std::string& FileName);
   // A BITMAP resource of the program; raises EResNotFound "Resource <name> not found".
   void LoadFromResourceName(HINSTANCE Instance, const std::string& Name);
+  // New 32-bit contents of the given size, all zero.
+  void SetSize32(int AWidth, int AHeight);
   void Clear();
 
 private:
@@ -108,16 +120,55 @@ private:
   int FHeight = 0;
 };
 
+class TIcon : public TGraphic {
+public:
+  TIcon() = default;
+  ~TIcon() override;
+  TIcon(const TIcon&) = delete;
+  TIcon& operator=(const TIcon&) = delete;
+  std::string ClassName() const override { return "TIcon"; }
+  HICON Handle() const { return FHandle; }
+  // Takes a copy of Icon (the caller keeps its own).
+  void SetHandle(HICON Icon);
+  int Width() const override { return FWidth; }
+  int Height() const override { return FHeight; }
+  bool Empty() const override { return !FHandle; }
+  void Draw(HDC DC, const RECT& Rect) const override;
+
+private:
+  HICON FHandle = nullptr;
+  int FWidth = 0;
+  int FHeight = 0;
+};
+
 class TPicture : public TPersistent {
 public:
+  TPicture();
   std::string ClassName() const override { return "TPicture"; }
-  TBitmap& Bitmap() { return FBitmap; }
-  const TBitmap& Bitmap() const { return FBitmap; }
+  // The picture as a bitmap; a picture holding something else becomes an empty bitmap.
+  TBitmap& Bitmap();
+  const TBitmap* BitmapOrNull() const { return dynamic_cast<const TBitmap*>(FGraphic.get()); }
+  const TGraphic* Graphic() const { return FGraphic.get(); }
+  void SetGraphic(std::unique_ptr<TGraphic> Graphic);
   void LoadFromFile(const std::string& FileName);
   TNotifyEvent OnChange;
 
 private:
-  TBitmap FBitmap;
+  std::unique_ptr<TGraphic> FGraphic;
+};
+
+// A memory device context with a bitmap selected into it, for the life of the object.
+class TBitmapDC {
+public:
+  explicit TBitmapDC(HBITMAP Bitmap);
+  ~TBitmapDC();
+  TBitmapDC(const TBitmapDC&) = delete;
+  TBitmapDC& operator=(const TBitmapDC&) = delete;
+  HDC Handle() const { return FDC; }
+
+private:
+  HDC FDC;
+  HGDIOBJ FOld;
 };
 
 class EFOpenError : public Exception {
