@@ -2,9 +2,9 @@
 // a surface that matches the record, or raises a stream error; it never crashes, reads past
 // the bytes or allocates more than they could describe.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstdlib>
 #include <vector>
 

@@ -12,9 +12,7 @@ TseBitmap::~TseBitmap() = default;
 
 void TseBitmap::SetSize(int32_t AWidth, int32_t AHeight) {
   // Absolute values, computed without overflowing on the most negative integer.
-  const auto Magnitude = [](int32_t V) {
-    return V == INT32_MIN ? INT32_MAX : std::abs(V);
-  };
+  const auto Magnitude = [](int32_t V) { return V == INT32_MIN ? INT32_MAX : std::abs(V); };
   AWidth = Magnitude(AWidth);
   AHeight = Magnitude(AHeight);
   if (AWidth == 0 || AHeight == 0 || (AWidth == FWidth && AHeight == FHeight && FStorage))
@@ -79,18 +77,7 @@ void TseBitmap::CheckAlphaBlend() {
 }
 
 void TseBitmap::CheckTransparent(TsePixel Key) {
-  Transparent = false;
-  if (Empty())
-    return;
-  const auto Near = [](uint32_t A, uint32_t B) { return (A > B ? A - B : B - A) < 6; };
-  const uint32_t KeyR = (Key >> 16) & 0xFF, KeyG = (Key >> 8) & 0xFF, KeyB = Key & 0xFF;
-  TsePixel* Pixel = Bits();
-  for (size_t I = 0, Count = PixelCount(*this); I < Count; ++I, ++Pixel)
-    if (Near((*Pixel >> 16) & 0xFF, KeyR) && Near((*Pixel >> 8) & 0xFF, KeyG) &&
-        Near(*Pixel & 0xFF, KeyB)) {
-      *Pixel = KeyColor;
-      Transparent = true;
-    }
+  Transparent = !Empty() && PixelRows().SnapKeyRow(Bits(), PixelCount(*this), Key);
 }
 
 void TseBitmap::MergeUnder(const TseBitmap& Background, int32_t X, int32_t Y, TRect R) {
@@ -111,9 +98,9 @@ void TseBitmap::MergeUnder(const TseBitmap& Background, int32_t X, int32_t Y, TR
     if (SY < 0 || SY >= FHeight)
       continue;
     TsePixel* Row = PixelPtr(static_cast<int32_t>(FirstX + OffsetX), static_cast<int32_t>(SY));
-    PixelRows().BlendRows(Row, Row,
-                          Background.PixelPtr(static_cast<int32_t>(FirstX), static_cast<int32_t>(BY)),
-                          static_cast<size_t>(EndX - FirstX));
+    PixelRows().BlendRows(
+        Row, Row, Background.PixelPtr(static_cast<int32_t>(FirstX), static_cast<int32_t>(BY)),
+        static_cast<size_t>(EndX - FirstX));
   }
 }
 

@@ -49,8 +49,8 @@ bool DirectTarget(HDC DC, TPixelTarget& Target) {
   const int Depth = Section.dsBmih.biBitCount;
   if (!Section.dsBm.bmBits || (Depth != 24 && Depth != 32) || Section.dsBmih.biHeight <= 0)
     return false;
-  Target = {static_cast<uint8_t*>(Section.dsBm.bmBits), Section.dsBm.bmWidth,
-            Section.dsBm.bmHeight, Section.dsBm.bmWidthBytes, Depth};
+  Target = {static_cast<uint8_t*>(Section.dsBm.bmBits), Section.dsBm.bmWidth, Section.dsBm.bmHeight,
+            Section.dsBm.bmWidthBytes, Depth};
   return true;
 }
 
@@ -86,12 +86,12 @@ void TseBitmap::Draw(HDC TargetDC, TRect DstRect, TRect SrcRect) const {
       return;
     TseBitmap Mixed;
     Mixed.SetSize(DstRect.Width(), DstRect.Height());
-    BitBlt(Mixed.DC(), 0, 0, DstRect.Width(), DstRect.Height(), TargetDC, DstRect.Left,
-           DstRect.Top, SRCCOPY);
+    BitBlt(Mixed.DC(), 0, 0, DstRect.Width(), DstRect.Height(), TargetDC, DstRect.Left, DstRect.Top,
+           SRCCOPY);
     GdiFlush();
     DrawInto(*this, Mixed.BoundsRect(), SrcRect, PixelTargetOf(Mixed));
-    BitBlt(TargetDC, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Mixed.DC(),
-           0, 0, SRCCOPY);
+    BitBlt(TargetDC, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Mixed.DC(), 0, 0,
+           SRCCOPY);
     return;
   }
   if (!Transparent)
@@ -99,8 +99,7 @@ void TseBitmap::Draw(HDC TargetDC, TRect DstRect, TRect SrcRect) const {
                SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
   else
     GMsimg32.Proc()(TargetDC, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), DC(),
-                    SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(),
-                    RGB(127, 0, 127));
+                    SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), RGB(127, 0, 127));
 }
 
 void TseBitmap::Tile(HDC TargetDC, TRect DstRect, TRect SrcRect) const {
@@ -112,13 +111,11 @@ void TseBitmap::Tile(HDC TargetDC, TRect DstRect, TRect SrcRect) const {
   for (int32_t I = 0; I < Columns; ++I)
     for (int32_t J = 0; J < Rows; ++J) {
       const int32_t Left = DstRect.Left + I * TileWidth, Top = DstRect.Top + J * TileHeight;
-      const TRect Piece =
-          IntersectRect({Left, Top, Left + TileWidth, Top + TileHeight}, DstRect);
+      const TRect Piece = IntersectRect({Left, Top, Left + TileWidth, Top + TileHeight}, DstRect);
       if (Piece.IsEmpty())
         break; // ends the column
       // A piece cut by the right or bottom edge comes from the part's top-left corner.
       Draw(TargetDC, Piece,
-           {SrcRect.Left, SrcRect.Top, SrcRect.Left + Piece.Width(),
-            SrcRect.Top + Piece.Height()});
+           {SrcRect.Left, SrcRect.Top, SrcRect.Left + Piece.Width(), SrcRect.Top + Piece.Height()});
     }
 }

@@ -66,7 +66,7 @@ TseBitmap* TseBitmapList::GetBitmap(int Index) const {
 }
 
 std::unique_ptr<TseBitmapLink> TseBitmapList::GetBitmapLink(const std::string& Name,
-                                                           const TRect& Rect) const {
+                                                            const TRect& Rect) const {
   for (auto It = FItems.rbegin(); It != FItems.rend(); ++It)
     if (SameText((*It)->Name, Name))
       return CreateBitmapLink(It->get(), Rect);

@@ -14,7 +14,9 @@ TsePixel ColorToPixel(TColor Color, uint8_t Alpha) {
 }
 
 TsePixel MakePixel(int16_t R, int16_t G, int16_t B, uint8_t A) {
-  const auto Clamp = [](int16_t V) { return static_cast<uint32_t>(std::clamp<int16_t>(V, 0, 255)); };
+  const auto Clamp = [](int16_t V) {
+    return static_cast<uint32_t>(std::clamp<int16_t>(V, 0, 255));
+  };
   return static_cast<TsePixel>(A) << 24 | Clamp(R) << 16 | Clamp(G) << 8 | Clamp(B);
 }
 

@@ -39,10 +39,10 @@ void WriteRow24(uint8_t* Target, const TsePixel* Line, size_t Count, bool AlphaB
 
 TSampling MakeSampling(const TRect& SrcRect, const TRect& DstRect, const TRect& Visible) {
   TSampling Sampling;
-  Sampling.StepX = static_cast<int32_t>(static_cast<int64_t>(SrcRect.Width()) * 65536 /
-                                        DstRect.Width());
-  Sampling.StepY = static_cast<int32_t>(static_cast<int64_t>(SrcRect.Height()) * 65536 /
-                                        DstRect.Height());
+  Sampling.StepX =
+      static_cast<int32_t>(static_cast<int64_t>(SrcRect.Width()) * 65536 / DstRect.Width());
+  Sampling.StepY =
+      static_cast<int32_t>(static_cast<int64_t>(SrcRect.Height()) * 65536 / DstRect.Height());
   // A clipped start is scaled with 65535, not 65536, as the platform's own code does.
   Sampling.StartX = static_cast<int32_t>(
       MulDiv64(static_cast<int64_t>(SrcRect.Width()) * (Visible.Left - DstRect.Left), 65535,

@@ -29,10 +29,29 @@ bool HasPartialAlphaPortable(const TsePixel* Pixels, size_t Count) {
   return false;
 }
 
+bool SnapKeyRowPortable(TsePixel* Pixels, size_t Count, TsePixel Key) {
+  const auto Near = [](uint32_t A, uint32_t B) { return (A > B ? A - B : B - A) < 6; };
+  bool Snapped = false;
+  for (size_t I = 0; I < Count; ++I) {
+    const TsePixel Pixel = Pixels[I];
+    if (Near(Pixel >> 16 & 0xFF, Key >> 16 & 0xFF) && Near(Pixel >> 8 & 0xFF, Key >> 8 & 0xFF) &&
+        Near(Pixel & 0xFF, Key & 0xFF)) {
+      Pixels[I] = KeyColor;
+      Snapped = true;
+    }
+  }
+  return Snapped;
+}
+
 } // namespace
 
-const TPixelRowFunctions PixelRowsPortable = {"portable", BlendRowsPortable, KeyRowPortable,
-                                              BlendFillRowPortable, HasPartialAlphaPortable};
+bool PixelRowsPortableSnap(TsePixel* Pixels, size_t Count, TsePixel Key) {
+  return SnapKeyRowPortable(Pixels, Count, Key);
+}
+
+const TPixelRowFunctions PixelRowsPortable = {
+    "portable",           BlendRowsPortable,       KeyRowPortable,
+    BlendFillRowPortable, HasPartialAlphaPortable, SnapKeyRowPortable};
 
 const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count) {
   static const TPixelRowFunctions* Forms[3];
@@ -52,7 +71,7 @@ const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count) {
 }
 
 const TPixelRowFunctions& PixelRows() {
-  static const TPixelRowFunctions& Chosen = [] () -> const TPixelRowFunctions& {
+  static const TPixelRowFunctions& Chosen = []() -> const TPixelRowFunctions& {
     size_t Count = 0;
     const TPixelRowFunctions* const* Forms = AvailablePixelRows(Count);
     return *Forms[Count - 1];

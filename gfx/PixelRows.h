@@ -17,6 +17,9 @@ struct TPixelRowFunctions {
   void (*BlendFillRow)(TsePixel* Dest, TsePixel Pixel, size_t Count);
   // Whether some pixel's alpha is neither 0 nor 255.
   bool (*HasPartialAlpha)(const TsePixel* Pixels, size_t Count);
+  // Pixels whose red, green and blue each lie within 5 of Key's become KeyColor; true when
+  // there was one.
+  bool (*SnapKeyRow)(TsePixel* Pixels, size_t Count, TsePixel Key);
 };
 
 extern const TPixelRowFunctions PixelRowsPortable;
@@ -30,6 +33,9 @@ extern const TPixelRowFunctions PixelRowsAvx2;
 const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count);
 // The form in use: the last of the available ones.
 const TPixelRowFunctions& PixelRows();
+
+// The portable key snapping, for the pixels after the last whole vector.
+bool PixelRowsPortableSnap(TsePixel* Pixels, size_t Count, TsePixel Key);
 
 // Plain loops every form shares.
 void SetAlphaRow(TsePixel* Pixels, uint8_t Alpha, size_t Count);

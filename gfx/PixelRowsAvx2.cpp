@@ -15,6 +15,7 @@ struct TAvx2 {
   static void Store(TsePixel* P, T V) { _mm256_storeu_si256(reinterpret_cast<T*>(P), V); }
   static T Zero() { return _mm256_setzero_si256(); }
   static T Set32(int V) { return _mm256_set1_epi32(V); }
+  static T Set8(char V) { return _mm256_set1_epi8(V); }
   static T Set16(short V) { return _mm256_set1_epi16(V); }
   static T And(T A, T B) { return _mm256_and_si256(A, B); }
   static T Or(T A, T B) { return _mm256_or_si256(A, B); }
@@ -29,7 +30,22 @@ struct TAvx2 {
   // Within each 128-bit half, as Pack16 packs back within each half.
   static T UnpackLo8(T A, T B) { return _mm256_unpacklo_epi8(A, B); }
   static T UnpackHi8(T A, T B) { return _mm256_unpackhi_epi8(A, B); }
+  static T SubSatU8(T A, T B) { return _mm256_subs_epu8(A, B); }
   static T Pack16(T A, T B) { return _mm256_packus_epi16(A, B); }
+  static T Select(T Mask, T IfSet, T IfClear) { return _mm256_blendv_epi8(IfClear, IfSet, Mask); }
+  // Each pixel's alpha in the four 16-bit lanes of its colour bytes, in the order the low and
+  // the high unpack (within each 128-bit half) put the pixels.
+  static T AlphaLanesLo(T Pixels) {
+    const T Pick = _mm256_setr_epi8(3, -1, 3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1, 3, -1,
+                                    3, -1, 3, -1, 3, -1, 7, -1, 7, -1, 7, -1, 7, -1);
+    return _mm256_shuffle_epi8(Pixels, Pick);
+  }
+  static T AlphaLanesHi(T Pixels) {
+    const T Pick = _mm256_setr_epi8(11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1,
+                                    11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1);
+    return _mm256_shuffle_epi8(Pixels, Pick);
+  }
+  static bool AnySet(T Mask) { return _mm256_movemask_epi8(Mask) != 0; }
   static bool AllSet(T Mask) { return _mm256_movemask_epi8(Mask) == -1; }
 };
 
@@ -37,6 +53,7 @@ using TRows = TSimdRows<TAvx2>;
 
 } // namespace
 
-const TPixelRowFunctions PixelRowsAvx2 = {"avx2", TRows::BlendRows, TRows::KeyRow,
-                                          TRows::BlendFillRow, TRows::HasPartialAlpha};
+const TPixelRowFunctions PixelRowsAvx2 = {
+    "avx2",           TRows::BlendRows, TRows::KeyRow, TRows::BlendFillRow, TRows::HasPartialAlpha,
+    TRows::SnapKeyRow};
 #endif

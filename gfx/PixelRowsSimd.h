@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "gfx/Pixels.h"
+#include "gfx/PixelRows.h"
 
 template <class V> struct TSimdRows {
   using T = typename V::T;
@@ -14,8 +14,6 @@ template <class V> struct TSimdRows {
   static T Blend(T Top, T Bottom) {
     const T Zero = V::Zero();
     const T Alpha = V::Srl32(Top, 24);
-    const T AlphaBytes = V::Or(V::Or(Alpha, V::Sll32(Alpha, 8)),
-                               V::Or(V::Sll32(Alpha, 16), V::Sll32(Alpha, 24)));
     const T C255 = V::Set16(255);
     const T C128 = V::Set16(128);
     const auto Half = [&](T TopLanes, T BottomLanes, T AlphaLanes) {
@@ -23,19 +21,15 @@ template <class V> struct TSimdRows {
       return V::Add16(V::Srl16(V::Add16(V::Mul16(TopLanes, AlphaLanes), C128), 8),
                       V::Srl16(V::Add16(V::Mul16(BottomLanes, Inverse), C128), 8));
     };
-    const T Low = Half(V::UnpackLo8(Top, Zero), V::UnpackLo8(Bottom, Zero),
-                       V::UnpackLo8(AlphaBytes, Zero));
-    const T High = Half(V::UnpackHi8(Top, Zero), V::UnpackHi8(Bottom, Zero),
-                        V::UnpackHi8(AlphaBytes, Zero));
+    const T Low = Half(V::UnpackLo8(Top, Zero), V::UnpackLo8(Bottom, Zero), V::AlphaLanesLo(Top));
+    const T High = Half(V::UnpackHi8(Top, Zero), V::UnpackHi8(Bottom, Zero), V::AlphaLanesHi(Top));
     const T Blended = V::Pack16(Low, High);
-    const T Opaque = V::Eq32(Alpha, V::Set32(255));
-    const T Clear = V::Eq32(Alpha, Zero);
-    return V::Or(V::And(Opaque, Top),
-                 V::Or(V::And(Clear, Bottom), V::AndNot(V::Or(Opaque, Clear), Blended)));
+    // Alpha 255 and 0 take the pixel as it is: the formula would round them off by one.
+    return V::Select(V::Eq32(Alpha, V::Set32(255)), Top,
+                     V::Select(V::Eq32(Alpha, Zero), Bottom, Blended));
   }
 
-  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom,
-                        size_t Count) {
+  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
     size_t I = 0;
     for (; I + N <= Count; I += N) {
       const T TopPixels = V::Load(Top + I);
@@ -62,7 +56,7 @@ template <class V> struct TSimdRows {
     for (; I + N <= Count; I += N) {
       const T Pixels = V::Load(Source + I);
       const T Hole = V::Eq32(V::And(Pixels, ColorMask), Key);
-      V::Store(Dest + I, V::Or(V::And(Hole, V::Load(Dest + I)), V::AndNot(Hole, Pixels)));
+      V::Store(Dest + I, V::Select(Hole, V::Load(Dest + I), Pixels));
     }
     for (; I < Count; ++I)
       if (!IsKeyColored(Source[I]))
@@ -89,5 +83,25 @@ template <class V> struct TSimdRows {
       if (PixelAlpha(Pixels[I]) != 0 && PixelAlpha(Pixels[I]) != 255)
         return true;
     return false;
+  }
+
+  static bool SnapKeyRow(TsePixel* Pixels, size_t Count, TsePixel Key) {
+    const T KeyVector = V::Set32(static_cast<int>(Key));
+    const T ColorMask = V::Set32(0x00FFFFFF);
+    const T Five = V::Set8(5);
+    const T Exact = V::Set32(static_cast<int>(KeyColor));
+    bool Snapped = false;
+    size_t I = 0;
+    for (; I + N <= Count; I += N) {
+      const T Values = V::Load(Pixels + I);
+      // Per byte |value - key|, then what exceeds 5; near pixels have none in their colour.
+      const T Distance = V::Or(V::SubSatU8(Values, KeyVector), V::SubSatU8(KeyVector, Values));
+      const T Near = V::Eq32(V::And(V::SubSatU8(Distance, Five), ColorMask), V::Zero());
+      if (V::AnySet(Near)) {
+        V::Store(Pixels + I, V::Or(V::And(Near, Exact), V::AndNot(Near, Values)));
+        Snapped = true;
+      }
+    }
+    return PixelRowsPortableSnap(Pixels + I, Count - I, Key) || Snapped;
   }
 };

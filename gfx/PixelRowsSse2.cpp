@@ -14,6 +14,7 @@ struct TSse2 {
   static void Store(TsePixel* P, T V) { _mm_storeu_si128(reinterpret_cast<T*>(P), V); }
   static T Zero() { return _mm_setzero_si128(); }
   static T Set32(int V) { return _mm_set1_epi32(V); }
+  static T Set8(char V) { return _mm_set1_epi8(V); }
   static T Set16(short V) { return _mm_set1_epi16(V); }
   static T And(T A, T B) { return _mm_and_si128(A, B); }
   static T Or(T A, T B) { return _mm_or_si128(A, B); }
@@ -27,7 +28,22 @@ struct TSse2 {
   static T Mul16(T A, T B) { return _mm_mullo_epi16(A, B); }
   static T UnpackLo8(T A, T B) { return _mm_unpacklo_epi8(A, B); }
   static T UnpackHi8(T A, T B) { return _mm_unpackhi_epi8(A, B); }
+  static T SubSatU8(T A, T B) { return _mm_subs_epu8(A, B); }
   static T Pack16(T A, T B) { return _mm_packus_epi16(A, B); }
+  static T Select(T Mask, T IfSet, T IfClear) {
+    return _mm_or_si128(_mm_and_si128(Mask, IfSet), _mm_andnot_si128(Mask, IfClear));
+  }
+  // Each pixel's alpha in the four 16-bit lanes of its colour bytes, for the pixels the
+  // low and the high unpack take.
+  static T AlphaLanes(T Pixels, bool High) {
+    const T Alpha = _mm_srli_epi32(Pixels, 24);
+    const T Spread = _mm_or_si128(Alpha, _mm_slli_epi32(Alpha, 16)); // a 0 a 0 per pixel
+    const T Lanes = High ? _mm_unpackhi_epi32(Spread, Spread) : _mm_unpacklo_epi32(Spread, Spread);
+    return Lanes;
+  }
+  static T AlphaLanesLo(T Pixels) { return AlphaLanes(Pixels, false); }
+  static T AlphaLanesHi(T Pixels) { return AlphaLanes(Pixels, true); }
+  static bool AnySet(T Mask) { return _mm_movemask_epi8(Mask) != 0; }
   static bool AllSet(T Mask) { return _mm_movemask_epi8(Mask) == 0xFFFF; }
 };
 
@@ -35,6 +51,7 @@ using TRows = TSimdRows<TSse2>;
 
 } // namespace
 
-const TPixelRowFunctions PixelRowsSse2 = {"sse2", TRows::BlendRows, TRows::KeyRow,
-                                          TRows::BlendFillRow, TRows::HasPartialAlpha};
+const TPixelRowFunctions PixelRowsSse2 = {
+    "sse2",           TRows::BlendRows, TRows::KeyRow, TRows::BlendFillRow, TRows::HasPartialAlpha,
+    TRows::SnapKeyRow};
 #endif

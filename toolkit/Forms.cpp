@@ -1,7 +1,6 @@
 #include "toolkit/Forms.h"
 
 #include <commctrl.h>
-
 #include <utility>
 
 #include "toolkit/ErrorReport.h"

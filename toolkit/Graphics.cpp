@@ -214,8 +214,8 @@ void TIcon::SetHandle(HICON Icon) {
 
 void TIcon::Draw(HDC DC, const RECT& Rect) const {
   if (FHandle)
-    DrawIconEx(DC, Rect.left, Rect.top, FHandle, Rect.right - Rect.left, Rect.bottom - Rect.top,
-               0, nullptr, DI_NORMAL);
+    DrawIconEx(DC, Rect.left, Rect.top, FHandle, Rect.right - Rect.left, Rect.bottom - Rect.top, 0,
+               nullptr, DI_NORMAL);
 }
 
 TPicture::TPicture() : FGraphic(std::make_unique<TBitmap>()) {}

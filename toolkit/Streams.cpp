@@ -23,9 +23,9 @@ void TStream::WriteBuffer(const void* Buffer, int64_t Count) {
 int32_t TStream::ReadInt32() {
   uint8_t Bytes[4];
   ReadBuffer(Bytes, 4);
-  return static_cast<int32_t>(static_cast<uint32_t>(Bytes[0]) | static_cast<uint32_t>(Bytes[1]) << 8 |
-                              static_cast<uint32_t>(Bytes[2]) << 16 |
-                              static_cast<uint32_t>(Bytes[3]) << 24);
+  return static_cast<int32_t>(
+      static_cast<uint32_t>(Bytes[0]) | static_cast<uint32_t>(Bytes[1]) << 8 |
+      static_cast<uint32_t>(Bytes[2]) << 16 | static_cast<uint32_t>(Bytes[3]) << 24);
 }
 
 void TStream::WriteInt32(int32_t Value) {

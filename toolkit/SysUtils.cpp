@@ -92,6 +92,6 @@ std::string ExtractFilePath(std::string_view FileName) {
 
 bool SameText(std::string_view A, std::string_view B) {
   const auto Lower = [](char C) { return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C; };
-  return A.size() == B.size() &&
-         std::equal(A.begin(), A.end(), B.begin(), [&](char X, char Y) { return Lower(X) == Lower(Y); });
+  return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(),
+                                            [&](char X, char Y) { return Lower(X) == Lower(Y); });
 }

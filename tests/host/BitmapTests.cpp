@@ -1,8 +1,7 @@
 // The surface: sizes, per-pixel work, the stream record and drawing into another surface.
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 #include "gfx/Bitmap.h"
 #include "gfx/BitmapLink.h"
@@ -156,7 +155,8 @@ TEST(Surface, AssignMakesAnOpaqueCopy) {
   TseBitmap Source, Copy;
   Source.SetSize(2, 2);
   Source.Name = "Form";
-  Paint(Source, [](int X, int Y) { return static_cast<TsePixel>(0x40 * (X + 2 * Y)) << 24 | 0x123456; });
+  Paint(Source,
+        [](int X, int Y) { return static_cast<TsePixel>(0x40 * (X + 2 * Y)) << 24 | 0x123456; });
   Copy.Name = "kept";
   Copy.Assign(Source);
   EXPECT_EQ(Copy.Name, "kept");
@@ -357,7 +357,7 @@ TEST(DrawTo, RectanglesOutsideEitherSurfaceAreSafe) {
   Source.DrawTo(Target, Rect(0, 0, 4, 4), Rect(2, 2, 40, 40)); // read only what exists
   EXPECT_EQ(Target.GetPixel(0, 0), Position(2, 2));
   EXPECT_EQ(Target.GetPixel(3, 3), Position(3, 3));
-  Source.DrawTo(Target, Rect(0, 0, 4, 4), Rect(-8, -8, -4, -4)); // nothing of the source
+  Source.DrawTo(Target, Rect(0, 0, 4, 4), Rect(-8, -8, -4, -4));  // nothing of the source
   Source.DrawTo(Target, Rect(9, 9, 20, 20), Source.BoundsRect()); // nothing of the target
   Source.DrawTo(Target, Rect(2, 2, 2, 9), Source.BoundsRect());   // no width
   EXPECT_EQ(Target.GetPixel(0, 0), Position(2, 2));
@@ -369,7 +369,6 @@ TEST(DrawTo, RectanglesOutsideEitherSurfaceAreSafe) {
 
 // ---------------------------------------------------------------------------------------
 // Links and the list
-
 
 namespace {
 
@@ -391,7 +390,7 @@ TEST(BitmapLink, MaskedRegionsOfANineSlicePicture) {
   EXPECT_TRUE(Link->Masked);
   EXPECT_FALSE(Link->MaskedBorder);
 
-  *Image.PixelPtr(39, 29) = 0x33333333; // the one value that is never a hole
+  *Image.PixelPtr(39, 29) = 0x33333333;            // the one value that is never a hole
   *Image.PixelPtr(20, 20) = KeyColor | 0xFF000000; // key-coloured but opaque: no hole
   Link->CheckMasked(Rect(4, 4, 4, 4));
   EXPECT_FALSE(Link->Masked || Link->MaskedBorder || Link->MaskedAngles);

@@ -1,7 +1,6 @@
 // The component model: ownership, removal notifications and assignment.
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 

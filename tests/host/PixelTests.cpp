@@ -1,7 +1,7 @@
 // The blend, the row loops in every form the processor runs, and the colour routines.
 
+#include <algorithm>
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 
@@ -88,6 +88,24 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
           EXPECT_EQ(Actual, Expected) << Form.Name << " fill " << std::hex << Fill;
         }
       }
+    // Pixels around two keys, each channel up to 7 away in either direction.
+    for (TsePixel Key : {KeyColor, 0x00030AFDu}) {
+      std::vector<TsePixel> Near(1000);
+      for (TsePixel& Pixel : Near) {
+        Pixel = static_cast<TsePixel>(Random()) & 0xFF000000;
+        for (int Shift : {0, 8, 16}) {
+          const int Channel = std::clamp(
+              static_cast<int>(Key >> Shift & 0xFF) + static_cast<int>(Random() % 15) - 7, 0, 255);
+          Pixel |= static_cast<TsePixel>(Channel) << Shift;
+        }
+      }
+      for (size_t Count : {0u, 3u, 9u, 1000u}) {
+        std::vector<TsePixel> Expected(Near), Actual(Near);
+        const bool ExpectedAny = PixelRowsPortable.SnapKeyRow(Expected.data(), Count, Key);
+        EXPECT_EQ(Form.SnapKeyRow(Actual.data(), Count, Key), ExpectedAny) << Form.Name;
+        EXPECT_EQ(Actual, Expected) << Form.Name << " snap " << Count;
+      }
+    }
     std::vector<TsePixel> Solid(37, 0xFF000000);
     Solid[5] = 0;
     EXPECT_FALSE(Form.HasPartialAlpha(Solid.data(), Solid.size())) << Form.Name;

@@ -4,9 +4,8 @@
 
 #include <windows.h>
 
-#include <gtest/gtest.h>
-
 #include <cstring>
+#include <gtest/gtest.h>
 
 #include "gfx/Bitmap.h"
 #include "toolkit/Graphics.h"
@@ -28,7 +27,8 @@ COLORREF Rgb(TsePixel Pixel) { return RGB(Pixel >> 16 & 0xFF, Pixel >> 8 & 0xFF,
 TEST(Draw, IntoA32BitSectionMatchesDrawTo) {
   TseBitmap Source, ByDevice, ByMemory;
   Source.SetSize(10, 10);
-  Paint(Source, [](int X, int Y) { return static_cast<TsePixel>((X * 25) << 24 | Position(X, Y)); });
+  Paint(Source,
+        [](int X, int Y) { return static_cast<TsePixel>((X * 25) << 24 | Position(X, Y)); });
   Source.AlphaBlend = true;
   for (TseBitmap* Target : {&ByDevice, &ByMemory}) {
     Target->SetSize(16, 12);
@@ -97,8 +97,8 @@ TEST(Draw, IntoA24BitSection) {
   *Source.PixelPtr(2, 0) = 0x80FF0000;
   Source.AlphaBlend = true;
   Source.Draw(Target.DC, 4, 1);
-  EXPECT_EQ(Target.Pixel(4, 1), 0xEEEEEEu);                                   // alpha 0
-  EXPECT_EQ(Target.Pixel(5, 1), 0x112233u);                                   // alpha 255
+  EXPECT_EQ(Target.Pixel(4, 1), 0xEEEEEEu);                                     // alpha 0
+  EXPECT_EQ(Target.Pixel(5, 1), 0x112233u);                                     // alpha 255
   EXPECT_EQ(Target.Pixel(6, 1), BlendPixel(0x80FF0000, 0x00EEEEEE) & 0xFFFFFF); // blended
   EXPECT_EQ(Target.Bits[1 * 24 + 21], 0xEE); // the row's padding is left alone
   EXPECT_EQ(Target.Pixel(3, 1), 0xEEEEEEu);
@@ -176,13 +176,15 @@ TEST(Draw, OntoAWindow) {
   Class.hInstance = GetModuleHandleA(nullptr);
   Class.lpszClassName = "MirevanDrawTarget";
   RegisterClassA(&Class);
-  const HWND Wnd = CreateWindowExA(WS_EX_TOPMOST, "MirevanDrawTarget", "draw", WS_POPUP | WS_VISIBLE,
-                                   10, 10, 40, 40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  const HWND Wnd =
+      CreateWindowExA(WS_EX_TOPMOST, "MirevanDrawTarget", "draw", WS_POPUP | WS_VISIBLE, 10, 10, 40,
+                      40, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(Wnd, nullptr);
   UpdateWindow(Wnd);
   TseBitmap Source;
   Source.SetSize(4, 4);
-  Paint(Source, [](int X, int Y) { return 0xFF000000u | static_cast<TsePixel>(X * 60) << 16 | Y * 60; });
+  Paint(Source,
+        [](int X, int Y) { return 0xFF000000u | static_cast<TsePixel>(X * 60) << 16 | Y * 60; });
   const HDC DC = GetDC(Wnd);
   Source.Draw(DC, Rect(2, 2, 10, 10), Source.BoundsRect());
   GdiFlush();
@@ -205,8 +207,7 @@ TEST(Tile, ThirtyByTwentyIntoSeventyByFifty) {
       const bool Inside = X >= 5 && X < 75 && Y >= 4 && Y < 54;
       // Three columns (the last 10 wide) of three rows (the last 10 high), each piece from
       // the part's top-left corner.
-      const TsePixel Expected =
-          Inside ? Position(2 + (X - 5) % 30, 3 + (Y - 4) % 20) : 0x11111111u;
+      const TsePixel Expected = Inside ? Position(2 + (X - 5) % 30, 3 + (Y - 4) % 20) : 0x11111111u;
       ASSERT_EQ(Target.GetPixel(X, Y), Expected) << X << "," << Y;
     }
   Source.Tile(Target.DC(), Rect(0, 0, 80, 60), Rect(0, 0, 0, 5)); // no tile area: nothing

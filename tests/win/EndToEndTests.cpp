@@ -4,10 +4,9 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <functional>
+#include <gtest/gtest.h>
 #include <sstream>
 
 #include "tests/win/support/FixtureProcess.h"
@@ -105,9 +104,9 @@ TEST_F(EndToEndTest, ClosingRestoresManagedWindowsAndWritesTheSettings) {
   EXPECT_EQ(LayeredAlpha(Foreign), 77);
 
   const TIniFile Ini(Temp.Path() + "Status.cfg");
-  for (const char* Key : {"Transparency", "TransparentStart", "OpacityOnClose",
-                          "TransparentNewWindow", "IncreaseTransparency", "DecreaseTransparency",
-                          "TransparentShortCut", "OpacityShortCut"})
+  for (const char* Key :
+       {"Transparency", "TransparentStart", "OpacityOnClose", "TransparentNewWindow",
+        "IncreaseTransparency", "DecreaseTransparency", "TransparentShortCut", "OpacityShortCut"})
     EXPECT_NE(Ini.ReadString("Setting", Key, "<missing>"), "<missing>") << Key;
   EXPECT_EQ(Ini.ReadString("Setting", "Favourite", ""), "yes");
   EXPECT_EQ(Ini.ReadString("Other", "Colour", ""), "blue");

@@ -1,7 +1,6 @@
 #include "tests/win/support/MirevanProcess.h"
 
 #include <commctrl.h>
-
 #include <fstream>
 #include <stdexcept>
 #include <vector>
@@ -50,14 +49,14 @@ TMirevanProcess::TMirevanProcess(const std::string& Dir, const std::string& Sett
     for (const char* Name : {"DragOn.bmp", "DragOff.bmp"})
       CopyBeside(Name, Dir);
   if (!Settings.empty() || !Extra.empty())
-    std::ofstream(Dir + "Status.cfg", std::ios::binary)
-        << Extra << "[Setting]\r\n" << Settings << "\r\n";
+    std::ofstream(Dir + "Status.cfg", std::ios::binary) << Extra << "[Setting]\r\n"
+                                                        << Settings << "\r\n";
 
   STARTUPINFOA Startup{};
   Startup.cb = sizeof Startup;
   std::string CommandLine = "\"" + Dir + "Mirevan.exe\"";
-  if (!CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      Dir.c_str(), &Startup, &FProcess))
+  if (!CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Dir.c_str(),
+                      &Startup, &FProcess))
     throw std::runtime_error("cannot start " + CommandLine);
   TSearch Search{FProcess.dwProcessId};
   if (!WaitUntil(
@@ -125,9 +124,8 @@ void TMirevanProcess::SelectPage(int Index) const {
 
 int TMirevanProcess::FindListRow(const std::string& Text) const {
   const HWND List = FindChild(WC_LISTVIEWA, "");
-  const HANDLE Process =
-      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
-                  FProcess.dwProcessId);
+  const HANDLE Process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
+                                     FALSE, FProcess.dwProcessId);
   if (!List || !Process)
     throw std::runtime_error("no windows list to search");
   // The message carries a pointer, so what it points to must live in Mirevan's memory.
@@ -138,8 +136,8 @@ int TMirevanProcess::FindListRow(const std::string& Text) const {
   Find.psz = Remote + 512;
   WriteProcessMemory(Process, Remote, &Find, sizeof Find, nullptr);
   WriteProcessMemory(Process, Remote + 512, Text.c_str(), Text.size() + 1, nullptr);
-  const int Row = static_cast<int>(SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1),
-                                                reinterpret_cast<LPARAM>(Remote)));
+  const int Row = static_cast<int>(
+      SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Remote)));
   VirtualFreeEx(Process, Remote, 0, MEM_RELEASE);
   CloseHandle(Process);
   return Row;
