@@ -29,22 +29,11 @@ template <class V> struct TSimdRows {
                      V::Select(V::Eq32(Alpha, Zero), Bottom, Blended));
   }
 
-  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
+  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom,
+                        size_t Count) {
     size_t I = 0;
-    for (; I + N <= Count; I += N) {
-      const T TopPixels = V::Load(Top + I);
-      const T Alpha = V::Srl32(TopPixels, 24);
-      if (V::AllSet(V::Eq32(Alpha, V::Set32(255)))) {
-        V::Store(Out + I, TopPixels);
-        continue;
-      }
-      if (V::AllSet(V::Eq32(Alpha, V::Zero()))) {
-        if (Out != Bottom)
-          V::Store(Out + I, V::Load(Bottom + I));
-        continue;
-      }
-      V::Store(Out + I, Blend(TopPixels, V::Load(Bottom + I)));
-    }
+    for (; I + N <= Count; I += N)
+      V::Store(Out + I, Blend(V::Load(Top + I), V::Load(Bottom + I)));
     for (; I < Count; ++I)
       Out[I] = BlendPixel(Top[I], Bottom[I]);
   }
@@ -52,12 +41,18 @@ template <class V> struct TSimdRows {
   static void KeyRow(TsePixel* Dest, const TsePixel* Source, size_t Count) {
     const T ColorMask = V::Set32(0x00FFFFFF);
     const T Key = V::Set32(KeyColor);
-    size_t I = 0;
-    for (; I + N <= Count; I += N) {
-      const T Pixels = V::Load(Source + I);
+    const auto Step = [&](size_t At) {
+      const T Pixels = V::Load(Source + At);
       const T Hole = V::Eq32(V::And(Pixels, ColorMask), Key);
-      V::Store(Dest + I, V::Select(Hole, V::Load(Dest + I), Pixels));
+      V::Store(Dest + At, V::Select(Hole, V::Load(Dest + At), Pixels));
+    };
+    size_t I = 0;
+    for (; I + 2 * N <= Count; I += 2 * N) {
+      Step(I);
+      Step(I + N);
     }
+    for (; I + N <= Count; I += N)
+      Step(I);
     for (; I < Count; ++I)
       if (!IsKeyColored(Source[I]))
         Dest[I] = Source[I];
