@@ -29,8 +29,7 @@ template <class V> struct TSimdRows {
                      V::Select(V::Eq32(Alpha, Zero), Bottom, Blended));
   }
 
-  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom,
-                        size_t Count) {
+  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
     size_t I = 0;
     for (; I + N <= Count; I += N)
       V::Store(Out + I, Blend(V::Load(Top + I), V::Load(Bottom + I)));

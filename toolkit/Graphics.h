@@ -47,11 +47,13 @@ private:
 };
 
 enum class TPenMode { pmCopy, pmNotXor };
+enum class TPenStyle { psSolid, psClear };
 
 struct TPen {
   TColor Color = clBlack;
   int Width = 1;
   TPenMode Mode = TPenMode::pmCopy;
+  TPenStyle Style = TPenStyle::psSolid;
 };
 
 enum class TBrushStyle { bsSolid, bsClear };

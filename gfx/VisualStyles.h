@@ -1,0 +1,12 @@
+#pragma once
+// Whether the platform's visual styles are on for this program, asked of "uxtheme.dll",
+// which is loaded at run time so that the program starts where it is missing.
+
+// Counted: the library is loaded on the first call and kept. True when it is loaded.
+bool LoadThemeLibrary();
+// Counts down; unloads the library when the count reaches 0.
+void ReleaseThemeLibrary();
+// The library is loaded, and IsAppThemed and IsThemeActive both answer true.
+bool VisualStylesActive();
+// The current count, for tests.
+int ThemeLibraryReferences();
