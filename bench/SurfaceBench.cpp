@@ -8,13 +8,12 @@
 // alpha ones about a third transparent, a third opaque and a third partly transparent pixels,
 // the colour-key one about a third key-coloured pixels.
 
+#include <benchmark/benchmark.h>
 #include <cstring>
 #include <iostream>
-#include <vector>
-
-#include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <pixman.h>
+#include <vector>
 
 #include "bench/RatioReporter.h"
 #include "bench/Surfaces.h"
@@ -140,10 +139,10 @@ void Reference_PixmanOver(benchmark::State& State) {
   std::vector<uint32_t> SourceBits =
       Premultiplied(*MakeSurface(Width, Height, SourceSeed, MixedAlphaPixel));
   const auto Target = Background();
-  pixman_image_t* Source = pixman_image_create_bits(PIXMAN_a8r8g8b8, Width, Height,
-                                                    SourceBits.data(), Width * 4);
-  pixman_image_t* Dest = pixman_image_create_bits(PIXMAN_a8r8g8b8, Width, Height,
-                                                  Target->Bits(), Width * 4);
+  pixman_image_t* Source =
+      pixman_image_create_bits(PIXMAN_a8r8g8b8, Width, Height, SourceBits.data(), Width * 4);
+  pixman_image_t* Dest =
+      pixman_image_create_bits(PIXMAN_a8r8g8b8, Width, Height, Target->Bits(), Width * 4);
   if (!Source || !Dest)
     State.SkipWithError("pixman_image_create_bits failed");
   else

@@ -1,0 +1,80 @@
+// The cost of composing one transition frame, for a few effects of every kind, beside memcpy
+// of one frame's bytes. The frames a transition shows depend on this: only composition time
+// counts toward its length.
+
+#include <benchmark/benchmark.h>
+#include <cstring>
+#include <iostream>
+#include <malloc.h>
+#include <string>
+
+#include "bench/RatioReporter.h"
+#include "bench/Surfaces.h"
+#include "gfx/Animation.h"
+
+namespace {
+
+struct TSize {
+  const char* Name;
+  int32_t Width, Height;
+};
+constexpr TSize Sizes[] = {{"800x600", 800, 600}, {"1920x1080", 1920, 1080}};
+const char* const Effects[] = {"Fade",   "SmoothDiagonal", "CircleSmoothOut",
+                               "Plasma", "Interlace",      "Push"};
+
+void Compose(benchmark::State& State, const std::string& Effect, TSize Size) {
+  const auto New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
+  const auto Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
+  TseAnimationRec Settings;
+  Settings.SetEffect(Effect);
+  TseTransition Transition(Settings, *New, *Old);
+  if (!Transition.Ready()) {
+    State.SkipWithError(("no effect " + Effect).c_str());
+    return;
+  }
+  int32_t Percent = 0;
+  for (auto _ : State) {
+    Transition.Compose(Percent);
+    Percent = (Percent + 7) % 101;
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(State.iterations() * Size.Width * Size.Height * 4);
+}
+
+void Memcpy(benchmark::State& State, TSize Size) {
+  const auto Source = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
+  const auto Target = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
+  const size_t Bytes = static_cast<size_t>(Size.Width) * Size.Height * 4;
+  for (auto _ : State) {
+    std::memcpy(Target->Bits(), Source->Bits(), Bytes);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(Bytes));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  mallopt(M_MMAP_THRESHOLD, 1 << 20); // as in SurfaceBench: every surface its own mapping
+  std::vector<TRatio> Ratios;
+  for (const TSize& Size : Sizes) {
+    const std::string Reference = std::string("Memcpy/") + Size.Name;
+    benchmark::RegisterBenchmark(Reference.c_str(), Memcpy, Size)->Unit(benchmark::kMicrosecond);
+    for (const char* Effect : Effects) {
+      const std::string Name = std::string("Compose/") + Effect + "/" + Size.Name;
+      benchmark::RegisterBenchmark(Name.c_str(), Compose, std::string(Effect), Size)
+          ->Unit(benchmark::kMicrosecond);
+      std::string Lower(Effect);
+      for (char& C : Lower)
+        C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
+      Ratios.push_back({"compose_" + Lower + "_" + Size.Name + "_vs_memcpy", Name, Reference});
+    }
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  TRatioReporter Reporter;
+  benchmark::RunSpecifiedBenchmarks(&Reporter);
+  Reporter.PrintRatios(std::cout, Ratios);
+  return 0;
+}

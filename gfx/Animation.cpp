@@ -1,0 +1,326 @@
+#include "gfx/Animation.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "gfx/Colors.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+// ---------------------------------------------------------------------------------------
+// TseAnimationRec
+
+TseAnimationRec::TseAnimationRec(TComponent* AOwner) : TComponent(AOwner) {}
+
+void TseAnimationRec::SetTime(int32_t Value) {
+  if (Value == FTime)
+    return;
+  FTime = std::clamp(Value, 50, 9000);
+}
+
+void TseAnimationRec::SetResolution(int32_t Value) { FResolution = std::clamp(Value, 1, 10); }
+
+void TseAnimationRec::SetTileCount(int32_t Value) { FTileCount = std::clamp(Value, 1, 20); }
+
+void TseAnimationRec::SetBitmap(const TseBitmap& Value) {
+  auto Copy = std::make_unique<TseBitmap>();
+  Copy->Assign(Value);
+  FBitmap = std::move(Copy);
+}
+
+void TseAnimationRec::Assign(const TPersistent& Source) {
+  if (const auto* Other = dynamic_cast<const TseAnimationRec*>(&Source)) {
+    FEnabled = Other->FEnabled;
+    FTime = Other->FTime;
+    FResolution = Other->FResolution;
+    FTileCount = Other->FTileCount;
+    FEffect = Other->FEffect;
+    FRotation = Other->FRotation;
+    SetBitmap(*Other->FBitmap);
+    return;
+  }
+  TComponent::Assign(Source);
+}
+
+// ---------------------------------------------------------------------------------------
+// TseTimer
+
+int64_t TseTimer::Read() {
+#ifdef _WIN32
+  LARGE_INTEGER Count;
+  QueryPerformanceCounter(&Count);
+  return Count.QuadPart;
+#else
+  return std::chrono::steady_clock::now().time_since_epoch().count();
+#endif
+}
+
+TseTimer::TseTimer() {
+  const int64_t First = Read();
+  FOverhead = Read() - First;
+#ifdef _WIN32
+  LARGE_INTEGER Frequency;
+  QueryPerformanceFrequency(&Frequency);
+  FFrequency = Frequency.QuadPart;
+#else
+  FFrequency = std::chrono::steady_clock::period::den / std::chrono::steady_clock::period::num;
+#endif
+}
+
+float TseTimer::ElapsedSeconds() {
+  FStopCount = Read();
+  return static_cast<float>(FStopCount - FStartCount - FOverhead) / static_cast<float>(FFrequency);
+}
+
+// ---------------------------------------------------------------------------------------
+// TseTransition
+
+TseTransition::TseTransition(const TseAnimationRec& Settings, TseBitmap& NewImage,
+                             const TseBitmap& OldImage)
+    : FSettings(Settings), FNewImage(NewImage), FOldImage(OldImage) {
+  if (NewImage.Empty() || OldImage.Empty())
+    return;
+  std::string Name = Settings.Effect();
+  TseProcList& Procs = EffectProcs();
+  if (Name == RandomEffectName && Procs.Count() > 0)
+    Name = Procs.Items(static_cast<int>(RandomNumber(static_cast<uint32_t>(Procs.Count())))).Name;
+  FEntry = Procs.FindProc(Name);
+  const bool Wipe = Settings.Effect() == BitmapEffectName;
+  if (!Wipe && (!FEntry || !FEntry->HasProc()))
+    return;
+  if (Wipe)
+    FEntry = nullptr;
+
+  FWork = std::make_unique<TseBitmap>();
+  FWork->SetSize(OldImage.Width(), OldImage.Height());
+  FCols = OldImage.Width() / Settings.Resolution() / Settings.TileCount() + 1;
+  FRows = OldImage.Height() / Settings.Resolution() / Settings.TileCount() + 1;
+  const size_t Cells = static_cast<size_t>(FCols) * static_cast<size_t>(FRows);
+  const bool Turned = Settings.Rotation() == qrRotate90 || Settings.Rotation() == qrRotate270;
+  if (Wipe) {
+    FMask.assign(Cells, 0);
+    // The map, stretched to the grid (turned grids take it turned), read from its blue
+    // bytes in storage order.
+    TseBitmap Map;
+    Map.SetSize(Turned ? FRows : FCols, Turned ? FCols : FRows);
+    if (!Settings.Bitmap().Empty())
+      Settings.Bitmap().DrawTo(Map, Map.BoundsRect(), Settings.Bitmap().BoundsRect());
+    FWipe.resize(Cells);
+    for (size_t I = 0; I < Cells; ++I)
+      FWipe[I] = static_cast<uint8_t>(Map.Bits()[I]);
+  } else if (FEntry->Kind == pkFade) {
+    FMask.assign(Cells, 0);
+    if (Settings.Rotation() != qrNone)
+      FTurned.assign(Cells, 0);
+  } else if (FEntry->Kind == pkSlide) {
+    FCells.assign(Cells, TseSlideCell{});
+  }
+  FReady = true;
+}
+
+void TseTransition::Compose(int32_t Percent) {
+  if (!FReady)
+    return;
+  FOldImage.DrawTo(*FWork, 0, 0);
+  if (!FEntry) {
+    ComposeBitmap(Percent);
+  } else if (FEntry->Kind == pkFade) {
+    ComposeFade(Percent);
+  } else if (FEntry->Kind == pkSlide) {
+    ComposeSlide(Percent);
+  } else {
+    ClearKeyAlpha(FNewImage.Bits(), FNewImage.Width() * FNewImage.Height(), KeyColor);
+    FEntry->Manual(*FWork, FNewImage, FSettings, Percent);
+  }
+}
+
+void TseTransition::ComposeFade(int32_t Percent) {
+  std::fill(FMask.begin(), FMask.end(), 0);
+  const int32_t C = FCols, R = FRows;
+  switch (FSettings.Rotation()) {
+  case qrNone:
+    FEntry->Fade(FMask.data(), C, R, Percent);
+    break;
+  case qrRotate90:
+  case qrRotate270:
+  case qrRotate180: {
+    std::fill(FTurned.begin(), FTurned.end(), 0);
+    const bool Swap = FSettings.Rotation() != qrRotate180;
+    FEntry->Fade(FTurned.data(), Swap ? R : C, Swap ? C : R, Percent);
+    for (int32_t Y = 0; Y < R; ++Y)
+      for (int32_t X = 0; X < C; ++X) {
+        size_t From;
+        if (FSettings.Rotation() == qrRotate90)
+          From = static_cast<size_t>(R - 1 - Y) + static_cast<size_t>(X) * R;
+        else if (FSettings.Rotation() == qrRotate180)
+          From = static_cast<size_t>(C - 1 - X) + static_cast<size_t>(R - 1 - Y) * C;
+        else
+          From = static_cast<size_t>(Y) + static_cast<size_t>(C - 1 - X) * R;
+        FMask[static_cast<size_t>(X) + static_cast<size_t>(Y) * C] = FTurned[From];
+      }
+    break;
+  }
+  }
+  ApplyMask();
+}
+
+void TseTransition::ComposeBitmap(int32_t Percent) {
+  const int32_t C = FCols, R = FRows;
+  const int32_t Shift = MulDivRound(510, Percent, 100) - 255;
+  for (int32_t Y = 0; Y < R; ++Y)
+    for (int32_t X = 0; X < C; ++X) {
+      size_t Index;
+      switch (FSettings.Rotation()) {
+      case qrRotate90:
+        Index = static_cast<size_t>(R) * X + Y;
+        break;
+      case qrRotate180:
+        Index = static_cast<size_t>(C) * (R - Y) - X - 1;
+        break;
+      case qrRotate270:
+        Index = static_cast<size_t>(R) * (X + 1) - Y - 1;
+        break;
+      default:
+        Index = static_cast<size_t>(X) + static_cast<size_t>(C) * Y;
+        break;
+      }
+      FMask[static_cast<size_t>(X) + static_cast<size_t>(Y) * C] =
+          static_cast<uint8_t>(std::clamp(FWipe[Index] + Shift, 0, 255));
+    }
+  ApplyMask();
+}
+
+// The mask scaled into every tile of the new image's alpha bytes (tiles and mask rows counted
+// from the bottom row, as the picture is stored), then the new image blended over the work.
+void TseTransition::ApplyMask() {
+  const int32_t Resolution = FSettings.Resolution();
+  const int32_t TileWidth = FCols * Resolution, TileHeight = FRows * Resolution;
+  const int32_t W = FNewImage.Width(), H = FNewImage.Height();
+  const TRect Grid{0, 0, FCols, FRows};
+  TsePixel* Pixels = FNewImage.Bits();
+  for (int32_t J = 0; J < FSettings.TileCount(); ++J)
+    for (int32_t I = 0; I < FSettings.TileCount(); ++I) {
+      const TRect Tile{I * TileWidth, J * TileHeight, (I + 1) * TileWidth, (J + 1) * TileHeight};
+      const TRect Visible = IntersectRect(Tile, {0, 0, W, H});
+      if (Visible.IsEmpty())
+        continue;
+      const TSampling Sampling = MakeSampling(Grid, Tile, Visible);
+      int64_t AccY = Sampling.StartY;
+      for (int32_t Row = Visible.Top; Row < Visible.Bottom; ++Row, AccY += Sampling.StepY) {
+        const uint8_t* MaskRow = FMask.data() + std::min<int64_t>(AccY >> 16, FRows - 1) * FCols;
+        TsePixel* Line = Pixels + static_cast<int64_t>(Row) * W;
+        int64_t AccX = Sampling.StartX;
+        for (int32_t X = Visible.Left; X < Visible.Right; ++X, AccX += Sampling.StepX)
+          Line[X] = (Line[X] & 0x00FFFFFF) |
+                    static_cast<TsePixel>(MaskRow[std::min<int64_t>(AccX >> 16, FCols - 1)]) << 24;
+      }
+    }
+  ClearKeyAlpha(Pixels, W * H, KeyColor);
+  FNewImage.AlphaBlend = true;
+  FNewImage.DrawTo(*FWork, 0, 0);
+}
+
+void TseTransition::ComposeSlide(int32_t Percent) {
+  std::fill(FCells.begin(), FCells.end(), TseSlideCell{});
+  const int32_t C = FCols, R = FRows;
+  const TseRotation Rotation = FSettings.Rotation();
+  const bool Swap = Rotation == qrRotate90 || Rotation == qrRotate270;
+  FEntry->Slide(FCells.data(), Swap ? R : C, Swap ? C : R, Percent);
+
+  const int32_t Resolution = FSettings.Resolution(), Tiles = FSettings.TileCount();
+  const int32_t TileWidth = FWork->Width() / Tiles, TileHeight = FWork->Height() / Tiles;
+  const int32_t W = FNewImage.Width(), H = FNewImage.Height();
+  const int32_t TargetW = std::min(W, FWork->Width()), TargetH = std::min(H, FWork->Height());
+  for (int32_t TileX = 0; TileX < Tiles; ++TileX)
+    for (int32_t TileY = 0; TileY < Tiles; ++TileY) {
+      const int32_t OX = (TileWidth + 1) * TileX, OY = (TileHeight + 1) * TileY;
+      for (int32_t CY = 0; CY < R; ++CY)
+        for (int32_t CX = 0; CX < C; ++CX) {
+          // The generated grid read turned, and the source cell turned with it.
+          size_t Index;
+          switch (Rotation) {
+          case qrRotate90:
+            Index = static_cast<size_t>(CY) + static_cast<size_t>(R) * (C - CX - 1);
+            break;
+          case qrRotate180:
+            Index = static_cast<size_t>(C - 1 - CX) + static_cast<size_t>(C) * (R - 1 - CY);
+            break;
+          case qrRotate270:
+            Index = static_cast<size_t>(R - 1 - CY) + static_cast<size_t>(R) * CX;
+            break;
+          default:
+            Index = static_cast<size_t>(CX) + static_cast<size_t>(C) * CY;
+            break;
+          }
+          const TseSlideCell& Cell = FCells[Index];
+          const int32_t SX = Rotation == qrRotate90    ? C - 1 - Cell.SourceY
+                             : Rotation == qrRotate180 ? C - 1 - Cell.SourceX
+                             : Rotation == qrRotate270 ? Cell.SourceY
+                                                       : Cell.SourceX;
+          const int32_t SY = Rotation == qrRotate90    ? Cell.SourceX
+                             : Rotation == qrRotate180 ? R - 1 - Cell.SourceY
+                             : Rotation == qrRotate270 ? R - 1 - Cell.SourceX
+                                                       : Cell.SourceY;
+          const uint8_t Alpha = Cell.Alpha;
+          // A cell of alpha 0 shows the old image, and leaves the new one untouched.
+          if (Alpha == 0)
+            continue;
+          for (int32_t J = CY * Resolution; J <= (CY + 1) * Resolution; ++J)
+            for (int32_t I = CX * Resolution; I <= (CX + 1) * Resolution; ++I) {
+              const int32_t TX = OX + I, TY = OY + J;
+              const int32_t PX = OX + SX * Resolution + I - CX * Resolution;
+              const int32_t PY = OY + SY * Resolution + J - CY * Resolution;
+              if (TX < 0 || TY < 0 || TX >= TargetW || TY >= TargetH)
+                continue;
+              if (PX < 0 || PY < 0 || PX >= W || PY >= H || PX < OX || PY < OY ||
+                  PX > OX + TileWidth + 1 || PY > OY + TileHeight + 1)
+                continue;
+              TsePixel* SourcePixel = FNewImage.PixelPtr(PX, PY);
+              if (PixelAlpha(*SourcePixel) == 0)
+                continue;
+              TsePixel* Target = FWork->PixelPtr(TX, TY);
+              if (Alpha == 255) {
+                *Target = *SourcePixel;
+              } else {
+                *SourcePixel = (*SourcePixel & 0x00FFFFFF) | static_cast<TsePixel>(Alpha) << 24;
+                *Target = BlendPixel(*SourcePixel, *Target);
+              }
+            }
+        }
+    }
+}
+
+void TseTransition::Play(const TFrameSink& Show) {
+  if (!FReady)
+    return;
+  TseTimer Timer;
+  const float Time = static_cast<float>(FSettings.Time());
+  float Elapsed = 0.01f;
+  while (Time > Elapsed) {
+    Timer.Start();
+    const int32_t Percent =
+        std::min(static_cast<int32_t>(std::nearbyint(Elapsed / Time * 100.0f)), 100);
+    Compose(Percent);
+    Elapsed += Timer.ElapsedSeconds() * 1000.0f;
+    Show(*FWork);
+  }
+  Compose(100);
+  Show(FNewImage);
+}
+
+void PlayAnimation(const TseAnimationRec& Settings, TseBitmap& NewImage, const TseBitmap& OldImage,
+                   const TseTransition::TFrameSink& Show) {
+  TseTransition Transition(Settings, NewImage, OldImage);
+  Transition.Play(Show);
+}
+
+#ifdef _WIN32
+void PlayAnimation(HDC DC, int32_t X, int32_t Y, const TseAnimationRec& Settings,
+                   TseBitmap& NewImage, const TseBitmap& OldImage) {
+  PlayAnimation(Settings, NewImage, OldImage,
+                [&](const TseBitmap& Frame) { Frame.Draw(DC, X, Y); });
+}
+#endif
