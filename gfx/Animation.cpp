@@ -212,6 +212,16 @@ void TseTransition::ApplyMask() {
       for (int32_t Row = Visible.Top; Row < Visible.Bottom; ++Row, AccY += Sampling.StepY) {
         const uint8_t* MaskRow = FMask.data() + std::min<int64_t>(AccY >> 16, FRows - 1) * FCols;
         TsePixel* Line = Pixels + static_cast<int64_t>(Row) * W;
+        if (Sampling.StepX == 65536) {
+          // One mask cell per pixel: a straight run the compiler vectorises.
+          const int32_t First = Sampling.StartX >> 16;
+          const int32_t Count = std::min(Visible.Width(), FCols - First);
+          const uint8_t* Cells = MaskRow + First;
+          TsePixel* Run = Line + Visible.Left;
+          for (int32_t I = 0; I < Count; ++I)
+            Run[I] = (Run[I] & 0x00FFFFFF) | static_cast<TsePixel>(Cells[I]) << 24;
+          continue;
+        }
         int64_t AccX = Sampling.StartX;
         for (int32_t X = Visible.Left; X < Visible.Right; ++X, AccX += Sampling.StepX)
           Line[X] = (Line[X] & 0x00FFFFFF) |

@@ -155,6 +155,26 @@ TEST(Transition, RotationTurnsTheMask) {
   EXPECT_EQ(Turned.Mask()[C * R - 1], 255);
 }
 
+TEST(Transition, QuarterTurnsRevealFromTheSides) {
+  Pictures P(10, 9);
+  TseAnimationRec Settings;
+  Settings.SetEffect("SlideDown");
+  for (TseRotation Rotation : {qrRotate90, qrRotate270}) {
+    Settings.SetRotation(Rotation);
+    TseTransition Transition(Settings, P.New, P.Old);
+    Transition.Compose(50);
+    const int C = Transition.Cols(), R = Transition.Rows();
+    // The generated grid is R wide and C high; its rows 0..MulDiv(50, C - 1, 100) are set and
+    // become columns: the first ones for a quarter turn, the last ones for three.
+    const int Last = MulDivRound(50, C - 1, 100);
+    for (int Y = 0; Y < R; ++Y)
+      for (int X = 0; X < C; ++X) {
+        const bool Set = Rotation == qrRotate90 ? X <= Last : X >= C - 1 - Last;
+        EXPECT_EQ(Transition.Mask()[X + Y * C], Set ? 255 : 0) << X << "," << Y << " " << Rotation;
+      }
+  }
+}
+
 TEST(Transition, TheBitmapWipeFollowsItsMap) {
   Pictures P(16, 8);
   TseBitmap Map;

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
+#include "gfx/Animation.h"
 #include "gfx/Bitmap.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/ModuleInfo.h"
@@ -212,6 +213,26 @@ TEST(Tile, ThirtyByTwentyIntoSeventyByFifty) {
     }
   Source.Tile(Target.DC(), Rect(0, 0, 80, 60), Rect(0, 0, 0, 5)); // no tile area: nothing
   EXPECT_EQ(Target.GetPixel(0, 0), 0x11111111u);
+}
+
+TEST(Transition, PlaysOntoADeviceAndEndsWithTheNewImage) {
+  TseBitmap Screen, Old, New;
+  Screen.SetSize(50, 40);
+  Screen.Clear(0xFF000000);
+  Old.SetSize(30, 20);
+  Old.Clear(0xFF0000FF);
+  New.SetSize(30, 20);
+  Paint(New, Position);
+  TseAnimationRec Settings;
+  Settings.SetEffect("Fade");
+  Settings.SetTime(50);
+  PlayAnimation(Screen.DC(), 10, 5, Settings, New, Old);
+  for (int Y = 0; Y < 40; ++Y)
+    for (int X = 0; X < 50; ++X) {
+      const bool Inside = X >= 10 && X < 40 && Y >= 5 && Y < 25;
+      ASSERT_EQ(Screen.GetPixel(X, Y), Inside ? Position(X - 10, Y - 5) : 0xFF000000u)
+          << X << "," << Y;
+    }
 }
 
 TEST(ToolkitGraphics, AssignFromABitmapAndAnIconAndBack) {
