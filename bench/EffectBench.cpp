@@ -18,7 +18,7 @@ struct TSize {
   const char* Name;
   int32_t Width, Height;
 };
-constexpr TSize Sizes[] = {{"800x600", 800, 600}, {"1920x1080", 1920, 1080}};
+constexpr TSize Sizes[] = {{"471x332", 471, 332}, {"800x600", 800, 600}, {"1920x1080", 1920, 1080}};
 const char* const Effects[] = {"Fade",   "SmoothDiagonal", "CircleSmoothOut",
                                "Plasma", "Interlace",      "Push"};
 

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gfx/Colors.h"
+#include "gfx/PixelRows.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -124,14 +125,16 @@ TseTransition::TseTransition(const TseAnimationRec& Settings, TseBitmap& NewImag
 void TseTransition::Compose(int32_t Percent) {
   if (!FReady)
     return;
-  FOldImage.DrawTo(*FWork, 0, 0);
+  // Masks put the old image under the new one themselves (ApplyMask).
   if (!FEntry) {
     ComposeBitmap(Percent);
   } else if (FEntry->Kind == pkFade) {
     ComposeFade(Percent);
   } else if (FEntry->Kind == pkSlide) {
+    FOldImage.DrawTo(*FWork, 0, 0);
     ComposeSlide(Percent);
   } else {
+    FOldImage.DrawTo(*FWork, 0, 0);
     ClearKeyAlpha(FNewImage.Bits(), FNewImage.Width() * FNewImage.Height(), KeyColor);
     FEntry->Manual(*FWork, FNewImage, FSettings, Percent);
   }
@@ -196,11 +199,29 @@ void TseTransition::ComposeBitmap(int32_t Percent) {
 // The mask scaled into every tile of the new image's alpha bytes (tiles and mask rows counted
 // from the bottom row, as the picture is stored), then the new image blended over the work.
 void TseTransition::ApplyMask() {
+  const int32_t W = FNewImage.Width(), H = FNewImage.Height();
+  TsePixel* Pixels = FNewImage.Bits();
+  const bool OneToOne = FSettings.Resolution() == 1 && FSettings.TileCount() == 1 &&
+                        W == FOldImage.Width() && H == FOldImage.Height() &&
+                        !FOldImage.AlphaBlend && !FOldImage.Transparent;
+  if (OneToOne) {
+    // One mask cell per pixel and the old image copied as it is: alpha, key holes and the
+    // blend over the old image in one pass per row, with the same result as the steps below.
+    const TPixelRowFunctions& Rows = PixelRows();
+    for (int32_t Row = 0; Row < H; ++Row) {
+      TsePixel* Line = Pixels + static_cast<int64_t>(Row) * W;
+      const uint8_t* Cells = FMask.data() + static_cast<int64_t>(Row) * FCols;
+      const int64_t Offset = static_cast<int64_t>(Row) * W;
+      Rows.MaskBlendRow(FWork->Bits() + Offset, Line, FOldImage.Bits() + Offset, Cells,
+                        static_cast<size_t>(W));
+    }
+    FNewImage.AlphaBlend = true;
+    return;
+  }
+  FOldImage.DrawTo(*FWork, 0, 0);
   const int32_t Resolution = FSettings.Resolution();
   const int32_t TileWidth = FCols * Resolution, TileHeight = FRows * Resolution;
-  const int32_t W = FNewImage.Width(), H = FNewImage.Height();
   const TRect Grid{0, 0, FCols, FRows};
-  TsePixel* Pixels = FNewImage.Bits();
   for (int32_t J = 0; J < FSettings.TileCount(); ++J)
     for (int32_t I = 0; I < FSettings.TileCount(); ++I) {
       const TRect Tile{I * TileWidth, J * TileHeight, (I + 1) * TileWidth, (J + 1) * TileHeight};

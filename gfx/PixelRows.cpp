@@ -45,13 +45,31 @@ bool SnapKeyRowPortable(TsePixel* Pixels, size_t Count, TsePixel Key) {
 
 } // namespace
 
+void PixelRowsPortableMaskAlpha(TsePixel* Pixels, const uint8_t* Alpha, size_t Count) {
+  for (size_t I = 0; I < Count; ++I) {
+    const TsePixel Colour = Pixels[I] & 0x00FFFFFF;
+    Pixels[I] = Colour | (Colour == KeyColor ? 0 : static_cast<TsePixel>(Alpha[I]) << 24);
+  }
+}
+
+void PixelRowsPortableMaskBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom,
+                                const uint8_t* Alpha, size_t Count) {
+  PixelRowsPortableMaskAlpha(Top, Alpha, Count);
+  BlendRowsPortable(Out, Top, Bottom, Count);
+}
+
 bool PixelRowsPortableSnap(TsePixel* Pixels, size_t Count, TsePixel Key) {
   return SnapKeyRowPortable(Pixels, Count, Key);
 }
 
-const TPixelRowFunctions PixelRowsPortable = {
-    "portable",           BlendRowsPortable,       KeyRowPortable,
-    BlendFillRowPortable, HasPartialAlphaPortable, SnapKeyRowPortable};
+const TPixelRowFunctions PixelRowsPortable = {"portable",
+                                              BlendRowsPortable,
+                                              KeyRowPortable,
+                                              BlendFillRowPortable,
+                                              HasPartialAlphaPortable,
+                                              SnapKeyRowPortable,
+                                              PixelRowsPortableMaskAlpha,
+                                              PixelRowsPortableMaskBlend};
 
 const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count) {
   static const TPixelRowFunctions* Forms[3];

@@ -20,6 +20,11 @@ struct TPixelRowFunctions {
   // Pixels whose red, green and blue each lie within 5 of Key's become KeyColor; true when
   // there was one.
   bool (*SnapKeyRow)(TsePixel* Pixels, size_t Count, TsePixel Key);
+  // Pixels[i] takes Alpha[i] as its alpha byte, or 0 when it is key-coloured.
+  void (*MaskAlphaRow)(TsePixel* Pixels, const uint8_t* Alpha, size_t Count);
+  // MaskAlphaRow on Top, then Out[i] = Top over Bottom as BlendRows, in one pass.
+  void (*MaskBlendRow)(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, const uint8_t* Alpha,
+                       size_t Count);
 };
 
 extern const TPixelRowFunctions PixelRowsPortable;
@@ -34,6 +39,10 @@ const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count);
 // The form in use: the last of the available ones.
 const TPixelRowFunctions& PixelRows();
 
+// The portable loops the vector forms finish their rows with.
+void PixelRowsPortableMaskAlpha(TsePixel* Pixels, const uint8_t* Alpha, size_t Count);
+void PixelRowsPortableMaskBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom,
+                                const uint8_t* Alpha, size_t Count);
 // The portable key snapping, for the pixels after the last whole vector.
 bool PixelRowsPortableSnap(TsePixel* Pixels, size_t Count, TsePixel Key);
 

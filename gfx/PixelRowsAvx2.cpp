@@ -45,6 +45,10 @@ struct TAvx2 {
                                     11, -1, 11, -1, 11, -1, 11, -1, 15, -1, 15, -1, 15, -1, 15, -1);
     return _mm256_shuffle_epi8(Pixels, Pick);
   }
+  // Eight bytes widened to the eight 32-bit lanes.
+  static T WidenBytes(const uint8_t* P) {
+    return _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(P)));
+  }
   static bool AnySet(T Mask) { return _mm256_movemask_epi8(Mask) != 0; }
   static bool AllSet(T Mask) { return _mm256_movemask_epi8(Mask) == -1; }
 };
@@ -53,7 +57,12 @@ using TRows = TSimdRows<TAvx2>;
 
 } // namespace
 
-const TPixelRowFunctions PixelRowsAvx2 = {
-    "avx2",           TRows::BlendRows, TRows::KeyRow, TRows::BlendFillRow, TRows::HasPartialAlpha,
-    TRows::SnapKeyRow};
+const TPixelRowFunctions PixelRowsAvx2 = {"avx2",
+                                          TRows::BlendRows,
+                                          TRows::KeyRow,
+                                          TRows::BlendFillRow,
+                                          TRows::HasPartialAlpha,
+                                          TRows::SnapKeyRow,
+                                          TRows::MaskAlphaRow,
+                                          TRows::MaskBlendRow};
 #endif

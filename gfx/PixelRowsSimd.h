@@ -98,4 +98,31 @@ template <class V> struct TSimdRows {
     }
     return PixelRowsPortableSnap(Pixels + I, Count - I, Key) || Snapped;
   }
+
+  static void MaskAlphaRow(TsePixel* Pixels, const uint8_t* Alpha, size_t Count) {
+    const T ColorMask = V::Set32(0x00FFFFFF);
+    const T Key = V::Set32(KeyColor);
+    size_t I = 0;
+    for (; I + N <= Count; I += N) {
+      const T Colour = V::And(V::Load(Pixels + I), ColorMask);
+      const T Hole = V::Eq32(Colour, Key);
+      V::Store(Pixels + I, V::Or(Colour, V::AndNot(Hole, V::Sll32(V::WidenBytes(Alpha + I), 24))));
+    }
+    PixelRowsPortableMaskAlpha(Pixels + I, Alpha + I, Count - I);
+  }
+
+  static void MaskBlendRow(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom,
+                           const uint8_t* Alpha, size_t Count) {
+    const T ColorMask = V::Set32(0x00FFFFFF);
+    const T Key = V::Set32(KeyColor);
+    size_t I = 0;
+    for (; I + N <= Count; I += N) {
+      const T Colour = V::And(V::Load(Top + I), ColorMask);
+      const T Hole = V::Eq32(Colour, Key);
+      const T Masked = V::Or(Colour, V::AndNot(Hole, V::Sll32(V::WidenBytes(Alpha + I), 24)));
+      V::Store(Top + I, Masked);
+      V::Store(Out + I, Blend(Masked, V::Load(Bottom + I)));
+    }
+    PixelRowsPortableMaskBlend(Out + I, Top + I, Bottom + I, Alpha + I, Count - I);
+  }
 };

@@ -1,6 +1,7 @@
 #include "gfx/PixelRows.h"
 
 #ifdef MIREVAN_PIXEL_ROWS_X86
+#include <cstring>
 #include <emmintrin.h>
 
 #include "gfx/PixelRowsSimd.h"
@@ -43,6 +44,13 @@ struct TSse2 {
   }
   static T AlphaLanesLo(T Pixels) { return AlphaLanes(Pixels, false); }
   static T AlphaLanesHi(T Pixels) { return AlphaLanes(Pixels, true); }
+  // Four bytes widened to the four 32-bit lanes.
+  static T WidenBytes(const uint8_t* P) {
+    int Bytes;
+    std::memcpy(&Bytes, P, 4);
+    const T Zero = _mm_setzero_si128();
+    return _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(Bytes), Zero), Zero);
+  }
   static bool AnySet(T Mask) { return _mm_movemask_epi8(Mask) != 0; }
   static bool AllSet(T Mask) { return _mm_movemask_epi8(Mask) == 0xFFFF; }
 };
@@ -51,7 +59,12 @@ using TRows = TSimdRows<TSse2>;
 
 } // namespace
 
-const TPixelRowFunctions PixelRowsSse2 = {
-    "sse2",           TRows::BlendRows, TRows::KeyRow, TRows::BlendFillRow, TRows::HasPartialAlpha,
-    TRows::SnapKeyRow};
+const TPixelRowFunctions PixelRowsSse2 = {"sse2",
+                                          TRows::BlendRows,
+                                          TRows::KeyRow,
+                                          TRows::BlendFillRow,
+                                          TRows::HasPartialAlpha,
+                                          TRows::SnapKeyRow,
+                                          TRows::MaskAlphaRow,
+                                          TRows::MaskBlendRow};
 #endif

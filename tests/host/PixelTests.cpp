@@ -106,6 +106,24 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
         EXPECT_EQ(Actual, Expected) << Form.Name << " snap " << Count;
       }
     }
+    std::vector<uint8_t> Alphas(Top.size());
+    for (uint8_t& A : Alphas)
+      A = static_cast<uint8_t>(Random());
+    for (size_t Start : {0u, 1u, 3u})
+      for (size_t Count : {0u, 5u, 9u, 1000u}) {
+        std::vector<TsePixel> Expected(Top), Actual(Top);
+        PixelRowsPortable.MaskAlphaRow(Expected.data() + Start, Alphas.data() + Start, Count);
+        Form.MaskAlphaRow(Actual.data() + Start, Alphas.data() + Start, Count);
+        EXPECT_EQ(Actual, Expected) << Form.Name << " mask alpha " << Start << "+" << Count;
+        std::vector<TsePixel> ExpectedTop(Top), ActualTop(Top), ExpectedOut(Bottom),
+            ActualOut(Bottom);
+        PixelRowsPortable.MaskBlendRow(ExpectedOut.data() + Start, ExpectedTop.data() + Start,
+                                       Bottom.data() + Start, Alphas.data() + Start, Count);
+        Form.MaskBlendRow(ActualOut.data() + Start, ActualTop.data() + Start, Bottom.data() + Start,
+                          Alphas.data() + Start, Count);
+        EXPECT_EQ(ActualTop, ExpectedTop) << Form.Name << " mask blend " << Start << "+" << Count;
+        EXPECT_EQ(ActualOut, ExpectedOut) << Form.Name << " mask blend " << Start << "+" << Count;
+      }
     std::vector<TsePixel> Solid(37, 0xFF000000);
     Solid[5] = 0;
     EXPECT_FALSE(Form.HasPartialAlpha(Solid.data(), Solid.size())) << Form.Name;
