@@ -5,18 +5,11 @@
 #include "app/TransparentMgr.h"
 #include "app/untMain.h"
 #include "toolkit/Forms.h"
+#include "toolkit/OsVersion.h"
 
 namespace {
 
-bool IsNtPlatform() {
-  OSVERSIONINFOA Version{};
-  Version.dwOSVersionInfoSize = sizeof Version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExA(&Version);
-#pragma GCC diagnostic pop
-  return Version.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
+bool IsNtPlatform() { return OsVersion().PlatformId == VER_PLATFORM_WIN32_NT; }
 
 } // namespace
 

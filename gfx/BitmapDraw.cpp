@@ -1,6 +1,7 @@
 // Surfaces drawn onto platform devices.
 
 #include "gfx/Bitmap.h"
+#include "toolkit/OsVersion.h"
 
 namespace {
 
@@ -11,13 +12,8 @@ using TTransparentBltProc = BOOL(WINAPI*)(HDC, int, int, int, int, HDC, int, int
 class TMsimg32 {
 public:
   TMsimg32() {
-    OSVERSIONINFOA Version{};
-    Version.dwOSVersionInfoSize = sizeof Version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExA(&Version);
-#pragma GCC diagnostic pop
-    if (Version.dwPlatformId != VER_PLATFORM_WIN32_NT || Version.dwMajorVersion < 5)
+    const TOsVersion Version = OsVersion();
+    if (Version.PlatformId != VER_PLATFORM_WIN32_NT || Version.Major < 5)
       return;
     FModule = LoadLibraryA("msimg32.dll");
     if (FModule)

@@ -99,29 +99,27 @@ template <class V> struct TSimdRows {
     return PixelRowsPortableSnap(Pixels + I, Count - I, Key) || Snapped;
   }
 
+  // Pixels with Alpha's bytes as their alpha, or 0 where they are key-coloured.
+  static T Masked(T Pixels, const uint8_t* Alpha) {
+    const T Colour = V::And(Pixels, V::Set32(0x00FFFFFF));
+    const T Hole = V::Eq32(Colour, V::Set32(KeyColor));
+    return V::Or(Colour, V::AndNot(Hole, V::Sll32(V::WidenBytes(Alpha), 24)));
+  }
+
   static void MaskAlphaRow(TsePixel* Pixels, const uint8_t* Alpha, size_t Count) {
-    const T ColorMask = V::Set32(0x00FFFFFF);
-    const T Key = V::Set32(KeyColor);
     size_t I = 0;
-    for (; I + N <= Count; I += N) {
-      const T Colour = V::And(V::Load(Pixels + I), ColorMask);
-      const T Hole = V::Eq32(Colour, Key);
-      V::Store(Pixels + I, V::Or(Colour, V::AndNot(Hole, V::Sll32(V::WidenBytes(Alpha + I), 24))));
-    }
+    for (; I + N <= Count; I += N)
+      V::Store(Pixels + I, Masked(V::Load(Pixels + I), Alpha + I));
     PixelRowsPortableMaskAlpha(Pixels + I, Alpha + I, Count - I);
   }
 
   static void MaskBlendRow(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom,
                            const uint8_t* Alpha, size_t Count) {
-    const T ColorMask = V::Set32(0x00FFFFFF);
-    const T Key = V::Set32(KeyColor);
     size_t I = 0;
     for (; I + N <= Count; I += N) {
-      const T Colour = V::And(V::Load(Top + I), ColorMask);
-      const T Hole = V::Eq32(Colour, Key);
-      const T Masked = V::Or(Colour, V::AndNot(Hole, V::Sll32(V::WidenBytes(Alpha + I), 24)));
-      V::Store(Top + I, Masked);
-      V::Store(Out + I, Blend(Masked, V::Load(Bottom + I)));
+      const T Pixels = Masked(V::Load(Top + I), Alpha + I);
+      V::Store(Top + I, Pixels);
+      V::Store(Out + I, Blend(Pixels, V::Load(Bottom + I)));
     }
     PixelRowsPortableMaskBlend(Out + I, Top + I, Bottom + I, Alpha + I, Count - I);
   }

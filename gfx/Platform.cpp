@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "toolkit/OsVersion.h"
+
 namespace {
 
 template <class T> T Lookup(HMODULE Module, const char* Name) {
@@ -18,13 +20,7 @@ struct TPlatform {
   using TGetScrollBarInfo = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
 
   TPlatform() {
-    OSVERSIONINFOA Version{};
-    Version.dwOSVersionInfoSize = sizeof Version;
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    GetVersionExA(&Version);
-#pragma GCC diagnostic pop
-    Unicode = Version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+    Unicode = OsVersion().PlatformId == VER_PLATFORM_WIN32_NT;
     const HMODULE User = GetModuleHandleA("user32.dll");
     MonitorFromRect = Lookup<TMonitorFromRect>(User, "MonitorFromRect");
     MonitorFromPoint = Lookup<TMonitorFromPoint>(User, "MonitorFromPoint");

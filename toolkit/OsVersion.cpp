@@ -1,0 +1,12 @@
+#include "toolkit/OsVersion.h"
+
+TOsVersion OsVersion() {
+  OSVERSIONINFOA Version{};
+  Version.dwOSVersionInfoSize = sizeof Version;
+  // Deprecated for version checks, but the family is all that is asked here.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExA(&Version);
+#pragma GCC diagnostic pop
+  return {Version.dwPlatformId, Version.dwMajorVersion};
+}
