@@ -299,27 +299,31 @@ void TseTransition::ComposeSlide(int32_t Percent) {
           // A cell of alpha 0 shows the old image, and leaves the new one untouched.
           if (Alpha == 0)
             continue;
-          for (int32_t J = CY * Resolution; J <= (CY + 1) * Resolution; ++J)
-            for (int32_t I = CX * Resolution; I <= (CX + 1) * Resolution; ++I) {
-              const int32_t TX = OX + I, TY = OY + J;
-              const int32_t PX = OX + SX * Resolution + I - CX * Resolution;
-              const int32_t PY = OY + SY * Resolution + J - CY * Resolution;
-              if (TX < 0 || TY < 0 || TX >= TargetW || TY >= TargetH)
+          // Pixel (I, J) of the cell's span (both ends included) shows source pixel
+          // (I + DX, J + DY); the spans are cut once to what stays inside the target, the new
+          // image and the tile.
+          const int32_t DX = OX + (SX - CX) * Resolution, DY = OY + (SY - CY) * Resolution;
+          const int32_t FirstI = std::max({CX * Resolution, -OX, OX - DX, -DX});
+          const int32_t LastI = std::min(
+              {(CX + 1) * Resolution, TargetW - 1 - OX, W - 1 - DX, OX + TileWidth + 1 - DX});
+          const int32_t FirstJ = std::max({CY * Resolution, -OY, OY - DY, -DY});
+          const int32_t LastJ = std::min(
+              {(CY + 1) * Resolution, TargetH - 1 - OY, H - 1 - DY, OY + TileHeight + 1 - DY});
+          for (int32_t J = FirstJ; J <= LastJ; ++J) {
+            TsePixel* SourceRow = FNewImage.PixelPtr(0, J + DY);
+            TsePixel* Target = FWork->PixelPtr(OX, OY + J);
+            for (int32_t I = FirstI; I <= LastI; ++I) {
+              TsePixel& Source = SourceRow[I + DX];
+              if (PixelAlpha(Source) == 0)
                 continue;
-              if (PX < 0 || PY < 0 || PX >= W || PY >= H || PX < OX || PY < OY ||
-                  PX > OX + TileWidth + 1 || PY > OY + TileHeight + 1)
-                continue;
-              TsePixel* SourcePixel = FNewImage.PixelPtr(PX, PY);
-              if (PixelAlpha(*SourcePixel) == 0)
-                continue;
-              TsePixel* Target = FWork->PixelPtr(TX, TY);
               if (Alpha == 255) {
-                *Target = *SourcePixel;
+                Target[I] = Source;
               } else {
-                *SourcePixel = (*SourcePixel & 0x00FFFFFF) | static_cast<TsePixel>(Alpha) << 24;
-                *Target = BlendPixel(*SourcePixel, *Target);
+                Source = (Source & 0x00FFFFFF) | static_cast<TsePixel>(Alpha) << 24;
+                Target[I] = BlendPixel(Source, Target[I]);
               }
             }
+          }
         }
     }
 }

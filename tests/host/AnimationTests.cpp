@@ -1,6 +1,7 @@
 // The transition player: settings limits, the registry, the generator, and frames composed
 // from two real surfaces.
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -232,6 +233,106 @@ TEST(Transition, NothingToPlayDrawsNothing) {
   TseTransition Random(Settings, P.New, P.Old);
   EXPECT_TRUE(Random.Ready());
   EXPECT_NE(Random.Entry(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+// The slide composition written out cell by cell and pixel by pixel, as plainly as it can
+// be said, to hold the player's faster loops to.
+void ReferenceSlide(const std::vector<TseSlideCell>& Generated, int C, int R, int Resolution,
+                    int Tiles, TseRotation Rotation, TseBitmap& New, TseBitmap& Work) {
+  const int TileW = Work.Width() / Tiles, TileH = Work.Height() / Tiles;
+  for (int TX = 0; TX < Tiles; ++TX)
+    for (int TY = 0; TY < Tiles; ++TY) {
+      const int OX = (TileW + 1) * TX, OY = (TileH + 1) * TY;
+      for (int CY = 0; CY < R; ++CY)
+        for (int CX = 0; CX < C; ++CX) {
+          TseSlideCell Cell;
+          int SX, SY;
+          switch (Rotation) {
+          case qrRotate90:
+            Cell = Generated[CY + R * (C - CX - 1)];
+            SX = C - 1 - Cell.SourceY;
+            SY = Cell.SourceX;
+            break;
+          case qrRotate180:
+            Cell = Generated[(C - 1 - CX) + C * (R - 1 - CY)];
+            SX = C - 1 - Cell.SourceX;
+            SY = R - 1 - Cell.SourceY;
+            break;
+          case qrRotate270:
+            Cell = Generated[(R - 1 - CY) + R * CX];
+            SX = Cell.SourceY;
+            SY = R - 1 - Cell.SourceX;
+            break;
+          default:
+            Cell = Generated[CX + C * CY];
+            SX = Cell.SourceX;
+            SY = Cell.SourceY;
+            break;
+          }
+          if (Cell.Alpha == 0)
+            continue;
+          for (int J = CY * Resolution; J <= (CY + 1) * Resolution; ++J)
+            for (int I = CX * Resolution; I <= (CX + 1) * Resolution; ++I) {
+              const int TargetX = OX + I, TargetY = OY + J;
+              const int SourceX = OX + SX * Resolution + I - CX * Resolution;
+              const int SourceY = OY + SY * Resolution + J - CY * Resolution;
+              if (TargetX >= std::min(New.Width(), Work.Width()) ||
+                  TargetY >= std::min(New.Height(), Work.Height()))
+                continue;
+              if (SourceX < OX || SourceY < OY || SourceX >= New.Width() ||
+                  SourceY >= New.Height() || SourceX > OX + TileW + 1 || SourceY > OY + TileH + 1)
+                continue;
+              TsePixel& Source = *New.PixelPtr(SourceX, SourceY);
+              if (PixelAlpha(Source) == 0)
+                continue;
+              TsePixel& Target = *Work.PixelPtr(TargetX, TargetY);
+              if (Cell.Alpha == 255) {
+                Target = Source;
+              } else {
+                Source = (Source & 0xFFFFFF) | static_cast<TsePixel>(Cell.Alpha) << 24;
+                Target = BlendPixel(Source, Target);
+              }
+            }
+        }
+    }
+}
+
+TEST(Transition, SlideFramesMatchTheCellByCellRule) {
+  for (const char* Effect : {"Interlace", "Corner"})
+    for (int Resolution : {1, 3})
+      for (int Tiles : {1, 2})
+        for (TseRotation Rotation : {qrNone, qrRotate90, qrRotate180, qrRotate270})
+          for (int Percent : {0, 30, 70, 100}) {
+            Pictures P(37, 23), Q(37, 23);
+            *P.New.PixelPtr(3, 4) = 0x00123456; // a clear pixel of the new image
+            *Q.New.PixelPtr(3, 4) = 0x00123456;
+            TseAnimationRec Settings;
+            Settings.SetEffect(Effect);
+            Settings.SetResolution(Resolution);
+            Settings.SetTileCount(Tiles);
+            Settings.SetRotation(Rotation);
+            TseTransition Transition(Settings, P.New, P.Old);
+            ASSERT_TRUE(Transition.Ready());
+            Transition.Compose(Percent);
+
+            const int C = Transition.Cols(), R = Transition.Rows();
+            const bool Swap = Rotation == qrRotate90 || Rotation == qrRotate270;
+            std::vector<TseSlideCell> Cells(static_cast<size_t>(C) * R, TseSlideCell{});
+            Transition.Entry()->Slide(Cells.data(), Swap ? R : C, Swap ? C : R, Percent);
+            TseBitmap Work;
+            Work.SetSize(37, 23);
+            Q.Old.DrawTo(Work, 0, 0);
+            ReferenceSlide(Cells, C, R, Resolution, Tiles, Rotation, Q.New, Work);
+            for (int Y = 0; Y < 23; ++Y)
+              for (int X = 0; X < 37; ++X)
+                ASSERT_EQ(Transition.Work().GetPixel(X, Y), Work.GetPixel(X, Y))
+                    << Effect << " res " << Resolution << " tiles " << Tiles << " rot " << Rotation
+                    << " at " << Percent << "%: " << X << "," << Y;
+          }
 }
 
 } // namespace
