@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <typeinfo>
 
+#include "toolkit/ClassRegistry.h"
+
 namespace {
 
 // Each Assign takes only an object of its very own class.
@@ -174,4 +176,14 @@ void TSeEffectBundle::Assign(const TPersistent& Source) {
     return;
   }
   TPersistent::Assign(Source);
+}
+
+void RegisterOptionClasses() {
+  RegisterPersistentClass<TseAnimationRec>();
+  RegisterPersistentClass<TSeBlending>();
+  RegisterPersistentClass<TSeShadow>();
+  RegisterPersistentClass<TSeGravitation>();
+  RegisterPersistentClass<TSeDragging>();
+  RegisterPersistentClass<TSeFormOptions>();
+  RegisterPersistentClass<TSePopupMenuOptions>();
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gfx/EffectOptions.h"
+#include "toolkit/ClassRegistry.h"
 
 namespace {
 
@@ -102,6 +103,22 @@ TEST(EffectOptions, BundlesCopyAllThreeAndNotifyOnce) {
     EXPECT_EQ(E.Message(), "Cannot assign a TSeFormOptions to a TSePopupMenuOptions");
   }
   EXPECT_EQ(Notices, 1);
+}
+
+TEST(EffectOptions, RegisteredAtLibraryStartExceptTheAnimation) {
+  ASSERT_FALSE(EffectNames().empty()); // the library has started
+  for (const char* Name : {"TseAnimationRec", "TSeBlending", "TSeShadow", "TSeGravitation",
+                           "TSeDragging", "TSeFormOptions", "TSePopupMenuOptions"}) {
+    const TPersistentFactory* Factory = FindPersistentClass(Name);
+    ASSERT_NE(Factory, nullptr) << Name;
+    TComponent Owner(nullptr);
+    const std::unique_ptr<TPersistent> Made = (*Factory)(&Owner);
+    EXPECT_EQ(Made->ClassName(), Name);
+  }
+  EXPECT_EQ(FindPersistentClass("TSeAnimation"), nullptr);
+  EXPECT_NE(FindPersistentClass("tseblending"), nullptr); // names ignore case
+  auto Rec = (*FindPersistentClass("TseAnimationRec"))(nullptr);
+  EXPECT_EQ(dynamic_cast<TseAnimationRec&>(*Rec).Time(), 400);
 }
 
 } // namespace
