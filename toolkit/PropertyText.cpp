@@ -1,0 +1,401 @@
+#include "toolkit/PropertyText.h"
+
+#include <cctype>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+
+#include "toolkit/SysUtils.h"
+
+namespace {
+
+bool IsNameChar(char C) {
+  return std::isalnum(static_cast<unsigned char>(C)) || C == '_' || C == '.';
+}
+
+enum TValueType : uint8_t {
+  vaInt8 = 2,
+  vaInt16 = 3,
+  vaInt32 = 4,
+  vaString = 6,
+  vaIdent = 7,
+  vaFalse = 8,
+  vaTrue = 9,
+  vaBinary = 10,
+  vaSet = 11,
+  vaLString = 12
+};
+
+// ---------------------------------------------------------------------------------------
+// Binary to text
+
+class TBinaryReader {
+public:
+  explicit TBinaryReader(TStream& Source) : FSource(Source) {}
+
+  uint8_t Byte() {
+    uint8_t Value;
+    FSource.ReadBuffer(&Value, 1);
+    return Value;
+  }
+  std::string Bytes(int64_t Count) {
+    if (Count < 0 || Count > FSource.Remaining())
+      throw EReadError();
+    std::string Text(static_cast<size_t>(Count), '\0');
+    FSource.ReadBuffer(Text.data(), Count);
+    return Text;
+  }
+  std::string ShortString() { return Bytes(Byte()); }
+  // A short string that must spell a name of the text form: letters, digits, "_" and ".".
+  std::string Name(bool MayBeEmpty = false) {
+    std::string Text = ShortString();
+    for (char C : Text)
+      if (!IsNameChar(C))
+        throw EParserError("Invalid name in property stream");
+    if (Text.empty() && !MayBeEmpty)
+      throw EParserError("Invalid name in property stream");
+    return Text;
+  }
+  int32_t Int32() { return FSource.ReadInt32(); }
+  int16_t Int16() {
+    const std::string Two = Bytes(2);
+    return static_cast<int16_t>(static_cast<uint8_t>(Two[0]) | static_cast<uint8_t>(Two[1]) << 8);
+  }
+
+private:
+  TStream& FSource;
+};
+
+// A string in quotes, a quote inside doubled; control characters as #code outside the quotes
+// so that every line stays one line.
+std::string Quoted(const std::string& Text) {
+  std::string Result;
+  bool Open = false;
+  for (char C : Text) {
+    const auto Code = static_cast<unsigned char>(C);
+    if (Code < 32) {
+      if (Open)
+        Result += '\'';
+      Open = false;
+      Result += "#" + std::to_string(Code);
+      continue;
+    }
+    if (!Open)
+      Result += '\'';
+    Open = true;
+    Result += C;
+    if (C == '\'')
+      Result += '\'';
+  }
+  return Open || Result.empty() ? Result + (Result.empty() ? "''" : "'") : Result;
+}
+
+void WriteValue(TBinaryReader& In, std::string& Out, const std::string& Indent) {
+  static const char Hex[] = "0123456789ABCDEF";
+  const uint8_t Type = In.Byte();
+  switch (Type) {
+  case vaInt8:
+    Out += std::to_string(static_cast<int8_t>(In.Byte()));
+    break;
+  case vaInt16:
+    Out += std::to_string(In.Int16());
+    break;
+  case vaInt32:
+    Out += std::to_string(In.Int32());
+    break;
+  case vaString:
+    Out += Quoted(In.ShortString());
+    break;
+  case vaLString:
+    Out += Quoted(In.Bytes(In.Int32()));
+    break;
+  case vaIdent:
+    Out += In.Name();
+    break;
+  case vaFalse:
+    Out += "False";
+    break;
+  case vaTrue:
+    Out += "True";
+    break;
+  case vaSet: {
+    Out += "[";
+    for (bool First = true;; First = false) {
+      const std::string Member = In.Name(true);
+      if (Member.empty())
+        break;
+      Out += (First ? "" : ", ") + Member;
+    }
+    Out += "]";
+    break;
+  }
+  case vaBinary: {
+    const std::string Data = In.Bytes(In.Int32());
+    Out += "{";
+    for (size_t I = 0; I < Data.size(); ++I) {
+      if (I % 32 == 0)
+        Out += "\r\n" + Indent + "  ";
+      Out += Hex[static_cast<uint8_t>(Data[I]) >> 4];
+      Out += Hex[static_cast<uint8_t>(Data[I]) & 15];
+    }
+    Out += "}";
+    break;
+  }
+  default:
+    throw EParserError(FormatStr("Unknown property value type %s", {std::to_string(Type)}));
+  }
+}
+
+// Class name and object name already read.
+void WriteObject(TBinaryReader& In, std::string& Out, const std::string& ClassName,
+                 const std::string& Name, int Depth) {
+  if (Depth > MaxObjectNesting)
+    throw EParserError("Objects are nested too deeply");
+  const std::string Indent(static_cast<size_t>(Depth) * 2, ' ');
+  Out += Indent + "object " + Name + ": " + ClassName + "\r\n";
+  for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true)) {
+    Out += Indent + "  " + Property + " = ";
+    WriteValue(In, Out, Indent + "  ");
+    Out += "\r\n";
+  }
+  for (std::string Child = In.Name(true); !Child.empty(); Child = In.Name(true)) {
+    const std::string ChildName = In.Name(true);
+    WriteObject(In, Out, Child, ChildName, Depth + 1);
+  }
+  Out += Indent + "end\r\n";
+}
+
+// ---------------------------------------------------------------------------------------
+// Text to binary
+
+class TTextReader {
+public:
+  explicit TTextReader(const std::string& Text) : FText(Text) {}
+
+  [[noreturn]] void Fail(const std::string& Reason) const {
+    throw EParserError(FormatStr("Line %s: %s", {std::to_string(FLine), Reason}));
+  }
+  void SkipBlanks() {
+    while (FAt < FText.size() && (FText[FAt] == ' ' || FText[FAt] == '\t'))
+      ++FAt;
+  }
+  // Blanks and line ends.
+  void SkipSpace() {
+    while (FAt < FText.size() &&
+           (FText[FAt] == ' ' || FText[FAt] == '\t' || FText[FAt] == '\r' || FText[FAt] == '\n')) {
+      if (FText[FAt] == '\n')
+        ++FLine;
+      ++FAt;
+    }
+  }
+  bool AtEnd() const { return FAt >= FText.size(); }
+  char Peek() const { return AtEnd() ? '\0' : FText[FAt]; }
+  void Expect(char C) {
+    SkipBlanks();
+    if (Peek() != C)
+      Fail(std::string("'") + C + "' expected");
+    ++FAt;
+  }
+  // A name: letters, digits, underscores and dots.
+  std::string Word() {
+    SkipBlanks();
+    const size_t Start = FAt;
+    while (!AtEnd() && IsNameChar(Peek()))
+      ++FAt;
+    if (FAt == Start)
+      Fail("name expected");
+    return FText.substr(Start, FAt - Start);
+  }
+  // Quoted parts and #code characters, side by side.
+  std::string QuotedString() {
+    std::string Value;
+    while (Peek() == '\'' || Peek() == '#') {
+      if (Peek() == '#') {
+        ++FAt;
+        const size_t Start = FAt;
+        while (!AtEnd() && std::isdigit(static_cast<unsigned char>(Peek())) && FAt - Start < 3)
+          ++FAt;
+        const std::optional<int32_t> Code = TryStrToInt(FText.substr(Start, FAt - Start));
+        if (!Code || *Code > 255)
+          Fail("character code expected");
+        Value += static_cast<char>(*Code);
+        continue;
+      }
+      ++FAt; // the opening quote
+      for (;;) {
+        if (AtEnd() || Peek() == '\n' || Peek() == '\r')
+          Fail("unterminated string");
+        if (Peek() == '\'') {
+          if (FAt + 1 < FText.size() && FText[FAt + 1] == '\'') {
+            Value += '\'';
+            FAt += 2;
+            continue;
+          }
+          ++FAt;
+          break;
+        }
+        Value += FText[FAt++];
+      }
+    }
+    return Value;
+  }
+  std::string HexDigits() {
+    std::string Digits;
+    for (;;) {
+      SkipSpace();
+      if (AtEnd())
+        Fail("'}' expected");
+      if (Peek() == '}') {
+        ++FAt;
+        return Digits;
+      }
+      if (!std::isxdigit(static_cast<unsigned char>(Peek())))
+        Fail("hexadecimal digit expected");
+      Digits += FText[FAt++];
+    }
+  }
+  std::string Number() {
+    const size_t Start = FAt;
+    if (Peek() == '-' || Peek() == '+')
+      ++FAt;
+    while (!AtEnd() && std::isdigit(static_cast<unsigned char>(Peek())))
+      ++FAt;
+    return FText.substr(Start, FAt - Start);
+  }
+
+private:
+  const std::string& FText;
+  size_t FAt = 0;
+  int FLine = 1;
+};
+
+void PutByte(TStream& Dest, uint8_t Value) { Dest.WriteBuffer(&Value, 1); }
+
+void PutShortString(TTextReader& In, TStream& Dest, const std::string& Text) {
+  if (Text.size() > 255)
+    In.Fail("name longer than 255 characters");
+  PutByte(Dest, static_cast<uint8_t>(Text.size()));
+  Dest.WriteBuffer(Text.data(), static_cast<int64_t>(Text.size()));
+}
+
+void PutInteger(TStream& Dest, int64_t Value) {
+  if (Value >= INT8_MIN && Value <= INT8_MAX) {
+    PutByte(Dest, vaInt8);
+    PutByte(Dest, static_cast<uint8_t>(Value));
+  } else if (Value >= INT16_MIN && Value <= INT16_MAX) {
+    PutByte(Dest, vaInt16);
+    const auto Bits = static_cast<uint16_t>(Value);
+    const uint8_t Two[2] = {static_cast<uint8_t>(Bits), static_cast<uint8_t>(Bits >> 8)};
+    Dest.WriteBuffer(Two, 2);
+  } else {
+    PutByte(Dest, vaInt32);
+    Dest.WriteInt32(static_cast<int32_t>(Value));
+  }
+}
+
+void ReadValue(TTextReader& In, TStream& Dest) {
+  In.SkipBlanks();
+  const char C = In.Peek();
+  if (C == '\'' || C == '#') {
+    const std::string Text = In.QuotedString();
+    if (Text.size() <= 255) {
+      PutByte(Dest, vaString);
+      PutShortString(In, Dest, Text);
+    } else {
+      PutByte(Dest, vaLString);
+      Dest.WriteInt32(static_cast<int32_t>(Text.size()));
+      Dest.WriteBuffer(Text.data(), static_cast<int64_t>(Text.size()));
+    }
+  } else if (C == '-' || C == '+' || std::isdigit(static_cast<unsigned char>(C))) {
+    const std::optional<int32_t> Value = TryStrToInt(In.Number());
+    if (!Value)
+      In.Fail("integer expected");
+    PutInteger(Dest, *Value);
+  } else if (C == '[') {
+    In.Expect('[');
+    PutByte(Dest, vaSet);
+    In.SkipBlanks();
+    if (In.Peek() != ']')
+      for (;;) {
+        PutShortString(In, Dest, In.Word());
+        In.SkipBlanks();
+        if (In.Peek() != ',')
+          break;
+        In.Expect(',');
+      }
+    In.Expect(']');
+    PutByte(Dest, 0);
+  } else if (C == '{') {
+    In.Expect('{');
+    const std::string Digits = In.HexDigits();
+    if (Digits.size() % 2)
+      In.Fail("odd number of hexadecimal digits");
+    PutByte(Dest, vaBinary);
+    Dest.WriteInt32(static_cast<int32_t>(Digits.size() / 2));
+    std::string Bytes(Digits.size() / 2, '\0');
+    for (size_t I = 0; I < Bytes.size(); ++I)
+      Bytes[I] = static_cast<char>(std::stoi(Digits.substr(I * 2, 2), nullptr, 16));
+    Dest.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
+  } else {
+    const std::string Word = In.Word();
+    if (Word == "True" || Word == "False") {
+      PutByte(Dest, Word == "True" ? vaTrue : vaFalse);
+    } else {
+      PutByte(Dest, vaIdent);
+      PutShortString(In, Dest, Word);
+    }
+  }
+}
+
+// After "object".
+void ReadObject(TTextReader& In, TStream& Dest, int Depth) {
+  if (Depth > MaxObjectNesting)
+    In.Fail("objects are nested too deeply");
+  In.SkipBlanks();
+  const std::string Name = In.Peek() == ':' ? std::string() : In.Word();
+  In.Expect(':');
+  const std::string ClassName = In.Word();
+  PutShortString(In, Dest, ClassName);
+  PutShortString(In, Dest, Name);
+  TMemoryStream ChildBytes; // written after the properties
+  for (;;) {
+    In.SkipSpace();
+    if (In.AtEnd())
+      In.Fail("'end' expected");
+    const std::string Word = In.Word();
+    if (Word == "end")
+      break;
+    if (Word == "object") {
+      ReadObject(In, ChildBytes, Depth + 1);
+      continue;
+    }
+    PutShortString(In, Dest, Word);
+    In.Expect('=');
+    ReadValue(In, Dest);
+  }
+  PutByte(Dest, 0);
+  Dest.WriteBuffer(ChildBytes.Bytes().data(), static_cast<int64_t>(ChildBytes.Bytes().size()));
+  PutByte(Dest, 0);
+}
+
+} // namespace
+
+std::string ObjectBinaryToText(TStream& Source) {
+  TBinaryReader In(Source);
+  if (In.Bytes(4) != "TPF0")
+    throw EParserError("Invalid stream format");
+  std::string Out;
+  const std::string ClassName = In.Name();
+  const std::string Name = In.Name(true);
+  WriteObject(In, Out, ClassName, Name, 0);
+  return Out;
+}
+
+void ObjectTextToBinary(const std::string& Text, TStream& Dest) {
+  TTextReader In(Text);
+  In.SkipSpace();
+  if (In.Word() != "object")
+    In.Fail("'object' expected");
+  Dest.WriteBuffer("TPF0", 4);
+  ReadObject(In, Dest, 0);
+}
