@@ -6,9 +6,11 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "gfx/Animation.h"
 #include "gfx/Bitmap.h"
+#include "gfx/BmpDecoder.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/ModuleInfo.h"
 #include "toolkit/SysUtils.h"
@@ -233,6 +235,31 @@ TEST(Transition, PlaysOntoADeviceAndEndsWithTheNewImage) {
       ASSERT_EQ(Screen.GetPixel(X, Y), Inside ? Position(X - 10, Y - 5) : 0xFF000000u)
           << X << "," << Y;
     }
+}
+
+TEST(ToolkitGraphics, ThePortableBmpDecoderAgreesWithThePlatform) {
+  for (const char* Name : {"DragOn.bmp", "DragOff.bmp"}) {
+    const std::string Path = ExtractFilePath(ExeFileName()) + Name;
+    TBitmap Platform;
+    Platform.LoadFromFile(Path);
+    TseBitmap FromPlatform;
+    FromPlatform.Assign(Platform);
+    const HANDLE File = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(File, INVALID_HANDLE_VALUE);
+    std::vector<uint8_t> Bytes(GetFileSize(File, nullptr));
+    DWORD Read = 0;
+    ReadFile(File, Bytes.data(), static_cast<DWORD>(Bytes.size()), &Read, nullptr);
+    CloseHandle(File);
+    TseBitmap Decoded;
+    DecodeBmp(Bytes.data(), Bytes.size(), Decoded);
+    ASSERT_EQ(Decoded.Width(), FromPlatform.Width());
+    ASSERT_EQ(Decoded.Height(), FromPlatform.Height());
+    EXPECT_EQ(std::memcmp(Decoded.Bits(), FromPlatform.Bits(),
+                          static_cast<size_t>(Decoded.Width()) * Decoded.Height() * 4),
+              0)
+        << Name;
+  }
 }
 
 TEST(ToolkitGraphics, AssignFromABitmapAndAnIconAndBack) {
