@@ -93,15 +93,22 @@ void SmoothOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
   }
 }
 
-void SmoothCrossOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
+// Nested outlines around the centre, growing with the mask's aspect, for the smooth cross and
+// rectangle: n = MulDiv(P, Round(max(W, H) x Reach), 100) div 2.
+template <class Outline>
+void SmoothCentredOutlines(uint8_t* M, int32_t W, int32_t H, int32_t P, double Reach,
+                           Outline Draw) {
   if (P <= 0)
     return;
   double SX, SY;
   AspectSteps(W, H, SX, SY);
-  const int32_t N = MulDivRound(P, RoundEven(std::max(W, H) * 2.5), 100) / 2;
+  const int32_t N = MulDivRound(P, RoundEven(std::max(W, H) * Reach), 100) / 2;
   for (int32_t K = 0; K <= N; ++K)
-    MaskCrossOutline(M, W, H, W / 2, H / 2, RoundEven(K * SX), RoundEven(K * SY),
-                     SmoothValue(P, K, N));
+    Draw(M, W, H, W / 2, H / 2, RoundEven(K * SX), RoundEven(K * SY), SmoothValue(P, K, N));
+}
+
+void SmoothCrossOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
+  SmoothCentredOutlines(M, W, H, P, 2.5, MaskCrossOutline);
 }
 
 void SmoothCrossInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
@@ -112,14 +119,7 @@ void SmoothCrossInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
 }
 
 void SmoothRectOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
-  if (P <= 0)
-    return;
-  double SX, SY;
-  AspectSteps(W, H, SX, SY);
-  const int32_t N = MulDivRound(P, RoundEven(std::max(W, H) * 1.6), 100) / 2;
-  for (int32_t K = 0; K <= N; ++K)
-    MaskRectOutline(M, W, H, W / 2, H / 2, RoundEven(K * SX), RoundEven(K * SY),
-                    SmoothValue(P, K, N));
+  SmoothCentredOutlines(M, W, H, P, 1.6, MaskRectOutline);
 }
 
 void SmoothRectInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
