@@ -55,9 +55,20 @@ TMirevanProcess::TMirevanProcess(const std::string& Dir, const std::string& Sett
   STARTUPINFOA Startup{};
   Startup.cb = sizeof Startup;
   std::string CommandLine = "\"" + Dir + "Mirevan.exe\"";
-  if (!CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Dir.c_str(),
-                      &Startup, &FProcess))
-    throw std::runtime_error("cannot start " + CommandLine);
+  // Wine now and then refuses to start a file copied a moment ago; a few tries settle it.
+  DWORD Error = 0;
+  for (int Attempt = 0; Attempt < 10; ++Attempt) {
+    if (CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       Dir.c_str(), &Startup, &FProcess)) {
+      Error = 0;
+      break;
+    }
+    Error = GetLastError();
+    Sleep(100);
+  }
+  if (Error)
+    throw std::runtime_error("cannot start " + CommandLine + " (error " + std::to_string(Error) +
+                             ")");
   TSearch Search{FProcess.dwProcessId};
   if (!WaitUntil(
           [&] {
