@@ -1,5 +1,18 @@
 #include "gfx/BitmapLink.h"
 
+#include "toolkit/Published.h"
+
+const TPropTable& TseBitmapLink::Properties() {
+  using T = TseBitmapLink;
+  static const TPropTable Table(
+      nullptr, {FieldProp("Name", &T::Name),
+                AccessorProp<T>("Left", TPropKind::pkInteger, &T::Left, &T::SetLeft),
+                AccessorProp<T>("Top", TPropKind::pkInteger, &T::Top, &T::SetTop),
+                AccessorProp<T>("Right", TPropKind::pkInteger, &T::Right, &T::SetRight),
+                AccessorProp<T>("Bottom", TPropKind::pkInteger, &T::Bottom, &T::SetBottom)});
+  return Table;
+}
+
 void TseBitmapLink::Assign(const TPersistent& Source) {
   if (const auto* Other = dynamic_cast<const TseBitmapLink*>(&Source)) {
     Image = Other->Image;

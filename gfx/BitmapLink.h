@@ -12,6 +12,9 @@ class TseBitmapLink : public TPersistent {
 public:
   std::string ClassName() const override { return "TseBitmapLink"; }
   void Assign(const TPersistent& Source) override;
+  // Name, Left, Top, Right, Bottom.
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
 
   // An image and a rectangle of some area.
   bool IsValid() const;

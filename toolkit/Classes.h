@@ -9,6 +9,8 @@
 
 #include "toolkit/SysUtils.h"
 
+class TPropTable;
+
 class TObject {
 public:
   virtual ~TObject() = default;
@@ -27,6 +29,8 @@ public:
   // Copies Source into this object; raises EConvertError when neither side knows how.
   virtual void Assign(const TPersistent& Source);
   virtual std::string ClassName() const { return "TPersistent"; }
+  // The properties stored with the object, in stream order; null for none.
+  virtual const TPropTable* Published() const { return nullptr; }
 
 protected:
   // Copies this object into Dest; the base raises "Cannot assign a <this> to a <Dest>".

@@ -68,6 +68,10 @@ public:
   void FontChanged();
   bool ParentFont() const { return FParentFont; }
   void SetParentFont(bool Value) { FParentFont = Value; }
+  // Reading order: 0 left to right, 1 right to left, 2 right to left without right
+  // alignment, 3 right-to-left reading only.
+  uint8_t BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(uint8_t Value) { FBiDiMode = Value; }
 
   // Screen and client coordinates of this control.
   POINT ClientToScreen(POINT Point) const;
@@ -108,6 +112,7 @@ private:
   bool FEnabled = true;
   bool FShowHint = true;
   bool FParentFont = true;
+  uint8_t FBiDiMode = 0;
   std::string FCaption;
   std::string FHint;
   TFont FFont;

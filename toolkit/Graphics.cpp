@@ -15,51 +15,21 @@ int ScreenPixelsPerInch() {
 // ---------------------------------------------------------------------------------------
 // TFont
 
-void TFont::Assign(const TPersistent& Source) {
-  if (const auto* Font = dynamic_cast<const TFont*>(&Source)) {
-    FName = Font->FName;
-    FSize = Font->FSize;
-    FColor = Font->FColor;
-    FStyle = Font->FStyle;
-    FHandle.reset();
-    return;
-  }
-  TPersistent::Assign(Source);
-}
-
-void TFont::SetName(const std::string& Value) {
-  if (Value != FName) {
-    FName = Value;
-    FHandle.reset();
-  }
-}
-
-void TFont::SetSize(int Value) {
-  if (Value != FSize) {
-    FSize = Value;
-    FHandle.reset();
-  }
-}
-
-void TFont::SetStyle(uint8_t Value) {
-  if (Value != FStyle) {
-    FStyle = Value;
-    FHandle.reset();
-  }
-}
-
 HFONT TFont::Handle() const {
   if (!FHandle) {
     LOGFONTA Log{};
-    Log.lfHeight = -MulDiv(FSize, ScreenPixelsPerInch(), 72);
+    Log.lfHeight = FHeight;
     Log.lfWeight = (FStyle & fsBold) ? FW_BOLD : FW_NORMAL;
     Log.lfItalic = (FStyle & fsItalic) != 0;
     Log.lfUnderline = (FStyle & fsUnderline) != 0;
     Log.lfStrikeOut = (FStyle & fsStrikeOut) != 0;
-    Log.lfCharSet = DEFAULT_CHARSET;
+    Log.lfCharSet = FCharset;
     Log.lfQuality = DEFAULT_QUALITY;
     lstrcpynA(Log.lfFaceName, FName.c_str(), LF_FACESIZE);
-    FHandle.reset(CreateFontIndirectA(&Log));
+    FHandle.reset(CreateFontIndirectA(&Log), [](void* Font) {
+      if (Font)
+        DeleteObject(Font);
+    });
   }
   return static_cast<HFONT>(FHandle.get());
 }

@@ -10,6 +10,8 @@
 
 #include "toolkit/Classes.h"
 #include "toolkit/Colors.h"
+#include "toolkit/FileStreams.h"
+#include "toolkit/Font.h"
 
 // A GDI object handle that is deleted with its owner.
 struct TGdiObjectDeleter {
@@ -19,32 +21,6 @@ struct TGdiObjectDeleter {
   }
 };
 using TGdiHandle = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, TGdiObjectDeleter>;
-
-enum TFontStyle : uint8_t { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
-
-class TFont : public TPersistent {
-public:
-  std::string ClassName() const override { return "TFont"; }
-  void Assign(const TPersistent& Source) override;
-
-  const std::string& Name() const { return FName; }
-  void SetName(const std::string& Value);
-  // Size in points; the height in pixels follows the screen's resolution.
-  int Size() const { return FSize; }
-  void SetSize(int Value);
-  TColor Color() const { return FColor; }
-  void SetColor(TColor Value) { FColor = Value; }
-  uint8_t Style() const { return FStyle; }
-  void SetStyle(uint8_t Value);
-  HFONT Handle() const;
-
-private:
-  std::string FName = "MS Sans Serif";
-  int FSize = 8;
-  TColor FColor = clWindowText;
-  uint8_t FStyle = 0;
-  mutable TGdiHandle FHandle;
-};
 
 enum class TPenMode { pmCopy, pmNotXor };
 enum class TPenStyle { psSolid, psClear };
@@ -173,10 +149,6 @@ private:
   HGDIOBJ FOld;
 };
 
-class EFOpenError : public Exception {
-public:
-  using Exception::Exception;
-};
 class EInvalidGraphic : public Exception {
 public:
   using Exception::Exception;
@@ -185,6 +157,3 @@ class EResNotFound : public Exception {
 public:
   using Exception::Exception;
 };
-
-// Screen pixels per logical inch, for points to pixels.
-int ScreenPixelsPerInch();

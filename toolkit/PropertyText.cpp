@@ -5,66 +5,13 @@
 #include <cstring>
 #include <optional>
 
+#include "toolkit/PropertyValues.h"
 #include "toolkit/SysUtils.h"
 
 namespace {
 
-bool IsNameChar(char C) {
-  return std::isalnum(static_cast<unsigned char>(C)) || C == '_' || C == '.';
-}
-
-enum TValueType : uint8_t {
-  vaInt8 = 2,
-  vaInt16 = 3,
-  vaInt32 = 4,
-  vaString = 6,
-  vaIdent = 7,
-  vaFalse = 8,
-  vaTrue = 9,
-  vaBinary = 10,
-  vaSet = 11,
-  vaLString = 12
-};
-
 // ---------------------------------------------------------------------------------------
 // Binary to text
-
-class TBinaryReader {
-public:
-  explicit TBinaryReader(TStream& Source) : FSource(Source) {}
-
-  uint8_t Byte() {
-    uint8_t Value;
-    FSource.ReadBuffer(&Value, 1);
-    return Value;
-  }
-  std::string Bytes(int64_t Count) {
-    if (Count < 0 || Count > FSource.Remaining())
-      throw EReadError();
-    std::string Text(static_cast<size_t>(Count), '\0');
-    FSource.ReadBuffer(Text.data(), Count);
-    return Text;
-  }
-  std::string ShortString() { return Bytes(Byte()); }
-  // A short string that must spell a name of the text form: letters, digits, "_" and ".".
-  std::string Name(bool MayBeEmpty = false) {
-    std::string Text = ShortString();
-    for (char C : Text)
-      if (!IsNameChar(C))
-        throw EParserError("Invalid name in property stream");
-    if (Text.empty() && !MayBeEmpty)
-      throw EParserError("Invalid name in property stream");
-    return Text;
-  }
-  int32_t Int32() { return FSource.ReadInt32(); }
-  int16_t Int16() {
-    const std::string Two = Bytes(2);
-    return static_cast<int16_t>(static_cast<uint8_t>(Two[0]) | static_cast<uint8_t>(Two[1]) << 8);
-  }
-
-private:
-  TStream& FSource;
-};
 
 // A string in quotes, a quote inside doubled; control characters as #code outside the quotes
 // so that every line stays one line.
@@ -90,7 +37,7 @@ std::string Quoted(const std::string& Text) {
   return Open || Result.empty() ? Result + (Result.empty() ? "''" : "'") : Result;
 }
 
-void WriteValue(TBinaryReader& In, std::string& Out, const std::string& Indent) {
+void WriteValue(TValueReader& In, std::string& Out, const std::string& Indent) {
   static const char Hex[] = "0123456789ABCDEF";
   const uint8_t Type = In.Byte();
   switch (Type) {
@@ -147,7 +94,7 @@ void WriteValue(TBinaryReader& In, std::string& Out, const std::string& Indent) 
 }
 
 // Class name and object name already read.
-void WriteObject(TBinaryReader& In, std::string& Out, const std::string& ClassName,
+void WriteObject(TValueReader& In, std::string& Out, const std::string& ClassName,
                  const std::string& Name, int Depth) {
   if (Depth > MaxObjectNesting)
     throw EParserError("Objects are nested too deeply");
@@ -269,51 +216,25 @@ private:
   int FLine = 1;
 };
 
-void PutByte(TStream& Dest, uint8_t Value) { Dest.WriteBuffer(&Value, 1); }
-
 void PutShortString(TTextReader& In, TStream& Dest, const std::string& Text) {
   if (Text.size() > 255)
     In.Fail("name longer than 255 characters");
-  PutByte(Dest, static_cast<uint8_t>(Text.size()));
-  Dest.WriteBuffer(Text.data(), static_cast<int64_t>(Text.size()));
-}
-
-void PutInteger(TStream& Dest, int64_t Value) {
-  if (Value >= INT8_MIN && Value <= INT8_MAX) {
-    PutByte(Dest, vaInt8);
-    PutByte(Dest, static_cast<uint8_t>(Value));
-  } else if (Value >= INT16_MIN && Value <= INT16_MAX) {
-    PutByte(Dest, vaInt16);
-    const auto Bits = static_cast<uint16_t>(Value);
-    const uint8_t Two[2] = {static_cast<uint8_t>(Bits), static_cast<uint8_t>(Bits >> 8)};
-    Dest.WriteBuffer(Two, 2);
-  } else {
-    PutByte(Dest, vaInt32);
-    Dest.WriteInt32(static_cast<int32_t>(Value));
-  }
+  WriteShortStr(Dest, Text);
 }
 
 void ReadValue(TTextReader& In, TStream& Dest) {
   In.SkipBlanks();
   const char C = In.Peek();
   if (C == '\'' || C == '#') {
-    const std::string Text = In.QuotedString();
-    if (Text.size() <= 255) {
-      PutByte(Dest, vaString);
-      PutShortString(In, Dest, Text);
-    } else {
-      PutByte(Dest, vaLString);
-      Dest.WriteInt32(static_cast<int32_t>(Text.size()));
-      Dest.WriteBuffer(Text.data(), static_cast<int64_t>(Text.size()));
-    }
+    WriteStringValue(Dest, In.QuotedString());
   } else if (C == '-' || C == '+' || std::isdigit(static_cast<unsigned char>(C))) {
     const std::optional<int32_t> Value = TryStrToInt(In.Number());
     if (!Value)
       In.Fail("integer expected");
-    PutInteger(Dest, *Value);
+    WriteIntegerValue(Dest, *Value);
   } else if (C == '[') {
     In.Expect('[');
-    PutByte(Dest, vaSet);
+    WriteValueByte(Dest, vaSet);
     In.SkipBlanks();
     if (In.Peek() != ']')
       for (;;) {
@@ -324,13 +245,13 @@ void ReadValue(TTextReader& In, TStream& Dest) {
         In.Expect(',');
       }
     In.Expect(']');
-    PutByte(Dest, 0);
+    WriteValueByte(Dest, 0);
   } else if (C == '{') {
     In.Expect('{');
     const std::string Digits = In.HexDigits();
     if (Digits.size() % 2)
       In.Fail("odd number of hexadecimal digits");
-    PutByte(Dest, vaBinary);
+    WriteValueByte(Dest, vaBinary);
     Dest.WriteInt32(static_cast<int32_t>(Digits.size() / 2));
     std::string Bytes(Digits.size() / 2, '\0');
     for (size_t I = 0; I < Bytes.size(); ++I)
@@ -339,9 +260,9 @@ void ReadValue(TTextReader& In, TStream& Dest) {
   } else {
     const std::string Word = In.Word();
     if (Word == "True" || Word == "False") {
-      PutByte(Dest, Word == "True" ? vaTrue : vaFalse);
+      WriteValueByte(Dest, Word == "True" ? vaTrue : vaFalse);
     } else {
-      PutByte(Dest, vaIdent);
+      WriteValueByte(Dest, vaIdent);
       PutShortString(In, Dest, Word);
     }
   }
@@ -373,15 +294,15 @@ void ReadObject(TTextReader& In, TStream& Dest, int Depth) {
     In.Expect('=');
     ReadValue(In, Dest);
   }
-  PutByte(Dest, 0);
+  WriteValueByte(Dest, 0);
   Dest.WriteBuffer(ChildBytes.Bytes().data(), static_cast<int64_t>(ChildBytes.Bytes().size()));
-  PutByte(Dest, 0);
+  WriteValueByte(Dest, 0);
 }
 
 } // namespace
 
 std::string ObjectBinaryToText(TStream& Source) {
-  TBinaryReader In(Source);
+  TValueReader In(Source);
   if (In.Bytes(4) != "TPF0")
     throw EParserError("Invalid stream format");
   std::string Out;

@@ -62,3 +62,29 @@ int64_t TMemoryStream::Seek(int64_t Offset, TSeekOrigin Origin) {
   FPosition = std::max<int64_t>(0, Base + Offset);
   return FPosition;
 }
+
+TStreamWindow::TStreamWindow(TStream& Base, int64_t Count)
+    : FBase(Base), FStart(Base.Position()), FCount(std::max<int64_t>(0, Count)) {}
+
+int64_t TStreamWindow::Read(void* Buffer, int64_t Count) {
+  const int64_t Wanted = std::clamp<int64_t>(Count, 0, FCount - FPosition);
+  if (Wanted == 0)
+    return 0;
+  FBase.Seek(FStart + FPosition, TSeekOrigin::soBeginning);
+  const int64_t Moved = FBase.Read(Buffer, Wanted);
+  FPosition += Moved;
+  return Moved;
+}
+
+int64_t TStreamWindow::Seek(int64_t Offset, TSeekOrigin Origin) {
+  const int64_t Base = Origin == TSeekOrigin::soBeginning ? 0
+                       : Origin == TSeekOrigin::soCurrent ? FPosition
+                                                          : FCount;
+  FPosition = std::clamp<int64_t>(Base + Offset, 0, FCount);
+  return FPosition;
+}
+
+void TStreamWindow::SkipToEnd() {
+  FPosition = FCount;
+  FBase.Seek(FStart + FCount, TSeekOrigin::soBeginning);
+}

@@ -60,3 +60,23 @@ private:
   std::vector<uint8_t> FBytes;
   int64_t FPosition = 0;
 };
+
+// Count bytes of another stream from its position when the window is made: reads stop at the
+// window's end, so a reader handed the window cannot run past the part it was given.
+class TStreamWindow : public TStream {
+public:
+  TStreamWindow(TStream& Base, int64_t Count);
+  int64_t Read(void* Buffer, int64_t Count) override;
+  // Read-only: writes move nothing.
+  int64_t Write(const void*, int64_t) override { return 0; }
+  int64_t Seek(int64_t Offset, TSeekOrigin Origin) override;
+  int64_t Size() override { return FCount; }
+  // Puts the other stream right after the window, however much was read.
+  void SkipToEnd();
+
+private:
+  TStream& FBase;
+  int64_t FStart;
+  int64_t FCount;
+  int64_t FPosition = 0;
+};

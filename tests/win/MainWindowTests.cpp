@@ -336,8 +336,7 @@ protected:
   void Drag(TPanel* Panel, POINT To) {
     const HWND Wnd = Panel->Handle();
     SendMessageA(Wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    SetCursorPos(To.x, To.y);
-    PumpFor(20);
+    ASSERT_TRUE(PointAt(To));
     SendMessageA(Wnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
     DraggedCursor = Screen->Cursor();
     SendMessageA(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -391,11 +390,12 @@ TEST_F(DragToolTest, TheOpacityTargetClearsWindowsTheProgramNeverManaged) {
   SetWindowPos(Managed, nullptr, 300, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   TransparentManager->TransparentWindow(Managed);
 
-  SetCursorPos(CentreOf(Managed).x, CentreOf(Managed).y);
+  ASSERT_TRUE(PointAt(CentreOf(Managed)));
   SendMessageA(Form->Panel1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_TRUE(Form->chkIsTransparent->Checked());
-  SetCursorPos(CentreOf(Foreign).x, CentreOf(Foreign).y);
+  ASSERT_TRUE(PointAt(CentreOf(Foreign)));
   SendMessageA(Form->Panel1->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(Form->PickedWindow, Foreign);
   EXPECT_FALSE(Form->chkIsTransparent->Checked()); // layered, but not the program's
 
   Drag(Form->Panel1, CentreOf(Foreign));

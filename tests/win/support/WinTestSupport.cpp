@@ -29,6 +29,18 @@ void PumpFor(DWORD Milliseconds) {
   PumpUntil([] { return false; }, Milliseconds);
 }
 
+bool PointAt(POINT Point) {
+  SetCursorPos(Point.x, Point.y);
+  PumpFor(20);
+  return PumpUntil(
+      [Point] {
+        POINT Now{};
+        GetCursorPos(&Now);
+        return Now.x == Point.x && Now.y == Point.y;
+      },
+      1000);
+}
+
 namespace {
 constexpr const char* ReceiverClass = "MirevanTestReceiver";
 }

@@ -12,6 +12,9 @@
 // Dispatches this thread's messages until Done() holds or TimeoutMs have passed.
 bool PumpUntil(const std::function<bool()>& Done, DWORD TimeoutMs);
 void PumpFor(DWORD Milliseconds);
+// Moves the pointer and pumps until the system reports it there: under X the warp comes back
+// as a motion event, and a late one would otherwise move the pointer back.
+bool PointAt(POINT Point);
 
 // A message-only window of the test process that records hook notifications (1025).
 class TNotifyReceiver {

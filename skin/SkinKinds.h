@@ -1,0 +1,153 @@
+#pragma once
+// The further kinds of skin objects: simpler bitmap objects without layout while drawing, a
+// caption button without active/inactive handling that can roll a panel, per-state colour
+// buttons, nine-slice boxes, a placeholder for a real control and a panel that rolls up.
+
+#include "skin/SkinObjects.h"
+
+// Where the skinned form places the control named LinkControl.
+class TSeLinkSkinObject : public TSeSkinObject {
+public:
+  using TSeSkinObject::TSeSkinObject;
+  std::string ClassName() const override { return "TSeLinkSkinObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+
+  std::string LinkControl;
+};
+
+class TSeBitmapSkinObject : public TSeSkinObject {
+public:
+  explicit TSeBitmapSkinObject(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeBitmapSkinObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  // Binds Bitmap with its masks computed without margins.
+  void ResolveLinks() override;
+
+  TseBitmapLinkPtr Bitmap;
+  TscTileStyle TileStyle = tsTile;
+};
+
+class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
+public:
+  explicit TSeFormBitmapSkinObject(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeFormBitmapSkinObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  void ResolveLinks() override;
+
+  TseBitmapLinkPtr InactiveBitmap;
+};
+
+class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
+public:
+  explicit TSeSysButtonSkinObject(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeSysButtonSkinObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  void SetState(TSeState Value) override;
+  void ResolveLinks() override;
+
+  TSeAction Action = sbaNone;
+  TseBitmapLinkPtr BitmapHover;
+  TseBitmapLinkPtr BitmapDown;
+  std::string RollPanel;
+  TSeButtonState ButtonState = bsNormal;
+  uint32_t LastShift = 0;
+};
+
+class TSeActiveSkinObject : public TSeSkinObject {
+public:
+  using TSeSkinObject::TSeSkinObject;
+  std::string ClassName() const override { return "TSeActiveSkinObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  void ChangeHue(int32_t Delta) override;
+
+  TColor ActiveColor = 0xFFFFFF;
+  TFont ActiveFont;
+};
+
+class TSeColorButtonObject : public TSeSkinObject {
+public:
+  using TSeSkinObject::TSeSkinObject;
+  std::string ClassName() const override { return "TSeColorButtonObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+
+  TColor HotColor = 0xFFFFFF;
+  TFont HotFont;
+  TColor PressedColor = 0xFFFFFF;
+  TFont PressedFont;
+  TColor FocusedColor = 0xFFFFFF;
+  TFont FocusedFont;
+  TColor DisabledColor = 0xFFFFFF;
+  TFont DisabledFont;
+};
+
+class TSeBitmapBoxObject : public TSeBitmapSkinObject {
+public:
+  using TSeBitmapSkinObject::TSeBitmapSkinObject;
+  std::string ClassName() const override { return "TSeBitmapBoxObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+
+  TscTileStyle BorderTileStyle = tsTile;
+};
+
+class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
+public:
+  explicit TSeActiveBitmapBoxObject(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeActiveBitmapBoxObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  void ResolveLinks() override;
+
+  TseBitmapLinkPtr FocusedBitmap;
+};
+
+class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
+public:
+  explicit TSeButtonBitmapBoxObject(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeButtonBitmapBoxObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  void ResolveLinks() override;
+
+  TseBitmapLinkPtr HotBitmap;
+  TseBitmapLinkPtr FocusedBitmap;
+  TseBitmapLinkPtr PressedBitmap;
+  TseBitmapLinkPtr DisabledBitmap;
+};
+
+// A panel that rolls up to RollValue along one edge and back.
+class TSeRollPanelObject : public TSeSkinObject {
+public:
+  using TSeSkinObject::TSeSkinObject;
+  std::string ClassName() const override { return "TSeRollPanelObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  // Open: rolls to RollValue, keeping the edge opposite RollKind's; rolled: back to the
+  // size it had. Nothing for an object without owner.
+  void ToggleRoll();
+
+  TSeRollKind RollKind = rkLeft;
+  int32_t RollValue = 0;
+
+private:
+  int32_t FSavedSize = 0;
+};
+
+// Runs the application's pending messages (the Windows build; nothing elsewhere).
+void ProcessSkinMessages();

@@ -1,0 +1,293 @@
+#include "skin/SkinObjects.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "toolkit/Published.h"
+
+namespace {
+
+TseBitmapLinkPtr NewLink() { return std::make_unique<TseBitmapLink>(); }
+
+bool StateIn(TSeState State, std::initializer_list<TSeState> States) {
+  return std::find(States.begin(), States.end(), State) != States.end();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// TSeActiveObject
+
+const TPropTable& TSeActiveObject::Properties() {
+  using T = TSeActiveObject;
+  static const TPropTable Table(&TSeSkinObject::Properties(),
+                                {FieldProp("ActiveColor", &T::ActiveColor, TPropKind::pkColor),
+                                 ObjectProp("ActiveFont", &T::ActiveFont)});
+  return Table;
+}
+
+void TSeActiveObject::Assign(const TPersistent& Source) {
+  TSeSkinObject::Assign(Source);
+  if (const auto* Other = dynamic_cast<const TSeActiveObject*>(&Source)) {
+    ActiveColor = Other->ActiveColor;
+    ActiveFont.Assign(Other->ActiveFont);
+  }
+}
+
+TFont& TSeActiveObject::GetFont() {
+  return StateIn(State(), {osHot, osPressed, osFocused}) ? ActiveFont : Font;
+}
+
+void TSeActiveObject::ChangeHue(int32_t Delta) {
+  TSeSkinObject::ChangeHue(Delta);
+  if (ActiveColor != clNone)
+    ActiveColor = ShiftColorHue(ActiveColor, Delta);
+  ActiveFont.SetColor(ShiftColorHue(ActiveFont.Color(), Delta));
+}
+
+void TSeActiveObject::SetCharset(TFontCharset Value) {
+  TSeSkinObject::SetCharset(Value);
+  ActiveFont.SetCharset(Value);
+}
+
+// ---------------------------------------------------------------------------------------
+// TSeBitmapObject
+
+TSeBitmapObject::TSeBitmapObject(TComponent* AOwner) : TSeSkinObject(AOwner), Bitmap(NewLink()) {}
+
+const TPropTable& TSeBitmapObject::Properties() {
+  using T = TSeBitmapObject;
+  static const TPropTable Table(
+      &TSeSkinObject::Properties(),
+      {ObjectProp("Bitmap", &T::Bitmap),
+       FieldProp("BorderTileStyle", &T::BorderTileStyle, TPropKind::pkEnum, TileStyleNames),
+       FieldProp("MaskedBorder", &T::MaskedBorder), FieldProp("MaskedAngles", &T::MaskedAngles),
+       FieldProp("TileStyle", &T::TileStyle, TPropKind::pkEnum, TileStyleNames)});
+  return Table;
+}
+
+void TSeBitmapObject::Assign(const TPersistent& Source) {
+  TSeSkinObject::Assign(Source);
+  if (const auto* Other = dynamic_cast<const TSeBitmapObject*>(&Source)) {
+    AssignLink(Bitmap, Other->Bitmap);
+    BorderTileStyle = Other->BorderTileStyle;
+    MaskedBorder = Other->MaskedBorder;
+    MaskedAngles = Other->MaskedAngles;
+    TileStyle = Other->TileStyle;
+  }
+}
+
+void TSeBitmapObject::ResolveLinks() {
+  TSeSkinObject::ResolveLinks();
+  ResolveLink(Bitmap, Margins());
+}
+
+// ---------------------------------------------------------------------------------------
+// TSeActiveBitmap
+
+TSeActiveBitmap::TSeActiveBitmap(TComponent* AOwner)
+    : TSeBitmapObject(AOwner), ActiveBitmap(NewLink()) {}
+
+const TPropTable& TSeActiveBitmap::Properties() {
+  using T = TSeActiveBitmap;
+  static const TPropTable Table(
+      &TSeBitmapObject::Properties(),
+      {ObjectProp("ActiveBitmap", &T::ActiveBitmap), ObjectProp("ActiveFont", &T::ActiveFont)});
+  return Table;
+}
+
+void TSeActiveBitmap::Assign(const TPersistent& Source) {
+  TSeBitmapObject::Assign(Source);
+  if (const auto* Other = dynamic_cast<const TSeActiveBitmap*>(&Source)) {
+    AssignLink(ActiveBitmap, Other->ActiveBitmap);
+    ActiveFont.Assign(Other->ActiveFont);
+  }
+}
+
+TFont& TSeActiveBitmap::GetFont() {
+  return StateIn(State(), {osHot, osFocused}) ? ActiveFont : Font;
+}
+
+void TSeActiveBitmap::ResolveLinks() {
+  TSeBitmapObject::ResolveLinks();
+  ResolveLink(ActiveBitmap, Margins());
+}
+
+void TSeActiveBitmap::SetCharset(TFontCharset Value) {
+  TSeBitmapObject::SetCharset(Value);
+  ActiveFont.SetCharset(Value);
+}
+
+// ---------------------------------------------------------------------------------------
+// TSeSystemButton
+
+TSeSystemButton::TSeSystemButton(TComponent* AOwner)
+    : TSeActiveBitmap(AOwner), BitmapHot(NewLink()), BitmapPressed(NewLink()) {
+  Kind = skSysButton;
+}
+
+const TPropTable& TSeSystemButton::Properties() {
+  using T = TSeSystemButton;
+  static const TPropTable Table(&TSeActiveBitmap::Properties(),
+                                {FieldProp("Action", &T::Action, TPropKind::pkEnum, ActionNames),
+                                 ObjectProp("BitmapHot", &T::BitmapHot),
+                                 ObjectProp("BitmapPressed", &T::BitmapPressed)});
+  return Table;
+}
+
+void TSeSystemButton::Assign(const TPersistent& Source) {
+  TSeActiveBitmap::Assign(Source);
+  if (const auto* Other = dynamic_cast<const TSeSystemButton*>(&Source)) {
+    Action = Other->Action;
+    AssignLink(BitmapHot, Other->BitmapHot);
+    AssignLink(BitmapPressed, Other->BitmapPressed);
+  }
+}
+
+void TSeSystemButton::SetState(TSeState Value) {
+  TSeActiveBitmap::SetState(Value);
+  ApplyCaptionButtonVisibility(*this, Action);
+}
+
+void TSeSystemButton::ResolveLinks() {
+  TSeActiveBitmap::ResolveLinks();
+  ResolveLink(BitmapHot, Margins());
+  ResolveLink(BitmapPressed, Margins());
+}
+
+void ApplyCaptionButtonVisibility(TSeSkinObject& Button, TSeAction Action) {
+  const TSeSkinFormLink* Form = Button.GetForm();
+  if (!Form)
+    return;
+  const auto HiddenFor = [Action](std::initializer_list<TSeAction> Actions) {
+    return std::find(Actions.begin(), Actions.end(), Action) != Actions.end();
+  };
+  switch (Button.State()) {
+  case osNormal:
+    Button.Visible = !HiddenFor({sbaRestore, sbaRollDown});
+    break;
+  case osMaximized:
+    Button.Visible = !HiddenFor({sbaMaximize, sbaRollDown});
+    break;
+  case osMinimized:
+    Button.Visible = !HiddenFor({sbaMinimize, sbaMaximize, sbaRollUp, sbaRollDown});
+    break;
+  case osRolledUp:
+    Button.Visible = !HiddenFor({sbaRestore, sbaRollUp});
+    break;
+  default:
+    break;
+  }
+  int Icon = -1;
+  switch (Action) {
+  case sbaClose:
+    Icon = qbiClose;
+    break;
+  case sbaHelp:
+    Icon = qbiHelp;
+    break;
+  case sbaMinimize:
+    Icon = qbiMinimize;
+    break;
+  case sbaMaximize:
+  case sbaRestore:
+    Icon = qbiMaximize;
+    break;
+  case sbaRollUp:
+  case sbaRollDown:
+    Icon = qbiRollup;
+    break;
+  case sbaTray:
+    Icon = qbiTray;
+    break;
+  case sbaSysMenu:
+    Icon = qbiSystemMenu;
+    break;
+  default:
+    break;
+  }
+  if (Icon >= 0 && !(Form->BorderIcons() & (1u << Icon)))
+    Button.Visible = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// TSeButtonObject
+
+TSeButtonObject::TSeButtonObject(TComponent* AOwner)
+    : TSeBitmapObject(AOwner), BitmapHot(NewLink()), BitmapFocused(NewLink()),
+      BitmapPressed(NewLink()), BitmapDisabled(NewLink()) {}
+
+const TPropTable& TSeButtonObject::Properties() {
+  using T = TSeButtonObject;
+  static const TPropTable Table(&TSeBitmapObject::Properties(),
+                                {ObjectProp("BitmapHot", &T::BitmapHot),
+                                 ObjectProp("BitmapFocused", &T::BitmapFocused),
+                                 ObjectProp("BitmapPressed", &T::BitmapPressed),
+                                 ObjectProp("BitmapDisabled", &T::BitmapDisabled)});
+  return Table;
+}
+
+void TSeButtonObject::Assign(const TPersistent& Source) {
+  TSeBitmapObject::Assign(Source);
+  if (const auto* Other = dynamic_cast<const TSeButtonObject*>(&Source)) {
+    AssignLink(BitmapHot, Other->BitmapHot);
+    AssignLink(BitmapFocused, Other->BitmapFocused);
+    AssignLink(BitmapPressed, Other->BitmapPressed);
+    AssignLink(BitmapDisabled, Other->BitmapDisabled);
+  }
+}
+
+void TSeButtonObject::ResolveLinks() {
+  TSeBitmapObject::ResolveLinks();
+  for (TseBitmapLinkPtr* Link : {&BitmapHot, &BitmapFocused, &BitmapPressed, &BitmapDisabled})
+    ResolveLink(*Link, Margins());
+}
+
+// ---------------------------------------------------------------------------------------
+// TSeTextObject
+
+const TPropTable& TSeTextObject::Properties() {
+  using T = TSeTextObject;
+  static const TPropTable Table(
+      &TSeSkinObject::Properties(),
+      {ObjectProp("FontHot", &T::FontHot), ObjectProp("FontFocused", &T::FontFocused),
+       ObjectProp("FontPressed", &T::FontPressed), ObjectProp("FontDisabled", &T::FontDisabled)});
+  return Table;
+}
+
+void TSeTextObject::Assign(const TPersistent& Source) {
+  TSeSkinObject::Assign(Source);
+  if (const auto* Other = dynamic_cast<const TSeTextObject*>(&Source)) {
+    FontHot.Assign(Other->FontHot);
+    FontFocused.Assign(Other->FontFocused);
+    FontPressed.Assign(Other->FontPressed);
+    FontDisabled.Assign(Other->FontDisabled);
+  }
+}
+
+TFont& TSeTextObject::GetFont() {
+  switch (State()) {
+  case osHot:
+    return FontHot;
+  case osPressed:
+    return FontPressed;
+  case osFocused:
+    return FontFocused;
+  case osDisabled:
+    return FontDisabled;
+  default:
+    return Font;
+  }
+}
+
+void TSeTextObject::ChangeHue(int32_t Delta) {
+  TSeSkinObject::ChangeHue(Delta);
+  for (TFont* StateFont : {&FontHot, &FontFocused, &FontPressed, &FontDisabled})
+    StateFont->SetColor(ShiftColorHue(StateFont->Color(), Delta));
+}
+
+void TSeTextObject::SetCharset(TFontCharset Value) {
+  TSeSkinObject::SetCharset(Value);
+  for (TFont* StateFont : {&FontHot, &FontFocused, &FontPressed, &FontDisabled})
+    StateFont->SetCharset(Value);
+}

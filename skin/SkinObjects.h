@@ -1,0 +1,119 @@
+#pragma once
+// The kinds of skin objects that the built-in skin is made of: state-aware colours and
+// fonts, bitmap objects (tiled, stretched, centred or nine-slice), caption buttons and
+// per-state buttons and texts.
+
+#include <memory>
+
+#include "skin/SkinObject.h"
+
+using TseBitmapLinkPtr = std::unique_ptr<TseBitmapLink>;
+
+// Colour and font of the object while its window is active or the item is hot, pressed or
+// focused.
+class TSeActiveObject : public TSeSkinObject {
+public:
+  using TSeSkinObject::TSeSkinObject;
+  std::string ClassName() const override { return "TSeActiveObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  TFont& GetFont() override;
+  void ChangeHue(int32_t Delta) override;
+  void SetCharset(TFontCharset Value) override;
+
+  TColor ActiveColor = 0xFFFFFF;
+  TFont ActiveFont;
+};
+
+class TSeBitmapObject : public TSeSkinObject {
+public:
+  explicit TSeBitmapObject(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeBitmapObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  void ResolveLinks() override;
+
+  TseBitmapLinkPtr Bitmap;
+  TscTileStyle BorderTileStyle = tsTile;
+  bool MaskedBorder = true;
+  bool MaskedAngles = true;
+  TscTileStyle TileStyle = tsTile;
+};
+
+class TSeActiveBitmap : public TSeBitmapObject {
+public:
+  explicit TSeActiveBitmap(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeActiveBitmap"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  TFont& GetFont() override;
+  void ResolveLinks() override;
+  void SetCharset(TFontCharset Value) override;
+
+  TseBitmapLinkPtr ActiveBitmap;
+  TFont ActiveFont;
+};
+
+// A caption button of the skinned frame.
+class TSeSystemButton : public TSeActiveBitmap {
+public:
+  explicit TSeSystemButton(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeSystemButton"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  // The base, then the button shows or hides by the window state and the form's icons.
+  void SetState(TSeState Value) override;
+  void ResolveLinks() override;
+
+  TSeAction Action = sbaNone;
+  TseBitmapLinkPtr BitmapHot;
+  TseBitmapLinkPtr BitmapPressed;
+  TSeButtonState ButtonState = bsNormal;
+  uint32_t LastShift = 0;
+};
+
+class TSeButtonObject : public TSeBitmapObject {
+public:
+  explicit TSeButtonObject(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeButtonObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  void ResolveLinks() override;
+
+  TseBitmapLinkPtr BitmapHot;
+  TseBitmapLinkPtr BitmapFocused;
+  TseBitmapLinkPtr BitmapPressed;
+  TseBitmapLinkPtr BitmapDisabled;
+};
+
+class TSeTextObject : public TSeSkinObject {
+public:
+  using TSeSkinObject::TSeSkinObject;
+  std::string ClassName() const override { return "TSeTextObject"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Assign(const TPersistent& Source) override;
+  // The font of the state: hot, pressed, focused, disabled, else Font.
+  TFont& GetFont() override;
+  void ChangeHue(int32_t Delta) override;
+  void SetCharset(TFontCharset Value) override;
+
+  TFont FontHot;
+  TFont FontFocused;
+  TFont FontPressed;
+  TFont FontDisabled;
+};
+
+// Caption-button visibility: by the window state (0, 2, 3, 4) and by the form's border icons.
+// Nothing happens without a form.
+void ApplyCaptionButtonVisibility(TSeSkinObject& Button, TSeAction Action);
+
+// Assign helper: copies Source's link into Dest's (both exist).
+inline void AssignLink(TseBitmapLinkPtr& Dest, const TseBitmapLinkPtr& Source) {
+  Dest->Assign(*Source);
+}

@@ -1,0 +1,222 @@
+#include "toolkit/PropertyStream.h"
+
+#include "toolkit/IdentNames.h"
+#include "toolkit/PropertyText.h"
+#include "toolkit/PropertyValues.h"
+#include "toolkit/Published.h"
+#include "toolkit/SysUtils.h"
+
+namespace {
+
+// ---------------------------------------------------------------------------------------
+// Writing
+
+void WriteOrdinalIdent(TStream& Dest, const char* Ident, int64_t Value) {
+  if (Ident)
+    WriteIdentValue(Dest, Ident);
+  else
+    WriteIntegerValue(Dest, Value);
+}
+
+void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string& Prefix) {
+  const TPropTable* Table = Object.Published();
+  if (!Table)
+    return;
+  for (const TPropInfo* Info : Table->Properties()) {
+    const std::string Name = Prefix + Info->Name;
+    switch (Info->Kind) {
+    case TPropKind::pkString: {
+      const std::string Value = Info->GetString(Object);
+      if (!Value.empty()) {
+        WriteShortStr(Dest, Name);
+        WriteStringValue(Dest, Value);
+      }
+      break;
+    }
+    case TPropKind::pkObject:
+      if (const TPersistent* Sub = Info->Object(Object))
+        WriteProperties(Dest, *Sub, Name + ".");
+      break;
+    case TPropKind::pkBinary:
+      if (Info->HasData(Object)) {
+        TMemoryStream Data;
+        Info->WriteData(Object, Data);
+        WriteShortStr(Dest, Name);
+        WriteValueByte(Dest, vaBinary);
+        Dest.WriteInt32(static_cast<int32_t>(Data.Size()));
+        Dest.WriteBuffer(Data.Bytes().data(), Data.Size());
+      }
+      break;
+    default: {
+      const int64_t Value = Info->GetOrd(Object);
+      WriteShortStr(Dest, Name);
+      switch (Info->Kind) {
+      case TPropKind::pkBoolean:
+        WriteValueByte(Dest, Value ? vaTrue : vaFalse);
+        break;
+      case TPropKind::pkEnum:
+        WriteOrdinalIdent(Dest,
+                          Value >= 0 && Value < static_cast<int64_t>(Info->Names.size())
+                              ? Info->Names[static_cast<size_t>(Value)]
+                              : nullptr,
+                          Value);
+        break;
+      case TPropKind::pkSet:
+        WriteValueByte(Dest, vaSet);
+        for (size_t Bit = 0; Bit < Info->Names.size(); ++Bit)
+          if (Value & (int64_t{1} << Bit))
+            WriteShortStr(Dest, Info->Names[Bit]);
+        WriteValueByte(Dest, 0);
+        break;
+      case TPropKind::pkColor:
+        WriteOrdinalIdent(Dest, ColorToIdent(static_cast<TColor>(Value)), Value);
+        break;
+      case TPropKind::pkCharset:
+        WriteOrdinalIdent(Dest, CharsetToIdent(static_cast<int>(Value)), Value);
+        break;
+      default:
+        WriteIntegerValue(Dest, Value);
+      }
+    }
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// Reading
+
+[[noreturn]] void InvalidValue() { throw EReadError("Invalid property value"); }
+
+int IdentIndex(TIdentNames Names, const std::string& Ident) {
+  for (size_t I = 0; I < Names.size(); ++I)
+    if (SameText(Names[I], Ident))
+      return static_cast<int>(I);
+  InvalidValue();
+}
+
+bool IsInteger(uint8_t Type) { return Type == vaInt8 || Type == vaInt16 || Type == vaInt32; }
+
+// An identifier of a table, or a plain integer.
+template <class Lookup> int64_t IdentOrInteger(TValueReader& In, uint8_t Type, Lookup Find) {
+  if (Type == vaIdent) {
+    const auto Value = Find(In.ShortString());
+    if (!Value)
+      InvalidValue();
+    return *Value;
+  }
+  if (!IsInteger(Type))
+    InvalidValue();
+  return In.Integer(Type);
+}
+
+void ReadValueInto(TValueReader& In, TPersistent& Object, const TPropInfo& Info) {
+  const uint8_t Type = In.Byte();
+  switch (Info.Kind) {
+  case TPropKind::pkInteger:
+    if (!IsInteger(Type))
+      InvalidValue();
+    Info.SetOrd(Object, In.Integer(Type));
+    break;
+  case TPropKind::pkBoolean:
+    if (Type != vaTrue && Type != vaFalse)
+      InvalidValue();
+    Info.SetOrd(Object, Type == vaTrue);
+    break;
+  case TPropKind::pkEnum:
+    if (Type != vaIdent)
+      InvalidValue();
+    Info.SetOrd(Object, IdentIndex(Info.Names, In.ShortString()));
+    break;
+  case TPropKind::pkSet: {
+    if (Type != vaSet)
+      InvalidValue();
+    int64_t Members = 0;
+    for (std::string Member = In.ShortString(); !Member.empty(); Member = In.ShortString())
+      Members |= int64_t{1} << IdentIndex(Info.Names, Member);
+    Info.SetOrd(Object, Members);
+    break;
+  }
+  case TPropKind::pkColor:
+    Info.SetOrd(Object, IdentOrInteger(In, Type, IdentToColor));
+    break;
+  case TPropKind::pkCharset: {
+    const int64_t Charset = IdentOrInteger(In, Type, IdentToCharset);
+    if (Charset < 0 || Charset > 255)
+      InvalidValue();
+    Info.SetOrd(Object, Charset);
+    break;
+  }
+  case TPropKind::pkString:
+    if (Type == vaString)
+      Info.SetString(Object, In.ShortString());
+    else if (Type == vaLString)
+      Info.SetString(Object, In.Bytes(In.Int32()));
+    else
+      InvalidValue();
+    break;
+  case TPropKind::pkBinary: {
+    if (Type != vaBinary)
+      InvalidValue();
+    const int32_t Length = In.Int32();
+    if (Length < 0 || Length > In.Stream().Remaining())
+      throw EReadError();
+    TStreamWindow Data(In.Stream(), Length);
+    Info.ReadData(Object, Data);
+    Data.SkipToEnd();
+    break;
+  }
+  case TPropKind::pkObject:
+    InvalidValue(); // a sub-object is set through its own properties
+  }
+}
+
+// Path is the property's name, dotted for properties of sub-objects.
+void ReadProperty(TValueReader& In, TPersistent& Object, std::string_view Path) {
+  const size_t Dot = Path.find('.');
+  const TPropTable* Table = Object.Published();
+  const TPropInfo* Info = Table ? Table->Find(Path.substr(0, Dot)) : nullptr;
+  TPersistent* Sub = Info && Info->Kind == TPropKind::pkObject ? Info->Object(Object) : nullptr;
+  if (Info && Dot == std::string_view::npos)
+    ReadValueInto(In, Object, *Info);
+  else if (Sub && Dot != std::string_view::npos)
+    ReadProperty(In, *Sub, Path.substr(Dot + 1));
+  else
+    In.SkipValue(In.Byte()); // not a property of this class: passed over
+}
+
+} // namespace
+
+void WriteComponentBinary(TStream& Dest, const TComponent& Component) {
+  Dest.WriteBuffer("TPF0", 4);
+  WriteShortStr(Dest, Component.ClassName());
+  WriteShortStr(Dest, Component.Name());
+  WriteProperties(Dest, Component, "");
+  const uint8_t Ends[2] = {0, 0};
+  Dest.WriteBuffer(Ends, 2);
+}
+
+void ReadComponentBinary(TStream& Source, TComponent& Component) {
+  TValueReader In(Source);
+  if (In.Bytes(4) != "TPF0")
+    throw EReadError("Invalid stream format");
+  In.ShortString(); // the class name: the caller made the object already
+  Component.SetName(In.ShortString());
+  for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true))
+    ReadProperty(In, Component, Property);
+  if (In.Byte() != 0) // owned components are not stored in the list
+    throw EReadError("Invalid stream format");
+}
+
+std::string ComponentToText(const TComponent& Component) {
+  TMemoryStream Binary;
+  WriteComponentBinary(Binary, Component);
+  Binary.SetPosition(0);
+  return ObjectBinaryToText(Binary);
+}
+
+void ComponentFromText(const std::string& Text, TComponent& Component) {
+  TMemoryStream Binary;
+  ObjectTextToBinary(Text, Binary);
+  Binary.SetPosition(0);
+  ReadComponentBinary(Binary, Component);
+}

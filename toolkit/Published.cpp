@@ -1,0 +1,23 @@
+#include "toolkit/Published.h"
+
+#include "toolkit/SysUtils.h"
+
+TPropTable::TPropTable(const TPropTable* Parent, std::vector<TPropInfo> Own)
+    : FOwn(std::move(Own)) {
+  for (const bool Last : {false, true}) {
+    if (Parent)
+      for (const TPropInfo* Info : Parent->FAll)
+        if (Info->Last == Last)
+          FAll.push_back(Info);
+    for (const TPropInfo& Info : FOwn)
+      if (Info.Last == Last)
+        FAll.push_back(&Info);
+  }
+}
+
+const TPropInfo* TPropTable::Find(std::string_view Name) const {
+  for (const TPropInfo* Info : FAll)
+    if (SameText(Info->Name, Name))
+      return Info;
+  return nullptr;
+}

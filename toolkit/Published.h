@@ -1,0 +1,157 @@
+#pragma once
+// Published properties: each class lists the properties it stores once, in stream order, in
+// one static table. One reader and one writer (PropertyStream.h) serve every class through
+// these tables: skin objects and the program's stored window layout alike.
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "toolkit/Classes.h"
+#include "toolkit/Streams.h"
+
+enum class TPropKind : uint8_t {
+  pkInteger, // int32
+  pkBoolean,
+  pkEnum,    // an identifier of Names, kept as its index
+  pkSet,     // identifiers of Names, bit i for Names[i]
+  pkColor,   // a colour name where it has one, else an integer
+  pkCharset, // a character-set name where it has one, else an integer
+  pkString,  // not written when empty
+  pkObject,  // an owned sub-object, its properties written as "<Name>.<property>"
+  pkBinary   // bytes that the class reads and writes itself
+};
+
+using TIdentNames = std::span<const char* const>;
+
+struct TPropInfo {
+  std::string Name;
+  TPropKind Kind = TPropKind::pkInteger;
+  TIdentNames Names;
+  std::function<int64_t(const TPersistent&)> GetOrd;
+  std::function<void(TPersistent&, int64_t)> SetOrd;
+  std::function<std::string(const TPersistent&)> GetString;
+  std::function<void(TPersistent&, const std::string&)> SetString;
+  // The sub-object of an owner (the writer passes owners it only reads).
+  std::function<TPersistent*(const TPersistent&)> Object;
+  std::function<bool(const TPersistent&)> HasData;
+  std::function<void(const TPersistent&, TStream&)> WriteData;
+  std::function<void(TPersistent&, TStream&)> ReadData;
+  // Written after every other property, the subclasses' included.
+  bool Last = false;
+};
+
+// One class's table: its parent's properties, then its own; those marked Last at the end.
+class TPropTable {
+public:
+  TPropTable(const TPropTable* Parent, std::vector<TPropInfo> Own);
+  TPropTable(const TPropTable&) = delete;
+  TPropTable& operator=(const TPropTable&) = delete;
+
+  const std::vector<const TPropInfo*>& Properties() const { return FAll; }
+  // By name, letter case ignored; null when the class has no such property.
+  const TPropInfo* Find(std::string_view Name) const;
+
+private:
+  std::vector<TPropInfo> FOwn;
+  std::vector<const TPropInfo*> FAll;
+};
+
+inline TPropInfo NewPropInfo(std::string Name, TPropKind Kind, TIdentNames Names = {}) {
+  TPropInfo Info;
+  Info.Name = std::move(Name);
+  Info.Kind = Kind;
+  Info.Names = Names;
+  return Info;
+}
+
+namespace PublishedDetail {
+template <class> struct TSetterArg;
+template <class C, class A> struct TSetterArg<void (C::*)(A)> {
+  using Type = std::remove_cvref_t<A>;
+};
+} // namespace PublishedDetail
+
+// A property kept in a field of T: int32, bool or string; enumerations, sets and colours name
+// their kind (and identifiers).
+template <class T, class V>
+TPropInfo FieldProp(std::string Name, V T::*Field, TPropKind Kind = TPropKind::pkInteger,
+                    TIdentNames Names = {}) {
+  TPropInfo Info = NewPropInfo(std::move(Name), Kind, Names);
+  if constexpr (std::is_same_v<V, std::string>) {
+    Info.Kind = TPropKind::pkString;
+    Info.GetString = [Field](const TPersistent& O) { return static_cast<const T&>(O).*Field; };
+    Info.SetString = [Field](TPersistent& O, const std::string& Value) {
+      static_cast<T&>(O).*Field = Value;
+    };
+  } else {
+    if constexpr (std::is_same_v<V, bool>)
+      Info.Kind = TPropKind::pkBoolean;
+    Info.GetOrd = [Field](const TPersistent& O) {
+      return static_cast<int64_t>(static_cast<const T&>(O).*Field);
+    };
+    Info.SetOrd = [Field](TPersistent& O, int64_t Value) {
+      static_cast<T&>(O).*Field = static_cast<V>(Value);
+    };
+  }
+  return Info;
+}
+
+// A property read and written through member functions of T.
+template <class T, class G, class S>
+TPropInfo AccessorProp(std::string Name, TPropKind Kind, G Getter, S Setter,
+                       TIdentNames Names = {}) {
+  using A = typename PublishedDetail::TSetterArg<S>::Type;
+  TPropInfo Info = NewPropInfo(std::move(Name), Kind, Names);
+  if constexpr (std::is_same_v<A, std::string>) {
+    Info.Kind = TPropKind::pkString;
+    Info.GetString = [Getter](const TPersistent& O) {
+      return (static_cast<const T&>(O).*Getter)();
+    };
+    Info.SetString = [Setter](TPersistent& O, const std::string& V) {
+      (static_cast<T&>(O).*Setter)(V);
+    };
+  } else {
+    if constexpr (std::is_same_v<A, bool>)
+      Info.Kind = TPropKind::pkBoolean;
+    Info.GetOrd = [Getter](const TPersistent& O) {
+      return static_cast<int64_t>((static_cast<const T&>(O).*Getter)());
+    };
+    Info.SetOrd = [Setter](TPersistent& O, int64_t V) {
+      (static_cast<T&>(O).*Setter)(static_cast<A>(V));
+    };
+  }
+  return Info;
+}
+
+// An owned sub-object kept in a field of T (a font, a bitmap link) or behind a pointer.
+template <class T, class V> TPropInfo ObjectProp(std::string Name, V T::*Field) {
+  TPropInfo Info = NewPropInfo(std::move(Name), TPropKind::pkObject);
+  Info.Object = [Field](const TPersistent& O) -> TPersistent* {
+    auto& Member = const_cast<T&>(static_cast<const T&>(O)).*Field;
+    if constexpr (std::is_pointer_v<V>)
+      return Member;
+    else if constexpr (std::is_base_of_v<TPersistent, V>)
+      return &Member;
+    else
+      return Member.get(); // an owning pointer
+  };
+  return Info;
+}
+
+// Bytes of T's own making, written when HasData says there are some.
+template <class T>
+TPropInfo BinaryProp(std::string Name, bool (*HasData)(const T&), void (*Write)(const T&, TStream&),
+                     void (*Read)(T&, TStream&)) {
+  TPropInfo Info = NewPropInfo(std::move(Name), TPropKind::pkBinary);
+  Info.HasData = [HasData](const TPersistent& O) { return HasData(static_cast<const T&>(O)); };
+  Info.WriteData = [Write](const TPersistent& O, TStream& S) {
+    Write(static_cast<const T&>(O), S);
+  };
+  Info.ReadData = [Read](TPersistent& O, TStream& S) { Read(static_cast<T&>(O), S); };
+  return Info;
+}
