@@ -163,6 +163,7 @@ void TSeSkinObject::SetBounds(const TRect& Rect) {
   FTop = T;
   FWidth = W;
   FHeight = H;
+  FAnchorsPending = true;
   AlignObjects();
 }
 
@@ -221,7 +222,12 @@ void TSeSkinObject::AlignObjects() {
   for (int I = 0; I < ChildCount(); ++I)
     if (TSeSkinObject* C = Visible(I, {saClient}))
       Place(*C, R.Left, R.Top, R.Right, R.Bottom);
-  // Corner anchors keep their distance to the edges that grew; only the position is written.
+  // Corner anchors keep their distance to the edges that moved; only the position is written.
+  // They follow each change of size once: layouts without one (every draw runs one) must not
+  // move them again.
+  if (!FAnchorsPending)
+    return;
+  FAnchorsPending = false;
   for (int I = 0; I < ChildCount(); ++I) {
     TSeSkinObject* C = GetChild(I);
     const bool Right = C->Align == saTopRight || C->Align == saBottomRight;

@@ -137,6 +137,7 @@ protected:
 private:
   int32_t FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   int32_t FOldWidth = 0, FOldHeight = 0;
+  bool FAnchorsPending = false; // the size changed since the corner anchors last followed
   TseBitmapList* FBitmaps = nullptr;
   bool FActive = false;
   TSeState FState = osNormal;

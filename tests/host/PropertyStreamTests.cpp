@@ -1,1 +1,320 @@
+// Objects to and from the property stream through their published properties: the exact
+// text and binary forms, and what reading does with values it meets.
+
+#include <algorithm>
 #include <gtest/gtest.h>
+
+#include "skin/SkinKinds.h"
+#include "skin/SkinObjectStream.h"
+#include "toolkit/IdentNames.h"
+#include "toolkit/PropertyStream.h"
+#include "toolkit/PropertyText.h"
+#include "toolkit/PropertyValues.h"
+
+namespace {
+
+// The lines every plain skin object writes after Kind, with their default values.
+const std::string DefaultTail = "  MarginLeft = 0\r\n"
+                                "  MarginRight = 0\r\n"
+                                "  MarginTop = 0\r\n"
+                                "  MarginBottom = 0\r\n"
+                                "  TextAlign = taLeft\r\n"
+                                "  TextEffect = teNone\r\n"
+                                "  TextMarginLeft = 0\r\n"
+                                "  TextMarginRight = 0\r\n"
+                                "  TextMarginTop = 0\r\n";
+
+std::vector<uint8_t> Binary(const TComponent& Component) {
+  TMemoryStream Stream;
+  WriteComponentBinary(Stream, Component);
+  return Stream.Bytes();
+}
+
+bool Contains(const std::vector<uint8_t>& Bytes, const std::vector<uint8_t>& Part) {
+  return std::search(Bytes.begin(), Bytes.end(), Part.begin(), Part.end()) != Bytes.end();
+}
+
+std::vector<uint8_t> Named(const std::string& Name, std::vector<uint8_t> Value) {
+  std::vector<uint8_t> Bytes{static_cast<uint8_t>(Name.size())};
+  Bytes.insert(Bytes.end(), Name.begin(), Name.end());
+  Bytes.insert(Bytes.end(), Value.begin(), Value.end());
+  return Bytes;
+}
+
+// A property stream by hand: signature, class, name, the given pairs, the two ends.
+TMemoryStream Stream(const std::string& ClassName, const std::string& Name,
+                     const std::vector<std::vector<uint8_t>>& Pairs) {
+  std::vector<uint8_t> Bytes{'T', 'P', 'F', '0', static_cast<uint8_t>(ClassName.size())};
+  Bytes.insert(Bytes.end(), ClassName.begin(), ClassName.end());
+  Bytes.push_back(static_cast<uint8_t>(Name.size()));
+  Bytes.insert(Bytes.end(), Name.begin(), Name.end());
+  for (const auto& Pair : Pairs)
+    Bytes.insert(Bytes.end(), Pair.begin(), Pair.end());
+  Bytes.push_back(0);
+  Bytes.push_back(0);
+  return TMemoryStream(Bytes);
+}
+
+TEST(PropertyStream, TheTextFormOfASkinObjectIsExact) {
+  TSeSkinObject Object(nullptr);
+  Object.SetName("Frame");
+  Object.Align = saClient;
+  Object.Color = clNone;
+  Object.Kind = skClient;
+  Object.SetBounds({5, -3, 305, 69997});
+  Object.TextMarginLeft = 2;
+  Object.Font.SetHeight(-13);
+  Object.Font.SetName("Tahoma");
+  Object.Font.SetStyle(fsBold | fsItalic);
+  Object.Font.SetColor(0x123456);
+  Object.Font.SetCharset(204);
+  EXPECT_EQ(ComponentToText(Object), "object Frame: TSeSkinObject\r\n"
+                                     "  Align = saClient\r\n"
+                                     "  Color = clNone\r\n"
+                                     "  DrawIfOwner = False\r\n"
+                                     "  Font.Charset = RUSSIAN_CHARSET\r\n"
+                                     "  Font.Color = 1193046\r\n"
+                                     "  Font.Height = -13\r\n"
+                                     "  Font.Name = 'Tahoma'\r\n"
+                                     "  Font.Style = [fsBold, fsItalic]\r\n"
+                                     "  Kind = skClient\r\n"
+                                     "  Masked = True\r\n"
+                                     "  Left = 5\r\n"
+                                     "  Top = -3\r\n"
+                                     "  Height = 70000\r\n"
+                                     "  Width = 300\r\n"
+                                     "  MarginLeft = 0\r\n"
+                                     "  MarginRight = 0\r\n"
+                                     "  MarginTop = 0\r\n"
+                                     "  MarginBottom = 0\r\n"
+                                     "  TextAlign = taLeft\r\n"
+                                     "  TextEffect = teNone\r\n"
+                                     "  TextMarginLeft = 2\r\n"
+                                     "  TextMarginRight = 0\r\n"
+                                     "  TextMarginTop = 0\r\n"
+                                     "end\r\n");
+}
+
+TEST(PropertyStream, SubclassPropertiesComeBeforeTheChildrenAndLinksSkipAnEmptyName) {
+  TSeSystemButton Button(nullptr);
+  Button.SetName("Close");
+  Button.Action = sbaClose;
+  Button.Bitmap->Name = "frame";
+  Button.Bitmap->Rect = {1, 2, 3, 4};
+  const std::string Text = ComponentToText(Button);
+  const std::string Expected = "  Kind = skSysButton\r\n"
+                               "  Masked = True\r\n"
+                               "  Left = 0\r\n"
+                               "  Top = 0\r\n"
+                               "  Height = 0\r\n"
+                               "  Width = 0\r\n" +
+                               DefaultTail +
+                               "  Bitmap.Name = 'frame'\r\n"
+                               "  Bitmap.Left = 1\r\n"
+                               "  Bitmap.Top = 2\r\n"
+                               "  Bitmap.Right = 3\r\n"
+                               "  Bitmap.Bottom = 4\r\n"
+                               "  BorderTileStyle = tsTile\r\n"
+                               "  MaskedBorder = True\r\n"
+                               "  MaskedAngles = True\r\n"
+                               "  TileStyle = tsTile\r\n"
+                               "  ActiveBitmap.Left = 0\r\n"
+                               "  ActiveBitmap.Top = 0\r\n"
+                               "  ActiveBitmap.Right = 0\r\n"
+                               "  ActiveBitmap.Bottom = 0\r\n"
+                               "  ActiveFont.Charset = DEFAULT_CHARSET\r\n"
+                               "  ActiveFont.Color = clWindowText\r\n"
+                               "  ActiveFont.Height = -11\r\n"
+                               "  ActiveFont.Name = 'MS Sans Serif'\r\n"
+                               "  ActiveFont.Style = []\r\n"
+                               "  Action = sbaClose\r\n"
+                               "  BitmapHot.Left = 0\r\n";
+  EXPECT_NE(Text.find(Expected), std::string::npos) << Text;
+  EXPECT_EQ(Text.find("Objects"), std::string::npos); // no children, no value
+}
+
+TEST(PropertyStream, ChildrenAreABinaryValueOfMarkedBinaryRecords) {
+  TSeSkinObject Parent(nullptr);
+  Parent.SetName("Parent");
+  auto Child = std::make_unique<TSeSkinObject>(&Parent);
+  Child->SetName("Inner");
+  Parent.InsertComponent(std::move(Child));
+  const std::string Text = ComponentToText(Parent);
+
+  // "Objects = {", lines of 64 upper-case hexadecimal digits four spaces in, "}" right
+  // after the last digit, and the object's end.
+  const std::string Opening = "  TextMarginTop = 0\r\n  Objects = {\r\n";
+  const size_t At = Text.find(Opening);
+  ASSERT_NE(At, std::string::npos) << Text;
+  std::string Hex;
+  size_t Line = At + Opening.size();
+  for (;;) {
+    const size_t End = Text.find("\r\n", Line);
+    ASSERT_NE(End, std::string::npos);
+    std::string Content = Text.substr(Line, End - Line);
+    ASSERT_EQ(Content.substr(0, 4), "    ");
+    Content = Content.substr(4);
+    const bool Last = !Content.empty() && Content.back() == '}';
+    if (Last)
+      Content.pop_back();
+    EXPECT_EQ(Content.find_first_not_of("0123456789ABCDEF"), std::string::npos) << Content;
+    Hex += Content;
+    Line = End + 2;
+    if (Last) {
+      EXPECT_LE(Content.size(), 64u);
+      break;
+    }
+    EXPECT_EQ(Content.size(), 64u);
+  }
+  EXPECT_EQ(Text.substr(Line), "end\r\n");
+
+  std::vector<uint8_t> Bytes;
+  for (size_t I = 0; I + 1 < Hex.size(); I += 2)
+    Bytes.push_back(static_cast<uint8_t>(std::stoi(Hex.substr(I, 2), nullptr, 16)));
+  TMemoryStream Value(Bytes);
+  EXPECT_EQ(Value.ReadInt32(), 0xF0001);
+  EXPECT_EQ(ReadString(Value), "TSeSkinObject");
+  const int32_t Size = Value.ReadInt32();
+  EXPECT_EQ(Size, Value.Remaining());
+  EXPECT_EQ(ObjectBinaryToText(Value), "object Inner: TSeSkinObject\r\n"
+                                       "  Align = saNone\r\n"
+                                       "  Color = clWhite\r\n"
+                                       "  DrawIfOwner = False\r\n"
+                                       "  Font.Charset = DEFAULT_CHARSET\r\n"
+                                       "  Font.Color = clWindowText\r\n"
+                                       "  Font.Height = -11\r\n"
+                                       "  Font.Name = 'MS Sans Serif'\r\n"
+                                       "  Font.Style = []\r\n"
+                                       "  Kind = skNone\r\n"
+                                       "  Masked = True\r\n"
+                                       "  Left = 0\r\n"
+                                       "  Top = 0\r\n"
+                                       "  Height = 0\r\n"
+                                       "  Width = 0\r\n" +
+                                           DefaultTail + "end\r\n");
+
+  // And back: the tree is rebuilt from the text.
+  TSeSkinObject Copy(nullptr);
+  ComponentFromText(Text, Copy);
+  ASSERT_EQ(Copy.ChildCount(), 1);
+  EXPECT_EQ(Copy.GetChild(0)->Name(), "Inner");
+  EXPECT_EQ(Copy.GetChild(0)->Owner(), &Copy);
+}
+
+TEST(PropertyStream, IntegersTakeTheSmallestTypeAndStringsTheirLength) {
+  TSeSkinObject Object(nullptr);
+  Object.MarginLeft = 100;
+  Object.MarginTop = -129;
+  Object.MarginRight = 70000;
+  Object.MarginBottom = -32768;
+  const std::vector<uint8_t> Bytes = Binary(Object);
+  EXPECT_TRUE(Contains(Bytes, Named("MarginLeft", {vaInt8, 100})));
+  EXPECT_TRUE(Contains(Bytes, Named("MarginTop", {vaInt16, 0x7F, 0xFF})));
+  EXPECT_TRUE(Contains(Bytes, Named("MarginRight", {vaInt32, 0x70, 0x11, 0x01, 0x00})));
+  EXPECT_TRUE(Contains(Bytes, Named("MarginBottom", {vaInt16, 0x00, 0x80})));
+  EXPECT_TRUE(Contains(Bytes, Named("Color", {vaIdent, 7, 'c', 'l', 'W', 'h', 'i', 't', 'e'})));
+  EXPECT_TRUE(Contains(Bytes, Named("Masked", {vaTrue})));
+  EXPECT_TRUE(Contains(Bytes, Named("DrawIfOwner", {vaFalse})));
+  EXPECT_TRUE(Contains(Bytes, Named("Font.Style", {vaSet, 0})));
+  EXPECT_EQ(std::vector<uint8_t>(Bytes.end() - 2, Bytes.end()), (std::vector<uint8_t>{0, 0}));
+
+  TSeLinkSkinObject Link(nullptr);
+  Link.LinkControl = std::string(256, 'x');
+  std::vector<uint8_t> Long = {vaLString, 0, 1, 0, 0};
+  Long.insert(Long.end(), 256, 'x');
+  EXPECT_TRUE(Contains(Binary(Link), Named("LinkControl", Long)));
+  Link.LinkControl = std::string(255, 'y');
+  std::vector<uint8_t> Short = {vaString, 255};
+  Short.insert(Short.end(), 255, 'y');
+  EXPECT_TRUE(Contains(Binary(Link), Named("LinkControl", Short)));
+  Link.LinkControl.clear();
+  EXPECT_FALSE(Contains(Binary(Link), Named("LinkControl", {})));
+}
+
+TEST(PropertyStream, ReadingSetsEveryKindOfValue) {
+  TMemoryStream In = Stream(
+      "TSeTextObject", "Label",
+      {Named("Align", {vaIdent, 6, 's', 'a', 'T', 'E', 'X', 'T'}), // identifiers ignore case
+       Named("Color", {vaInt32, 0x56, 0x34, 0x12, 0x00}),
+       Named("Font.Charset", {vaInt16, 0xEE, 0x00}),
+       Named("Font.Style", {vaSet, 8, 'f', 's', 'I', 't', 'a', 'l', 'i', 'c', 6, 'f', 's', 'B', 'o',
+                            'l', 'd', 0}),
+       Named("FontHot.Color", {vaIdent, 5, 'c', 'l', 'R', 'e', 'd'}),
+       Named("FontHot.Name", {vaLString, 3, 0, 0, 0, 'A', 'b', 'c'}), Named("Masked", {vaFalse}),
+       Named("Width", {vaInt8, 0x80}), Named("Left", {vaInt16, 0x10, 0x27})});
+  TSeTextObject Object(nullptr);
+  ReadComponentBinary(In, Object);
+  EXPECT_EQ(Object.Name(), "Label");
+  EXPECT_EQ(Object.Align, saText);
+  EXPECT_EQ(Object.Color, 0x123456);
+  EXPECT_EQ(Object.Font.Charset(), 238);
+  EXPECT_EQ(Object.Font.Style(), fsBold | fsItalic);
+  EXPECT_EQ(Object.FontHot.Color(), 0x0000FF);
+  EXPECT_EQ(Object.FontHot.Name(), "Abc");
+  EXPECT_FALSE(Object.Masked);
+  EXPECT_EQ(Object.Width(), 0); // -128 clamps to nothing
+  EXPECT_EQ(Object.Left(), 10000);
+  EXPECT_EQ(In.Remaining(), 0);
+}
+
+TEST(PropertyStream, UnknownPropertiesArePassedOverAndWrongTypesRefused) {
+  TMemoryStream In =
+      Stream("TSeSkinObject", "A",
+             {Named("Shiny", {vaSet, 1, 'x', 0}), Named("Font.Pitch", {vaIdent, 1, 'p'}),
+              Named("Bitmap.Name", {vaString, 1, 'b'}),
+              Named("Kind", {vaIdent, 6, 's', 'k', 'F', 'o', 'r', 'm'})});
+  TSeSkinObject Object(nullptr);
+  ReadComponentBinary(In, Object);
+  EXPECT_EQ(Object.Kind, skForm);
+
+  for (const auto& Pair :
+       {Named("Kind", {vaInt8, 1}), Named("Kind", {vaIdent, 4, 's', 'k', 'N', 'o'}),
+        Named("Masked", {vaInt8, 1}), Named("Left", {vaString, 1, '1'}),
+        Named("Font.Style", {vaSet, 6, 'f', 's', 'W', 'i', 'd', 'e', 0}),
+        Named("Font.Charset", {vaInt16, 0x00, 0x01}), Named("Font", {vaInt8, 1}),
+        Named("Color", {vaIdent, 6, 'c', 'l', 'P', 'i', 'n', 'k'})}) {
+    TMemoryStream Bad = Stream("TSeSkinObject", "B", {Pair});
+    TSeSkinObject Target(nullptr);
+    EXPECT_THROW(ReadComponentBinary(Bad, Target), EReadError)
+        << std::string(Pair.begin() + 1, Pair.end());
+  }
+  TMemoryStream NotAStream(std::vector<uint8_t>{'T', 'P', 'F', '1', 0, 0, 0, 0});
+  EXPECT_THROW(ReadComponentBinary(NotAStream, Object), EReadError);
+}
+
+TEST(PropertyStream, EveryColourAndCharsetNameMapsBothWays) {
+  int Named = 0;
+  for (int64_t Color : {0x000000LL, 0xFFFFFFLL, 0x800000LL, 0xC0DCC0LL, 0x80000005LL, 0x8000001ELL,
+                        0x1FFFFFFFLL, 0x20000000LL}) {
+    const char* Name = ColorToIdent(static_cast<TColor>(Color));
+    ASSERT_NE(Name, nullptr) << Color;
+    EXPECT_EQ(IdentToColor(Name), static_cast<TColor>(Color));
+    ++Named;
+  }
+  EXPECT_EQ(ColorToIdent(0x123456), nullptr);
+  EXPECT_EQ(IdentToColor("CLWINDOWTEXT"), clWindowText);
+  EXPECT_FALSE(IdentToColor("clPink").has_value());
+  for (int Charset = 0; Charset < 256; ++Charset) {
+    if (const char* Name = CharsetToIdent(Charset)) {
+      EXPECT_EQ(IdentToCharset(Name), Charset);
+    }
+  }
+  EXPECT_STREQ(CharsetToIdent(1), "DEFAULT_CHARSET");
+  EXPECT_EQ(CharsetToIdent(3), nullptr);
+  EXPECT_EQ(Named, 8);
+}
+
+TEST(PropertyStream, FontsConvertBetweenPointsAndPixels) {
+  TFont Font;
+  EXPECT_EQ(Font.Height(), -11); // 8 points on a 96 pixels-per-inch screen
+  EXPECT_EQ(Font.Size(), 8);
+  Font.SetSize(12);
+  EXPECT_EQ(Font.Height(), -16);
+  Font.SetHeight(-13);
+  EXPECT_EQ(Font.Size(), 10);
+  TFont Copy;
+  Copy.Assign(Font);
+  EXPECT_TRUE(Copy == Font);
+}
+
+} // namespace
