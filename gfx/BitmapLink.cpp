@@ -1,5 +1,7 @@
 #include "gfx/BitmapLink.h"
 
+#include <algorithm>
+
 #include "toolkit/Published.h"
 
 const TPropTable& TseBitmapLink::Properties() {
@@ -32,32 +34,73 @@ bool TseBitmapLink::IsValid() const {
 
 void TseBitmapLink::CheckMasked(const TRect& Margins) {
   Masked = MaskedBorder = MaskedAngles = false;
-  if (!Image)
+  if (!Image || Rect.IsEmpty())
     return;
   const auto Hole = [](TsePixel Pixel) {
     return Pixel != 0x33333333 && (Pixel == KeyColor || PixelAlpha(Pixel) < 255);
   };
-  const bool NoMargins = Margins == TRect{};
-  const int32_t W = Rect.Width(), H = Rect.Height();
-  const int32_t L = Margins.Left, T = Margins.Top, R = Margins.Right, B = Margins.Bottom;
-  const auto In = [](int32_t V, int32_t From, int32_t To) { return V >= From && V < To; };
-  for (int32_t Y = Rect.Top; Y < Rect.Bottom; ++Y)
-    for (int32_t X = Rect.Left; X < Rect.Right; ++X) {
-      if (!Hole(Image->GetPixel(X, Y)))
-        continue;
-      if (NoMargins) {
-        Masked = true;
-        return;
+  // Positions outside the image read as this (and count as holes). A skin may give any
+  // rectangle, so only the part inside the image is looked at pixel by pixel: the rest is
+  // judged by the bands it falls in, and all sums are taken in 64 bits.
+  constexpr TsePixel Outside = 0;
+  const int64_t ImageW = Image->Width(), ImageH = Image->Height();
+  const int64_t Left0 = Rect.Left, Top0 = Rect.Top;
+  const int64_t W = int64_t{Rect.Right} - Rect.Left, H = int64_t{Rect.Bottom} - Rect.Top;
+  const int64_t ClipLeft = std::max<int64_t>(Left0, 0), ClipTop = std::max<int64_t>(Top0, 0);
+  const int64_t ClipRight = std::min<int64_t>(Rect.Right, ImageW);
+  const int64_t ClipBottom = std::min<int64_t>(Rect.Bottom, ImageH);
+  const bool Clipped = ClipLeft != Left0 || ClipTop != Top0 || ClipRight != Rect.Right ||
+                       ClipBottom != Rect.Bottom;
+
+  if (Margins == TRect{}) {
+    // Any hole at all sets Masked.
+    if (Clipped && Hole(Outside)) {
+      Masked = true;
+      return;
+    }
+    for (int64_t Y = ClipTop; Y < ClipBottom; ++Y)
+      for (int64_t X = ClipLeft; X < ClipRight; ++X)
+        if (Hole(*Image->PixelPtr(static_cast<int32_t>(X), static_cast<int32_t>(Y)))) {
+          Masked = true;
+          return;
+        }
+    return;
+  }
+
+  // The nine-slice bands as offsets [From, To) in the rectangle: columns left, middle, right
+  // and rows upper, centre, lower (the left and right bands, the upper and lower ones, may
+  // overlap). A hole in a corner band on both axes marks the angles, on one axis the border,
+  // in the middle band on both the centre.
+  const int64_t L = Margins.Left, T = Margins.Top, R = Margins.Right, B = Margins.Bottom;
+  const int64_t Columns[3][2] = {{0, L}, {L, W - R}, {W - R, W}};
+  const int64_t Rows[3][2] = {{0, T}, {T, H - B}, {H - B, H}};
+  const auto Mark = [this](int Column, int Row) {
+    const int Sides = (Column != 1) + (Row != 1);
+    (Sides == 2 ? MaskedAngles : Sides == 1 ? MaskedBorder : Masked) = true;
+  };
+  const auto In = [](int64_t V, const int64_t(&Band)[2]) { return V >= Band[0] && V < Band[1]; };
+
+  if (Clipped && Hole(Outside))
+    for (int C = 0; C < 3; ++C)
+      for (int Rw = 0; Rw < 3; ++Rw) {
+        // The band pair within the rectangle, in image positions: does it reach outside?
+        const int64_t X0 = Left0 + std::max<int64_t>(Columns[C][0], 0);
+        const int64_t X1 = Left0 + std::min(Columns[C][1], W);
+        const int64_t Y0 = Top0 + std::max<int64_t>(Rows[Rw][0], 0);
+        const int64_t Y1 = Top0 + std::min(Rows[Rw][1], H);
+        if (X0 < X1 && Y0 < Y1 && (X0 < 0 || Y0 < 0 || X1 > ImageW || Y1 > ImageH))
+          Mark(C, Rw);
       }
-      const int32_t PX = X - Rect.Left, PY = Y - Rect.Top;
-      const bool Left = In(PX, 0, L), Right = In(PX, W - R, W), Middle = In(PX, L, W - R);
-      const bool Upper = In(PY, 0, T), Lower = In(PY, H - B, H), Centre = In(PY, T, H - B);
-      if ((Left || Right) && (Upper || Lower))
-        MaskedAngles = true;
-      if ((Middle && (Upper || Lower)) || ((Left || Right) && Centre))
-        MaskedBorder = true;
-      if (Middle && Centre)
-        Masked = true;
+  for (int64_t Y = ClipTop; Y < ClipBottom; ++Y)
+    for (int64_t X = ClipLeft; X < ClipRight; ++X) {
+      if (!Hole(*Image->PixelPtr(static_cast<int32_t>(X), static_cast<int32_t>(Y))))
+        continue;
+      for (int C = 0; C < 3; ++C)
+        for (int Rw = 0; Rw < 3; ++Rw)
+          if (In(X - Left0, Columns[C]) && In(Y - Top0, Rows[Rw]))
+            Mark(C, Rw);
+      if (Masked && MaskedBorder && MaskedAngles)
+        return;
     }
 }
 

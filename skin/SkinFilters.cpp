@@ -1,5 +1,7 @@
 #include "skin/SkinFilters.h"
 
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "gfx/Bitmap.h"
@@ -22,30 +24,77 @@ void CheckCount(TStream& Stream, int64_t Count, int64_t MinRecord) {
     throw EReadError();
 }
 
-// The whole inflated body, refused beyond MaxSkinBodySize.
-std::vector<uint8_t> InflateBody(TStream& Stream) {
-  TDecompressionStream Inflater(Stream);
-  std::vector<uint8_t> Body;
-  for (;;) {
-    const size_t Have = Body.size();
-    const size_t Chunk = std::max<size_t>(Have, 64 * 1024);
-    if (static_cast<int64_t>(Have) >= MaxSkinBodySize)
-      throw EDecompressionError("Skin data is larger than 256 MB");
-    Body.resize(Have + Chunk);
-    const int64_t Got = Inflater.Read(Body.data() + Have, static_cast<int64_t>(Chunk));
-    Body.resize(Have + static_cast<size_t>(Got));
-    if (Got < static_cast<int64_t>(Chunk))
-      return Body;
-  }
-}
-
 void AddBitmap(TSeSkinSource& Source, std::unique_ptr<TseBitmap> Bitmap) {
   Bitmap->CheckTransparent(KeyColor);
   Bitmap->CheckAlphaBlend();
   Source.Bitmaps().Add(std::move(Bitmap));
 }
 
+// Keeps the classes a body read passes over in the source, also when the read fails.
+class TSkippedClasses {
+public:
+  explicit TSkippedClasses(TSeSkinSource& Source) : FSource(Source) {}
+  ~TSkippedClasses() { FSource.SetSkippedClasses(FLog.SkippedClasses()); }
+  TSkippedClasses(const TSkippedClasses&) = delete;
+  TSkippedClasses& operator=(const TSkippedClasses&) = delete;
+
+private:
+  TSeSkinSource& FSource;
+  TSkinReadLog FLog;
+};
+
 } // namespace
+
+std::vector<uint8_t> InflateSkinBody(TStream& Stream, int64_t Limit) {
+  // zlib straight, in large steps: every call to inflate copies what it produced into its
+  // window (up to 32 KB), so steps as small as a stream adapter's buffer would copy the
+  // whole body once more. It stops at the end of the zlib stream (bytes after it may have
+  // been read); data that ends before, even in the checksum, is a read error.
+  constexpr int64_t InputSize = 64 * 1024;
+  constexpr int64_t OutputSize = 256 * 1024;
+  z_stream Zlib{};
+  if (inflateInit(&Zlib) != Z_OK)
+    throw EDecompressionError("error");
+  struct TInflateEnd {
+    z_stream& Zlib;
+    ~TInflateEnd() { inflateEnd(&Zlib); }
+  } const End{Zlib};
+
+  // Room for four times the compressed bytes (pictures deflate to about half, text records
+  // to a fifth), so that the body is seldom moved while it grows. Reserving touches no
+  // memory: only what is inflated is.
+  std::vector<uint8_t> Body;
+  Body.reserve(static_cast<size_t>(
+      std::min(std::max(Stream.Remaining(), int64_t{0}) * 4 + InputSize, Limit + 1)));
+  // Inflated a step at a time and appended, so that no byte of the body (nor of these two
+  // buffers) is zeroed first.
+  const auto Input = std::make_unique_for_overwrite<Bytef[]>(InputSize);
+  const auto Output = std::make_unique_for_overwrite<Bytef[]>(OutputSize);
+  for (;;) {
+    if (Zlib.avail_in == 0) {
+      const int64_t Got = Stream.Read(Input.get(), InputSize);
+      if (Got <= 0) // the data ends before the zlib stream does: cut short
+        throw EReadError();
+      Zlib.next_in = Input.get();
+      Zlib.avail_in = static_cast<uInt>(Got);
+    }
+    const auto Have = static_cast<int64_t>(Body.size());
+    if (Have > Limit)
+      throw EDecompressionError("Skin data is too large");
+    // Never more than one byte past the limit.
+    Zlib.next_out = Output.get();
+    Zlib.avail_out = static_cast<uInt>(std::min(OutputSize, Limit + 1 - Have));
+    const int Result = inflate(&Zlib, Z_NO_FLUSH);
+    if (Result < 0 || Result == Z_NEED_DICT)
+      throw EDecompressionError("error");
+    Body.insert(Body.end(), Output.get(), Zlib.next_out);
+    if (Result == Z_STREAM_END)
+      break;
+  }
+  if (static_cast<int64_t>(Body.size()) > Limit)
+    throw EDecompressionError("Skin data is too large");
+  return Body;
+}
 
 // ---------------------------------------------------------------------------------------
 // The standard body
@@ -85,6 +134,7 @@ void TSeSkinFilter::ReadSkin(TStream& Stream) {
   if (!Source)
     return;
   Source->Clear();
+  const TSkippedClasses Skipped(*Source);
   ReadHeader(Stream);
   ReadBitmapRecords(Stream, Stream.ReadInt32());
   const int32_t Count = Stream.ReadInt32();
@@ -113,6 +163,7 @@ void TSeSkinFilterMaxCompression::ReadSkin(TStream& Stream) {
   if (!Source)
     return;
   Source->Clear();
+  const TSkippedClasses Skipped(*Source);
   ReadHeader(Stream);
   const TMarkedCount Bitmaps = ReadMarkedCount(Stream);
   if (Bitmaps.Marked) {
@@ -171,7 +222,7 @@ void LoadCompressedSkin(TSeSkinFilter& Filter, TStream& Stream) {
     return;
   char Skipped[sizeof Magic];
   Stream.ReadBuffer(Skipped, sizeof Skipped); // not checked: what follows decides
-  TMemoryStream Body(InflateBody(Stream));
+  TMemoryStream Body(InflateSkinBody(Stream));
   Filter.ReadSkin(Body);
 }
 

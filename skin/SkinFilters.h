@@ -8,7 +8,9 @@
 //                 the $F0000 mark and binary object records (legacy BMP bitmap records
 //                 when the mark is missing)
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "skin/ZlibStreams.h"
 #include "toolkit/Classes.h"
@@ -67,6 +69,10 @@ public:
   void ReadSkin(TStream& Stream) override;
   void WriteSkin(TStream& Stream) override;
 };
+
+// Inflates what Stream holds (after the magic) into memory; more than Limit bytes raise
+// EDecompressionError "Skin data is too large".
+std::vector<uint8_t> InflateSkinBody(TStream& Stream, int64_t Limit = MaxSkinBodySize);
 
 // The zlib containers: "QZLZ" (never checked when reading) and a zlib stream of the body.
 void LoadCompressedSkin(TSeSkinFilter& Filter, TStream& Stream);

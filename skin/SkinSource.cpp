@@ -2,29 +2,11 @@
 
 #include "gfx/Colors.h"
 #include "skin/SkinFilters.h"
-#include "skin/SkinObjectStream.h"
 #include "skin/SkinRegistry.h"
 #include "toolkit/FileStreams.h"
 #include "toolkit/ModuleInfo.h"
 #include "toolkit/Published.h"
 #include "toolkit/SysUtils.h"
-
-namespace {
-
-// Runs a load with Filter linked to Source, and keeps the classes it passed over.
-void LoadWith(TSeSkinSource& Source, TSeSkinFilter& Filter, TStream& Stream) {
-  Filter.Source = &Source;
-  TSkinReadLog Log;
-  try {
-    Filter.LoadFromStream(Stream);
-  } catch (...) {
-    Source.SetSkippedClasses(Log.SkippedClasses());
-    throw;
-  }
-  Source.SetSkippedClasses(Log.SkippedClasses());
-}
-
-} // namespace
 
 TSeSkinSource::TSeSkinSource(TComponent* AOwner)
     : TComponent(AOwner), SkinName("Untitled skin"), SkinVersion("3.4.0"), Author("Mirevan"),
@@ -83,7 +65,8 @@ TSeSkinObject* TSeSkinSource::AddObject(std::unique_ptr<TSeSkinObject> Object) {
 
 void TSeSkinSource::LoadFromStream(TStream& Stream) {
   const auto Filter = DefaultSkinFilter().Create();
-  LoadWith(*this, *Filter, Stream);
+  Filter->Source = this;
+  Filter->LoadFromStream(Stream);
   AfterLoad();
 }
 
@@ -106,7 +89,8 @@ void TSeSkinSource::LoadFromFile(const std::string& FileName) {
     return;
   const auto Filter = Class->Create();
   TFileStream File(Path, TFileMode::fmOpenRead);
-  LoadWith(*this, *Filter, File);
+  Filter->Source = this;
+  Filter->LoadFromStream(File);
   AfterLoad();
 }
 

@@ -115,6 +115,17 @@ void WriteObject(TValueReader& In, std::string& Out, const std::string& ClassNam
 // ---------------------------------------------------------------------------------------
 // Text to binary
 
+// 0 to 15 for a hexadecimal digit of either case, -1 for any other character.
+int HexDigitValue(char C) {
+  if (C >= '0' && C <= '9')
+    return C - '0';
+  if (C >= 'A' && C <= 'F')
+    return C - 'A' + 10;
+  if (C >= 'a' && C <= 'f')
+    return C - 'a' + 10;
+  return -1;
+}
+
 class TTextReader {
 public:
   explicit TTextReader(const std::string& Text) : FText(Text) {}
@@ -186,19 +197,45 @@ public:
     }
     return Value;
   }
-  std::string HexDigits() {
-    std::string Digits;
+  // The bytes of a binary value, after its "{" up to and including the "}". Blanks and line
+  // ends may stand anywhere between the digits, even inside a pair.
+  std::string HexBytes() {
+    std::string Bytes;
+    const size_t Close = FText.find('}', FAt);
+    if (Close != std::string::npos)
+      Bytes.reserve((Close - FAt) / 2);
+    int High = -1; // the first digit of a pair that the second has not yet followed
     for (;;) {
+      if (High < 0) {
+        // Whole pairs side by side: nearly every digit of a value.
+        while (FAt + 1 < FText.size()) {
+          const int First = HexDigitValue(FText[FAt]);
+          const int Second = HexDigitValue(FText[FAt + 1]);
+          if ((First | Second) < 0)
+            break;
+          Bytes += static_cast<char>(First << 4 | Second);
+          FAt += 2;
+        }
+      }
       SkipSpace();
       if (AtEnd())
         Fail("'}' expected");
       if (Peek() == '}') {
         ++FAt;
-        return Digits;
+        if (High >= 0)
+          Fail("odd number of hexadecimal digits");
+        return Bytes;
       }
-      if (!std::isxdigit(static_cast<unsigned char>(Peek())))
+      const int Digit = HexDigitValue(Peek());
+      if (Digit < 0)
         Fail("hexadecimal digit expected");
-      Digits += FText[FAt++];
+      ++FAt;
+      if (High < 0) {
+        High = Digit;
+      } else {
+        Bytes += static_cast<char>(High << 4 | Digit);
+        High = -1;
+      }
     }
   }
   std::string Number() {
@@ -248,14 +285,9 @@ void ReadValue(TTextReader& In, TStream& Dest) {
     WriteValueByte(Dest, 0);
   } else if (C == '{') {
     In.Expect('{');
-    const std::string Digits = In.HexDigits();
-    if (Digits.size() % 2)
-      In.Fail("odd number of hexadecimal digits");
+    const std::string Bytes = In.HexBytes();
     WriteValueByte(Dest, vaBinary);
-    Dest.WriteInt32(static_cast<int32_t>(Digits.size() / 2));
-    std::string Bytes(Digits.size() / 2, '\0');
-    for (size_t I = 0; I < Bytes.size(); ++I)
-      Bytes[I] = static_cast<char>(std::stoi(Digits.substr(I * 2, 2), nullptr, 16));
+    Dest.WriteInt32(static_cast<int32_t>(Bytes.size()));
     Dest.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
   } else {
     const std::string Word = In.Word();

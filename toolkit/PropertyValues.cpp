@@ -1,12 +1,12 @@
 #include "toolkit/PropertyValues.h"
 
-#include <cctype>
-
 #include "toolkit/PropertyText.h"
 #include "toolkit/SysUtils.h"
 
+// Letters and digits of ASCII: what std::isalnum accepts in the C locale the programs run in.
 bool IsNameChar(char C) {
-  return std::isalnum(static_cast<unsigned char>(C)) || C == '_' || C == '.';
+  return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || (C >= '0' && C <= '9') || C == '_' ||
+         C == '.';
 }
 
 uint8_t TValueReader::Byte() {

@@ -259,3 +259,60 @@ TEST(SkinBadInput, RandomBytesInEveryFormLoadOrRaise) {
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------------------
+// Bitmap references far larger than their bitmap
+
+#include "skin/SkinObjects.h"
+
+namespace {
+
+std::string BitmapObjectText(const std::string& Name, const TRect& Link) {
+  return "object " + Name + ": TSeBitmapObject\r\n" +
+         "  MarginLeft = 2\r\n  MarginRight = 2\r\n  MarginTop = 2\r\n  MarginBottom = 2\r\n" +
+         "  Bitmap.Name = 'top'\r\n  Bitmap.Left = " + std::to_string(Link.Left) +
+         "\r\n  Bitmap.Top = " + std::to_string(Link.Top) + "\r\n  Bitmap.Right = " +
+         std::to_string(Link.Right) + "\r\n  Bitmap.Bottom = " + std::to_string(Link.Bottom) +
+         "\r\nend\r\n";
+}
+
+TEST(SkinBadInputLinks, AReferenceFarLargerThanItsBitmapBindsAtOnce) {
+  // A 4 x 4 opaque bitmap; one object refers to it exactly, one to the whole coordinate
+  // range (with margins, so no early exit at the first hole). Binding looks at the bitmap's
+  // pixels, not at 2^64 positions, and sums the bands without overflowing.
+  TMemoryStream Body;
+  for (const char* Text : {"Huge", "1", "", "", ""})
+    WriteString(Body, Text);
+  Body.WriteInt32(1);
+  TseBitmap Bitmap;
+  Bitmap.Name = "top";
+  Bitmap.SetSize(4, 4);
+  Bitmap.Clear(0xFF336699);
+  Bitmap.SaveToStream(Body);
+  Body.WriteInt32(2);
+  WriteString(Body, "TSeBitmapObject");
+  WriteString(Body, BitmapObjectText("Exact", {0, 0, 4, 4}));
+  WriteString(Body, "TSeBitmapObject");
+  WriteString(Body, BitmapObjectText("Huge", {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}));
+
+  TSeSkinSource Source;
+  auto Filter = FindSkinFilter("x.uskn")->Create();
+  Filter->Source = &Source;
+  TMemoryStream Stream(Body.Bytes());
+  Filter->LoadFromStream(Stream);
+  ASSERT_EQ(Source.ObjectCount(), 2);
+
+  const auto* Exact = dynamic_cast<TSeBitmapObject*>(Source.FindObject("Exact"));
+  ASSERT_NE(Exact, nullptr);
+  EXPECT_EQ(Exact->Bitmap->Image, Source.Bitmaps().GetBitmap(0));
+  EXPECT_FALSE(Exact->Bitmap->Masked || Exact->Bitmap->MaskedBorder ||
+               Exact->Bitmap->MaskedAngles);
+  // Positions outside the bitmap count as holes, in every band.
+  const auto* Huge = dynamic_cast<TSeBitmapObject*>(Source.FindObject("Huge"));
+  ASSERT_NE(Huge, nullptr);
+  EXPECT_EQ(Huge->Bitmap->Rect.Right, INT32_MAX);
+  EXPECT_TRUE(Huge->Bitmap->Masked && Huge->Bitmap->MaskedBorder &&
+              Huge->Bitmap->MaskedAngles);
+}
+
+} // namespace
