@@ -130,30 +130,39 @@ void TSeSkinFilter::AddObject(std::unique_ptr<TSeSkinObject> Object) {
   Source->AddObject(std::move(Object));
 }
 
-void TSeSkinFilter::ReadSkin(TStream& Stream) {
-  if (!Source)
-    return;
-  Source->Clear();
+void TSeSkinFilter::ReadObjectRecords(TStream& Stream, bool Binary) {
   const TSkippedClasses Skipped(*Source);
-  ReadHeader(Stream);
-  ReadBitmapRecords(Stream, Stream.ReadInt32());
   const int32_t Count = Stream.ReadInt32();
   CheckCount(Stream, Count, MinObjectRecord);
   for (int32_t I = 0; I < Count; ++I)
-    AddObject(ReadSkinObject(Stream, nullptr));
+    AddObject(Binary ? ReadSkinObjectBinary(Stream, nullptr) : ReadSkinObject(Stream, nullptr));
 }
 
-void TSeSkinFilter::WriteSkin(TStream& Stream) {
-  if (!Source)
-    return;
+void TSeSkinFilter::WriteBody(TStream& Stream, bool Max) {
   WriteHeader(Stream);
   const TseBitmapList& Bitmaps = Source->Bitmaps();
-  Stream.WriteInt32(Bitmaps.Count());
+  if (Max && Bitmaps.Count() >= 0x10000)
+    throw EWriteError("Too many bitmaps in one skin");
+  Stream.WriteInt32(Max ? Bitmaps.Count() | BinaryCountMark : Bitmaps.Count());
   for (int I = 0; I < Bitmaps.Count(); ++I)
     Bitmaps.GetBitmap(I)->SaveToStream(Stream);
   Stream.WriteInt32(Source->ObjectCount());
   for (int I = 0; I < Source->ObjectCount(); ++I)
-    WriteSkinObject(Stream, *Source->GetObject(I));
+    (Max ? WriteSkinObjectBinary : WriteSkinObject)(Stream, *Source->GetObject(I));
+}
+
+void TSeSkinFilter::ReadSkin(TStream& Stream) {
+  if (!Source)
+    return;
+  Source->Clear();
+  ReadHeader(Stream);
+  ReadBitmapRecords(Stream, Stream.ReadInt32());
+  ReadObjectRecords(Stream, false);
+}
+
+void TSeSkinFilter::WriteSkin(TStream& Stream) {
+  if (Source)
+    WriteBody(Stream, false);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -163,7 +172,6 @@ void TSeSkinFilterMaxCompression::ReadSkin(TStream& Stream) {
   if (!Source)
     return;
   Source->Clear();
-  const TSkippedClasses Skipped(*Source);
   ReadHeader(Stream);
   const TMarkedCount Bitmaps = ReadMarkedCount(Stream);
   if (Bitmaps.Marked) {
@@ -183,25 +191,12 @@ void TSeSkinFilterMaxCompression::ReadSkin(TStream& Stream) {
       AddBitmap(*Source, std::move(Bitmap));
     }
   }
-  const int32_t Count = Stream.ReadInt32();
-  CheckCount(Stream, Count, MinObjectRecord);
-  for (int32_t I = 0; I < Count; ++I)
-    AddObject(ReadSkinObjectBinary(Stream, nullptr));
+  ReadObjectRecords(Stream, true);
 }
 
 void TSeSkinFilterMaxCompression::WriteSkin(TStream& Stream) {
-  if (!Source)
-    return;
-  WriteHeader(Stream);
-  const TseBitmapList& Bitmaps = Source->Bitmaps();
-  if (Bitmaps.Count() >= 0x10000)
-    throw EWriteError("Too many bitmaps in one skin");
-  Stream.WriteInt32(Bitmaps.Count() | BinaryCountMark);
-  for (int I = 0; I < Bitmaps.Count(); ++I)
-    Bitmaps.GetBitmap(I)->SaveToStream(Stream);
-  Stream.WriteInt32(Source->ObjectCount());
-  for (int I = 0; I < Source->ObjectCount(); ++I)
-    WriteSkinObjectBinary(Stream, *Source->GetObject(I));
+  if (Source)
+    WriteBody(Stream, true);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -38,6 +38,10 @@ protected:
   void ReadHeader(TStream& Stream);
   void WriteHeader(TStream& Stream);
   void ReadBitmapRecords(TStream& Stream, int32_t Count);
+  // The object count and records, binary or text; the classes passed over go to the source.
+  void ReadObjectRecords(TStream& Stream, bool Binary);
+  // The body: the max one (marked bitmap count, binary records) or the standard one.
+  void WriteBody(TStream& Stream, bool Max);
   // Registers the source's bitmaps with Object's tree and binds its references.
   void AddObject(std::unique_ptr<class TSeSkinObject> Object);
 };

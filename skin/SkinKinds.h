@@ -9,10 +9,7 @@
 class TSeLinkSkinObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
-  std::string ClassName() const override { return "TSeLinkSkinObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeLinkSkinObject)
 
   std::string LinkControl;
 };
@@ -20,10 +17,7 @@ public:
 class TSeBitmapSkinObject : public TSeSkinObject {
 public:
   explicit TSeBitmapSkinObject(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeBitmapSkinObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeBitmapSkinObject)
   // Binds Bitmap with its masks computed without margins.
   void ResolveLinks() override;
 
@@ -34,10 +28,7 @@ public:
 class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
 public:
   explicit TSeFormBitmapSkinObject(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeFormBitmapSkinObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeFormBitmapSkinObject)
   void ResolveLinks() override;
 
   TseBitmapLinkPtr InactiveBitmap;
@@ -46,10 +37,7 @@ public:
 class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
 public:
   explicit TSeSysButtonSkinObject(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeSysButtonSkinObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeSysButtonSkinObject)
   void SetState(TSeState Value) override;
   void ResolveLinks() override;
 
@@ -64,10 +52,7 @@ public:
 class TSeActiveSkinObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
-  std::string ClassName() const override { return "TSeActiveSkinObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeActiveSkinObject)
   void ChangeHue(int32_t Delta) override;
 
   TColor ActiveColor = 0xFFFFFF;
@@ -77,10 +62,7 @@ public:
 class TSeColorButtonObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
-  std::string ClassName() const override { return "TSeColorButtonObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeColorButtonObject)
 
   TColor HotColor = 0xFFFFFF;
   TFont HotFont;
@@ -95,10 +77,7 @@ public:
 class TSeBitmapBoxObject : public TSeBitmapSkinObject {
 public:
   using TSeBitmapSkinObject::TSeBitmapSkinObject;
-  std::string ClassName() const override { return "TSeBitmapBoxObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeBitmapBoxObject)
 
   TscTileStyle BorderTileStyle = tsTile;
 };
@@ -106,10 +85,7 @@ public:
 class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
 public:
   explicit TSeActiveBitmapBoxObject(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeActiveBitmapBoxObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeActiveBitmapBoxObject)
   void ResolveLinks() override;
 
   TseBitmapLinkPtr FocusedBitmap;
@@ -118,10 +94,7 @@ public:
 class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
 public:
   explicit TSeButtonBitmapBoxObject(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeButtonBitmapBoxObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeButtonBitmapBoxObject)
   void ResolveLinks() override;
 
   TseBitmapLinkPtr HotBitmap;
@@ -134,10 +107,7 @@ public:
 class TSeRollPanelObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
-  std::string ClassName() const override { return "TSeRollPanelObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeRollPanelObject)
   // Open: rolls to RollValue, keeping the edge opposite RollKind's; rolled: back to the
   // size it had. Nothing for an object without owner.
   void ToggleRoll();

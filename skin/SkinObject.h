@@ -41,6 +41,14 @@ protected:
   ~TSeSkinFormLink() = default;
 };
 
+// What every skin object class declares: its name, its published properties (a static
+// table, in stream order) and its copy of another object's stored look.
+#define SE_SKIN_OBJECT_CLASS(Name)                                                                 \
+  std::string ClassName() const override { return #Name; }                                         \
+  static const TPropTable& Properties();                                                           \
+  const TPropTable* Published() const override { return &Properties(); }                           \
+  void Assign(const TPersistent& Source) override;
+
 class TSeSkinObject : public TComponent {
 public:
   explicit TSeSkinObject(TComponent* AOwner);

@@ -14,10 +14,7 @@ using TseBitmapLinkPtr = std::unique_ptr<TseBitmapLink>;
 class TSeActiveObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
-  std::string ClassName() const override { return "TSeActiveObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeActiveObject)
   TFont& GetFont() override;
   void ChangeHue(int32_t Delta) override;
   void SetCharset(TFontCharset Value) override;
@@ -29,10 +26,7 @@ public:
 class TSeBitmapObject : public TSeSkinObject {
 public:
   explicit TSeBitmapObject(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeBitmapObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeBitmapObject)
   void ResolveLinks() override;
 
   TseBitmapLinkPtr Bitmap;
@@ -45,10 +39,7 @@ public:
 class TSeActiveBitmap : public TSeBitmapObject {
 public:
   explicit TSeActiveBitmap(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeActiveBitmap"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeActiveBitmap)
   TFont& GetFont() override;
   void ResolveLinks() override;
   void SetCharset(TFontCharset Value) override;
@@ -61,10 +52,7 @@ public:
 class TSeSystemButton : public TSeActiveBitmap {
 public:
   explicit TSeSystemButton(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeSystemButton"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeSystemButton)
   // The base, then the button shows or hides by the window state and the form's icons.
   void SetState(TSeState Value) override;
   void ResolveLinks() override;
@@ -79,10 +67,7 @@ public:
 class TSeButtonObject : public TSeBitmapObject {
 public:
   explicit TSeButtonObject(TComponent* AOwner);
-  std::string ClassName() const override { return "TSeButtonObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeButtonObject)
   void ResolveLinks() override;
 
   TseBitmapLinkPtr BitmapHot;
@@ -94,10 +79,7 @@ public:
 class TSeTextObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
-  std::string ClassName() const override { return "TSeTextObject"; }
-  static const TPropTable& Properties();
-  const TPropTable* Published() const override { return &Properties(); }
-  void Assign(const TPersistent& Source) override;
+  SE_SKIN_OBJECT_CLASS(TSeTextObject)
   // The font of the state: hot, pressed, focused, disabled, else Font.
   TFont& GetFont() override;
   void ChangeHue(int32_t Delta) override;
