@@ -10,6 +10,9 @@ class TSeLinkSkinObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
   SE_SKIN_OBJECT_CLASS(TSeLinkSkinObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
 
   std::string LinkControl;
 };
@@ -18,6 +21,10 @@ class TSeBitmapSkinObject : public TSeSkinObject {
 public:
   explicit TSeBitmapSkinObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeBitmapSkinObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+  HRGN CreateRegion() override;
+#endif
   // Binds Bitmap with its masks computed without margins.
   void ResolveLinks() override;
 
@@ -29,6 +36,9 @@ class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
 public:
   explicit TSeFormBitmapSkinObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeFormBitmapSkinObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   void ResolveLinks() override;
 
   TseBitmapLinkPtr InactiveBitmap;
@@ -38,6 +48,9 @@ class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
 public:
   explicit TSeSysButtonSkinObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeSysButtonSkinObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   void SetState(TSeState Value) override;
   void ResolveLinks() override;
 
@@ -53,6 +66,9 @@ class TSeActiveSkinObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
   SE_SKIN_OBJECT_CLASS(TSeActiveSkinObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   void ChangeHue(int32_t Delta) override;
 
   TColor ActiveColor = 0xFFFFFF;
@@ -63,6 +79,9 @@ class TSeColorButtonObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
   SE_SKIN_OBJECT_CLASS(TSeColorButtonObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
 
   TColor HotColor = 0xFFFFFF;
   TFont HotFont;
@@ -78,6 +97,9 @@ class TSeBitmapBoxObject : public TSeBitmapSkinObject {
 public:
   using TSeBitmapSkinObject::TSeBitmapSkinObject;
   SE_SKIN_OBJECT_CLASS(TSeBitmapBoxObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
 
   TscTileStyle BorderTileStyle = tsTile;
 };
@@ -86,6 +108,9 @@ class TSeActiveBitmapBoxObject : public TSeBitmapBoxObject {
 public:
   explicit TSeActiveBitmapBoxObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeActiveBitmapBoxObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   void ResolveLinks() override;
 
   TseBitmapLinkPtr FocusedBitmap;
@@ -95,6 +120,9 @@ class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
 public:
   explicit TSeButtonBitmapBoxObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeButtonBitmapBoxObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   void ResolveLinks() override;
 
   TseBitmapLinkPtr HotBitmap;

@@ -138,6 +138,16 @@ TSeSkinObject* TSeSkinObject::FindObjectByKind(TSeKind AKind) {
   return nullptr;
 }
 
+TSeSkinObject* TSeSkinObject::ObjectAtPoint(TPoint Point) {
+  if (!Visible || Kind == skTranparent || Point.X < FLeft || Point.Y < FTop ||
+      Point.X >= FLeft + FWidth || Point.Y >= FTop + FHeight)
+    return nullptr;
+  for (int I = ChildCount() - 1; I >= 0; --I)
+    if (TSeSkinObject* Found = GetChild(I)->ObjectAtPoint(Point))
+      return Found;
+  return this;
+}
+
 void TSeSkinObject::SetLeft(int32_t Value) {
   SetBounds({Value, FTop, ClampCoord(int64_t{Value} + FWidth), FTop + FHeight});
 }

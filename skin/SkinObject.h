@@ -19,6 +19,10 @@
 #include "toolkit/Types.h"
 
 class TWinControl;
+#ifdef _WIN32
+#include <windows.h>
+class TCanvas;
+#endif
 
 enum TSeBorderIcon : uint8_t {
   qbiClose,
@@ -66,6 +70,12 @@ public:
   // Binds the bitmap references of the subtree to the list given by SetBitmaps.
   virtual void ResolveLinks();
   virtual void ChangeHue(int32_t Delta);
+#ifdef _WIN32
+  // Paints the object (and its children) onto Canvas at its bounds.
+  virtual void Draw(TCanvas& Canvas);
+  // The object's shape: a rectangle of its bounds here; null for none. The caller owns it.
+  virtual HRGN CreateRegion();
+#endif
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
   virtual void MouseDown(int /*Button*/, int /*X*/, int /*Y*/) {}
@@ -82,11 +92,23 @@ public:
   TSeSkinObject* FindObject(std::string_view AName);
   TSeSkinObject* FindObjectByKind(TSeKind AKind);
 
+  // The object under Point: nothing when hidden, outside or of kind skTranparent; else the
+  // last child that has one there, or this object.
+  TSeSkinObject* ObjectAtPoint(TPoint Point);
+#ifdef _WIN32
+  // The shape of the subtree: CreateRegion, or (for a masked parent that does not paint
+  // itself) the union of its visible children's shapes. Null for none; the caller owns it.
+  HRGN GetRegion();
+  void DrawText(TCanvas& Canvas);
+  void DrawChildren(TCanvas& Canvas);
+#endif
+
   // --- Bounds and layout
   int32_t Left() const { return FLeft; }
   int32_t Top() const { return FTop; }
   int32_t Width() const { return FWidth; }
   int32_t Height() const { return FHeight; }
+  bool HasArea() const { return FWidth > 0 && FHeight > 0; }
   TRect BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   void SetLeft(int32_t Value);
   void SetTop(int32_t Value);

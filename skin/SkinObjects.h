@@ -15,6 +15,9 @@ class TSeActiveObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
   SE_SKIN_OBJECT_CLASS(TSeActiveObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   TFont& GetFont() override;
   void ChangeHue(int32_t Delta) override;
   void SetCharset(TFontCharset Value) override;
@@ -27,6 +30,10 @@ class TSeBitmapObject : public TSeSkinObject {
 public:
   explicit TSeBitmapObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeBitmapObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+  HRGN CreateRegion() override;
+#endif
   void ResolveLinks() override;
 
   TseBitmapLinkPtr Bitmap;
@@ -40,6 +47,9 @@ class TSeActiveBitmap : public TSeBitmapObject {
 public:
   explicit TSeActiveBitmap(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeActiveBitmap)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   TFont& GetFont() override;
   void ResolveLinks() override;
   void SetCharset(TFontCharset Value) override;
@@ -53,6 +63,9 @@ class TSeSystemButton : public TSeActiveBitmap {
 public:
   explicit TSeSystemButton(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeSystemButton)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   // The base, then the button shows or hides by the window state and the form's icons.
   void SetState(TSeState Value) override;
   void ResolveLinks() override;
@@ -68,6 +81,9 @@ class TSeButtonObject : public TSeBitmapObject {
 public:
   explicit TSeButtonObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeButtonObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   void ResolveLinks() override;
 
   TseBitmapLinkPtr BitmapHot;
@@ -80,6 +96,9 @@ class TSeTextObject : public TSeSkinObject {
 public:
   using TSeSkinObject::TSeSkinObject;
   SE_SKIN_OBJECT_CLASS(TSeTextObject)
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
   // The font of the state: hot, pressed, focused, disabled, else Font.
   TFont& GetFont() override;
   void ChangeHue(int32_t Delta) override;

@@ -520,3 +520,17 @@ void TCustomControl::PaintWindow(HDC DC) {
 }
 
 void TCustomControl::PaintContent(TCanvas&) {}
+
+UINT TControl::DrawTextBiDiModeFlags(UINT Flags) const {
+  if (GetSystemMetrics(SM_MIDEASTENABLED) == 0)
+    return Flags;
+  if (FBiDiMode == 1) {
+    if (Flags & DT_RIGHT)
+      Flags &= ~DT_RIGHT;
+    else if (!(Flags & DT_CENTER))
+      Flags |= DT_RIGHT;
+  }
+  if (FBiDiMode != 0)
+    Flags |= DT_RTLREADING;
+  return Flags;
+}

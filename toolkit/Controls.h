@@ -72,6 +72,9 @@ public:
   // alignment, 3 right-to-left reading only.
   uint8_t BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(uint8_t Value) { FBiDiMode = Value; }
+  // Text flags for this control's reading order: on a right-to-left system, right and left
+  // alignment exchanged (mode 1) and right-to-left reading added (modes 1 to 3).
+  UINT DrawTextBiDiModeFlags(UINT Flags) const;
 
   // Screen and client coordinates of this control.
   POINT ClientToScreen(POINT Point) const;

@@ -235,3 +235,37 @@ TEST(SkinObjectCharsets, ReadingSetsEveryFontToTheDefaultCharset) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SkinObjectTree, ObjectAtPointFindsTheTopmostVisibleLeaf) {
+  // A frame: caption band, left border, client, and a see-through overlay on the client.
+  TSeSkinObject Form(nullptr);
+  const auto Child = [](TSeSkinObject& Parent, TSeAlign Align, TRect Size, TSeKind Kind) {
+    auto Object = std::make_unique<TSeSkinObject>(&Parent);
+    Object->Align = Align;
+    Object->Kind = Kind;
+    Object->SetBounds(Size);
+    TSeSkinObject* Result = Object.get();
+    Parent.InsertComponent(std::move(Object));
+    return Result;
+  };
+  TSeSkinObject* Caption = Child(Form, saMostTop, {0, 0, 0, 20}, skCaption);
+  TSeSkinObject* Left = Child(Form, saMostLeft, {0, 0, 4, 0}, skLeft);
+  TSeSkinObject* Client = Child(Form, saClient, {}, skClient);
+  TSeSkinObject* Overlay = Child(Form, saNone, {50, 50, 60, 60}, skTranparent);
+  Form.SetBounds({0, 0, 100, 80});
+  EXPECT_EQ(Form.ObjectAtPoint({5, 5}), Caption);
+  EXPECT_EQ(Form.ObjectAtPoint({2, 40}), Left);
+  EXPECT_EQ(Form.ObjectAtPoint({30, 40}), Client);
+  EXPECT_EQ(Form.ObjectAtPoint({55, 55}), Client); // the overlay is see-through
+  EXPECT_EQ(Form.ObjectAtPoint({100, 40}), nullptr);
+  EXPECT_EQ(Form.ObjectAtPoint({-1, 0}), nullptr);
+  Caption->Visible = false;
+  EXPECT_EQ(Form.ObjectAtPoint({5, 5}), &Form); // no child there: the parent itself
+  Form.Visible = false;
+  EXPECT_EQ(Form.ObjectAtPoint({30, 40}), nullptr);
+  EXPECT_EQ(Overlay->ObjectAtPoint({55, 55}), nullptr);
+}
+
+} // namespace
