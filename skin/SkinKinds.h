@@ -53,6 +53,14 @@ public:
 #endif
   void SetState(TSeState Value) override;
   void ResolveLinks() override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void MouseDown(int Button, int X, int Y) override;
+  void MouseMove(uint32_t Shift, int X, int Y) override;
+  void MouseUp(int Button, int X, int Y) override;
+  void DblClick(int Button, int X, int Y) override;
+  // As a system button's, and sbaRollPanel rolls the panel named RollPanel in this tree.
+  void DoAction();
 
   TSeAction Action = sbaNone;
   TseBitmapLinkPtr BitmapHover;
@@ -70,6 +78,9 @@ public:
   void Draw(TCanvas& Canvas) override;
 #endif
   void ChangeHue(int32_t Delta) override;
+  // Hot while the pointer is over it.
+  void MouseEnter() override;
+  void MouseLeave() override;
 
   TColor ActiveColor = 0xFFFFFF;
   TFont ActiveFont;

@@ -37,9 +37,14 @@ using TSeBorderIcons = uint8_t; // bit i for TSeBorderIcon i
 
 // What skin objects ask of the skinned form they are drawn on. The form frame implements it
 // and hands itself out in answer to SE_GETSKINFORM.
+class TSeSkinObject;
 class TSeSkinFormLink {
 public:
   virtual TSeBorderIcons BorderIcons() const = 0;
+  // Carries out a caption button's action on the form: close, help mode, minimize,
+  // maximize, restore (also for roll down), roll up, minimize to the tray, the system menu,
+  // or the form's custom-action event with the button.
+  virtual void DoFormAction(TSeAction Action, TSeSkinObject* Button) = 0;
 
 protected:
   ~TSeSkinFormLink() = default;
@@ -135,6 +140,8 @@ public:
   void Invalidate();
   // The skinned form of the control (SE_GETSKINFORM), or null.
   TSeSkinFormLink* GetForm() const;
+  // The control's hint, shown at this object's top-left corner on the screen.
+  void ShowHint();
   bool UseRightToLeftAlignment() const;
   bool UseRightToLeftReading() const;
 

@@ -15,6 +15,8 @@ void TSeSkinObject::Invalidate() {}
 
 TSeSkinFormLink* TSeSkinObject::GetForm() const { return nullptr; }
 
+void TSeSkinObject::ShowHint() {}
+
 bool TSeSkinObject::UseRightToLeftAlignment() const { return false; }
 bool TSeSkinObject::UseRightToLeftReading() const { return false; }
 

@@ -27,6 +27,11 @@ TSeSkinFormLink* TSeSkinObject::GetForm() const {
   return reinterpret_cast<TSeSkinFormLink*>(SendMessageW(FControl->Handle(), SE_GETSKINFORM, 0, 0));
 }
 
+void TSeSkinObject::ShowHint() {
+  if (FControl && Application)
+    Application->ShowHintAt(FControl, FControl->ClientToScreen({FLeft, FTop}));
+}
+
 bool TSeSkinObject::UseRightToLeftAlignment() const {
   return GetSystemMetrics(SM_MIDEASTENABLED) != 0 && BiDiMode != 0;
 }

@@ -273,6 +273,19 @@ void TApplication::ShowPendingHint() {
   StartHintTimer(HintHidePause);
 }
 
+void TApplication::ShowHintAt(TControl* Control, POINT At) {
+  if (!Control || !ShowHint || Control->Hint().empty())
+    return;
+  CancelHint();
+  if (!FHintWindow)
+    FHintWindow = MakeComponent<THintWindow>(this);
+  FHintControl = Control;
+  FHintControl->FreeNotification(this);
+  FHintWindow->ActivateHint(At, Control->Hint());
+  FHintShown = true;
+  StartHintTimer(HintHidePause);
+}
+
 void TApplication::StartHintTimer(UINT Milliseconds) {
   StopHintTimer();
   FHintTimer = SetTimer(nullptr, 0, Milliseconds, HintTimerProc);

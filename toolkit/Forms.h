@@ -112,6 +112,8 @@ public:
   TControl* HintControl() const { return FHintControl; }
   // Hides the hint and forgets the control until the mouse moves onto another one.
   void CancelHint();
+  // Shows Control's hint with its top-left corner at the screen point At, for the usual time.
+  void ShowHintAt(TControl* Control, POINT At);
   // Every mouse message of the toolkit's windows, with the control under the pointer.
   void HintMouseMessage(UINT Msg, TControl* Control);
 

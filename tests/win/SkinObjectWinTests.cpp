@@ -17,6 +17,9 @@ class TProbeForm : public TForm, public TSeSkinFormLink {
 public:
   using TForm::TForm;
   TSeBorderIcons BorderIcons() const override { return Icons; }
+  void DoFormAction(TSeAction Action, TSeSkinObject* Button) override {
+    Actions.emplace_back(Action, Button);
+  }
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override {
     if (Msg == SE_GETSKINFORM)
       return Answer ? reinterpret_cast<LRESULT>(static_cast<TSeSkinFormLink*>(this)) : 0;
@@ -29,6 +32,7 @@ public:
   TSeBorderIcons Icons = 0x7F;
   bool Answer = true;
   std::vector<TSeSkinObject*> Invalidated;
+  std::vector<std::pair<TSeAction, TSeSkinObject*>> Actions;
 };
 
 constexpr TSeBorderIcons Icon(TSeBorderIcon Which) {
@@ -149,6 +153,97 @@ TEST_F(SkinObjectWindowTest, AttachingTakesTheControlsReadingOrder) {
   Form.SetBiDiMode(0);
   Root.AttachControl(&Form);
   EXPECT_FALSE(Inner->UseRightToLeftAlignment());
+}
+
+TEST_F(SkinObjectWindowTest, ACaptionButtonActsWhenAPressEndsOnIt) {
+  TSeSystemButton Button(nullptr);
+  Button.Action = sbaMinimize;
+  Button.AttachControl(&Form);
+  Button.MouseEnter();
+  EXPECT_EQ(Button.ButtonState, bsHot);
+  Button.MouseDown(1, 0, 0); // not the left button
+  EXPECT_EQ(Button.ButtonState, bsHot);
+  Button.MouseDown(0, 0, 0);
+  EXPECT_EQ(Button.ButtonState, bsPressed);
+  Button.MouseMove(ssLeftButton, 1, 1);
+  EXPECT_EQ(Button.ButtonState, bsPressed);
+  // Leaving while pressed and coming back with the button held presses it again.
+  Button.MouseLeave();
+  EXPECT_EQ(Button.ButtonState, bsNormal);
+  Button.MouseEnter();
+  EXPECT_EQ(Button.ButtonState, bsPressed);
+  EXPECT_TRUE(Form.Actions.empty());
+  Button.MouseUp(0, 1, 1);
+  EXPECT_EQ(Button.ButtonState, bsHot);
+  ASSERT_EQ(Form.Actions.size(), 1u);
+  EXPECT_EQ(Form.Actions[0], std::make_pair(sbaMinimize, static_cast<TSeSkinObject*>(&Button)));
+  Button.MouseUp(0, 1, 1); // not pressed any more
+  EXPECT_EQ(Form.Actions.size(), 1u);
+  Button.MouseEnter(); // the shift state was forgotten on release
+  EXPECT_EQ(Button.ButtonState, bsHot);
+  EXPECT_GE(Form.Invalidated.size(), 6u);
+
+  TSeSystemButton Menu(nullptr);
+  Menu.Action = sbaSysMenu;
+  Menu.AttachControl(&Form);
+  Menu.DblClick(0, 0, 0);
+  ASSERT_EQ(Form.Actions.size(), 2u);
+  EXPECT_EQ(Form.Actions[1].first, sbaClose);
+
+  TSeSystemButton Nothing(nullptr);
+  Nothing.Action = sbaNone;
+  Nothing.AttachControl(&Form);
+  Nothing.MouseDown(0, 0, 0);
+  Nothing.MouseUp(0, 0, 0);
+  EXPECT_EQ(Form.Actions.size(), 2u);
+}
+
+TEST_F(SkinObjectWindowTest, ARollButtonRollsThePanelItNamesInItsOwnTree) {
+  TSeSkinObject Root(nullptr);
+  auto PanelOwned = std::make_unique<TSeRollPanelObject>(&Root);
+  TSeRollPanelObject* Panel = PanelOwned.get();
+  Panel->SetName("Panel");
+  Panel->RollKind = rkTop;
+  Panel->RollValue = 20;
+  Panel->SetBounds({0, 100, 200, 200});
+  Root.InsertComponent(std::move(PanelOwned));
+  auto Other = std::make_unique<TSeSkinObject>(&Root);
+  Other->SetName("Plain");
+  Root.InsertComponent(std::move(Other));
+  auto Bar = std::make_unique<TSeSkinObject>(&Root);
+  auto ButtonOwned = std::make_unique<TSeSysButtonSkinObject>(Bar.get());
+  TSeSysButtonSkinObject* Button = ButtonOwned.get();
+  Bar->InsertComponent(std::move(ButtonOwned));
+  Root.InsertComponent(std::move(Bar));
+  Button->Action = sbaRollPanel;
+  Button->RollPanel = "panel";
+
+  Button->DoAction(); // no form yet: nothing
+  EXPECT_EQ(Panel->Top(), 100);
+  Root.AttachControl(&Form);
+  Button->MouseDown(0, 0, 0);
+  Button->MouseUp(0, 0, 0);
+  EXPECT_EQ(Panel->BoundsRect(), (TRect{0, 180, 200, 200}));
+  Button->DoAction();
+  EXPECT_EQ(Panel->BoundsRect(), (TRect{0, 100, 200, 200}));
+  Button->RollPanel = "Plain"; // not a roll panel
+  Button->DoAction();
+  EXPECT_EQ(Panel->BoundsRect(), (TRect{0, 100, 200, 200}));
+  EXPECT_TRUE(Form.Actions.empty()); // rolling is the button's own business
+}
+
+TEST_F(SkinObjectWindowTest, AnActiveObjectLightsUpUnderThePointer) {
+  TSeActiveSkinObject Object(nullptr);
+  auto Child = std::make_unique<TSeSkinObject>(&Object);
+  TSeSkinObject* Inner = Child.get();
+  Object.InsertComponent(std::move(Child));
+  Object.AttachControl(&Form);
+  Object.MouseEnter();
+  EXPECT_EQ(Object.State(), osHot);
+  EXPECT_EQ(Inner->State(), osHot);
+  Object.MouseLeave();
+  EXPECT_EQ(Inner->State(), osNormal);
+  EXPECT_EQ(Form.Invalidated.size(), 2u);
 }
 
 TEST(SkinTextWidth, TextIsMeasuredOnTheScreenInTheObjectsFont) {

@@ -1,0 +1,113 @@
+// What caption buttons do with the pointer and on the form.
+
+#include "skin/SkinKinds.h"
+
+void CaptionMouseEnter(TSeSkinObject& Button, TSeButtonState& State, uint32_t LastShift) {
+  State = (LastShift & ssLeftButton) ? bsPressed : bsHot;
+  Button.Invalidate();
+}
+
+void CaptionMouseLeave(TSeSkinObject& Button, TSeButtonState& State) {
+  State = bsNormal;
+  Button.Invalidate();
+}
+
+void CaptionMouseDown(TSeSkinObject& Button, TSeButtonState& State, int MouseButton) {
+  if (MouseButton != 0)
+    return;
+  State = bsPressed;
+  Button.Invalidate();
+}
+
+void CaptionMouseMove(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
+                      uint32_t Shift) {
+  if (State == bsPressed && (Shift & ssLeftButton))
+    Button.Invalidate();
+  else
+    Button.ShowHint();
+  LastShift = Shift;
+}
+
+bool CaptionMouseUp(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
+                    int MouseButton) {
+  LastShift = 0;
+  if (MouseButton != 0 || State != bsPressed)
+    return false;
+  State = bsHot;
+  Button.Invalidate();
+  return true;
+}
+
+void CaptionAction(TSeSkinObject& Button, TSeAction Action) {
+  TSeSkinFormLink* Form = Button.GetForm();
+  if (Form && Action != sbaNone && Action != sbaRollPanel)
+    Form->DoFormAction(Action, &Button);
+}
+
+// ---------------------------------------------------------------------------------------
+// TSeSystemButton
+
+void TSeSystemButton::MouseEnter() { CaptionMouseEnter(*this, ButtonState, LastShift); }
+void TSeSystemButton::MouseLeave() { CaptionMouseLeave(*this, ButtonState); }
+void TSeSystemButton::MouseDown(int Button, int, int) {
+  CaptionMouseDown(*this, ButtonState, Button);
+}
+void TSeSystemButton::MouseMove(uint32_t Shift, int, int) {
+  CaptionMouseMove(*this, ButtonState, LastShift, Shift);
+}
+void TSeSystemButton::MouseUp(int Button, int, int) {
+  if (CaptionMouseUp(*this, ButtonState, LastShift, Button))
+    DoAction();
+}
+void TSeSystemButton::DblClick(int Button, int, int) {
+  if (Button == 0 && Action == sbaSysMenu)
+    CaptionAction(*this, sbaClose);
+}
+void TSeSystemButton::DoAction() { CaptionAction(*this, Action); }
+
+// ---------------------------------------------------------------------------------------
+// TSeSysButtonSkinObject
+
+void TSeSysButtonSkinObject::MouseEnter() { CaptionMouseEnter(*this, ButtonState, LastShift); }
+void TSeSysButtonSkinObject::MouseLeave() { CaptionMouseLeave(*this, ButtonState); }
+void TSeSysButtonSkinObject::MouseDown(int Button, int, int) {
+  CaptionMouseDown(*this, ButtonState, Button);
+}
+void TSeSysButtonSkinObject::MouseMove(uint32_t Shift, int, int) {
+  CaptionMouseMove(*this, ButtonState, LastShift, Shift);
+}
+void TSeSysButtonSkinObject::MouseUp(int Button, int, int) {
+  if (CaptionMouseUp(*this, ButtonState, LastShift, Button))
+    DoAction();
+}
+void TSeSysButtonSkinObject::DblClick(int Button, int, int) {
+  if (Button == 0 && Action == sbaSysMenu)
+    CaptionAction(*this, sbaClose);
+}
+
+void TSeSysButtonSkinObject::DoAction() {
+  if (!GetForm())
+    return;
+  if (Action != sbaRollPanel) {
+    CaptionAction(*this, Action);
+    return;
+  }
+  TSeSkinObject* Root = this;
+  while (auto* Parent = dynamic_cast<TSeSkinObject*>(Root->Owner()))
+    Root = Parent;
+  if (auto* Panel = dynamic_cast<TSeRollPanelObject*>(Root->FindObject(RollPanel)))
+    Panel->ToggleRoll();
+}
+
+// ---------------------------------------------------------------------------------------
+// TSeActiveSkinObject
+
+void TSeActiveSkinObject::MouseEnter() {
+  SetState(osHot);
+  Invalidate();
+}
+
+void TSeActiveSkinObject::MouseLeave() {
+  SetState(osNormal);
+  Invalidate();
+}
