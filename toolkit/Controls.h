@@ -82,6 +82,9 @@ public:
 
   virtual void Invalidate();
   virtual bool Windowed() const { return false; }
+  // A message handed straight to the control's handler, without a window in between:
+  // windowless controls that take messages override it; windowed ones run WndProc.
+  virtual LRESULT Perform(UINT /*Msg*/, WPARAM /*WParam*/, LPARAM /*LParam*/) { return 0; }
 
   TNotifyEvent OnClick;
   TMouseEvent OnMouseDown;
@@ -157,6 +160,9 @@ public:
 
   // The window procedure; overrides handle what they know and pass the rest on.
   virtual LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam);
+  LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam) override {
+    return WndProc(Msg, WParam, LParam);
+  }
 
 protected:
   struct TCreateParams {

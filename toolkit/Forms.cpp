@@ -11,7 +11,16 @@ TScreen* Screen = nullptr;
 // ---------------------------------------------------------------------------------------
 // TForm
 
-TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) { SetVisible(false); }
+TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetVisible(false);
+  if (Screen)
+    Screen->FForms.push_back(this);
+}
+
+TForm::~TForm() {
+  if (Screen)
+    std::erase(Screen->FForms, this);
+}
 
 void TForm::AfterConstruction() {
   for (int I = 0; I < ComponentCount(); ++I)

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "toolkit/Controls.h"
 
@@ -14,7 +15,9 @@ enum class TPosition { poDesigned, poDesktopCenter };
 
 class TForm : public TCustomControl {
 public:
+  // The form joins the screen's list of forms, and leaves it when destroyed.
   explicit TForm(TComponent* AOwner);
+  ~TForm() override;
   std::string ClassName() const override { return "TForm"; }
   void BeforeDestruction() override;
 
@@ -58,8 +61,13 @@ public:
   // The application cursor: crDefault lets every control show its own.
   TCursor Cursor() const { return FCursor; }
   void SetCursor(TCursor Value);
+  // The application's forms, in the order they were made.
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  TForm* Forms(int Index) const { return FForms.at(static_cast<size_t>(Index)); }
 
 private:
+  friend class TForm;
+  std::vector<TForm*> FForms;
   std::map<TCursor, HCURSOR> FCursors;
   TCursor FCursor = crDefault;
 };

@@ -1,0 +1,90 @@
+#include "skin/SkinControlLink.h"
+
+#include "skin/SkinEngine.h"
+#include "skin/SkinMessages.h"
+#include "toolkit/Controls.h"
+
+TSeSkinControlLink::TSeSkinControlLink(TControl& Control, std::string DefaultObject)
+    : FControl(Control), FSkinObject(std::move(DefaultObject)) {}
+
+TSeSkinControlLink::~TSeSkinControlLink() {
+  if (FEngine)
+    FEngine->RemoveFreeNotification(&FControl);
+}
+
+TWinControl* TSeSkinControlLink::AttachTarget() const {
+  // A windowless control's objects talk to the window it is drawn in.
+  if (auto* Windowed = dynamic_cast<TWinControl*>(&FControl))
+    return Windowed;
+  return FControl.Parent();
+}
+
+void TSeSkinControlLink::SetSkinEngine(TSeSkinEngine* Engine) {
+  if (Engine != FEngine) {
+    if (FEngine)
+      FEngine->RemoveFreeNotification(&FControl);
+    FEngine = Engine;
+    if (FEngine)
+      FEngine->FreeNotification(&FControl);
+  }
+  TSeSkinSource* Source = FEngine ? FEngine->Source() : nullptr;
+  if (Source && !Source->Changing && Source->ObjectCount() > 0) {
+    FCopy.reset();
+    if (const TSeSkinObject* Template = Source->FindObject(FSkinObject))
+      FCopy = CloneSkinObject(*Template, nullptr);
+    if (FCopy) {
+      FCopy->AttachControl(AttachTarget());
+      if (OnAttached)
+        OnAttached(*FCopy);
+    }
+  } else {
+    FCopy.reset();
+  }
+  FControl.Invalidate();
+}
+
+void TSeSkinControlLink::SetSkinObject(const std::string& Value) {
+  FSkinObject = Value;
+  SetSkinEngine(FEngine);
+}
+
+bool TSeSkinControlLink::Skinned() const {
+  if (FControl.Destroying() || !FEngine || !FCopy)
+    return false;
+  const TSeSkinSource* Source = FEngine->Source();
+  return Source && !Source->Changing && Source->ObjectCount() > 0 &&
+         Source->FindObject(FSkinObject);
+}
+
+TSeSkinObject* TSeSkinControlLink::Part(std::string_view Name) const {
+  if (!FCopy)
+    return nullptr;
+  TSeSkinObject* Found = FCopy->FindObject(Name);
+  return Found ? Found : FCopy.get();
+}
+
+bool TSeSkinControlLink::HandleMessage(UINT Msg, WPARAM, LPARAM LParam) {
+  const bool Mine = FEngine && LParam == reinterpret_cast<LPARAM>(FEngine);
+  switch (Msg) {
+  case SE_SKINCHANGING:
+    if (Mine)
+      FCopy.reset();
+    return true;
+  case SE_SKINCHANGED:
+    if (Mine)
+      SetSkinEngine(FEngine);
+    return true;
+  case SE_OBJECTINVALIDATE:
+    FControl.Invalidate();
+    return true;
+  default:
+    return false;
+  }
+}
+
+void TSeSkinControlLink::Notification(TComponent* AComponent, TOperation Operation) {
+  if (Operation == TOperation::opRemove && AComponent == FEngine) {
+    FEngine = nullptr;
+    SetSkinEngine(nullptr);
+  }
+}
