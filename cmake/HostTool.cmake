@@ -1,15 +1,17 @@
-# mirevan_host_tool(<name> SOURCES <files...>): a program for the machine that builds, made
-# with the host's C++ compiler even in the cross build, for generating sources and resources.
+# mirevan_host_tool(<name> SOURCES <files...> [LIBS <libraries...>]): a program for the
+# machine that builds, made with the host's C++ compiler even in the cross build, for
+# generating sources and resources.
 find_program(MIREVAN_HOST_CXX NAMES g++ c++ clang++ REQUIRED)
 
 function(mirevan_host_tool name)
-  cmake_parse_arguments(Tool "" "" "SOURCES" ${ARGN})
+  cmake_parse_arguments(Tool "" "" "SOURCES;LIBS" ${ARGN})
+  list(TRANSFORM Tool_LIBS PREPEND -l)
   set(output ${CMAKE_BINARY_DIR}/host-tools/${name})
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
     COMMAND ${MIREVAN_HOST_CXX} -std=c++20 -O2 -Wall -Wextra -I${PROJECT_SOURCE_DIR}
-            ${Tool_SOURCES} -o ${output}
+            ${Tool_SOURCES} ${Tool_LIBS} -o ${output}
     DEPENDS ${Tool_SOURCES}
     COMMENT "Building host tool ${name}"
     VERBATIM)

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 #include "SkinSamples.h"
 #include "gfx/Colors.h"
@@ -119,6 +120,27 @@ protected:
   TFlatProbe* Flat = nullptr;
   TProbe* Stranger = nullptr;
 };
+
+TEST_F(SkinEngineTest, TheBuiltInSkinLoadsFromItsStoredFormWithoutMessages) {
+  std::ifstream In(MIREVAN_BUILTIN_SKIN, std::ios::binary);
+  const std::vector<uint8_t> Stored{std::istreambuf_iterator<char>(In),
+                                    std::istreambuf_iterator<char>()};
+  ASSERT_GT(Stored.size(), 7u);
+  auto* BuiltIn = MakeComponent<TSeSkinEngine>(Form);
+  LoadStored(*BuiltIn, Stored);
+  EXPECT_EQ(BuiltIn->Source()->ObjectCount(), 18);
+  EXPECT_EQ(BuiltIn->Source()->Bitmaps().Count(), 17);
+  EXPECT_TRUE(GLog.empty());
+  // Written back, it is the same skin in the same container.
+  TMemoryStream Again;
+  BuiltIn->WriteSkinStream(Again);
+  EXPECT_EQ(Again.Bytes()[0], 2);
+  EXPECT_EQ(std::string(Again.Bytes().begin() + 1, Again.Bytes().begin() + 5), "QZLZ");
+  auto* Copy = MakeComponent<TSeSkinEngine>(Form);
+  Again.SetPosition(0);
+  Copy->ReadSkinStream(Again);
+  EXPECT_EQ(Copy->Source()->ObjectCount(), 18);
+}
 
 TEST_F(SkinEngineTest, ControlsKeepACopyOfTheirNamedObjectOnly) {
   EXPECT_EQ(Engine->Source()->ObjectCount(), 3);

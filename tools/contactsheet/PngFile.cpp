@@ -1,6 +1,8 @@
 #include "tools/contactsheet/PngFile.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <zlib.h>
 
 namespace {
@@ -53,4 +55,55 @@ bool WritePng(const std::string& FileName, int Width, int Height,
     return false;
   const bool Written = std::fwrite(File.data(), 1, File.size(), Out) == File.size();
   return std::fclose(Out) == 0 && Written;
+}
+
+bool ReadPng(const std::string& FileName, int& Width, int& Height, std::vector<uint32_t>& Pixels) {
+  std::ifstream In(FileName, std::ios::binary);
+  const std::vector<uint8_t> File{std::istreambuf_iterator<char>(In),
+                                  std::istreambuf_iterator<char>()};
+  const auto Get32 = [&File](size_t At) {
+    return static_cast<uint32_t>(File[At]) << 24 | File[At + 1] << 16 | File[At + 2] << 8 |
+           File[At + 3];
+  };
+  if (File.size() < 8 + 25 || File[1] != 'P' || File[2] != 'N' || File[3] != 'G')
+    return false;
+  std::vector<uint8_t> Packed;
+  size_t At = 8;
+  bool HeaderSeen = false;
+  while (At + 12 <= File.size()) {
+    const uint32_t Length = Get32(At);
+    const std::string Type(File.begin() + static_cast<long>(At) + 4,
+                           File.begin() + static_cast<long>(At) + 8);
+    if (Length > File.size() - At - 12)
+      return false;
+    const uint8_t* Data = File.data() + At + 8;
+    if (Type == "IHDR") {
+      if (Length != 13 || Data[8] != 8 || Data[9] != 2 || Data[12] != 0)
+        return false;
+      Width = static_cast<int>(Get32(At + 8));
+      Height = static_cast<int>(Get32(At + 12));
+      HeaderSeen = Width > 0 && Height > 0 && Width < 65536 && Height < 65536;
+    } else if (Type == "IDAT") {
+      Packed.insert(Packed.end(), Data, Data + Length);
+    }
+    At += 12 + Length;
+  }
+  if (!HeaderSeen)
+    return false;
+  const size_t Row = static_cast<size_t>(Width) * 3 + 1;
+  std::vector<uint8_t> Raw(Row * static_cast<size_t>(Height));
+  uLongf Size = static_cast<uLongf>(Raw.size());
+  if (uncompress(Raw.data(), &Size, Packed.data(), static_cast<uLong>(Packed.size())) != Z_OK ||
+      Size != Raw.size())
+    return false;
+  Pixels.assign(static_cast<size_t>(Width) * Height, 0);
+  for (int Y = 0; Y < Height; ++Y) {
+    const uint8_t* Line = Raw.data() + Row * static_cast<size_t>(Y);
+    if (Line[0] != 0)
+      return false;
+    for (int X = 0; X < Width; ++X)
+      Pixels[static_cast<size_t>(Y) * Width + X] =
+          static_cast<uint32_t>(Line[1 + X * 3]) << 16 | Line[2 + X * 3] << 8 | Line[3 + X * 3];
+  }
+  return true;
 }

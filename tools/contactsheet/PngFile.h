@@ -1,5 +1,6 @@
 #pragma once
-// A minimal PNG writer: 8-bit RGB, one zlib stream, no filtering.
+// A minimal PNG writer (8-bit RGB, one zlib stream, no filtering) and the reader of what it
+// writes.
 
 #include <cstdint>
 #include <string>
@@ -9,3 +10,7 @@
 // written.
 bool WritePng(const std::string& FileName, int Width, int Height,
               const std::vector<uint32_t>& Pixels);
+
+// Reads a file WritePng made (8-bit RGB, no interlace, filter 0 on every row). False for
+// anything else or a damaged file.
+bool ReadPng(const std::string& FileName, int& Width, int& Height, std::vector<uint32_t>& Pixels);

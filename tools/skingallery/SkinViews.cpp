@@ -1,0 +1,154 @@
+#include "SkinViews.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "gfx/SkinText.h"
+#include "skin/SkinObjects.h"
+#include "toolkit/Graphics.h"
+
+namespace {
+
+struct TSize {
+  int Width, Height;
+};
+
+constexpr uint32_t Backdrop = 0xE4E8EE;
+constexpr int Gap = 6;
+constexpr TSeState States[] = {osNormal, osHot, osPressed, osFocused, osDisabled};
+
+// Sample texts, so that fonts show.
+void Label(TSeSkinObject& Object) {
+  if (Object.Kind == skTitle)
+    Object.Text = L"Mirevan";
+  else if (Object.Name() == "Text" || Object.Name() == "Item" || Object.Name() == "Tab")
+    Object.Text = L"Sample";
+  for (int I = 0; I < Object.ChildCount(); ++I)
+    Label(*Object.GetChild(I));
+}
+
+// A normal window with the usual icons (system menu, minimize, maximize, close) shows no
+// restore, roll, help or tray button; only a skinned form tells the buttons so, and the
+// views have none.
+void HideUnusedCaptionButtons(TSeSkinObject& Object) {
+  if (auto* Button = dynamic_cast<TSeSystemButton*>(&Object)) {
+    for (TSeAction Hidden : {sbaRestore, sbaRollUp, sbaRollDown, sbaHelp, sbaTray})
+      if (Button->Action == Hidden)
+        Button->Visible = false;
+  }
+  for (int I = 0; I < Object.ChildCount(); ++I)
+    HideUnusedCaptionButtons(*Object.GetChild(I));
+}
+
+TSkinPicture Draw(const TSeSkinObject& Template, int Width, int Height, TSeState State, bool Active,
+                  bool HideLoose) {
+  auto Copy = CloneSkinObject(Template, nullptr);
+  Label(*Copy);
+  HideUnusedCaptionButtons(*Copy);
+  if (HideLoose) // parts the controls place themselves are shown one by one instead
+    for (int I = 0; I < Copy->ChildCount(); ++I)
+      if (Copy->GetChild(I)->Align == saNone)
+        Copy->GetChild(I)->Visible = false;
+  Copy->SetBounds({0, 0, Width, Height});
+  Copy->SetActive(Active);
+  Copy->SetState(State);
+  TseBitmap Surface;
+  Surface.SetSize(Width, Height);
+  Surface.Clear(0xFF000000 | Backdrop);
+  TCanvas Canvas(Surface.DC());
+  Copy->Draw(Canvas);
+  GdiFlush();
+  TSkinPicture Picture{Width, Height, std::vector<uint32_t>(static_cast<size_t>(Width) * Height)};
+  for (int Y = 0; Y < Height; ++Y)
+    for (int X = 0; X < Width; ++X)
+      Picture.Pixels[static_cast<size_t>(Y) * Width + X] = Surface.GetPixel(X, Y) & 0xFFFFFF;
+  return Picture;
+}
+
+// Pictures side by side, tops aligned, on the backdrop.
+TSkinPicture Row(const std::vector<TSkinPicture>& Pictures) {
+  TSkinPicture Result;
+  for (const TSkinPicture& Picture : Pictures) {
+    Result.Width += Picture.Width + Gap;
+    Result.Height = std::max(Result.Height, Picture.Height);
+  }
+  Result.Width = std::max(Result.Width - Gap, 1);
+  Result.Height = std::max(Result.Height, 1);
+  Result.Pixels.assign(static_cast<size_t>(Result.Width) * Result.Height, Backdrop);
+  int Left = 0;
+  for (const TSkinPicture& Picture : Pictures) {
+    for (int Y = 0; Y < Picture.Height; ++Y)
+      std::copy_n(Picture.Pixels.begin() + static_cast<long>(Y) * Picture.Width, Picture.Width,
+                  Result.Pixels.begin() + static_cast<long>(Y) * Result.Width + Left);
+    Left += Picture.Width + Gap;
+  }
+  return Result;
+}
+
+void AddStates(std::vector<TSkinPicture>& Views, const TSeSkinObject& Object, int Width, int Height,
+               bool HideLoose) {
+  for (const TSize Size : {TSize{Width, Height}, TSize{Width * 3 / 2 + 8, Height * 3 / 2 + 4}})
+    for (TSeState State : States)
+      Views.push_back(Draw(Object, Size.Width, Size.Height, State, true, HideLoose));
+}
+
+} // namespace
+
+TSkinPicture RenderObjectStrip(const TSeSkinObject& Object) {
+  std::vector<TSkinPicture> Views;
+  if (Object.Kind == skForm) {
+    for (const TSize Size : {TSize{Object.Width(), Object.Height()},
+                             TSize{Object.Width() + 120, Object.Height() + 70}})
+      for (const bool Active : {true, false})
+        Views.push_back(Draw(Object, Size.Width, Size.Height, osNormal, Active, false));
+    return Row(Views);
+  }
+  AddStates(Views, Object, Object.Width(), Object.Height(), true);
+  for (int I = 0; I < Object.ChildCount(); ++I) {
+    const TSeSkinObject& Part = *Object.GetChild(I);
+    if (Part.Align != saNone)
+      continue;
+    AddStates(Views, Part, Part.Width() > 0 ? Part.Width() : Object.Width(),
+              Part.Height() > 0 ? Part.Height() : Object.Height(), false);
+  }
+  return Row(Views);
+}
+
+TSkinPicture RenderGallery(const TSeSkinSource& Skin) {
+  constexpr int LabelWidth = 110;
+  std::vector<TSkinPicture> Strips;
+  int Width = 0, Height = Gap;
+  for (int I = 0; I < Skin.ObjectCount(); ++I) {
+    Strips.push_back(RenderObjectStrip(*Skin.GetObject(I)));
+    Width = std::max(Width, LabelWidth + Strips.back().Width + 2 * Gap);
+    Height += Strips.back().Height + 2 * Gap;
+  }
+  TseBitmap Sheet;
+  Sheet.SetSize(Width, Height);
+  Sheet.Clear(0xFFFFFFFF);
+  TCanvas Canvas(Sheet.DC());
+  Canvas.Font.SetName("Tahoma");
+  Canvas.Font.SetStyle(fsBold);
+  Canvas.Font.SetColor(0x33291F);
+  int Top = Gap;
+  for (int I = 0; I < Skin.ObjectCount(); ++I) {
+    const TSkinPicture& Strip = Strips[static_cast<size_t>(I)];
+    const std::string& Name = Skin.GetObject(I)->Name();
+    TRect Area{Gap, Top, LabelWidth, Top + 20};
+    DrawSkinText(Canvas, std::wstring(Name.begin(), Name.end()), Area,
+                 DT_SINGLELINE | DT_LEFT | DT_TOP);
+    GdiFlush();
+    for (int Y = 0; Y < Strip.Height; ++Y)
+      for (int X = 0; X < Strip.Width; ++X)
+        *Sheet.PixelPtr(LabelWidth + Gap + X, Top + Y) =
+            0xFF000000 | Strip.Pixels[static_cast<size_t>(Y) * Strip.Width + X];
+    Top += Strip.Height + 2 * Gap;
+  }
+  GdiFlush();
+  TSkinPicture Picture{Width, Height, std::vector<uint32_t>(static_cast<size_t>(Width) * Height)};
+  for (int Y = 0; Y < Height; ++Y)
+    for (int X = 0; X < Width; ++X)
+      Picture.Pixels[static_cast<size_t>(Y) * Width + X] = Sheet.GetPixel(X, Y) & 0xFFFFFF;
+  return Picture;
+}
