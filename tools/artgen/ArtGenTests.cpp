@@ -9,22 +9,13 @@
 
 #include "Artwork.h"
 #include "Canvas.h"
+#include "Checks.h"
 #include "Font.h"
 #include "ImageFiles.h"
 
 using namespace ArtGen;
 
 namespace {
-
-int Failures = 0;
-
-void Check(bool Condition, const char* What, int Line) {
-  if (!Condition) {
-    ++Failures;
-    std::fprintf(stderr, "FAILED line %d: %s\n", Line, What);
-  }
-}
-#define CHECK(Condition) Check((Condition), #Condition, __LINE__)
 
 template <typename F> bool Throws(F&& Action) {
   try {
@@ -286,10 +277,5 @@ int main() {
   TestLetters();
   TestArtwork();
   TestWriteFailure();
-  if (Failures) {
-    std::fprintf(stderr, "%d check(s) failed\n", Failures);
-    return 1;
-  }
-  std::puts("all artgen checks passed");
-  return 0;
+  return ArtGen::Finish("all artgen checks passed");
 }

@@ -8,21 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "tools/artgen/Checks.h"
 #include "tools/skingen/SkinArt.h"
 
 using namespace SkinGen;
 
 namespace {
-
-int Failures = 0;
-
-void Check(bool Condition, const char* What, int Line) {
-  if (!Condition) {
-    ++Failures;
-    std::fprintf(stderr, "FAILED line %d: %s\n", Line, What);
-  }
-}
-#define CHECK(Condition) Check((Condition), #Condition, __LINE__)
 
 const std::vector<SkinBitmap>& Bitmaps() {
   static const std::vector<SkinBitmap> All = DrawSkinBitmaps();
@@ -381,10 +372,5 @@ int main() {
   TestRoundedCorners();
   TestFrameJoins();
   TestCaptionButtons();
-  if (Failures) {
-    std::fprintf(stderr, "%d check(s) failed\n", Failures);
-    return 1;
-  }
-  std::puts("all skin art checks passed");
-  return 0;
+  return ArtGen::Finish("all skin art checks passed");
 }
