@@ -196,6 +196,15 @@ TEST(BuiltInSkin, ProvidesTheObjectVocabularyOfTheControls) {
   EXPECT_EQ(Form->FindObject("CloseButton")->BoundsRect(), (TRect{374, 4, 392, 19}));
   EXPECT_EQ(Form->FindObject("SysButton0")->Width(), 16);
   EXPECT_EQ(Form->FindObject("SysButton0")->Height(), 16);
+  // What is under the pointer: caption parts, borders, the client.
+  EXPECT_EQ(Form->ObjectAtPoint({200, 10})->Name(), "CaptionCenter");
+  EXPECT_EQ(Form->ObjectAtPoint({380, 10})->Name(), "CloseButton");
+  EXPECT_EQ(Form->ObjectAtPoint({6, 10})->Name(), "CaptionLeft");
+  EXPECT_EQ(Form->ObjectAtPoint({1, 150})->Name(), "LeftCenter");
+  EXPECT_EQ(Form->ObjectAtPoint({398, 150})->Name(), "RightCenter");
+  EXPECT_EQ(Form->ObjectAtPoint({200, 297})->Name(), "BottomCenter");
+  EXPECT_EQ(Form->ObjectAtPoint({200, 150})->Name(), "Client");
+  EXPECT_EQ(Form->ObjectAtPoint({400, 150}), nullptr);
   auto* Close = dynamic_cast<TSeSystemButton*>(Form->FindObject("CloseButton"));
   ASSERT_NE(Close, nullptr);
   EXPECT_EQ(Close->Action, sbaClose);
