@@ -67,21 +67,35 @@ TSkinPicture Draw(const TSeSkinObject& Template, int Width, int Height, TSeState
 }
 
 // Pictures side by side, tops aligned, on the backdrop.
+// Pictures placed left to right, on as many lines as keep each within MaxWidth, on the
+// backdrop.
+constexpr int MaxWidth = 1400;
+
 TSkinPicture Row(const std::vector<TSkinPicture>& Pictures) {
-  TSkinPicture Result;
+  struct TPlace {
+    int Left, Top;
+  };
+  std::vector<TPlace> Places;
+  int Left = 0, Top = 0, LineHeight = 0, Width = 1;
   for (const TSkinPicture& Picture : Pictures) {
-    Result.Width += Picture.Width + Gap;
-    Result.Height = std::max(Result.Height, Picture.Height);
+    if (Left > 0 && Left + Picture.Width > MaxWidth) {
+      Left = 0;
+      Top += LineHeight + Gap;
+      LineHeight = 0;
+    }
+    Places.push_back({Left, Top});
+    Left += Picture.Width + Gap;
+    Width = std::max(Width, Left - Gap);
+    LineHeight = std::max(LineHeight, Picture.Height);
   }
-  Result.Width = std::max(Result.Width - Gap, 1);
-  Result.Height = std::max(Result.Height, 1);
+  TSkinPicture Result{Width, std::max(Top + LineHeight, 1), {}};
   Result.Pixels.assign(static_cast<size_t>(Result.Width) * Result.Height, Backdrop);
-  int Left = 0;
-  for (const TSkinPicture& Picture : Pictures) {
+  for (size_t I = 0; I < Pictures.size(); ++I) {
+    const TSkinPicture& Picture = Pictures[I];
     for (int Y = 0; Y < Picture.Height; ++Y)
       std::copy_n(Picture.Pixels.begin() + static_cast<long>(Y) * Picture.Width, Picture.Width,
-                  Result.Pixels.begin() + static_cast<long>(Y) * Result.Width + Left);
-    Left += Picture.Width + Gap;
+                  Result.Pixels.begin() + static_cast<long>(Places[I].Top + Y) * Result.Width +
+                      Places[I].Left);
   }
   return Result;
 }
