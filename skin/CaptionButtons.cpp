@@ -45,45 +45,7 @@ void CaptionAction(TSeSkinObject& Button, TSeAction Action) {
 }
 
 // ---------------------------------------------------------------------------------------
-// TSeSystemButton
-
-void TSeSystemButton::MouseEnter() { CaptionMouseEnter(*this, ButtonState, LastShift); }
-void TSeSystemButton::MouseLeave() { CaptionMouseLeave(*this, ButtonState); }
-void TSeSystemButton::MouseDown(int Button, int, int) {
-  CaptionMouseDown(*this, ButtonState, Button);
-}
-void TSeSystemButton::MouseMove(uint32_t Shift, int, int) {
-  CaptionMouseMove(*this, ButtonState, LastShift, Shift);
-}
-void TSeSystemButton::MouseUp(int Button, int, int) {
-  if (CaptionMouseUp(*this, ButtonState, LastShift, Button))
-    DoAction();
-}
-void TSeSystemButton::DblClick(int Button, int, int) {
-  if (Button == 0 && Action == sbaSysMenu)
-    CaptionAction(*this, sbaClose);
-}
-void TSeSystemButton::DoAction() { CaptionAction(*this, Action); }
-
-// ---------------------------------------------------------------------------------------
 // TSeSysButtonSkinObject
-
-void TSeSysButtonSkinObject::MouseEnter() { CaptionMouseEnter(*this, ButtonState, LastShift); }
-void TSeSysButtonSkinObject::MouseLeave() { CaptionMouseLeave(*this, ButtonState); }
-void TSeSysButtonSkinObject::MouseDown(int Button, int, int) {
-  CaptionMouseDown(*this, ButtonState, Button);
-}
-void TSeSysButtonSkinObject::MouseMove(uint32_t Shift, int, int) {
-  CaptionMouseMove(*this, ButtonState, LastShift, Shift);
-}
-void TSeSysButtonSkinObject::MouseUp(int Button, int, int) {
-  if (CaptionMouseUp(*this, ButtonState, LastShift, Button))
-    DoAction();
-}
-void TSeSysButtonSkinObject::DblClick(int Button, int, int) {
-  if (Button == 0 && Action == sbaSysMenu)
-    CaptionAction(*this, sbaClose);
-}
 
 void TSeSysButtonSkinObject::DoAction() {
   if (!GetForm())

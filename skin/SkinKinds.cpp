@@ -80,9 +80,7 @@ void TSeFormBitmapSkinObject::ResolveLinks() {
 // TSeSysButtonSkinObject
 
 TSeSysButtonSkinObject::TSeSysButtonSkinObject(TComponent* AOwner)
-    : TSeBitmapSkinObject(AOwner), BitmapHover(NewLink()), BitmapDown(NewLink()) {
-  Kind = skSysButton;
-}
+    : TSeCaptionButton(AOwner), BitmapHover(NewLink()), BitmapDown(NewLink()) {}
 
 const TPropTable& TSeSysButtonSkinObject::Properties() {
   using T = TSeSysButtonSkinObject;
@@ -102,11 +100,6 @@ void TSeSysButtonSkinObject::Assign(const TPersistent& Source) {
     AssignLink(BitmapDown, Other->BitmapDown);
     RollPanel = Other->RollPanel;
   }
-}
-
-void TSeSysButtonSkinObject::SetState(TSeState Value) {
-  TSeBitmapSkinObject::SetState(Value);
-  ApplyCaptionButtonVisibility(*this, Action);
 }
 
 void TSeSysButtonSkinObject::ResolveLinks() {

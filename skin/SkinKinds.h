@@ -44,30 +44,20 @@ public:
   TseBitmapLinkPtr InactiveBitmap;
 };
 
-class TSeSysButtonSkinObject : public TSeBitmapSkinObject {
+class TSeSysButtonSkinObject : public TSeCaptionButton<TSeBitmapSkinObject> {
 public:
   explicit TSeSysButtonSkinObject(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeSysButtonSkinObject)
 #ifdef _WIN32
   void Draw(TCanvas& Canvas) override;
 #endif
-  void SetState(TSeState Value) override;
   void ResolveLinks() override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  void MouseDown(int Button, int X, int Y) override;
-  void MouseMove(uint32_t Shift, int X, int Y) override;
-  void MouseUp(int Button, int X, int Y) override;
-  void DblClick(int Button, int X, int Y) override;
   // As a system button's, and sbaRollPanel rolls the panel named RollPanel in this tree.
-  void DoAction();
+  void DoAction() override;
 
-  TSeAction Action = sbaNone;
   TseBitmapLinkPtr BitmapHover;
   TseBitmapLinkPtr BitmapDown;
   std::string RollPanel;
-  TSeButtonState ButtonState = bsNormal;
-  uint32_t LastShift = 0;
 };
 
 class TSeActiveSkinObject : public TSeSkinObject {

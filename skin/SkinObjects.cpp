@@ -122,9 +122,7 @@ void TSeActiveBitmap::SetCharset(TFontCharset Value) {
 // TSeSystemButton
 
 TSeSystemButton::TSeSystemButton(TComponent* AOwner)
-    : TSeActiveBitmap(AOwner), BitmapHot(NewLink()), BitmapPressed(NewLink()) {
-  Kind = skSysButton;
-}
+    : TSeCaptionButton(AOwner), BitmapHot(NewLink()), BitmapPressed(NewLink()) {}
 
 const TPropTable& TSeSystemButton::Properties() {
   using T = TSeSystemButton;
@@ -142,11 +140,6 @@ void TSeSystemButton::Assign(const TPersistent& Source) {
     AssignLink(BitmapHot, Other->BitmapHot);
     AssignLink(BitmapPressed, Other->BitmapPressed);
   }
-}
-
-void TSeSystemButton::SetState(TSeState Value) {
-  TSeActiveBitmap::SetState(Value);
-  ApplyCaptionButtonVisibility(*this, Action);
 }
 
 void TSeSystemButton::ResolveLinks() {

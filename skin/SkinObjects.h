@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "skin/CaptionButton.h"
 #include "skin/SkinObject.h"
 
 using TseBitmapLinkPtr = std::unique_ptr<TseBitmapLink>;
@@ -59,30 +60,17 @@ public:
 };
 
 // A caption button of the skinned frame.
-class TSeSystemButton : public TSeActiveBitmap {
+class TSeSystemButton : public TSeCaptionButton<TSeActiveBitmap> {
 public:
   explicit TSeSystemButton(TComponent* AOwner);
   SE_SKIN_OBJECT_CLASS(TSeSystemButton)
 #ifdef _WIN32
   void Draw(TCanvas& Canvas) override;
 #endif
-  // The base, then the button shows or hides by the window state and the form's icons.
-  void SetState(TSeState Value) override;
   void ResolveLinks() override;
-  void MouseEnter() override;
-  void MouseLeave() override;
-  void MouseDown(int Button, int X, int Y) override;
-  void MouseMove(uint32_t Shift, int X, int Y) override;
-  void MouseUp(int Button, int X, int Y) override;
-  void DblClick(int Button, int X, int Y) override;
-  // Action on the form; nothing without one.
-  virtual void DoAction();
 
-  TSeAction Action = sbaNone;
   TseBitmapLinkPtr BitmapHot;
   TseBitmapLinkPtr BitmapPressed;
-  TSeButtonState ButtonState = bsNormal;
-  uint32_t LastShift = 0;
 };
 
 class TSeButtonObject : public TSeBitmapObject {
@@ -117,24 +105,6 @@ public:
   TFont FontPressed;
   TFont FontDisabled;
 };
-
-// The pointer handling both caption-button classes share (left button 0; shift bit 8 for
-// the left button held).
-constexpr uint32_t ssLeftButton = 8;
-void CaptionMouseEnter(TSeSkinObject& Button, TSeButtonState& State, uint32_t LastShift);
-void CaptionMouseLeave(TSeSkinObject& Button, TSeButtonState& State);
-void CaptionMouseDown(TSeSkinObject& Button, TSeButtonState& State, int MouseButton);
-void CaptionMouseMove(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
-                      uint32_t Shift);
-// True when a left press ends on the button: its action is due.
-bool CaptionMouseUp(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
-                    int MouseButton);
-// The action of a caption button on its form; sbaNone and sbaRollPanel do nothing here.
-void CaptionAction(TSeSkinObject& Button, TSeAction Action);
-
-// Caption-button visibility: by the window state (0, 2, 3, 4) and by the form's border icons.
-// Nothing happens without a form.
-void ApplyCaptionButtonVisibility(TSeSkinObject& Button, TSeAction Action);
 
 // Assign helper: copies Source's link into Dest's (both exist).
 inline void AssignLink(TseBitmapLinkPtr& Dest, const TseBitmapLinkPtr& Source) {
