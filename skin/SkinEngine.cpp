@@ -49,19 +49,17 @@ TSeSkinEngine::TSeSkinEngine(TComponent* AOwner)
 
 const TPropTable& TSeSkinEngine::Properties() {
   using T = TSeSkinEngine;
-  TPropInfo Stream = BinaryProp<T>(
-      "SkinStream", [](const T& Engine) { return Engine.FSkinIndex == -1; },
-      [](const T& Engine, TStream& Out) { Engine.WriteSkinStream(Out); },
-      [](T& Engine, TStream& In) { Engine.ReadSkinStream(In); });
-  Stream.Last = true;
   static const TPropTable Table(
-      nullptr,
-      {AccessorProp<T>("DeltaHue", TPropKind::pkInteger, &T::DeltaHue, &T::SetDeltaHue),
-       AccessorProp<T>("SkinFile", TPropKind::pkString, &T::SkinFile, &T::SetSkinFile),
-       AccessorProp<T>("SkinIndex", TPropKind::pkInteger, &T::SkinIndex, &T::SetSkinIndex),
-       AccessorProp<T>("SkinStore", TPropKind::pkString, &T::SkinStore, &T::SetSkinStore),
-       FieldProp("SkinStoreCompression", &T::SkinStoreCompression),
-       AccessorProp<T>("Version", TPropKind::pkString, &T::Version, &T::SetVersion), Stream});
+      nullptr, {AccessorProp<T>("DeltaHue", TPropKind::pkInteger, &T::DeltaHue, &T::SetDeltaHue),
+                AccessorProp<T>("SkinFile", TPropKind::pkString, &T::SkinFile, &T::SetSkinFile),
+                AccessorProp<T>("SkinIndex", TPropKind::pkInteger, &T::SkinIndex, &T::SetSkinIndex),
+                AccessorProp<T>("SkinStore", TPropKind::pkString, &T::SkinStore, &T::SetSkinStore),
+                FieldProp("SkinStoreCompression", &T::SkinStoreCompression),
+                AccessorProp<T>("Version", TPropKind::pkString, &T::Version, &T::SetVersion),
+                LastProp(BinaryProp<T>(
+                    "SkinStream", [](const T& Engine) { return Engine.FSkinIndex == -1; },
+                    [](const T& Engine, TStream& Out) { Engine.WriteSkinStream(Out); },
+                    [](T& Engine, TStream& In) { Engine.ReadSkinStream(In); }))});
   return Table;
 }
 
@@ -194,14 +192,13 @@ TSeSkinStream::TSeSkinStream() : FSource(std::make_unique<TSeSkinSource>(nullptr
 
 const TPropTable& TSeSkinStream::Properties() {
   using T = TSeSkinStream;
-  TPropInfo Stream = BinaryProp<T>(
-      "SkinStream", [](const T&) { return true; },
-      [](const T& Item, TStream& Out) { Item.WriteSkinStream(Out); },
-      [](T& Item, TStream& In) { Item.ReadSkinStream(In); });
-  Stream.Last = true;
   static const TPropTable Table(
       nullptr, {AccessorProp<T>("SkinStore", TPropKind::pkString, &T::SkinStore, &T::SetSkinStore),
-                FieldProp("Tag", &T::Tag), Stream});
+                FieldProp("Tag", &T::Tag),
+                LastProp(BinaryProp<T>(
+                    "SkinStream", [](const T&) { return true; },
+                    [](const T& Item, TStream& Out) { Item.WriteSkinStream(Out); },
+                    [](T& Item, TStream& In) { Item.ReadSkinStream(In); }))});
   return Table;
 }
 

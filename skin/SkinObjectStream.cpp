@@ -118,7 +118,5 @@ void WriteSkinObjectBinary(TStream& Stream, const TSeSkinObject& Object) {
 }
 
 TPropInfo ChildObjectsProperty() {
-  TPropInfo Info = BinaryProp<TSeSkinObject>("Objects", HasChildren, WriteChildren, ReadChildren);
-  Info.Last = true;
-  return Info;
+  return LastProp(BinaryProp<TSeSkinObject>("Objects", HasChildren, WriteChildren, ReadChildren));
 }

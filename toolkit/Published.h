@@ -155,3 +155,9 @@ TPropInfo BinaryProp(std::string Name, bool (*HasData)(const T&), void (*Write)(
   Info.ReadData = [Read](TPersistent& O, TStream& S) { Read(static_cast<T&>(O), S); };
   return Info;
 }
+
+// Info, written after every other property of the class and its subclasses.
+inline TPropInfo LastProp(TPropInfo Info) {
+  Info.Last = true;
+  return Info;
+}
