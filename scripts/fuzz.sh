@@ -4,8 +4,9 @@
 # SECONDS per target (30 when not given); all targets when none are named. Builds the fuzz
 # tree (preset "fuzz") first. Each target keeps its corpus in build/fuzz/fuzz/corpus/<name>
 # (seeded by the build) and also reads fuzz/corpus/<name>; crash, leak, timeout and
-# out-of-memory inputs go to build/fuzz/artifacts/, logs to build/fuzz/fuzz-logs/. Prints per
-# target libFuzzer's final figures and any finding; exits non-zero on any finding.
+# out-of-memory inputs go to build/fuzz/artifacts/, the logs of each run to a directory of its
+# own under build/fuzz/fuzz-logs/. Prints per target libFuzzer's final figures and any
+# finding; exits non-zero on any finding.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -23,7 +24,8 @@ cmake --build build/fuzz -j "$(nproc)"
 
 list=$root/build/fuzz/fuzz/fuzz-targets.txt
 artifacts=$root/build/fuzz/artifacts
-logs=$root/build/fuzz/fuzz-logs
+# A directory per run, so that runs side by side never write into each other's logs.
+logs=$root/build/fuzz/fuzz-logs/$(date +%Y%m%d-%H%M%S)-$$
 mkdir -p "$artifacts" "$logs"
 
 findings=0

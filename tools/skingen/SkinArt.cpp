@@ -32,7 +32,6 @@ constexpr FrameColors InactiveFrame{Hex(0xB7C2CF), Hex(0x9DAAB9), Hex(0xD5DCE4),
 
 constexpr Color White = Hex(0xFFFFFF);
 constexpr Color Body = Hex(0xF3F5F8);
-constexpr Color Ink = Hex(0x1F2933);
 constexpr Color InkDisabled = Hex(0xA9B2BC);
 constexpr Color Accent = Hex(0x2F7BD8);
 constexpr Color Shade = Hex(0x14263C); // shadows and darkening
