@@ -12,13 +12,6 @@ TSeSkinControlLink::~TSeSkinControlLink() {
     FEngine->RemoveFreeNotification(&FControl);
 }
 
-TWinControl* TSeSkinControlLink::AttachTarget() const {
-  // A windowless control's objects talk to the window it is drawn in.
-  if (auto* Windowed = dynamic_cast<TWinControl*>(&FControl))
-    return Windowed;
-  return FControl.Parent();
-}
-
 void TSeSkinControlLink::SetSkinEngine(TSeSkinEngine* Engine) {
   if (Engine != FEngine) {
     if (FEngine)
@@ -33,7 +26,7 @@ void TSeSkinControlLink::SetSkinEngine(TSeSkinEngine* Engine) {
     if (const TSeSkinObject* Template = Source->FindObject(FSkinObject))
       FCopy = CloneSkinObject(*Template, nullptr);
     if (FCopy) {
-      FCopy->AttachControl(AttachTarget());
+      FCopy->AttachControl(&FControl);
       if (OnAttached)
         OnAttached(*FCopy);
     }

@@ -48,8 +48,6 @@ public:
   std::function<void(TSeSkinObject& Copy)> OnAttached;
 
 private:
-  TWinControl* AttachTarget() const;
-
   TControl& FControl;
   TSeSkinEngine* FEngine = nullptr;
   std::string FSkinObject;

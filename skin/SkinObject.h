@@ -18,7 +18,7 @@
 #include "toolkit/Font.h"
 #include "toolkit/Types.h"
 
-class TWinControl;
+class TControl;
 #ifdef _WIN32
 #include <windows.h>
 class TCanvas;
@@ -134,11 +134,12 @@ public:
   bool Active() const { return FActive; }
   TSeState State() const { return FState; }
   // Sets Control on the subtree and takes over its reading order.
-  void AttachControl(TWinControl* AControl);
-  TWinControl* Control() const { return FControl; }
-  // Asks the control to repaint this object (SE_OBJECTINVALIDATE, synchronously).
+  void AttachControl(TControl* AControl);
+  TControl* Control() const { return FControl; }
+  // Asks the control to repaint this object (SE_OBJECTINVALIDATE, synchronously): through
+  // its window, or straight to a windowless control's handler.
   void Invalidate();
-  // The skinned form of the control (SE_GETSKINFORM), or null.
+  // The skinned form of the control's window (SE_GETSKINFORM), or null.
   TSeSkinFormLink* GetForm() const;
   // The control's hint, shown at this object's top-left corner on the screen.
   void ShowHint();
@@ -178,7 +179,7 @@ private:
   TseBitmapList* FBitmaps = nullptr;
   bool FActive = false;
   TSeState FState = osNormal;
-  TWinControl* FControl = nullptr;
+  TControl* FControl = nullptr;
 };
 
 // A new object of Template's class with Template's look (children included); null when the

@@ -5,7 +5,7 @@
 
 #include "skin/SkinKinds.h"
 
-void TSeSkinObject::AttachControl(TWinControl* AControl) {
+void TSeSkinObject::AttachControl(TControl* AControl) {
   FControl = AControl;
   for (int I = 0; I < ChildCount(); ++I)
     GetChild(I)->AttachControl(AControl);

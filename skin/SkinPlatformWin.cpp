@@ -8,7 +8,20 @@
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
 
-void TSeSkinObject::AttachControl(TWinControl* AControl) {
+namespace {
+
+// A message to a control: through its window, where hooks such as the form frame see it,
+// or straight to the handler of a control that has none (yet).
+LRESULT SendToControl(TControl* Control, UINT Msg, LPARAM LParam) {
+  auto* Windowed = dynamic_cast<TWinControl*>(Control);
+  if (Windowed && Windowed->HandleAllocated())
+    return SendMessageW(Windowed->Handle(), Msg, 0, LParam);
+  return Control->Perform(Msg, 0, LParam);
+}
+
+} // namespace
+
+void TSeSkinObject::AttachControl(TControl* AControl) {
   FControl = AControl;
   if (AControl)
     BiDiMode = AControl->BiDiMode();
@@ -18,13 +31,15 @@ void TSeSkinObject::AttachControl(TWinControl* AControl) {
 
 void TSeSkinObject::Invalidate() {
   if (Visible && FControl)
-    SendMessageW(FControl->Handle(), SE_OBJECTINVALIDATE, 0, reinterpret_cast<LPARAM>(this));
+    SendToControl(FControl, SE_OBJECTINVALIDATE, reinterpret_cast<LPARAM>(this));
 }
 
 TSeSkinFormLink* TSeSkinObject::GetForm() const {
-  if (!FControl)
+  // A windowless control is drawn in its parent's window.
+  TControl* Control = FControl && !FControl->Windowed() ? FControl->Parent() : FControl;
+  if (!Control)
     return nullptr;
-  return reinterpret_cast<TSeSkinFormLink*>(SendMessageW(FControl->Handle(), SE_GETSKINFORM, 0, 0));
+  return reinterpret_cast<TSeSkinFormLink*>(SendToControl(Control, SE_GETSKINFORM, 0));
 }
 
 void TSeSkinObject::ShowHint() {

@@ -70,9 +70,14 @@ public:
   void RemoveFreeNotification(TComponent* AComponent);
 
   bool Destroying() const { return FDestroying; }
+  // Set while the component's stored properties are being read: setters then only store,
+  // and nothing (no window above all) is made as a side effect; Loaded ends the state.
+  bool Loading() const { return FLoading; }
+  void SetLoading(bool Value) { FLoading = Value; }
 
-  // After the component's stored properties are in place (the layout is built).
-  virtual void Loaded() {}
+  // After the component's stored properties are in place (the layout is built). Overrides
+  // call the base first, which ends the loading state.
+  virtual void Loaded() { FLoading = false; }
 
   // Runs while the whole object still exists, right before it is freed (virtual calls still
   // reach the derived class here, unlike in a destructor): the components that asked are
@@ -90,6 +95,7 @@ private:
   TComponent* FOwner;
   std::string FName;
   bool FDestroying = false;
+  bool FLoading = false;
   std::vector<std::unique_ptr<TComponent>> FComponents;
   std::vector<TComponent*> FFreeNotifies;
 };
@@ -101,3 +107,28 @@ template <class T, class... Args> T* MakeComponent(TComponent* Owner, Args&&... 
   Owner->InsertComponent(std::move(Component));
   return Result;
 }
+
+// A reference to a component that turns null when the component is freed: for code that
+// calls out (an event handler may free the very control it was called for) and must not
+// touch the component afterwards.
+template <class T = TComponent> class TComponentRef : private TComponent {
+public:
+  explicit TComponentRef(T* Target) : TComponent(nullptr), FTarget(Target) {
+    if (FTarget)
+      FTarget->FreeNotification(this);
+  }
+  ~TComponentRef() override {
+    if (FTarget)
+      FTarget->RemoveFreeNotification(this);
+  }
+  T* Get() const { return FTarget; }
+  explicit operator bool() const { return FTarget != nullptr; }
+  T* operator->() const { return FTarget; }
+
+private:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    if (Operation == TOperation::opRemove && AComponent == FTarget)
+      FTarget = nullptr;
+  }
+  T* FTarget;
+};

@@ -20,6 +20,9 @@ constexpr TColor clWindowText = SystemColor(8);
 constexpr TColor clGrayText = SystemColor(17);
 constexpr TColor clInfoBk = SystemColor(24);
 constexpr TColor clInfoText = SystemColor(23);
+constexpr TColor clScrollBar = SystemColor(0);
+constexpr TColor cl3DDkShadow = SystemColor(21);
+constexpr TColor cl3DLight = SystemColor(22);
 
 // The 0x00BBGGRR value of a colour, system colours looked up (the platform's current ones
 // in the Windows build, the classic defaults elsewhere).

@@ -23,6 +23,9 @@ const TPropTable& TFont::Properties() {
 
 void TFont::Assign(const TPersistent& Source) {
   if (const auto* Font = dynamic_cast<const TFont*>(&Source)) {
+    // An equal font keeps its platform handle: paints assign the control's font every time.
+    if (*Font == *this)
+      return;
     FName = Font->FName;
     FHeight = Font->FHeight;
     FColor = Font->FColor;

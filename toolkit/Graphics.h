@@ -63,6 +63,21 @@ private:
   HDC FHandle;
 };
 
+// Points a canvas at a device context for the guard's life, then back where it was.
+class TCanvasDC {
+public:
+  TCanvasDC(TCanvas& Canvas, HDC DC) : FCanvas(Canvas), FOld(Canvas.Handle()) {
+    Canvas.SetHandle(DC);
+  }
+  ~TCanvasDC() { FCanvas.SetHandle(FOld); }
+  TCanvasDC(const TCanvasDC&) = delete;
+  TCanvasDC& operator=(const TCanvasDC&) = delete;
+
+private:
+  TCanvas& FCanvas;
+  HDC FOld;
+};
+
 // Pictures the toolkit can draw: bitmaps and icons.
 class TGraphic : public TPersistent {
 public:

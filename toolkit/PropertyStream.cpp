@@ -200,6 +200,14 @@ void ReadComponentBinary(TStream& Source, TComponent& Component) {
   if (In.Bytes(4) != "TPF0")
     throw EReadError("Invalid stream format");
   In.ShortString(); // the class name: the caller made the object already
+  // Setters only store while the properties arrive. The state is as it was afterwards: a
+  // form that reads its whole layout keeps it until its Loaded.
+  struct TLoadingState {
+    TComponent& Component;
+    const bool Was = Component.Loading();
+    ~TLoadingState() { Component.SetLoading(Was); }
+  } Loading{Component};
+  Component.SetLoading(true);
   Component.SetName(In.ShortString());
   for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true))
     ReadProperty(In, Component, Property);

@@ -13,6 +13,7 @@
 #include "skin/SkinControlLink.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
+#include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/PropertyStream.h"
 
@@ -26,7 +27,7 @@ struct TLogEntry {
 std::vector<TLogEntry> GLog;
 
 void Record(TControl* Control, UINT Msg, LPARAM LParam) {
-  if (Msg == SE_SKINCHANGING || Msg == SE_SKINCHANGED)
+  if (Msg == SE_SKINCHANGING || Msg == SE_SKINCHANGED || Msg == SE_OBJECTINVALIDATE)
     GLog.push_back({Control, Msg, LParam});
 }
 
@@ -54,10 +55,11 @@ class TFlatProbe : public TGraphicControl {
 public:
   TFlatProbe(TComponent* AOwner, const std::string& Object)
       : TGraphicControl(AOwner), Link(*this, Object) {}
-  LRESULT Perform(UINT Msg, WPARAM WParam, LPARAM LParam) override {
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override {
     Record(this, Msg, LParam);
-    Link.HandleMessage(Msg, WParam, LParam);
-    return 0;
+    if (Link.HandleMessage(Msg, WParam, LParam))
+      return 0;
+    return TGraphicControl::WndProc(Msg, WParam, LParam);
   }
   TSeSkinControlLink Link;
 
@@ -148,7 +150,12 @@ TEST_F(SkinEngineTest, ControlsKeepACopyOfTheirNamedObjectOnly) {
   EXPECT_NE(Button->Link.Copy(), Engine->Source()->FindObject("Button")); // a copy
   EXPECT_EQ(Button->Link.Copy()->ClassName(), "TSeButtonObject");
   EXPECT_EQ(Button->Link.Copy()->Control(), Button);
-  EXPECT_EQ(Flat->Link.Copy()->Control(), Form); // a windowless control's window
+  // A windowless control's objects ask the control itself for repaints, not its window.
+  ASSERT_NE(Flat->Link.Copy(), nullptr);
+  EXPECT_EQ(Flat->Link.Copy()->Control(), Flat);
+  Flat->Link.Copy()->Invalidate();
+  EXPECT_EQ(Count(Flat, SE_OBJECTINVALIDATE), 1);
+  EXPECT_EQ(Count(Form, SE_OBJECTINVALIDATE), 0);
   EXPECT_TRUE(Button->Link.Skinned());
   EXPECT_EQ(Button->Link.Part("Frame"), Button->Link.Copy());
 

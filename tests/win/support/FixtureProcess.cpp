@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 
 #include "toolkit/ModuleInfo.h"
 #include "toolkit/SysUtils.h"
@@ -126,5 +127,11 @@ void TFixtureProcess::MakeLayered(HWND Wnd, BYTE Alpha) {
 }
 
 void TFixtureProcess::ClearLayered(HWND Wnd) { Command("unlayer\t" + HandleText(Wnd)); }
+
+void TFixtureProcess::Move(HWND Wnd, const RECT& Bounds) {
+  Command("move\t" + HandleText(Wnd) + "\t" + std::to_string(Bounds.left) + "\t" +
+          std::to_string(Bounds.top) + "\t" + std::to_string(Bounds.right - Bounds.left) + "\t" +
+          std::to_string(Bounds.bottom - Bounds.top));
+}
 
 void TFixtureProcess::Destroy(HWND Wnd) { Command("destroy\t" + HandleText(Wnd)); }

@@ -21,6 +21,8 @@ public:
   void Show(HWND Wnd, int Command = SW_SHOWNOACTIVATE);
   void MakeLayered(HWND Wnd, BYTE Alpha);
   void ClearLayered(HWND Wnd);
+  // Moves any window, this process's too; it happens when the window's thread pumps.
+  void Move(HWND Wnd, const RECT& Bounds);
   void Destroy(HWND Wnd);
   DWORD ProcessId() const { return FProcess.dwProcessId; }
 

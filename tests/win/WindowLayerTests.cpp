@@ -1,0 +1,672 @@
+// The toolkit's window layer on real windows: binding and the subclass chain, the exception
+// barrier, bounds that follow the window, the one paint path, hover, capture, focus, keys and
+// dialog navigation, cursors, double clicks, wide text, loading and the timer.
+
+#include <windows.h>
+
+#include <algorithm>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "tests/win/support/FixtureProcess.h"
+#include "tests/win/support/WinTestSupport.h"
+#include "toolkit/Controls.h"
+#include "toolkit/ErrorReport.h"
+#include "toolkit/Forms.h"
+#include "toolkit/ListView.h"
+#include "toolkit/PropertyStream.h"
+#include "toolkit/StdCtrls.h"
+#include "toolkit/Timer.h"
+
+namespace {
+
+std::vector<std::string> GReported;
+void RecordReport(const std::exception& E) { GReported.emplace_back(E.what()); }
+
+// A log of what the controls were told, in order: "<name> <event>".
+std::vector<std::string> GEvents;
+void Log(const TComponent* Control, const std::string& Event) {
+  GEvents.push_back(Control->Name() + " " + Event);
+}
+
+// A windowed control of the toolkit's own class that logs its notifications.
+class TProbe : public TCustomControl {
+public:
+  explicit TProbe(TComponent* AOwner) : TCustomControl(AOwner) { SetTabStop(true); }
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override {
+    if (Msg == CM_MOUSEENTER)
+      Log(this, "enter");
+    else if (Msg == CM_MOUSELEAVE)
+      Log(this, "leave");
+    else if (Msg == CM_ENTER)
+      Log(this, "focus");
+    else if (Msg == CM_EXIT)
+      Log(this, "blur");
+    else if (Msg == WM_CREATE)
+      Log(this, "create");
+    return TCustomControl::WndProc(Msg, WParam, LParam);
+  }
+  int Paints = 0;
+  bool ThrowInPaint = false;
+  void (*Thrower)() = nullptr;
+
+protected:
+  void Paint() override {
+    ++Paints;
+    if (Thrower)
+      Thrower();
+    Canvas().Brush.Color = Color();
+    Canvas().FillRect(ClientRect());
+  }
+  void MouseCaptureLost() override { Log(this, "capture lost"); }
+};
+
+// A windowless control that paints a filled rectangle with its own brush.
+class TFlat : public TGraphicControl {
+public:
+  using TGraphicControl::TGraphicControl;
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override {
+    if (Msg == CM_MOUSEENTER)
+      Log(this, "enter");
+    else if (Msg == CM_MOUSELEAVE)
+      Log(this, "leave");
+    return TGraphicControl::WndProc(Msg, WParam, LParam);
+  }
+  // Set, the brush takes this colour before the fill; otherwise it keeps what it has.
+  TColor Fill = clNone;
+
+protected:
+  void Paint() override {
+    if (Fill != clNone)
+      Canvas().Brush.Color = Fill;
+    Canvas().FillRect(ClientRect());
+  }
+  void MouseCaptureLost() override { Log(this, "capture lost"); }
+};
+
+// A control whose style only window creation can set.
+class TStyled : public TCustomControl {
+public:
+  using TCustomControl::TCustomControl;
+  bool Bordered = false;
+  void SetBordered(bool Value) {
+    Bordered = Value;
+    RecreateWnd();
+  }
+
+protected:
+  void CreateParams(TCreateParams& Params) override {
+    TCustomControl::CreateParams(Params);
+    if (Bordered)
+      Params.Style |= WS_BORDER;
+  }
+};
+
+class WindowLayerTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Application->Initialize();
+    SetExceptionReporter(RecordReport);
+    GReported.clear();
+    GEvents.clear();
+    Form = MakeComponent<TForm>(Application);
+    Form->SetName("Form");
+    Form->Position = TPosition::poDesigned;
+    Form->SetBounds(100, 80, 400, 300);
+  }
+  void TearDown() override {
+    Form->Free();
+    PumpFor(10);
+  }
+
+  template <class T> T* Add(TWinControl* Parent, const char* Name, RECT Bounds) {
+    T* Control = MakeComponent<T>(Form);
+    Control->SetName(Name);
+    Control->SetBounds(Bounds.left, Bounds.top, Bounds.right - Bounds.left,
+                       Bounds.bottom - Bounds.top);
+    Control->SetParent(Parent);
+    return Control;
+  }
+  void ShowForm() {
+    Form->Show();
+    PumpFor(50);
+  }
+  POINT ScreenPoint(TControl* Control, int X, int Y) { return Control->ClientToScreen({X, Y}); }
+  static int Count(const std::string& Event) {
+    return static_cast<int>(std::count(GEvents.begin(), GEvents.end(), Event));
+  }
+
+  TApplicationScope App;
+  TForm* Form = nullptr;
+};
+
+// --- Binding and the subclass chain
+
+TEST_F(WindowLayerTest, EveryWindowIsBoundToItsObjectFromCreationOn) {
+  auto* Own = Add<TProbe>(Form, "Own", {10, 10, 60, 40});
+  auto* Native = Add<TButton>(Form, "Native", {70, 10, 150, 40});
+  ShowForm();
+  EXPECT_EQ(TWinControl::FromHandle(Own->Handle()), Own);
+  EXPECT_EQ(TWinControl::FromHandle(Native->Handle()), Native);
+  EXPECT_EQ(TWinControl::FromHandle(Form->Handle()), Form);
+  EXPECT_EQ(Count("Own create"), 1); // the object saw its own WM_CREATE
+  // Wide windows, so the edit control can take any character later.
+  EXPECT_TRUE(IsWindowUnicode(Own->Handle()));
+  EXPECT_TRUE(IsWindowUnicode(Native->Handle()));
+  // A child of a native window finds its control through the parents.
+  EXPECT_EQ(TWinControl::FindControl(Own->Handle()), Own);
+  EXPECT_EQ(TWinControl::FromHandle(GetDesktopWindow()), nullptr);
+}
+
+TEST_F(WindowLayerTest, AnotherLinkOfTheChainCanComeAndGoInAnyOrder) {
+  auto* Own = Add<TProbe>(Form, "Own", {10, 10, 60, 40});
+  ShowForm();
+  const HWND Wnd = Own->Handle();
+  static int Seen = 0;
+  Seen = 0;
+  const SUBCLASSPROC Foreign = [](HWND W, UINT M, WPARAM WP, LPARAM LP, UINT_PTR,
+                                  DWORD_PTR) -> LRESULT {
+    if (M == WM_USER + 7)
+      ++Seen;
+    return DefSubclassProc(W, M, WP, LP);
+  };
+  ASSERT_TRUE(SetWindowSubclass(Wnd, Foreign, 1, 0));
+  SendMessageW(Wnd, WM_USER + 7, 0, 0);
+  EXPECT_EQ(Seen, 1);
+  // Our binding still answers with the foreign link above it, and after it is gone.
+  SendMessageW(Wnd, CM_MOUSEENTER, 0, 0);
+  EXPECT_EQ(Count("Own enter"), 1);
+  ASSERT_TRUE(RemoveWindowSubclass(Wnd, Foreign, 1));
+  SendMessageW(Wnd, CM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(Count("Own leave"), 1);
+  EXPECT_EQ(TWinControl::FromHandle(Wnd), Own);
+}
+
+TEST_F(WindowLayerTest, RecreatingTheWindowKeepsTheObjectItsBoundsAndItsChildren) {
+  auto* Styled = Add<TStyled>(Form, "Styled", {20, 30, 220, 130});
+  auto* Inner = Add<TProbe>(Styled, "Inner", {5, 5, 50, 30});
+  ShowForm();
+  const HWND OldStyled = Styled->Handle();
+  Styled->SetBordered(true);
+  ASSERT_TRUE(Styled->HandleAllocated());
+  EXPECT_NE(Styled->Handle(), OldStyled);
+  EXPECT_FALSE(IsWindow(OldStyled));
+  EXPECT_TRUE(GetWindowLongW(Styled->Handle(), GWL_STYLE) & WS_BORDER);
+  EXPECT_EQ(TWinControl::FromHandle(Styled->Handle()), Styled);
+  EXPECT_EQ(GetParent(Inner->Handle()), Styled->Handle());
+  EXPECT_EQ(TWinControl::FromHandle(Inner->Handle()), Inner);
+  RECT Bounds;
+  GetWindowRect(Styled->Handle(), &Bounds);
+  MapWindowPoints(nullptr, Form->Handle(), reinterpret_cast<POINT*>(&Bounds), 2);
+  EXPECT_EQ(Bounds.left, 20);
+  EXPECT_EQ(Bounds.top, 30);
+  EXPECT_EQ(Styled->Width(), 200);
+}
+
+// --- The exception barrier
+
+TEST_F(WindowLayerTest, AnyExceptionFromAHandlerIsReportedAndNeverReachesTheSystem) {
+  auto* Own = Add<TProbe>(Form, "Own", {10, 10, 60, 40});
+  ShowForm();
+  Own->OnClick = [](TObject*) { throw 42; }; // not even a std::exception
+  SendMessageW(Own->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(Own->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(GReported.size(), 1u);
+  EXPECT_EQ(GReported[0], "Unknown exception");
+  Own->OnClick = [](TObject*) { throw Exception("Cannot open file x.bmp"); };
+  SendMessageW(Own->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(Own->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  ASSERT_EQ(GReported.size(), 2u);
+  EXPECT_EQ(GReported[1], "Cannot open file x.bmp");
+}
+
+TEST_F(WindowLayerTest, APaintThatThrowsIsReportedOnceAndStillEndsItsPaint) {
+  auto* Own = Add<TProbe>(Form, "Own", {10, 10, 60, 40});
+  ShowForm();
+  Own->Thrower = [] { throw Exception("paint failed"); };
+  Own->Paints = 0;
+  InvalidateRect(Own->Handle(), nullptr, TRUE);
+  PumpFor(200);
+  EXPECT_EQ(Own->Paints, 1); // the window was validated: no storm of repaints
+  EXPECT_EQ(GReported, std::vector<std::string>{"paint failed"});
+  RECT Update;
+  EXPECT_FALSE(GetUpdateRect(Own->Handle(), &Update, FALSE));
+}
+
+TEST_F(WindowLayerTest, TheReportIsNotEnteredAgainWhileItShowsAnError) {
+  // A report that makes the same fault strike again, as a message box's loop may.
+  static TProbe* Victim = nullptr;
+  Victim = Add<TProbe>(Form, "Victim", {10, 10, 60, 40});
+  ShowForm();
+  Victim->OnClick = [](TObject*) { throw Exception("first"); };
+  SetExceptionReporter([](const std::exception& E) {
+    GReported.emplace_back(E.what());
+    Victim->OnClick = [](TObject*) { throw Exception("second"); };
+    SendMessageW(Victim->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(Victim->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  });
+  SendMessageW(Victim->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(Victim->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  // "second" went to standard error instead of a second report inside the first.
+  EXPECT_EQ(GReported, std::vector<std::string>{"first"});
+  SetExceptionReporter(RecordReport);
+}
+
+TEST_F(WindowLayerTest, TimersAndSortCallbacksReportTheirExceptionsToo) {
+  auto* Timer = MakeComponent<TTimer>(Form);
+  Timer->SetInterval(20);
+  int Ticks = 0;
+  Timer->SetOnTimer([&Ticks](TObject*) {
+    if (++Ticks == 1)
+      throw Exception("tick failed");
+  });
+  EXPECT_TRUE(PumpUntil([&] { return Ticks >= 3; }, 2000)); // it goes on ticking
+  Timer->SetEnabled(false);
+  EXPECT_EQ(GReported, std::vector<std::string>{"tick failed"});
+
+  auto* List = Add<TListView>(Form, "List", {10, 10, 200, 150});
+  ShowForm();
+  List->AddColumn("Name", 100);
+  List->AddItem("b");
+  List->AddItem("a");
+  List->OnCompare = [](TObject*, TListItem*, TListItem*, int, int&) {
+    throw Exception("compare failed");
+  };
+  List->CustomSort(0);
+  EXPECT_GE(GReported.size(), 2u);
+  EXPECT_EQ(GReported[1], "compare failed");
+  EXPECT_EQ(List->ItemCount(), 2);
+}
+
+// --- Bounds and coordinates
+
+TEST_F(WindowLayerTest, BoundsFollowTheWindowWhoeverMovesIt) {
+  auto* Own = Add<TProbe>(Form, "Own", {10, 10, 60, 40});
+  ShowForm();
+  int Resizes = 0;
+  Form->OnResize = [&Resizes](TObject*) { ++Resizes; };
+  // Another process moves and sizes the form.
+  TFixtureProcess Other;
+  Other.Move(Form->Handle(), {250, 120, 250 + 420, 120 + 330});
+  ASSERT_TRUE(PumpUntil([&] { return Form->Left() == 250; }, 3000));
+  EXPECT_EQ(Form->Top(), 120);
+  EXPECT_EQ(Form->Width(), 420);
+  EXPECT_EQ(Form->Height(), 330);
+  EXPECT_EQ(Resizes, 1);
+  // The platform moves a child directly.
+  SetWindowPos(Own->Handle(), nullptr, 30, 35, 70, 45, SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(Own->Left(), 30);
+  EXPECT_EQ(Own->Top(), 35);
+  EXPECT_EQ(Own->Width(), 70);
+  EXPECT_EQ(Own->Height(), 45);
+}
+
+TEST_F(WindowLayerTest, ClientToScreenIsRightWhereverTheFormStands) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {40, 50, 240, 200});
+  auto* Flat = Add<TFlat>(Panel, "Flat", {7, 9, 30, 30});
+  ShowForm();
+  for (const POINT Place : {POINT{100, 80}, POINT{321, 234}}) {
+    Form->SetBounds(Place.x, Place.y, Form->Width(), Form->Height());
+    POINT Expected{0, 0};
+    ClientToScreen(Panel->Handle(), &Expected);
+    EXPECT_EQ(Panel->ClientToScreen({0, 0}).x, Expected.x);
+    EXPECT_EQ(Panel->ClientToScreen({0, 0}).y, Expected.y);
+    EXPECT_EQ(Flat->ClientToScreen({1, 2}).x, Expected.x + 8);
+    EXPECT_EQ(Flat->ClientToScreen({1, 2}).y, Expected.y + 11);
+    const POINT Back = Flat->ScreenToClient({Expected.x + 8, Expected.y + 11});
+    EXPECT_EQ(Back.x, 1);
+    EXPECT_EQ(Back.y, 2);
+  }
+}
+
+// --- One paint path
+
+// The pixel at (X, Y) of a 32-bit section, as 0x00RRGGBB.
+struct TCapture {
+  TCapture(int Width, int Height) : Width(Width), Height(Height) {
+    BITMAPINFO Info{};
+    Info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, reinterpret_cast<void**>(&Bits),
+                              nullptr, 0);
+    DC = CreateCompatibleDC(nullptr);
+    Old = SelectObject(DC, Bitmap);
+  }
+  ~TCapture() {
+    SelectObject(DC, Old);
+    DeleteDC(DC);
+    DeleteObject(Bitmap);
+  }
+  uint32_t Pixel(int X, int Y) const {
+    GdiFlush();
+    return Bits[Y * Width + X] & 0xFFFFFF;
+  }
+  int Width, Height;
+  HBITMAP Bitmap;
+  uint32_t* Bits = nullptr;
+  HDC DC;
+  HGDIOBJ Old;
+};
+
+TEST_F(WindowLayerTest, AControlPaintsItselfAndItsWindowlessChildrenIntoAGivenContext) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {0, 0, 100, 60});
+  Panel->SetColor(0x0000FF); // red
+  auto* Flat = Add<TFlat>(Panel, "Flat", {10, 20, 30, 40});
+  Flat->Fill = 0x00FF00; // green
+  ShowForm();
+  for (const bool ByPrint : {true, false}) {
+    TCapture Shot(100, 60);
+    if (ByPrint)
+      SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC),
+                   PRF_CLIENT | PRF_ERASEBKGND);
+    else
+      SendMessageW(Panel->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(Shot.DC), 0);
+    EXPECT_EQ(Shot.Pixel(5, 5), 0xFF0000u) << ByPrint;
+    EXPECT_EQ(Shot.Pixel(10, 20), 0x00FF00u) << ByPrint;
+    EXPECT_EQ(Shot.Pixel(29, 39), 0x00FF00u) << ByPrint;
+    EXPECT_EQ(Shot.Pixel(30, 40), 0xFF0000u) << ByPrint; // clipped to the child
+  }
+}
+
+TEST_F(WindowLayerTest, WindowlessSiblingsKeepTheirOwnPenAndBrush) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {0, 0, 100, 60});
+  Panel->SetColor(0x000000);
+  auto* Painter = Add<TFlat>(Panel, "Painter", {0, 0, 20, 20});
+  Painter->Fill = 0x0000FF;
+  auto* Plain = Add<TFlat>(Panel, "Plain", {30, 0, 50, 20}); // never sets its brush
+  ShowForm();
+  TCapture Shot(100, 60);
+  SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC), PRF_CLIENT);
+  EXPECT_EQ(Shot.Pixel(5, 5), 0xFF0000u);
+  EXPECT_EQ(Shot.Pixel(35, 5), 0xFFFFFFu); // the canvas's own white brush, not red
+  (void)Plain;
+}
+
+TEST_F(WindowLayerTest, InvalidatingAWindowlessRectangleMarksThatPartOfTheParent) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {0, 0, 200, 100});
+  auto* Flat = Add<TFlat>(Panel, "Flat", {50, 20, 150, 80});
+  ShowForm();
+  ValidateRect(Panel->Handle(), nullptr);
+  Flat->InvalidateRect({10, 5, 30, 15}, false);
+  RECT Update;
+  ASSERT_TRUE(GetUpdateRect(Panel->Handle(), &Update, FALSE));
+  EXPECT_EQ(Update.left, 60);
+  EXPECT_EQ(Update.top, 25);
+  EXPECT_EQ(Update.right, 80);
+  EXPECT_EQ(Update.bottom, 35);
+}
+
+TEST_F(WindowLayerTest, AnEqualFontKeepsItsPlatformHandle) {
+  TFont Font;
+  const HFONT Before = Font.Handle();
+  TFont Same;
+  Font.Assign(Same);
+  EXPECT_EQ(Font.Handle(), Before);
+  Same.SetSize(12);
+  Font.Assign(Same);
+  EXPECT_NE(Font.Handle(), Before);
+}
+
+// --- Input
+
+TEST_F(WindowLayerTest, HoverReachesWindowedAndWindowlessControlsInOrder) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {20, 20, 220, 120});
+  auto* Flat = Add<TFlat>(Panel, "Flat", {100, 10, 180, 60});
+  auto* Other = Add<TProbe>(Form, "Other", {240, 20, 340, 120});
+  ShowForm();
+  ASSERT_TRUE(PointAt({5, 5})); // off the form
+  ASSERT_TRUE(PointAt(ScreenPoint(Panel, 10, 10)));
+  PumpFor(50);
+  ASSERT_TRUE(PointAt(ScreenPoint(Flat, 10, 10)));
+  PumpFor(50);
+  ASSERT_TRUE(PointAt(ScreenPoint(Other, 10, 10)));
+  PumpUntil([] { return Count("Other enter") > 0 && Count("Panel leave") > 0; }, 1000);
+  // Each control's own story, and the nesting: the child enters after its window and
+  // leaves before it. Between two windows the platform decides the order.
+  const auto StoryOf = [](const std::string& Name) {
+    std::vector<std::string> Story;
+    for (const std::string& Event : GEvents)
+      if (Event.starts_with(Name + " ") && (Event.ends_with("enter") || Event.ends_with("leave")))
+        Story.push_back(Event.substr(Name.size() + 1));
+    return Story;
+  };
+  const std::vector<std::string> InAndOut{"enter", "leave"};
+  EXPECT_EQ(StoryOf("Panel"), InAndOut);
+  EXPECT_EQ(StoryOf("Flat"), InAndOut);
+  EXPECT_EQ(StoryOf("Other"), std::vector<std::string>{"enter"});
+  const auto At = [](const std::string& Event) {
+    return std::find(GEvents.begin(), GEvents.end(), Event) - GEvents.begin();
+  };
+  EXPECT_LT(At("Panel enter"), At("Flat enter"));
+  EXPECT_LT(At("Flat leave"), At("Panel leave"));
+  EXPECT_TRUE(Other->MouseInControl());
+  EXPECT_FALSE(Panel->MouseInControl());
+  EXPECT_FALSE(Flat->MouseInControl());
+}
+
+TEST_F(WindowLayerTest, AWindowlessControlHoldingTheMouseLearnsWhenItLosesIt) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {20, 20, 220, 120});
+  auto* Flat = Add<TFlat>(Panel, "Flat", {100, 10, 180, 60});
+  auto* Other = Add<TProbe>(Form, "Other", {240, 20, 340, 120});
+  std::vector<POINT> Moves;
+  Flat->OnMouseMove = [&Moves](TObject*, TShiftState, int X, int Y) { Moves.push_back({X, Y}); };
+  ShowForm();
+  SendMessageW(Panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 20));
+  EXPECT_EQ(GetCapture(), Panel->Handle());
+  // Held, the child gets the mouse outside its bounds, in its own coordinates.
+  SendMessageW(Panel->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 90));
+  ASSERT_EQ(Moves.size(), 1u);
+  EXPECT_EQ(Moves[0].x, -95);
+  EXPECT_EQ(Moves[0].y, 80);
+  SetCapture(Other->Handle());
+  EXPECT_EQ(Count("Flat capture lost"), 1);
+  EXPECT_EQ(Count("Panel capture lost"), 0);
+  ReleaseCapture();
+}
+
+TEST_F(WindowLayerTest, ReleasingTheButtonIsNotALostCapture) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {20, 20, 220, 120});
+  int Clicks = 0;
+  Panel->OnClick = [&Clicks](TObject*) { ++Clicks; };
+  ShowForm();
+  SendMessageW(Panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(Panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(12, 12));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_EQ(Clicks, 1);
+  EXPECT_EQ(Count("Panel capture lost"), 0);
+  // A press that ends outside is no click.
+  SendMessageW(Panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(Panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(500, 12));
+  EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(WindowLayerTest, AHandlerMayFreeTheControlItWasCalledFor) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {20, 20, 220, 120});
+  auto* Flat = Add<TFlat>(Panel, "Flat", {10, 10, 50, 50});
+  auto* Doomed = Add<TProbe>(Form, "Doomed", {240, 20, 300, 80});
+  int Clicks = 0;
+  for (TControl* Control : {static_cast<TControl*>(Flat), static_cast<TControl*>(Doomed)}) {
+    Control->OnMouseUp = [](TObject* Sender, TMouseButton, TShiftState, int, int) {
+      static_cast<TComponent*>(static_cast<TControl*>(Sender))->Free();
+    };
+    Control->OnClick = [&Clicks](TObject*) { ++Clicks; };
+  }
+  ShowForm();
+  const HWND DoomedWnd = Doomed->Handle();
+  SendMessageW(Panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+  SendMessageW(Panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+  EXPECT_EQ(Panel->ControlCount(), 0);
+  SendMessageW(DoomedWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  SendMessageW(DoomedWnd, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_FALSE(IsWindow(DoomedWnd));
+  EXPECT_EQ(Clicks, 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(WindowLayerTest, DoubleClicksReachWindowlessControls) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {20, 20, 220, 120});
+  auto* Flat = Add<TFlat>(Panel, "Flat", {10, 10, 50, 50});
+  int Doubles = 0;
+  TShiftState Shift = 0;
+  Flat->OnDblClick = [&Doubles](TObject*) { ++Doubles; };
+  Flat->OnMouseDown = [&Shift](TObject*, TMouseButton, TShiftState S, int, int) { Shift = S; };
+  ShowForm();
+  SendMessageW(Panel->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 20));
+  SendMessageW(Panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+  EXPECT_EQ(Doubles, 1);
+  EXPECT_TRUE(Shift & ssDouble);
+}
+
+TEST_F(WindowLayerTest, EachControlShowsItsOwnCursorUnlessTheApplicationOverrides) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {20, 20, 220, 120});
+  auto* Flat = Add<TFlat>(Panel, "Flat", {10, 10, 50, 50});
+  Flat->SetCursor(crHandPoint);
+  Panel->SetCursor(crCross);
+  ShowForm();
+  const auto CursorAt = [&](TControl* Control, int X, int Y) {
+    EXPECT_TRUE(PointAt(Control->ClientToScreen({X, Y})));
+    SendMessageW(Panel->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Panel->Handle()),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  EXPECT_EQ(CursorAt(Flat, 5, 5), Screen->Cursors(crHandPoint));
+  EXPECT_EQ(CursorAt(Panel, 150, 80), Screen->Cursors(crCross));
+  Screen->SetCursor(crHourGlass);
+  EXPECT_EQ(CursorAt(Flat, 5, 5), Screen->Cursors(crHourGlass));
+  Screen->SetCursor(crDefault);
+}
+
+class KeyboardTest : public WindowLayerTest {
+protected:
+  static void Press(WORD Key, bool Shift = false) {
+    std::vector<INPUT> Keys;
+    const auto Add = [&Keys](WORD K, bool Up) {
+      INPUT Input{};
+      Input.type = INPUT_KEYBOARD;
+      Input.ki.wVk = K;
+      Input.ki.dwFlags = Up ? KEYEVENTF_KEYUP : 0;
+      Keys.push_back(Input);
+    };
+    if (Shift)
+      Add(VK_SHIFT, false);
+    Add(Key, false);
+    Add(Key, true);
+    if (Shift)
+      Add(VK_SHIFT, true);
+    SendInput(static_cast<UINT>(Keys.size()), Keys.data(), sizeof(INPUT));
+    // Through the application's loop, where the dialog keys are taken.
+    const ULONGLONG End = GetTickCount64() + 150;
+    while (GetTickCount64() < End) {
+      Application->ProcessMessages();
+      Sleep(5);
+    }
+  }
+};
+
+TEST_F(KeyboardTest, FocusMovesByTabAndControlsLearnWhenTheyGainAndLoseIt) {
+  auto* First = Add<TProbe>(Form, "First", {10, 10, 60, 40});
+  auto* Skipped = Add<TProbe>(Form, "Skipped", {70, 10, 120, 40});
+  Skipped->SetTabStop(false);
+  auto* Group = Add<TProbe>(Form, "Group", {10, 50, 200, 150});
+  Group->SetTabStop(false);
+  auto* Inner = Add<TProbe>(Group, "Inner", {10, 10, 60, 40});
+  auto* Hidden = Add<TProbe>(Form, "Hidden", {130, 10, 180, 40});
+  Hidden->SetVisible(false);
+  ShowForm();
+  ASSERT_EQ(GetForegroundWindow(), Form->Handle());
+  First->SetFocus();
+  EXPECT_EQ(Count("First focus"), 1);
+  Press(VK_TAB);
+  EXPECT_TRUE(Inner->Focused());
+  EXPECT_EQ(Count("First blur"), 1);
+  EXPECT_EQ(Count("Inner focus"), 1);
+  Press(VK_TAB); // round the form
+  EXPECT_TRUE(First->Focused());
+  Press(VK_TAB, true);
+  EXPECT_TRUE(Inner->Focused());
+}
+
+TEST_F(KeyboardTest, EnterClicksTheFocusedOrDefaultButtonAndEscapeTheCancelOne) {
+  auto* Ok = Add<TButton>(Form, "Ok", {10, 10, 80, 35});
+  Ok->Default = true;
+  auto* Cancel = Add<TButton>(Form, "Cancel", {90, 10, 160, 35});
+  Cancel->Cancel = true;
+  auto* Other = Add<TButton>(Form, "Other", {170, 10, 240, 35});
+  auto* Field = Add<TProbe>(Form, "Field", {10, 50, 100, 80});
+  std::vector<std::string> Clicked;
+  for (TButton* Button : {Ok, Cancel, Other})
+    Button->OnClick = [&Clicked](TObject* Sender) {
+      Clicked.push_back(static_cast<TButton*>(Sender)->Name());
+    };
+  std::vector<WORD> Keys;
+  Field->OnKeyDown = [&Keys](TObject*, WORD& Key, TShiftState) { Keys.push_back(Key); };
+  ShowForm();
+  Field->SetFocus();
+  Press(VK_RETURN);
+  Press(VK_ESCAPE);
+  Other->SetFocus();
+  Press(VK_RETURN);
+  EXPECT_EQ(Clicked, (std::vector<std::string>{"Ok", "Cancel", "Other"}));
+  EXPECT_TRUE(Keys.empty()); // the dialog keys never reached the field
+  Field->SetFocus();
+  Press('A');
+  EXPECT_EQ(Keys, std::vector<WORD>{'A'});
+}
+
+// --- Loading and the timer
+
+TEST_F(WindowLayerTest, ReadingStoredPropertiesMakesNoWindow) {
+  ComponentFromText("object Form: TForm\n"
+                    "  Left = 50\n"
+                    "  Top = 60\n"
+                    "  Width = 300\n"
+                    "  Height = 200\n"
+                    "  Caption = 'Stored'\n"
+                    "  Visible = True\n"
+                    "end\n",
+                    *Form);
+  EXPECT_FALSE(Form->HandleAllocated());
+  EXPECT_FALSE(Form->Loading());
+  EXPECT_EQ(Form->Caption(), "Stored");
+  EXPECT_EQ(Form->Left(), 50);
+  // Children placed while loading make no window either, even on a parent that has one.
+  ShowForm();
+  auto* Late = MakeComponent<TProbe>(Form);
+  Late->SetLoading(true);
+  Late->SetParent(Form);
+  EXPECT_FALSE(Late->HandleAllocated());
+  Late->Loaded();
+  EXPECT_TRUE(Late->HandleAllocated());
+  EXPECT_EQ(GetParent(Late->Handle()), Form->Handle());
+}
+
+TEST_F(WindowLayerTest, AFormReadWithVisibleShowsWhenLoaded) {
+  Form->SetLoading(true);
+  Form->SetVisible(true);
+  EXPECT_FALSE(Form->HandleAllocated());
+  Form->Loaded();
+  ASSERT_TRUE(Form->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+}
+
+TEST_F(WindowLayerTest, ATimerTicksWhileEnabledAndNotWhileLoading) {
+  auto* Timer = MakeComponent<TTimer>(Form);
+  Timer->SetLoading(true);
+  Timer->SetInterval(15);
+  int Ticks = 0;
+  Timer->SetOnTimer([&Ticks](TObject*) { ++Ticks; });
+  EXPECT_FALSE(Timer->Running());
+  Timer->Loaded();
+  EXPECT_TRUE(Timer->Running());
+  EXPECT_TRUE(PumpUntil([&] { return Ticks >= 2; }, 2000));
+  Timer->SetEnabled(false);
+  const int Stopped = Ticks;
+  PumpFor(100);
+  EXPECT_EQ(Ticks, Stopped);
+  Timer->SetEnabled(true);
+  Timer->SetInterval(0);
+  EXPECT_FALSE(Timer->Running());
+}
+
+} // namespace

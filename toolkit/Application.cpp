@@ -1,0 +1,188 @@
+#include "toolkit/Application.h"
+
+#include <commctrl.h>
+
+#include "toolkit/ErrorReport.h"
+#include "toolkit/HintWindow.h"
+#include "toolkit/Screen.h"
+#include "toolkit/Timer.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+void ReportToApplication(const std::exception& E) {
+  if (Application)
+    Application->ShowException(E);
+}
+
+void WatchMouse(UINT Msg, TControl* Control) {
+  if (Application)
+    Application->HintMouseMessage(Msg, Control);
+}
+
+} // namespace
+
+TApplication::TApplication() : TComponent(nullptr) {
+  FHintTimer = MakeComponent<TTimer>(this);
+  FHintTimer->SetEnabled(false);
+  FHintTimer->SetOnTimer([this](TObject*) { ShowPendingHint(); });
+}
+
+TApplication::~TApplication() {
+  SetMouseWatcher(nullptr);
+  SetExceptionReporter(nullptr);
+}
+
+void TApplication::Initialize() {
+  INITCOMMONCONTROLSEX Controls{sizeof Controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&Controls);
+  SetExceptionReporter(ReportToApplication);
+  SetMouseWatcher(WatchMouse);
+}
+
+void TApplication::Run() {
+  if (FMainForm)
+    FMainForm->Show();
+  MSG Msg;
+  while (!FTerminated && GetMessageW(&Msg, nullptr, 0, 0) > 0)
+    HandleMessage(Msg);
+  FTerminated = true;
+}
+
+bool TApplication::HandleMessage(MSG& Msg) {
+  if (Msg.message == WM_QUIT) {
+    FTerminated = true;
+    return false;
+  }
+  if (Guarded(false, [&] { return IsDialogKey(Msg); }))
+    return true;
+  TranslateMessage(&Msg);
+  DispatchMessageW(&Msg);
+  return true;
+}
+
+bool TApplication::IsDialogKey(const MSG& Msg) {
+  if (Msg.message != WM_KEYDOWN)
+    return false;
+  const auto Key = static_cast<WORD>(Msg.wParam);
+  if (Key != VK_TAB && Key != VK_RETURN && Key != VK_ESCAPE)
+    return false;
+  TWinControl* Control = TWinControl::FindControl(Msg.hwnd);
+  TForm* Form = GetParentForm(Control);
+  if (!Form)
+    return false;
+  // A control that asks for the key keeps it.
+  const LRESULT Code = SendMessageW(Msg.hwnd, WM_GETDLGCODE, Key, reinterpret_cast<LPARAM>(&Msg));
+  if ((Code & DLGC_WANTALLKEYS) || (Key == VK_TAB && (Code & DLGC_WANTTAB)) ||
+      (Key != VK_TAB && (Code & DLGC_WANTMESSAGE)))
+    return false;
+  return Form->DialogKey(Key, KeyboardShiftState());
+}
+
+void TApplication::ProcessMessages() {
+  MSG Msg;
+  while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE))
+    if (!HandleMessage(Msg))
+      break;
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::ShowException(const std::exception& E) {
+  const HWND Owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;
+  MessageBoxW(Owner, WindowText(E.what()).c_str(), WindowText(Title).c_str(), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::HintMouseMessage(UINT Msg, TControl* Control) {
+  if (Msg != WM_MOUSEMOVE) {
+    CancelHint();
+    return;
+  }
+  TControl* Candidate =
+      ShowHint && Control && Control->ShowHint() && !Control->Hint().empty() ? Control : nullptr;
+  if (Candidate == FHintControl)
+    return;
+  CancelHint();
+  FHintControl = Candidate;
+  if (FHintControl) {
+    FHintControl->FreeNotification(this);
+    StartHintTimer(HintPause);
+  }
+}
+
+void TApplication::CancelHint() {
+  FHintTimer->SetEnabled(false);
+  if (FHintWindow && FHintShown)
+    FHintWindow->ReleaseHint();
+  FHintShown = false;
+  if (FHintControl)
+    FHintControl->RemoveFreeNotification(this);
+  FHintControl = nullptr;
+}
+
+void TApplication::ShowPendingHint() {
+  FHintTimer->SetEnabled(false);
+  if (!FHintControl)
+    return;
+  if (FHintShown) {
+    FHintWindow->ReleaseHint();
+    FHintShown = false;
+    return;
+  }
+  POINT At;
+  GetCursorPos(&At);
+  At.y += GetSystemMetrics(SM_CYCURSOR) * 3 / 4;
+  ShowHintWindow(At);
+}
+
+void TApplication::ShowHintAt(TControl* Control, POINT At) {
+  if (!Control || !ShowHint || Control->Hint().empty())
+    return;
+  CancelHint();
+  FHintControl = Control;
+  FHintControl->FreeNotification(this);
+  ShowHintWindow(At);
+}
+
+void TApplication::ShowHintWindow(POINT At) {
+  if (!FHintWindow)
+    FHintWindow = MakeComponent<THintWindow>(this);
+  FHintWindow->ActivateHint(At, FHintControl->Hint());
+  FHintShown = true;
+  StartHintTimer(HintHidePause);
+}
+
+void TApplication::StartHintTimer(UINT Milliseconds) {
+  FHintTimer->SetEnabled(false);
+  FHintTimer->SetInterval(Milliseconds);
+  FHintTimer->SetEnabled(true);
+}
+
+void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove) {
+    if (AComponent == FHintControl) {
+      FHintControl = nullptr;
+      CancelHint();
+    }
+    if (AComponent == FHintWindow)
+      FHintWindow = nullptr;
+    if (AComponent == FMainForm)
+      FMainForm = nullptr;
+  }
+}
+
+TApplicationScope::TApplicationScope()
+    : FScreen(std::make_unique<TScreen>()), FApplication(std::make_unique<TApplication>()) {
+  Screen = FScreen.get();
+  Application = FApplication.get();
+}
+
+TApplicationScope::~TApplicationScope() {
+  FApplication->BeforeDestruction();
+  FApplication.reset();
+  Application = nullptr;
+  FScreen.reset();
+  Screen = nullptr;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// The application object: the message loop with its dialog keys, the standard error
+// report, and the hints of the controls under the pointer.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "toolkit/Form.h"
+
+class THintWindow;
+class TTimer;
+
+class TApplication : public TComponent {
+public:
+  TApplication();
+  ~TApplication() override;
+  std::string ClassName() const override { return "TApplication"; }
+
+  void Initialize();
+  template <class T> T* CreateForm() {
+    T* Form = MakeComponent<T>(this);
+    if (!FMainForm)
+      FMainForm = Form;
+    Form->AfterConstruction();
+    return Form;
+  }
+  TForm* MainForm() const { return FMainForm; }
+
+  // Shows the main form and handles messages until Terminate.
+  void Run();
+  // Handles every message waiting now, then returns.
+  void ProcessMessages();
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+
+  // The standard error report: a message box with the error's message; the loop goes on.
+  void ShowException(const std::exception& E);
+
+  std::string Title = "Mirevan";
+  bool ShowHint = true;
+  UINT HintPause = 500;
+  UINT HintHidePause = 2500;
+  // The control whose hint is pending or shown, or null.
+  TControl* HintControl() const { return FHintControl; }
+  // Hides the hint and forgets the control until the mouse moves onto another one.
+  void CancelHint();
+  // Shows Control's hint with its top-left corner at the screen point At, for the usual time.
+  void ShowHintAt(TControl* Control, POINT At);
+  // Every mouse message of the toolkit's windows, with the control under the pointer.
+  void HintMouseMessage(UINT Msg, TControl* Control);
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+  bool HandleMessage(MSG& Msg);
+  // Tab, Enter and Escape for the form of the window that has the focus.
+  bool IsDialogKey(const MSG& Msg);
+  void ShowPendingHint();
+  void ShowHintWindow(POINT At);
+  void StartHintTimer(UINT Milliseconds);
+
+  TForm* FMainForm = nullptr;
+  bool FTerminated = false;
+  TControl* FHintControl = nullptr;
+  THintWindow* FHintWindow = nullptr;
+  TTimer* FHintTimer = nullptr;
+  bool FHintShown = false;
+};
+
+extern TApplication* Application;
+
+// Makes the application and screen objects for the program's lifetime.
+class TApplicationScope {
+public:
+  TApplicationScope();
+  ~TApplicationScope();
+  TApplicationScope(const TApplicationScope&) = delete;
+  TApplicationScope& operator=(const TApplicationScope&) = delete;
+
+private:
+  std::unique_ptr<class TScreen> FScreen;
+  std::unique_ptr<TApplication> FApplication;
+};

@@ -1,0 +1,305 @@
+#include "toolkit/Control.h"
+
+#include <algorithm>
+#include <windowsx.h>
+
+#include "toolkit/ControlMessages.h"
+#include "toolkit/Published.h"
+#include "toolkit/WinControl.h"
+
+TShiftState KeysToShiftState(WPARAM Keys) {
+  TShiftState Shift = 0;
+  if (Keys & MK_SHIFT)
+    Shift |= ssShift;
+  if (Keys & MK_CONTROL)
+    Shift |= ssCtrl;
+  if (Keys & MK_LBUTTON)
+    Shift |= ssLeft;
+  if (Keys & MK_RBUTTON)
+    Shift |= ssRight;
+  if (Keys & MK_MBUTTON)
+    Shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0)
+    Shift |= ssAlt;
+  return Shift;
+}
+
+TShiftState KeyboardShiftState() {
+  TShiftState Shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0)
+    Shift |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0)
+    Shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0)
+    Shift |= ssAlt;
+  return Shift;
+}
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+
+TControl::~TControl() { SetParent(nullptr); }
+
+const TPropTable& TControl::Properties() {
+  static const TPropTable Table(
+      nullptr,
+      {AccessorProp<TControl>("Left", TPropKind::pkInteger, &TControl::Left, &TControl::SetLeft),
+       AccessorProp<TControl>("Top", TPropKind::pkInteger, &TControl::Top, &TControl::SetTop),
+       AccessorProp<TControl>("Width", TPropKind::pkInteger, &TControl::Width, &TControl::SetWidth),
+       AccessorProp<TControl>("Height", TPropKind::pkInteger, &TControl::Height,
+                              &TControl::SetHeight),
+       AccessorProp<TControl>("Cursor", TPropKind::pkInteger, &TControl::Cursor,
+                              &TControl::SetCursor),
+       AccessorProp<TControl>("Hint", TPropKind::pkString, &TControl::Hint, &TControl::SetHint),
+       AccessorProp<TControl>("Caption", TPropKind::pkString, &TControl::Caption,
+                              &TControl::SetCaption),
+       AccessorProp<TControl>("Color", TPropKind::pkColor, &TControl::Color, &TControl::SetColor),
+       AccessorProp<TControl>("Enabled", TPropKind::pkBoolean, &TControl::Enabled,
+                              &TControl::SetEnabled),
+       ObjectProp<TControl>("Font", &TControl::FFont),
+       AccessorProp<TControl>("ParentFont", TPropKind::pkBoolean, &TControl::ParentFont,
+                              &TControl::SetParentFont),
+       AccessorProp<TControl>("ShowHint", TPropKind::pkBoolean, &TControl::ShowHint,
+                              &TControl::SetShowHint),
+       AccessorProp<TControl>("Visible", TPropKind::pkBoolean, &TControl::Visible,
+                              &TControl::SetVisible)});
+  return Table;
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+  if (AParent == FParent)
+    return;
+  if (FParent)
+    FParent->RemoveControl(this);
+  FParent = AParent;
+  if (FParent) {
+    if (FParentFont)
+      FFont.Assign(FParent->Font());
+    FParent->InsertControl(this);
+  }
+}
+
+void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  UpdateBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TControl::UpdateBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+  if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)
+    return;
+  const bool Resized = AWidth != FWidth || AHeight != FHeight;
+  if (!Windowed())
+    Invalidate(); // the old place shows what lies under it again
+  FLeft = ALeft;
+  FTop = ATop;
+  FWidth = AWidth;
+  FHeight = AHeight;
+  if (!Windowed())
+    Invalidate();
+  BoundsChanged();
+  if (Resized)
+    Resize();
+}
+
+void TControl::Resize() {
+  if (OnResize)
+    OnResize(this);
+}
+
+void TControl::SetVisible(bool Value) {
+  if (Value != FVisible) {
+    FVisible = Value;
+    VisibleChanged();
+  }
+}
+
+void TControl::SetEnabled(bool Value) {
+  if (Value != FEnabled) {
+    FEnabled = Value;
+    EnabledChanged();
+    Invalidate();
+  }
+}
+
+void TControl::SetCaption(const std::string& Value) {
+  if (Value != FCaption) {
+    FCaption = Value;
+    CaptionChanged();
+    Invalidate();
+  }
+}
+
+void TControl::SetColor(TColor Value) {
+  if (Value != FColor) {
+    FColor = Value;
+    ColorChanged();
+    Invalidate();
+  }
+}
+
+void TControl::FontChanged() {
+  DoFontChanged();
+  Invalidate();
+}
+
+void TControl::VisibleChanged() {
+  // A windowless control appears or vanishes with the area its parent repaints.
+  if (FParent && FParent->HandleAllocated()) {
+    const RECT Bounds = BoundsRect();
+    ::InvalidateRect(FParent->Handle(), &Bounds, TRUE);
+  }
+}
+
+POINT TControl::ClientOrigin() const {
+  if (!FParent)
+    return {FLeft, FTop};
+  return FParent->ClientToScreen({FLeft, FTop});
+}
+
+POINT TControl::ClientToScreen(POINT Point) const {
+  const POINT Origin = ClientOrigin();
+  return {Point.x + Origin.x, Point.y + Origin.y};
+}
+
+POINT TControl::ScreenToClient(POINT Point) const {
+  const POINT Origin = ClientOrigin();
+  return {Point.x - Origin.x, Point.y - Origin.y};
+}
+
+void TControl::Invalidate() {
+  InvalidateRect(RECT{0, 0, FWidth, FHeight}, !(FControlStyle & csOpaque));
+}
+
+void TControl::InvalidateRect(const RECT& Rect, bool Erase) {
+  if (!FVisible || !FParent || !FParent->HandleAllocated())
+    return;
+  RECT InParent = Rect;
+  OffsetRect(&InParent, FLeft, FTop);
+  RECT Bounds = BoundsRect();
+  IntersectRect(&InParent, &InParent, &Bounds);
+  FParent->InvalidateRect(InParent, Erase);
+}
+
+void TControl::Update() {
+  if (FParent)
+    FParent->Update();
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+LRESULT TControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg >= WM_MOUSEFIRST && Msg <= WM_MBUTTONDBLCLK)
+    return MouseMessage(Msg, WParam, LParam);
+  switch (Msg) {
+  case CM_MOUSEENTER:
+    CMMouseEnter();
+    return 0;
+  case CM_MOUSELEAVE:
+    CMMouseLeave();
+    return 0;
+  case WM_CAPTURECHANGED:
+    FClicked = false;
+    MouseCaptureLost();
+    return 0;
+  default:
+    return 0;
+  }
+}
+
+LRESULT TControl::MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  const int X = GET_X_LPARAM(LParam), Y = GET_Y_LPARAM(LParam);
+  TShiftState Shift = KeysToShiftState(WParam);
+  switch (Msg) {
+  case WM_LBUTTONDOWN:
+  case WM_RBUTTONDOWN:
+  case WM_MBUTTONDOWN:
+  case WM_LBUTTONDBLCLK:
+  case WM_RBUTTONDBLCLK:
+  case WM_MBUTTONDBLCLK: {
+    const bool Double =
+        Msg == WM_LBUTTONDBLCLK || Msg == WM_RBUTTONDBLCLK || Msg == WM_MBUTTONDBLCLK;
+    const TMouseButton Button = (Msg == WM_RBUTTONDOWN || Msg == WM_RBUTTONDBLCLK)   ? mbRight
+                                : (Msg == WM_MBUTTONDOWN || Msg == WM_MBUTTONDBLCLK) ? mbMiddle
+                                                                                     : mbLeft;
+    if (Button == mbLeft)
+      FClicked = (FControlStyle & csClickEvents) != 0;
+    if (Double) {
+      Shift |= ssDouble;
+      if (Button == mbLeft && (FControlStyle & csDoubleClicks)) {
+        const TComponentRef<TControl> Self(this);
+        DblClick();
+        if (!Self)
+          return 0;
+      }
+    }
+    MouseDown(Button, Shift, X, Y);
+    return 0;
+  }
+  case WM_MOUSEMOVE:
+    MouseMove(Shift, X, Y);
+    return 0;
+  case WM_LBUTTONUP:
+  case WM_RBUTTONUP:
+  case WM_MBUTTONUP: {
+    const TMouseButton Button = Msg == WM_RBUTTONUP   ? mbRight
+                                : Msg == WM_MBUTTONUP ? mbMiddle
+                                                      : mbLeft;
+    const bool WasClicked = Button == mbLeft && FClicked;
+    if (Button == mbLeft)
+      FClicked = false;
+    // The handler may free this control: nothing of it is touched unless it still exists.
+    const TComponentRef<TControl> Self(this);
+    MouseUp(Button, Shift, X, Y);
+    const RECT Inside{0, 0, FWidth, FHeight};
+    if (Self && WasClicked && PtInRect(&Inside, POINT{X, Y}))
+      Click();
+    return 0;
+  }
+  default:
+    return 0;
+  }
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown)
+    OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y) {
+  if (OnMouseMove)
+    OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseUp)
+    OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::Click() {
+  if (OnClick)
+    OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick)
+    OnDblClick(this);
+}
+
+void TControl::CMMouseEnter() { FMouseInControl = true; }
+
+void TControl::CMMouseLeave() { FMouseInControl = false; }
+
+UINT TControl::DrawTextBiDiModeFlags(UINT Flags) const {
+  if (GetSystemMetrics(SM_MIDEASTENABLED) == 0)
+    return Flags;
+  if (FBiDiMode == 1) {
+    if (Flags & DT_RIGHT)
+      Flags &= ~DT_RIGHT;
+    else if (!(Flags & DT_CENTER))
+      Flags |= DT_RIGHT;
+  }
+  if (FBiDiMode != 0)
+    Flags |= DT_RTLREADING;
+  return Flags;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The toolkit's own notifications to controls, windowed and windowless alike, delivered
+// through Perform (WndProc) like any window message.
+
+#include <windows.h>
+
+constexpr UINT CM_BASE = 0xB000;
+constexpr UINT CM_MOUSEENTER = CM_BASE + 1; // the pointer came over the control
+constexpr UINT CM_MOUSELEAVE = CM_BASE + 2; // the pointer left it
+constexpr UINT CM_ENTER = CM_BASE + 3;      // the control took the keyboard focus
+constexpr UINT CM_EXIT = CM_BASE + 4;       // the control lost it
+// A dialog key (VK_RETURN, VK_ESCAPE in WParam) offered to the controls of a form; a control
+// that acts on it answers non-zero.
+constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+
+// One window message as hooks see it: the number, both parameters and the result so far.
+struct TMessage {
+  UINT Msg = 0;
+  WPARAM WParam = 0;
+  LPARAM LParam = 0;
+  LRESULT Result = 0;
+};

@@ -1,0 +1,158 @@
+#include "toolkit/Form.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "toolkit/Application.h"
+#include "toolkit/ControlMessages.h"
+#include "toolkit/Screen.h"
+
+namespace {
+
+// The controls that take the focus by Tab, in tab order (depth first, in child order).
+void CollectTabStops(TWinControl* Parent, std::vector<TWinControl*>& Stops) {
+  for (int I = 0; I < Parent->ControlCount(); ++I)
+    if (auto* Child = dynamic_cast<TWinControl*>(Parent->Controls(I))) {
+      if (Child->TabStop() && Child->CanFocus())
+        Stops.push_back(Child);
+      CollectTabStops(Child, Stops);
+    }
+}
+
+// CM_DIALOGKEY to Control and, depth first, to its children, until one answers.
+bool OfferDialogKey(TControl* Control, WORD Key) {
+  if (Control->Perform(CM_DIALOGKEY, Key, 0))
+    return true;
+  if (auto* Windowed = dynamic_cast<TWinControl*>(Control))
+    for (int I = 0; I < Windowed->ControlCount(); ++I)
+      if (OfferDialogKey(Windowed->Controls(I), Key))
+        return true;
+  return false;
+}
+
+} // namespace
+
+TForm* GetParentForm(TControl* Control) {
+  while (Control && Control->Parent())
+    Control = Control->Parent();
+  return dynamic_cast<TForm*>(Control);
+}
+
+TForm::TForm(TComponent* AOwner) : TCustomControl(AOwner) {
+  SetVisible(false);
+  if (Screen)
+    Screen->FForms.push_back(this);
+}
+
+TForm::~TForm() {
+  if (Screen)
+    std::erase(Screen->FForms, this);
+}
+
+void TForm::AfterConstruction() {
+  for (int I = 0; I < ComponentCount(); ++I)
+    Components(I)->Loaded();
+  if (OnCreate)
+    OnCreate(this);
+}
+
+void TForm::BeforeDestruction() {
+  if (OnDestroy)
+    OnDestroy(this);
+  TCustomControl::BeforeDestruction();
+}
+
+void TForm::Loaded() {
+  TCustomControl::Loaded();
+  if (Visible())
+    VisibleChanged();
+}
+
+void TForm::SetClientSize(int AWidth, int AHeight) {
+  FClientWidth = AWidth;
+  FClientHeight = AHeight;
+  TCreateParams Params;
+  CreateParams(Params);
+  RECT Frame{0, 0, AWidth, AHeight};
+  AdjustWindowRectEx(&Frame, Params.Style, FALSE, Params.ExStyle);
+  SetBounds(Left(), Top(), Frame.right - Frame.left, Frame.bottom - Frame.top);
+}
+
+void TForm::Show() {
+  SetVisible(true);
+  SetForegroundWindow(Handle());
+}
+
+void TForm::Close() {
+  if (Application && Application->MainForm() == this)
+    Application->Terminate();
+  else
+    SetVisible(false);
+}
+
+bool TForm::DialogKey(WORD Key, TShiftState Shift) {
+  TWinControl* Focused = FindControl(GetFocus());
+  if (Focused && GetParentForm(Focused) != this)
+    Focused = nullptr;
+  if (Key == VK_TAB) {
+    SelectNext(Focused, !(Shift & ssShift));
+    return true;
+  }
+  if (Key != VK_RETURN && Key != VK_ESCAPE)
+    return false;
+  if (Focused && Focused->Perform(CM_DIALOGKEY, Key, 0))
+    return true;
+  return OfferDialogKey(this, Key);
+}
+
+void TForm::SelectNext(TWinControl* Current, bool Forward) {
+  std::vector<TWinControl*> Stops;
+  CollectTabStops(this, Stops);
+  if (Stops.empty())
+    return;
+  if (!Forward)
+    std::reverse(Stops.begin(), Stops.end());
+  const auto It = std::find(Stops.begin(), Stops.end(), Current);
+  TWinControl* Next = It == Stops.end() || It + 1 == Stops.end() ? Stops.front() : *(It + 1);
+  Next->SetFocus();
+}
+
+LRESULT TForm::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == WM_CLOSE) {
+    Close();
+    return 0;
+  }
+  return TCustomControl::WndProc(Msg, WParam, LParam);
+}
+
+void TForm::CreateParams(TCreateParams& Params) {
+  TCustomControl::CreateParams(Params);
+  Params.Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  if (MinimizeBox)
+    Params.Style |= WS_MINIMIZEBOX;
+  if (MaximizeBox)
+    Params.Style |= WS_MAXIMIZEBOX;
+  Params.ExStyle = WS_EX_APPWINDOW;
+}
+
+void TForm::CreateWnd() {
+  if (Position == TPosition::poDesktopCenter)
+    SetBounds((GetSystemMetrics(SM_CXSCREEN) - Width()) / 2,
+              (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2, Width(), Height());
+  TCustomControl::CreateWnd();
+  // The program's icon, when it has one, in the caption and the task switcher.
+  const HINSTANCE Instance = GetModuleHandleW(nullptr);
+  for (const auto& [Kind, Metric] : {std::pair{ICON_SMALL, SM_CXSMICON}, {ICON_BIG, SM_CXICON}})
+    if (const HANDLE Icon = LoadImageW(Instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(Metric),
+                                       GetSystemMetrics(Metric), 0))
+      SendMessageW(Handle(), WM_SETICON, Kind, reinterpret_cast<LPARAM>(Icon));
+}
+
+void TForm::VisibleChanged() {
+  // No window is made while the stored layout is read; Loaded shows the form then.
+  if (Loading())
+    return;
+  if (HandleAllocated() || Visible())
+    ShowWindow(Handle(), Visible() ? SW_SHOWNORMAL : SW_HIDE);
+}

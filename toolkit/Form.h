@@ -1,0 +1,62 @@
+#pragma once
+// The form: a top-level window of the toolkit that holds controls, moves the keyboard focus
+// between them (Tab, Shift+Tab) and offers Enter and Escape to its buttons.
+
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/CustomControl.h"
+
+enum class TPosition { poDesigned, poDesktopCenter };
+
+class TForm : public TCustomControl {
+public:
+  // The form joins the screen's list of forms, and leaves it when destroyed.
+  explicit TForm(TComponent* AOwner);
+  ~TForm() override;
+  std::string ClassName() const override { return "TForm"; }
+  void BeforeDestruction() override;
+  void Loaded() override;
+
+  // Tells the owned components that the layout is complete (Loaded), then runs OnCreate;
+  // the application calls it once the form is fully constructed.
+  virtual void AfterConstruction();
+
+  int ClientWidth() const { return FClientWidth; }
+  int ClientHeight() const { return FClientHeight; }
+  void SetClientSize(int AWidth, int AHeight);
+  TPosition Position = TPosition::poDesktopCenter;
+  // Border icons: minimise box in addition to the system menu.
+  bool MinimizeBox = true;
+  bool MaximizeBox = false;
+
+  void Show();
+  // Ends the application for its main form, hides any other form.
+  void Close();
+
+  // Keyboard navigation: Tab moves the focus to the next control that takes it (Shift+Tab
+  // to the one before), Enter and Escape go to the controls as CM_DIALOGKEY, the focused
+  // one first. True when the key was used.
+  bool DialogKey(WORD Key, TShiftState Shift);
+  // Gives the focus to the next (or previous) focusable control after Current, round the
+  // form; with no Current, to the first (or last).
+  void SelectNext(TWinControl* Current, bool Forward);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnDestroy;
+
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+
+protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void VisibleChanged() override;
+
+private:
+  int FClientWidth = 0;
+  int FClientHeight = 0;
+};
+
+// The form a control sits on, or null.
+TForm* GetParentForm(TControl* Control);

@@ -1,0 +1,88 @@
+#pragma once
+// Guard objects for device contexts and what is selected into them: each gives back what it
+// took on every path out, a failure included.
+
+#include <windows.h>
+
+// BeginPaint/EndPaint: a paint that throws still ends, so the window does not ask again.
+class TPaintDC {
+public:
+  explicit TPaintDC(HWND Wnd) : FWnd(Wnd), FDC(BeginPaint(Wnd, &FPaint)) {}
+  ~TPaintDC() { EndPaint(FWnd, &FPaint); }
+  TPaintDC(const TPaintDC&) = delete;
+  TPaintDC& operator=(const TPaintDC&) = delete;
+  HDC DC() const { return FDC; }
+  const RECT& Area() const { return FPaint.rcPaint; }
+
+private:
+  HWND FWnd;
+  PAINTSTRUCT FPaint{};
+  HDC FDC;
+};
+
+// GetDC/ReleaseDC of a window, or of the screen for a null window.
+class TWindowDC {
+public:
+  explicit TWindowDC(HWND Wnd) : FWnd(Wnd), FDC(GetDC(Wnd)) {}
+  ~TWindowDC() {
+    if (FDC)
+      ReleaseDC(FWnd, FDC);
+  }
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+  HDC DC() const { return FDC; }
+
+private:
+  HWND FWnd;
+  HDC FDC;
+};
+
+// SaveDC/RestoreDC: origins, clipping and selections as they were.
+class TSavedDC {
+public:
+  explicit TSavedDC(HDC DC) : FDC(DC), FSaved(SaveDC(DC)) {}
+  ~TSavedDC() {
+    if (FSaved)
+      RestoreDC(FDC, FSaved);
+  }
+  TSavedDC(const TSavedDC&) = delete;
+  TSavedDC& operator=(const TSavedDC&) = delete;
+
+private:
+  HDC FDC;
+  int FSaved;
+};
+
+// An object selected into a device context for the guard's life.
+class TSelectObject {
+public:
+  TSelectObject(HDC DC, HGDIOBJ Object) : FDC(DC), FOld(SelectObject(DC, Object)) {}
+  ~TSelectObject() {
+    if (FOld)
+      SelectObject(FDC, FOld);
+  }
+  TSelectObject(const TSelectObject&) = delete;
+  TSelectObject& operator=(const TSelectObject&) = delete;
+
+private:
+  HDC FDC;
+  HGDIOBJ FOld;
+};
+
+// Moves the drawing of a device context by (DX, DY) for the guard's life: what is drawn at
+// (0, 0) lands where (DX, DY) did. The window origin carries the move (the bitmap library's
+// direct path reads it), so the viewport origin stays the device's.
+class TMoveWindowOrg {
+public:
+  TMoveWindowOrg(HDC DC, int DX, int DY) : FDC(DC) {
+    GetWindowOrgEx(DC, &FOld);
+    SetWindowOrgEx(DC, FOld.x - DX, FOld.y - DY, nullptr);
+  }
+  ~TMoveWindowOrg() { SetWindowOrgEx(FDC, FOld.x, FOld.y, nullptr); }
+  TMoveWindowOrg(const TMoveWindowOrg&) = delete;
+  TMoveWindowOrg& operator=(const TMoveWindowOrg&) = delete;
+
+private:
+  HDC FDC;
+  POINT FOld{};
+};

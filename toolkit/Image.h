@@ -1,0 +1,19 @@
+#pragma once
+// A windowless picture.
+
+#include <string>
+
+#include "toolkit/GraphicControl.h"
+
+class TImage : public TGraphicControl {
+public:
+  explicit TImage(TComponent* AOwner);
+  std::string ClassName() const override { return "TImage"; }
+  TPicture& Picture() { return FPicture; }
+
+protected:
+  void Paint() override;
+
+private:
+  TPicture FPicture;
+};
