@@ -5,12 +5,15 @@
 namespace {
 
 using TThemeQuery = BOOL(WINAPI*)();
+using TOpenThemeData = HANDLE(WINAPI*)(HWND, LPCWSTR);
+using TCloseThemeData = HRESULT(WINAPI*)(HANDLE);
+using TDrawThemeBackground = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
 
 template <class T> T Lookup(HMODULE Module, const char* Name) {
   return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
 }
 
-// Only the two queries the library asks are looked up.
+// The two queries, and the three calls that draw a part of a theme class.
 class TThemeLibrary {
 public:
   // Loaded once when the program starts, released when it ends.
@@ -34,6 +37,9 @@ public:
       if (FModule) {
         FIsAppThemed = Lookup<TThemeQuery>(FModule, "IsAppThemed");
         FIsThemeActive = Lookup<TThemeQuery>(FModule, "IsThemeActive");
+        FOpen = Lookup<TOpenThemeData>(FModule, "OpenThemeData");
+        FClose = Lookup<TCloseThemeData>(FModule, "CloseThemeData");
+        FDraw = Lookup<TDrawThemeBackground>(FModule, "DrawThemeBackground");
       }
     }
     const bool Loaded = FModule != nullptr;
@@ -49,6 +55,9 @@ public:
       FreeLibrary(FModule);
       FModule = nullptr;
       FIsAppThemed = FIsThemeActive = nullptr;
+      FOpen = nullptr;
+      FClose = nullptr;
+      FDraw = nullptr;
     }
     LeaveCriticalSection(&FLock);
   }
@@ -59,12 +68,27 @@ public:
   }
   int References() const { return FReferences; }
 
+  bool DrawPart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State, const RECT& Rect,
+                const RECT* Clip) const {
+    if (!Active() || !FOpen || !FClose || !FDraw)
+      return false;
+    const HANDLE Theme = FOpen(Wnd, ClassList);
+    if (!Theme)
+      return false;
+    const bool Drawn = SUCCEEDED(FDraw(Theme, DC, Part, State, &Rect, Clip));
+    FClose(Theme);
+    return Drawn;
+  }
+
 private:
   CRITICAL_SECTION FLock;
   int FReferences = 0;
   HMODULE FModule = nullptr;
   TThemeQuery FIsAppThemed = nullptr;
   TThemeQuery FIsThemeActive = nullptr;
+  TOpenThemeData FOpen = nullptr;
+  TCloseThemeData FClose = nullptr;
+  TDrawThemeBackground FDraw = nullptr;
 };
 
 TThemeLibrary GLibrary;
@@ -78,3 +102,8 @@ void ReleaseThemeLibrary() { GLibrary.Release(); }
 bool VisualStylesActive() { return GLibrary.Active(); }
 
 int ThemeLibraryReferences() { return GLibrary.References(); }
+
+bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+                   const RECT& Rect, const RECT* Clip) {
+  return GLibrary.DrawPart(Wnd, DC, ClassList, Part, State, Rect, Clip);
+}

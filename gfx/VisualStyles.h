@@ -8,5 +8,12 @@ bool LoadThemeLibrary();
 void ReleaseThemeLibrary();
 // The library is loaded, and IsAppThemed and IsThemeActive both answer true.
 bool VisualStylesActive();
+// Draws Part in State of the theme class over Rect (clipped to Clip when given): open,
+// draw, close. False, with nothing drawn, while visual styles are off.
+#ifdef _WIN32
+#include <windows.h>
+bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+                   const RECT& Rect, const RECT* Clip = nullptr);
+#endif
 // The current count, for tests.
 int ThemeLibraryReferences();
