@@ -42,7 +42,7 @@ void TSeSkinControlLink::SetSkinObject(const std::string& Value) {
 }
 
 bool TSeSkinControlLink::Skinned() const {
-  if (FControl.Destroying() || !FEngine || !FCopy)
+  if (FControl.Destroying() || FControl.Loading() || !FEngine || !FCopy)
     return false;
   const TSeSkinSource* Source = FEngine->Source();
   return Source && !Source->Changing && Source->ObjectCount() > 0 &&

@@ -31,8 +31,8 @@ public:
   void SetSkinObject(const std::string& Value);
 
   TSeSkinObject* Copy() const { return FCopy.get(); }
-  // Whether the control paints skinned now: an engine with a skin that is not changing and
-  // holds the named object, and a copy of it.
+  // Whether the control paints skinned now: it is neither going nor being read, and has an
+  // engine with a skin that is not changing and holds the named object, and a copy of it.
   bool Skinned() const;
   // The copy's sub-object of that name (FindObject), or the copy itself when there is none.
   TSeSkinObject* Part(std::string_view Name) const;

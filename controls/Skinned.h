@@ -1,0 +1,55 @@
+#pragma once
+// What makes a control of the library skinned, written once: its engine, the name of its
+// skin object, the private copy it paints from and the engine's messages that keep the copy
+// in step. A skinned class is TSeSkinned<its plain class>; it paints from SkinPart while
+// Skinned() holds, and plainly otherwise.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "skin/SkinControlLink.h"
+#include "skin/SkinEngine.h"
+#include "toolkit/Controls.h"
+
+template <class Base> class TSeSkinned : public Base {
+public:
+  TSeSkinned(TComponent* AOwner, const char* DefaultObject)
+      : Base(AOwner), FSkin(*this, DefaultObject) {
+    FSkin.OnAttached = [this](TSeSkinObject& Copy) { SkinAttached(Copy); };
+  }
+
+  TSeSkinEngine* SkinEngine() const { return FSkin.SkinEngine(); }
+  void SetSkinEngine(TSeSkinEngine* Engine) { FSkin.SetSkinEngine(Engine); }
+  const std::string& SkinObject() const { return FSkin.SkinObject(); }
+  void SetSkinObject(const std::string& Value) { FSkin.SetSkinObject(Value); }
+  std::string Version() const { return SkinLibraryVersion; }
+  void SetVersion(const std::string&) {}
+
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override {
+    if (FSkin.HandleMessage(Msg, WParam, LParam))
+      return 0;
+    return Base::WndProc(Msg, WParam, LParam);
+  }
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    Base::Notification(AComponent, Operation);
+    FSkin.Notification(AComponent, Operation);
+  }
+  // Whether the control paints skinned now.
+  bool Skinned() const { return FSkin.Skinned(); }
+  TSeSkinObject* SkinCopy() const { return FSkin.Copy(); }
+  // The copy's sub-object of that name, or the copy itself.
+  TSeSkinObject* SkinPart(std::string_view Name) const { return FSkin.Part(Name); }
+  // The copy's sub-object of that name, or null.
+  TSeSkinObject* FindSkinPart(std::string_view Name) const {
+    return FSkin.Copy() ? FSkin.Copy()->FindObject(Name) : nullptr;
+  }
+  // The control's own set-up from a fresh copy (its font, its see-through flag, its size).
+  virtual void SkinAttached(TSeSkinObject&) {}
+
+private:
+  TSeSkinControlLink FSkin;
+};
