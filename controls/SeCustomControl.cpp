@@ -144,8 +144,10 @@ void TSeCustomControl::Paint() {
   const HDC DC = Canvas().Handle();
   if (Transparent())
     DrawParentBackground(DC);
-  {
-    const RECT Inner = GetInnerRect();
+  // A control without a frame has no border to paint: clipping everything away for it
+  // would only cost time.
+  const RECT Inner = GetInnerRect();
+  if (Inner.left > 0 || Inner.top > 0 || Inner.right < W || Inner.bottom < H) {
     const TSavedDC Saved(DC);
     ExcludeClipRect(DC, Inner.left, Inner.top, Inner.right, Inner.bottom);
     PaintBorder();
@@ -170,7 +172,7 @@ void TSeCustomControl::PaintBorder() {
   if (EqualRect(&Full, &Inner))
     return;
   const HDC DC = Canvas().Handle();
-  if (VisualStylesActive() && FThemeBorder) {
+  if (FThemeBorder && VisualStylesActive()) {
     const TSavedDC Saved(DC);
     ExcludeClipRect(DC, Inner.left, Inner.top, Inner.right, Inner.bottom);
     const int State = !Enabled()         ? StateDisabled

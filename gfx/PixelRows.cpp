@@ -1,6 +1,9 @@
 #include "gfx/PixelRows.h"
 
 #include <algorithm>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace {
 
@@ -103,4 +106,16 @@ void SetAlphaRow(TsePixel* Pixels, uint8_t Alpha, size_t Count) {
     Pixels[I] = (Pixels[I] & 0x00FFFFFF) | High;
 }
 
-void FillRow(TsePixel* Pixels, TsePixel Pixel, size_t Count) { std::fill_n(Pixels, Count, Pixel); }
+void FillRow(TsePixel* Pixels, TsePixel Pixel, size_t Count) {
+#ifdef __SSE2__
+  // Four pixels a store: paints clear whole buffers with this before every draw, and the
+  // compiler keeps a plain loop scalar at this optimisation level.
+  const __m128i Four = _mm_set1_epi32(static_cast<int>(Pixel));
+  size_t I = 0;
+  for (; I + 4 <= Count; I += 4)
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(Pixels + I), Four);
+  std::fill_n(Pixels + I, Count - I, Pixel);
+#else
+  std::fill_n(Pixels, Count, Pixel);
+#endif
+}

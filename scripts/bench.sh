@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Builds the benchmarks optimised (build/bench, Release, no tests) and runs them: the surface's
 # pixel work, the composition of transition frames, then skin reading and writing. Extra
-# arguments go to every program, e.g. --benchmark_min_time=2 or --benchmark_filter=Fade. The
-# ratio lines after each table compare against memcpy, pixman and zlib measured in the same
-# run.
+# arguments go to every host program, e.g. --benchmark_min_time=2 or --benchmark_filter=Fade.
+# The ratio lines after each table compare against memcpy, pixman and zlib measured in the
+# same run. Last, the paint benchmark runs under Wine (Windows tree, build/windows): the
+# control base painting in each buffering mode beside a BitBlt of the same area.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -15,3 +16,10 @@ cmake --build build/bench --target SurfaceBench EffectBench SkinBench -j "$(npro
 build/bench/bin/SurfaceBench "$@"
 build/bench/bin/EffectBench "$@"
 build/bench/bin/SkinBench "$@"
+
+cmake --preset windows >/dev/null
+cmake --build build/windows --target PaintBench -j "$(nproc)"
+source scripts/wine-session.sh
+wine_session_start "$root/build/windows"
+scripts/wine-exec.sh build/windows/bin/PaintBench.exe
+wine_session_stop

@@ -53,8 +53,10 @@ void TCanvas::Rectangle(const RECT& Rect) {
 void TCanvas::FillRect(const RECT& Rect) {
   if (Brush.Style == TBrushStyle::bsClear)
     return;
-  const TGdiHandle Fill(CreateSolidBrush(ColorToRGB(Brush.Color)));
-  ::FillRect(FHandle, &Rect, static_cast<HBRUSH>(Fill.get()));
+  // The device context's own brush: no brush made and freed per fill.
+  const COLORREF Old = SetDCBrushColor(FHandle, ColorToRGB(Brush.Color));
+  ::FillRect(FHandle, &Rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  SetDCBrushColor(FHandle, Old);
 }
 
 void TCanvas::TextOut(int X, int Y, const std::string& Text) {
