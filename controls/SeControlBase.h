@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "controls/Bevels.h"
+#include "controls/PaintSurface.h"
 #include "gfx/Bitmap.h"
 #include "gfx/EffectOptions.h"
 #include "toolkit/ControlMessages.h"
@@ -79,6 +80,23 @@ protected:
   void PromoteForBlending() {
     if (FBlending.Enabled() && FPerformance == qzpNoBuffer)
       SetPerformance(qzpDoubleBuffer);
+  }
+
+  // One paint through the surface Performance chooses (Prefill clears a buffer to the key
+  // colour first): the paint font set from Font, Content drawing on the canvas, Blending
+  // merged over what DrawBackground paints of the parent, the drawing copied out. Nothing
+  // for a control without area; the canvas goes back and a buffer of its own is freed on
+  // every path out.
+  template <class F, class G> void PaintBuffered(bool Prefill, F&& Content, G&& DrawBackground) {
+    const int W = this->Width(), H = this->Height();
+    if (W <= 0 || H <= 0)
+      return;
+    TSePaintSurface Surface(this->Canvas(), FPerformance, W, H, Prefill);
+    FPaintFont.Assign(this->Font());
+    this->Canvas().Font.Assign(FPaintFont);
+    Content(this->Canvas().Handle());
+    Surface.Blend(FBlending, FBlendBackground, DrawBackground);
+    Surface.Present();
   }
 
   // Assigned from Font at the start of every paint; content painting draws with it.

@@ -1,6 +1,5 @@
 #include "controls/SeCustomControl.h"
 
-#include "controls/PaintSurface.h"
 #include "controls/ParentBackground.h"
 #include "gfx/Shapes.h"
 #include "gfx/VisualStyles.h"
@@ -135,27 +134,22 @@ void TSeCustomControl::FocusExit() {
 // Painting
 
 void TSeCustomControl::Paint() {
-  const int W = Width(), H = Height();
-  if (W <= 0 || H <= 0)
-    return;
-  TSePaintSurface Surface(Canvas(), Performance(), W, H, true);
-  PaintFont().Assign(Font());
-  Canvas().Font.Assign(PaintFont());
-  const HDC DC = Canvas().Handle();
-  if (Transparent())
-    DrawParentBackground(DC);
-  // A control without a frame has no border to paint: clipping everything away for it
-  // would only cost time.
-  const RECT Inner = GetInnerRect();
-  if (Inner.left > 0 || Inner.top > 0 || Inner.right < W || Inner.bottom < H) {
-    const TSavedDC Saved(DC);
-    ExcludeClipRect(DC, Inner.left, Inner.top, Inner.right, Inner.bottom);
-    PaintBorder();
-  }
-  PaintClient();
-  Surface.Blend(Blending(), BlendBackground(),
-                [this](HDC Background) { DrawParentBackground(Background); });
-  Surface.Present();
+  PaintBuffered(
+      true,
+      [this](HDC DC) {
+        if (Transparent())
+          DrawParentBackground(DC);
+        // A control without a frame has no border to paint: clipping everything away for it
+        // would only cost time.
+        const RECT Inner = GetInnerRect();
+        if (Inner.left > 0 || Inner.top > 0 || Inner.right < Width() || Inner.bottom < Height()) {
+          const TSavedDC Saved(DC);
+          ExcludeClipRect(DC, Inner.left, Inner.top, Inner.right, Inner.bottom);
+          PaintBorder();
+        }
+        PaintClient();
+      },
+      [this](HDC Background) { DrawParentBackground(Background); });
 }
 
 void TSeCustomControl::PaintClient() {

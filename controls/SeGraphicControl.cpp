@@ -1,23 +1,18 @@
 #include "controls/SeGraphicControl.h"
 
-#include "controls/PaintSurface.h"
 #include "controls/ParentBackground.h"
 
 TSeGraphicControl::TSeGraphicControl(TComponent* AOwner) : TSeControlBase(AOwner) {}
 
 void TSeGraphicControl::Paint() {
-  const int W = Width(), H = Height();
-  if (W <= 0 || H <= 0)
-    return;
-  TSePaintSurface Surface(Canvas(), Performance(), W, H, false);
-  PaintFont().Assign(Font());
-  Canvas().Font.Assign(PaintFont());
-  if (Transparent())
-    DrawParentBackground(Canvas().Handle());
-  PaintClient();
-  Surface.Blend(Blending(), BlendBackground(),
-                [this](HDC Background) { DrawParentBackground(Background); });
-  Surface.Present();
+  PaintBuffered(
+      false,
+      [this](HDC DC) {
+        if (Transparent())
+          DrawParentBackground(DC);
+        PaintClient();
+      },
+      [this](HDC Background) { DrawParentBackground(Background); });
 }
 
 void TSeGraphicControl::PaintClient() {

@@ -2,6 +2,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/Platform.h"
+#include "toolkit/AnsiText.h"
 
 namespace {
 
@@ -26,17 +27,6 @@ int WidthOf(HDC DC, const std::wstring& Text) {
 
 } // namespace
 
-std::string ToSystemCodePage(const std::wstring& Text) {
-  if (Text.empty())
-    return {};
-  const int Length = WideCharToMultiByte(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string Result(static_cast<size_t>(Length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), Result.data(), Length,
-                      nullptr, nullptr);
-  return Result;
-}
-
 int DrawSkinText(TCanvas& Canvas, const std::wstring& Text, TRect& Rect, UINT Format) {
   const HDC DC = Canvas.Handle();
   const TFontSelection Font(DC, Canvas.Font);
@@ -47,7 +37,7 @@ int DrawSkinText(TCanvas& Canvas, const std::wstring& Text, TRect& Rect, UINT Fo
   if (UnicodePlatform()) {
     Result = DrawTextW(DC, Text.c_str(), static_cast<int>(Text.size()), &Area, Format);
   } else {
-    const std::string Narrow = ToSystemCodePage(Text);
+    const std::string Narrow = ToolkitText(Text);
     Result = DrawTextA(DC, Narrow.c_str(), static_cast<int>(Narrow.size()), &Area, Format);
   }
   Rect = {Area.left, Area.top, Area.right, Area.bottom};
@@ -72,7 +62,7 @@ int MeasureText(TCanvas& Canvas, const std::wstring& Text, UINT Format) {
   if (Format == 0)
     return TextWidth(Canvas, Text);
   const TFontSelection Font(Canvas.Handle(), Canvas.Font);
-  const std::string Narrow = ToSystemCodePage(Text);
+  const std::string Narrow = ToolkitText(Text);
   RECT Area{0, 0, 0, 0};
   DrawTextA(Canvas.Handle(), Narrow.c_str(), static_cast<int>(Narrow.size()), &Area,
             Format | DT_CALCRECT);

@@ -21,6 +21,3 @@ int MeasureText(TCanvas& Canvas, const std::wstring& Text, UINT Format);
 // otherwise); only the letters' pixels change the canvas.
 int DrawRotatedText(TCanvas& Canvas, const std::wstring& Text, const TRect& Rect,
                     bool CounterClockwise, UINT Format);
-
-// The text in the system code page.
-std::string ToSystemCodePage(const std::wstring& Text);

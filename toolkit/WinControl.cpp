@@ -47,27 +47,6 @@ bool IsButtonUp(UINT Msg) {
 
 void SetMouseWatcher(TMouseWatcher Watcher) { GMouseWatcher = Watcher; }
 
-std::wstring WindowText(const std::string& Text) {
-  if (Text.empty())
-    return {};
-  const int Length =
-      MultiByteToWideChar(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
-  std::wstring Result(static_cast<size_t>(Length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), Result.data(), Length);
-  return Result;
-}
-
-std::string ToolkitText(const std::wstring& Text) {
-  if (Text.empty())
-    return {};
-  const int Length = WideCharToMultiByte(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string Result(static_cast<size_t>(Length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, Text.data(), static_cast<int>(Text.size()), Result.data(), Length,
-                      nullptr, nullptr);
-  return Result;
-}
-
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl() {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/AnsiText.h"
 #include "toolkit/Control.h"
 
 class TWinControl : public TControl {
@@ -139,7 +140,3 @@ private:
 // the pointer (disabled ones included); the application object uses it for hints.
 using TMouseWatcher = void (*)(UINT Msg, TControl* Control);
 void SetMouseWatcher(TMouseWatcher Watcher);
-
-// Text of the toolkit (the system's 8-bit code page) and the windows' wide text.
-std::wstring WindowText(const std::string& Text);
-std::string ToolkitText(const std::wstring& Text);

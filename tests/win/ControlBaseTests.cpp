@@ -15,6 +15,8 @@
 #include "controls/SeHook.h"
 #include "gfx/Pixels.h"
 #include "gfx/VisualStyles.h"
+#include "tests/win/support/DibShot.h"
+#include "tests/win/support/RecreatedControl.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Forms.h"
@@ -52,27 +54,15 @@ public:
 };
 
 // A window that answers the probe itself.
-class TTarget : public TCustomControl {
+class TTarget : public TRecreatedControl {
 public:
-  using TCustomControl::TCustomControl;
-  bool Bordered = false;
+  using TRecreatedControl::TRecreatedControl;
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override {
     if (Msg == WM_PROBE) {
       GSeen.push_back("window");
       return 3;
     }
-    return TCustomControl::WndProc(Msg, WParam, LParam);
-  }
-  void SetBordered(bool Value) {
-    Bordered = Value;
-    RecreateWnd();
-  }
-
-protected:
-  void CreateParams(TCreateParams& Params) override {
-    TCustomControl::CreateParams(Params);
-    if (Bordered)
-      Params.Style |= WS_BORDER;
+    return TRecreatedControl::WndProc(Msg, WParam, LParam);
   }
 };
 
@@ -175,38 +165,6 @@ TEST_F(HookTest, AFreedTargetTakesItsHooksAlong) {
 
 // --- The paint pipeline
 
-// A 32-bit section to paint into, read back as 0x00RRGGBB.
-class TShot {
-public:
-  TShot(int Width, int Height) : FWidth(Width) {
-    BITMAPINFO Info{};
-    Info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    FBitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, reinterpret_cast<void**>(&FBits),
-                               nullptr, 0);
-    FDC = CreateCompatibleDC(nullptr);
-    FOld = SelectObject(FDC, FBitmap);
-  }
-  ~TShot() {
-    SelectObject(FDC, FOld);
-    DeleteDC(FDC);
-    DeleteObject(FBitmap);
-  }
-  TShot(const TShot&) = delete;
-  TShot& operator=(const TShot&) = delete;
-  HDC DC() const { return FDC; }
-  uint32_t Pixel(int X, int Y) const {
-    GdiFlush();
-    return FBits[Y * FWidth + X] & 0xFFFFFF;
-  }
-
-private:
-  int FWidth;
-  HBITMAP FBitmap;
-  uint32_t* FBits = nullptr;
-  HDC FDC;
-  HGDIOBJ FOld;
-};
-
 constexpr uint32_t Rgb(TColor Color) {
   return ((Color & 0xFF) << 16) | (Color & 0xFF00) | ((Color >> 16) & 0xFF);
 }
@@ -262,15 +220,8 @@ protected:
   void TearDown() override { Form->Free(); }
 
   // The control's own picture, as its window paints it.
-  std::vector<uint32_t> Render(TWinControl* Painted) {
-    TShot Shot(Painted->Width(), Painted->Height());
-    SendMessageW(Painted->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC()),
-                 PRF_CLIENT);
-    std::vector<uint32_t> Pixels;
-    for (int Y = 0; Y < Painted->Height(); ++Y)
-      for (int X = 0; X < Painted->Width(); ++X)
-        Pixels.push_back(Shot.Pixel(X, Y));
-    return Pixels;
+  static std::vector<uint32_t> Render(TWinControl* Painted) {
+    return PrintClient(Painted->Handle(), Painted->Width(), Painted->Height());
   }
   uint32_t ParentPixel(int X, int /*Y*/) const {
     return Rgb(((X + Control->Left()) / 3) % 2 ? TStriped::B : TStriped::A);
@@ -349,7 +300,7 @@ TEST_F(PaintTest, ATransparentWindowlessControlShowsItsParentToo) {
   Control->SetVisible(false);
   for (const TSePerformance Mode : {qzpNoBuffer, qzpSharedBuffer, qzpDoubleBuffer}) {
     Flat->SetPerformance(Mode);
-    TShot Shot(300, 180);
+    TDibShot Shot(300, 180);
     SendMessageW(Parent->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC()), PRF_CLIENT);
     for (int X = 100; X < 140; X += 7)
       EXPECT_EQ(Shot.Pixel(X, 35), Rgb((X / 3) % 2 ? TStriped::B : TStriped::A)) << Mode;
@@ -440,7 +391,7 @@ TEST_F(PaintTest, WithVisualStylesTheThemesEditFrameReplacesTheBevels) {
   Control->SetBevelWidth(2);
   Control->SetColor(0x00000000);
   const std::vector<uint32_t> P = Render(Control);
-  TShot Theme(80, 50);
+  TDibShot Theme(80, 50);
   const RECT All{0, 0, 80, 50};
   ASSERT_TRUE(DrawThemePart(Control->Handle(), Theme.DC(), L"Edit", 1, 1, All));
   for (const POINT Spot : {POINT{0, 25}, POINT{40, 0}, POINT{79, 25}, POINT{40, 49}, POINT{1, 1}})
@@ -498,7 +449,7 @@ TEST_F(PaintTest, FramePropertiesFollowTheirRules) {
 
 TEST_F(PaintTest, TheSystemNeverErasesASkinnedControlAndChildrenGetItsPicture) {
   // Erase without a request: reported done, nothing painted.
-  TShot Shot(80, 50);
+  TDibShot Shot(80, 50);
   const RECT All{0, 0, 80, 50};
   const HBRUSH White = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   FillRect(Shot.DC(), &All, White);

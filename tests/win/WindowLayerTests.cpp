@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/win/support/DibShot.h"
 #include "tests/win/support/FixtureProcess.h"
+#include "tests/win/support/RecreatedControl.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ErrorReport.h"
@@ -84,24 +86,6 @@ protected:
     Canvas().FillRect(ClientRect());
   }
   void MouseCaptureLost() override { Log(this, "capture lost"); }
-};
-
-// A control whose style only window creation can set.
-class TStyled : public TCustomControl {
-public:
-  using TCustomControl::TCustomControl;
-  bool Bordered = false;
-  void SetBordered(bool Value) {
-    Bordered = Value;
-    RecreateWnd();
-  }
-
-protected:
-  void CreateParams(TCreateParams& Params) override {
-    TCustomControl::CreateParams(Params);
-    if (Bordered)
-      Params.Style |= WS_BORDER;
-  }
 };
 
 class WindowLayerTest : public ::testing::Test {
@@ -185,7 +169,7 @@ TEST_F(WindowLayerTest, AnotherLinkOfTheChainCanComeAndGoInAnyOrder) {
 }
 
 TEST_F(WindowLayerTest, RecreatingTheWindowKeepsTheObjectItsBoundsAndItsChildren) {
-  auto* Styled = Add<TStyled>(Form, "Styled", {20, 30, 220, 130});
+  auto* Styled = Add<TRecreatedControl>(Form, "Styled", {20, 30, 220, 130});
   auto* Inner = Add<TProbe>(Styled, "Inner", {5, 5, 50, 30});
   ShowForm();
   const HWND OldStyled = Styled->Handle();
@@ -323,32 +307,6 @@ TEST_F(WindowLayerTest, ClientToScreenIsRightWhereverTheFormStands) {
 
 // --- One paint path
 
-// The pixel at (X, Y) of a 32-bit section, as 0x00RRGGBB.
-struct TCapture {
-  TCapture(int Width, int Height) : Width(Width), Height(Height) {
-    BITMAPINFO Info{};
-    Info.bmiHeader = {sizeof(BITMAPINFOHEADER), Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    Bitmap = CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, reinterpret_cast<void**>(&Bits),
-                              nullptr, 0);
-    DC = CreateCompatibleDC(nullptr);
-    Old = SelectObject(DC, Bitmap);
-  }
-  ~TCapture() {
-    SelectObject(DC, Old);
-    DeleteDC(DC);
-    DeleteObject(Bitmap);
-  }
-  uint32_t Pixel(int X, int Y) const {
-    GdiFlush();
-    return Bits[Y * Width + X] & 0xFFFFFF;
-  }
-  int Width, Height;
-  HBITMAP Bitmap;
-  uint32_t* Bits = nullptr;
-  HDC DC;
-  HGDIOBJ Old;
-};
-
 TEST_F(WindowLayerTest, AControlPaintsItselfAndItsWindowlessChildrenIntoAGivenContext) {
   auto* Panel = Add<TProbe>(Form, "Panel", {0, 0, 100, 60});
   Panel->SetColor(0x0000FF); // red
@@ -356,12 +314,12 @@ TEST_F(WindowLayerTest, AControlPaintsItselfAndItsWindowlessChildrenIntoAGivenCo
   Flat->Fill = 0x00FF00; // green
   ShowForm();
   for (const bool ByPrint : {true, false}) {
-    TCapture Shot(100, 60);
+    TDibShot Shot(100, 60);
     if (ByPrint)
-      SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC),
+      SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC()),
                    PRF_CLIENT | PRF_ERASEBKGND);
     else
-      SendMessageW(Panel->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(Shot.DC), 0);
+      SendMessageW(Panel->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(Shot.DC()), 0);
     EXPECT_EQ(Shot.Pixel(5, 5), 0xFF0000u) << ByPrint;
     EXPECT_EQ(Shot.Pixel(10, 20), 0x00FF00u) << ByPrint;
     EXPECT_EQ(Shot.Pixel(29, 39), 0x00FF00u) << ByPrint;
@@ -376,8 +334,8 @@ TEST_F(WindowLayerTest, WindowlessSiblingsKeepTheirOwnPenAndBrush) {
   Painter->Fill = 0x0000FF;
   auto* Plain = Add<TFlat>(Panel, "Plain", {30, 0, 50, 20}); // never sets its brush
   ShowForm();
-  TCapture Shot(100, 60);
-  SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC), PRF_CLIENT);
+  TDibShot Shot(100, 60);
+  SendMessageW(Panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Shot.DC()), PRF_CLIENT);
   EXPECT_EQ(Shot.Pixel(5, 5), 0xFF0000u);
   EXPECT_EQ(Shot.Pixel(35, 5), 0xFFFFFFu); // the canvas's own white brush, not red
   (void)Plain;
