@@ -104,6 +104,21 @@ public:
   }
 };
 
+TEST(Component, AReferenceTurnsNullWhenItsComponentIsFreed) {
+  TComponent Owner(nullptr);
+  auto* Target = MakeComponent<TProbe>(&Owner, "target");
+  TComponentRef<TProbe> Ref(Target);
+  EXPECT_EQ(Ref.Get(), Target);
+  {
+    TComponentRef<TProbe> Shorter(Target); // goes first: the target forgets it
+  }
+  Target->Free();
+  EXPECT_FALSE(Ref);
+  EXPECT_EQ(Ref.Get(), nullptr);
+  TComponentRef<TProbe> None(nullptr);
+  EXPECT_FALSE(None);
+}
+
 TEST(Persistent, AssignCopiesWhatItKnowsAndNamesBothSidesOtherwise) {
   TColour A, B;
   B.Value = 7;

@@ -10,6 +10,7 @@
 #include "toolkit/PropertyStream.h"
 #include "toolkit/PropertyText.h"
 #include "toolkit/PropertyValues.h"
+#include "toolkit/Published.h"
 
 namespace {
 
@@ -280,6 +281,47 @@ TEST(PropertyStream, UnknownPropertiesArePassedOverAndWrongTypesRefused) {
   }
   TMemoryStream NotAStream(std::vector<uint8_t>{'T', 'P', 'F', '1', 0, 0, 0, 0});
   EXPECT_THROW(ReadComponentBinary(NotAStream, Object), EReadError);
+}
+
+// A component whose setter notes whether it ran while the component was being read.
+class TLoadProbe : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TLoadProbe"; }
+  static const TPropTable& Properties() {
+    static const TPropTable Table(
+        nullptr, {AccessorProp<TLoadProbe>("Size", TPropKind::pkInteger, &TLoadProbe::Size,
+                                           &TLoadProbe::SetSize)});
+    return Table;
+  }
+  const TPropTable* Published() const override { return &Properties(); }
+  int32_t Size() const { return FSize; }
+  void SetSize(int32_t Value) {
+    FSize = Value;
+    SetWhileLoading = Loading();
+  }
+  bool SetWhileLoading = false;
+
+private:
+  int32_t FSize = 0;
+};
+
+TEST(PropertyStream, SettersRunInTheLoadingStateWhichEndsAsItWasBefore) {
+  TLoadProbe Probe(nullptr);
+  ComponentFromText("object P: TLoadProbe\n  Size = 4\nend\n", Probe);
+  EXPECT_EQ(Probe.Size(), 4);
+  EXPECT_TRUE(Probe.SetWhileLoading);
+  EXPECT_FALSE(Probe.Loading());
+  // A component already loading (a form reading its whole layout) stays so until Loaded.
+  Probe.SetLoading(true);
+  ComponentFromText("object P: TLoadProbe\n  Size = 5\nend\n", Probe);
+  EXPECT_TRUE(Probe.Loading());
+  Probe.Loaded();
+  EXPECT_FALSE(Probe.Loading());
+  // A read that fails halfway leaves the state as it was, too.
+  TMemoryStream Bad = Stream("TLoadProbe", "P", {Named("Size", {vaString, 1, '1'})});
+  EXPECT_THROW(ReadComponentBinary(Bad, Probe), EReadError);
+  EXPECT_FALSE(Probe.Loading());
 }
 
 TEST(PropertyStream, EveryColourAndCharsetNameMapsBothWays) {
