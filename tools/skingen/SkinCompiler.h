@@ -1,13 +1,13 @@
 #pragma once
-// Compiles the built-in skin from its sources: the objects written in the textual property
-// form (children nested as objects, the way people write them) and the drawn bitmaps, into
-// the engine's stored form.
+// Compiles a skin from its sources: the objects written in the textual property form
+// (children nested as objects, the way people write them) and the drawn bitmaps, into the
+// engine's stored form or the compressed skin file.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "SkinArt.h"
+#include "SkinBitmap.h"
 
 namespace SkinGen {
 

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "SkinArt.h"
 #include "SkinCompiler.h"
 
 int main(int argc, char** argv) {
