@@ -30,7 +30,9 @@ SkinSource ParseSkinSource(const std::string& Text);
 
 // The standard skin body: header strings, bitmaps (rows bottom-up), text records.
 std::vector<uint8_t> SkinBody(const SkinSource& Source, const std::vector<SkinBitmap>& Bitmaps);
-// Byte 2, "QZLZ", and the body deflated at level 1.
+// The compressed skin file (.qzkn): "QZLZ" and the body deflated at level 1.
+std::vector<uint8_t> CompressedSkin(const std::vector<uint8_t>& Body);
+// The engine's stored form: byte 2, then the compressed skin file.
 std::vector<uint8_t> StoredSkin(const std::vector<uint8_t>& Body);
 
 } // namespace SkinGen
