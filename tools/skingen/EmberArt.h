@@ -54,8 +54,8 @@
 //   track   100x93  11x20 slider thumbs in the five states across, rows: rectangle,
 //                   pointing down, pointing up (0,0,55,60); 20x11 ones across at y 60, rows:
 //                   rectangle, pointing right, pointing left (0,60,100,93); grooves 6 thick
-//                   with margins 3: horizontal (56,0,72,6), its amber fill (56,8,72,14),
-//                   vertical (74,0,80,16), its fill (82,0,88,16)
+//                   with margins 3 along them and 2 across: horizontal (56,0,72,6), its
+//                   amber fill (56,8,72,14), vertical (74,0,80,16), its fill (82,0,88,16)
 //   progress 60x16  trough (0,0,16,12) and its inner shadow (16,0,32,12) margins 3; bar
 //                   (32,0,48,12) the same in every column; vertical bar (48,0,60,16) the
 //                   same in every row
