@@ -84,6 +84,14 @@ Paint BoxShadow(const Color& Ink, float Left, float Top, float Near, float Far, 
   };
 }
 
+void DrawPopupFrame(Canvas& C, const Color& Fill, const Color& Border, float Radius,
+                    const Color& ShadowInk, float ShadowStrength) {
+  C.Fill(Rect(0, 0, 16, 16), BoxShadow(ShadowInk, 0.5f, 0.5f, 14, 16, 2, ShadowStrength));
+  const Shape Popup = RoundRect(0, 0, 14, 14, Radius);
+  C.Fill(Popup, Solid(Fill));
+  C.Fill(InnerStroke(Popup, 1), Solid(Border));
+}
+
 SkinBitmap Finish(const char* Name, const Canvas& Picture) {
   return {Name, Picture.Width(), Picture.Height(), Picture.ToBgra()};
 }

@@ -50,6 +50,11 @@ Shape ConvexPolygon(std::vector<Point> Points);
 Paint BoxShadow(const Color& Ink, float Left, float Top, float Near, float Far, float Rise,
                 float Strength);
 
+// The 16x16 nine-slice piece of a popup menu's frame at the origin: a 14x14 body whose
+// corners and border stay inside the margins, its shadow in the last two columns and rows.
+void DrawPopupFrame(Canvas& C, const Color& Fill, const Color& Border, float Radius,
+                    const Color& ShadowInk, float ShadowStrength);
+
 SkinBitmap Finish(const char* Name, const Canvas& Picture);
 // A bitmap of the size with every pixel clear.
 SkinBitmap Blank(const char* Name, int Width, int Height);

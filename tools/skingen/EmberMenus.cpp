@@ -25,12 +25,7 @@ void DrawItemHighlight(Canvas& C, float X, float Y, float W, float H, bool Keybo
 
 SkinBitmap DrawMenus() {
   Canvas C(64, 64);
-  // Popup frame: a 14x14 body whose corners and border stay inside the margins, its shadow
-  // in the last two columns and rows.
-  C.Fill(Rect(0, 0, 16, 16), BoxShadow(Black, 0.5f, 0.5f, 14, 16, 2, 0.6f));
-  const Shape Popup = RoundRect(0, 0, 14, 14, 2);
-  C.Fill(Popup, Solid(Page));
-  C.Fill(InnerStroke(Popup, 1), Solid(Hex(0x45484E)));
+  DrawPopupFrame(C, Page, Hex(0x45484E), 2, Black, 0.6f);
   DrawItemHighlight(C, 16, 0, 32, 22, false);
   DrawItemHighlight(C, 16, 24, 32, 22, true);
   // Separator: an etched line across the middle of an item's height.

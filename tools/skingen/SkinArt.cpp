@@ -284,12 +284,7 @@ void DrawHighlight(Canvas& C, float X, float Y, float W, float H, float Strength
 
 SkinBitmap DrawMenus() {
   Canvas C(64, 40);
-  // Popup frame: a 14x14 body whose corners and border stay inside the margins, its shadow
-  // in the last two columns and rows.
-  C.Fill(Rect(0, 0, 16, 16), BoxShadow(Shade, 0.5f, 0.5f, 14, 16, 2, 0.36f));
-  const Shape Popup = RoundRect(0, 0, 14, 14, 1.5f);
-  C.Fill(Popup, Solid(White));
-  C.Fill(InnerStroke(Popup, 1), Solid(Hex(0xA9B4C1)));
+  DrawPopupFrame(C, White, Hex(0xA9B4C1), 1.5f, Shade, 0.36f);
   DrawHighlight(C, 16, 0, 32, 18, 1.0f);
   // Menu bar: the window body colour with a hairline below.
   C.Fill(Rect(0, 20, 16, 36), Solid(Hex(0xF6F8FA)));

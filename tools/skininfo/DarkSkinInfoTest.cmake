@@ -4,16 +4,8 @@
 # The summary names the skin, counts its bitmaps and objects and shows its trees; the
 # maximum-compression form of it is described alike.
 
-foreach(var SKININFO SKIN DIR)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "${var} is not set")
-  endif()
-endforeach()
-if(NOT DEFINED PREFIX)
-  set(PREFIX "")
-endif()
-
 include(${CMAKE_CURRENT_LIST_DIR}/SkinInfoChecks.cmake)
+require_variables(SKININFO SKIN DIR)
 
 file(REMOVE_RECURSE ${DIR})
 file(MAKE_DIRECTORY ${DIR})
@@ -56,6 +48,4 @@ if(NOT out STREQUAL original)
   fail("the maximum-compression copy is described otherwise:\n${out}")
 endif()
 
-if(failures GREATER 0)
-  message(FATAL_ERROR "${failures} check(s) failed")
-endif()
+finish_checks()

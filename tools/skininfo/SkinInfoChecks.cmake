@@ -3,6 +3,25 @@
 # exit code, its one-line failures and the lines of its descriptions. Failures are counted
 # in "failures" and reported with SEND_ERROR; the including script ends with the verdict.
 
+# Stops unless every variable named is set; PREFIX defaults to nothing.
+macro(require_variables)
+  foreach(var ${ARGN})
+    if(NOT DEFINED ${var})
+      message(FATAL_ERROR "${var} is not set")
+    endif()
+  endforeach()
+  if(NOT DEFINED PREFIX)
+    set(PREFIX "")
+  endif()
+endmacro()
+
+# Ends the script with the verdict.
+macro(finish_checks)
+  if(failures GREATER 0)
+    message(FATAL_ERROR "${failures} check(s) failed")
+  endif()
+endmacro()
+
 set(failures 0)
 macro(fail text)
   message(SEND_ERROR "${text}")

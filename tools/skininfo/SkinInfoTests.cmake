@@ -8,16 +8,8 @@
 #   skipped    records of unknown classes are listed after the objects
 # With an EMULATOR (Wine), the program's standard error arrives in its standard output.
 
-foreach(var MODE SKININFO WRITER DIR)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "${var} is not set")
-  endif()
-endforeach()
-if(NOT DEFINED PREFIX)
-  set(PREFIX "")
-endif()
-
 include(${CMAKE_CURRENT_LIST_DIR}/SkinInfoChecks.cmake)
+require_variables(MODE SKININFO WRITER DIR)
 
 file(REMOVE_RECURSE ${DIR})
 file(MAKE_DIRECTORY ${DIR})
@@ -195,6 +187,4 @@ else()
   message(FATAL_ERROR "unknown MODE ${MODE}")
 endif()
 
-if(failures GREATER 0)
-  message(FATAL_ERROR "${failures} check(s) failed")
-endif()
+finish_checks()
