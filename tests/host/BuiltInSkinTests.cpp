@@ -1,109 +1,21 @@
 // The built-in skin as the build compiles it: its container, its counts, its vocabulary, and
 // that every property its sources name is one the classes really have.
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <set>
 
-#include "skin/SkinFilters.h"
-#include "skin/SkinObjectStream.h"
-#include "skin/SkinObjects.h"
-#include "skin/SkinRegistry.h"
-#include "skin/SkinSource.h"
-#include "toolkit/PropertyText.h"
-#include "toolkit/PropertyValues.h"
-#include "toolkit/Published.h"
+#include "SkinTestSupport.h"
+#include "gfx/Bitmap.h"
 
 #ifndef MIREVAN_BUILTIN_SKIN
 #define MIREVAN_BUILTIN_SKIN "skin/BuiltInSkin.bin"
 #endif
 
+using namespace SkinTest;
+
 namespace {
 
-std::vector<uint8_t> StoredSkin() {
-  std::ifstream File(MIREVAN_BUILTIN_SKIN, std::ios::binary);
-  return {std::istreambuf_iterator<char>(File), std::istreambuf_iterator<char>()};
-}
-
-// The body, inflated.
-TMemoryStream Body() {
-  const std::vector<uint8_t> Stored = StoredSkin();
-  TMemoryStream Compressed(std::vector<uint8_t>(Stored.begin() + 5, Stored.end()));
-  return TMemoryStream(InflateSkinBody(Compressed));
-}
-
-int CountObjects(TSeSkinObject& Object) {
-  int Count = 1;
-  for (int I = 0; I < Object.ChildCount(); ++I)
-    Count += CountObjects(*Object.GetChild(I));
-  return Count;
-}
-
-// Every property of a binary object stream must be published by the object's class (or by
-// the sub-object a dotted name leads to); children are checked the same way. Returns the
-// unknown names found.
-void CheckProperties(TStream& Stream, const TPersistent& Object, std::vector<std::string>& Unknown);
-
-void CheckChildren(TStream& Stream, std::vector<std::string>& Unknown, bool& AllMarked) {
-  const int32_t Raw = Stream.ReadInt32();
-  AllMarked = AllMarked && (Raw & BinaryCountMark) == BinaryCountMark;
-  for (int32_t I = 0; I < (Raw & 0xFFFF); ++I) {
-    const std::string ClassName = ReadString(Stream);
-    const int32_t Size = Stream.ReadInt32();
-    TStreamWindow Record(Stream, Size);
-    const TSkinObjectClass* Class = FindSkinObjectClass(ClassName);
-    if (!Class) {
-      Unknown.push_back(ClassName);
-    } else {
-      const auto Object = Class->Create(nullptr);
-      CheckProperties(Record, *Object, Unknown);
-    }
-    Record.SkipToEnd();
-  }
-}
-
-bool GAllMarked = true;
-
-void CheckProperties(TStream& Stream, const TPersistent& Object,
-                     std::vector<std::string>& Unknown) {
-  TValueReader In(Stream);
-  In.Bytes(4);
-  In.ShortString();
-  In.ShortString();
-  for (std::string Name = In.ShortString(); !Name.empty(); Name = In.ShortString()) {
-    const TPersistent* Owner = &Object;
-    std::string_view Rest = Name;
-    const TPropInfo* Info = nullptr;
-    for (;;) {
-      const size_t Dot = Rest.find('.');
-      Info = Owner->Published() ? Owner->Published()->Find(Rest.substr(0, Dot)) : nullptr;
-      if (!Info || Dot == std::string_view::npos)
-        break;
-      Owner = Info->Object ? Info->Object(*Owner) : nullptr;
-      Rest = Rest.substr(Dot + 1);
-      if (!Owner) {
-        Info = nullptr;
-        break;
-      }
-    }
-    if (!Info) {
-      Unknown.push_back(Object.ClassName() + "." + Name);
-      In.SkipValue(In.Byte());
-    } else if (Name == "Objects") {
-      In.Byte();
-      const int32_t Length = In.Int32();
-      TStreamWindow Children(Stream, Length);
-      CheckChildren(Children, Unknown, GAllMarked);
-      Children.SkipToEnd();
-    } else {
-      In.SkipValue(In.Byte());
-    }
-  }
-}
-
 TEST(BuiltInSkin, IsStoredAsAByteTwoAndALevelOneZlibStream) {
-  const std::vector<uint8_t> Stored = StoredSkin();
+  const std::vector<uint8_t> Stored = FileBytes(MIREVAN_BUILTIN_SKIN);
   ASSERT_GT(Stored.size(), 7u) << "missing " << MIREVAN_BUILTIN_SKIN;
   EXPECT_EQ(Stored[0], 2);
   EXPECT_EQ(std::string(Stored.begin() + 1, Stored.begin() + 5), "QZLZ");
@@ -112,7 +24,7 @@ TEST(BuiltInSkin, IsStoredAsAByteTwoAndALevelOneZlibStream) {
 }
 
 TEST(BuiltInSkin, HasItsHeadersBitmapsAndRecordsInTheirForms) {
-  TMemoryStream Stream = Body();
+  TMemoryStream Stream = InflatedBody(FileBytes(MIREVAN_BUILTIN_SKIN), 1);
   std::vector<size_t> Lengths;
   for (int I = 0; I < 5; ++I)
     Lengths.push_back(ReadString(Stream).size());
@@ -129,45 +41,33 @@ TEST(BuiltInSkin, HasItsHeadersBitmapsAndRecordsInTheirForms) {
     }
     Stream.Seek(int64_t{W} * H * 4, TSeekOrigin::soCurrent);
   }
-  const int32_t Records = Stream.ReadInt32();
-  ASSERT_EQ(Records, 18);
-  std::vector<std::string> Unknown;
-  GAllMarked = true;
-  for (int I = 0; I < Records; ++I) {
-    const std::string ClassName = ReadString(Stream);
-    const std::string Text = ReadString(Stream);
-    EXPECT_EQ(Text.substr(0, 7), "object ");
-    TMemoryStream Binary;
-    ObjectTextToBinary(Text, Binary);
-    Binary.SetPosition(0);
-    const TSkinObjectClass* Class = FindSkinObjectClass(ClassName);
-    ASSERT_NE(Class, nullptr) << ClassName;
-    CheckProperties(Binary, *Class->Create(nullptr), Unknown);
-  }
+  const TRecords Records = ReadObjectRecords(Stream);
+  EXPECT_EQ(Records.Count, 18);
   EXPECT_EQ(Stream.Remaining(), 0);
-  EXPECT_TRUE(Unknown.empty()) << Unknown.front();
-  EXPECT_TRUE(GAllMarked);
+  EXPECT_TRUE(Records.Unknown.empty()) << Records.Unknown.front();
+  EXPECT_TRUE(Records.AllMarked);
 }
 
 TEST(BuiltInSkin, ProvidesTheObjectVocabularyOfTheControls) {
-  const std::vector<uint8_t> Stored = StoredSkin();
+  const std::vector<uint8_t> Stored = FileBytes(MIREVAN_BUILTIN_SKIN);
   TMemoryStream Stream(std::vector<uint8_t>(Stored.begin() + 1, Stored.end()));
   TSeSkinSource Skin;
   Skin.LoadFromStream(Stream);
   EXPECT_TRUE(Skin.SkippedClasses().empty());
   ASSERT_EQ(Skin.ObjectCount(), 18);
   int All = 0;
-  std::vector<std::string> Names;
   for (int I = 0; I < Skin.ObjectCount(); ++I) {
     All += CountObjects(*Skin.GetObject(I));
-    Names.push_back(Skin.GetObject(I)->Name());
     EXPECT_EQ(Skin.GetObject(I)->Align, saNone);
+    EXPECT_EQ(BrokenLinks(*Skin.GetObject(I)), std::vector<std::string>{});
   }
   EXPECT_EQ(All, 91);
-  EXPECT_EQ(Names, (std::vector<std::string>{
-                       "Form", "MenuBar", "PopupMenu", "CheckBox", "RadioButton", "Button", "Tabs",
-                       "ProgressBar", "Edit", "SpeedButton", "ComboBox", "ListBox", "ScrollBox",
-                       "Header", "StatusBar", "ControlBar", "Toolbar", "SpinButton"}));
+  EXPECT_EQ(KeyedBitmaps(Skin), std::vector<std::string>{});
+  EXPECT_EQ(TopLevelNames(Skin), (std::vector<std::string>{
+                                     "Form", "MenuBar", "PopupMenu", "CheckBox", "RadioButton",
+                                     "Button", "Tabs", "ProgressBar", "Edit", "SpeedButton",
+                                     "ComboBox", "ListBox", "ScrollBox", "Header", "StatusBar",
+                                     "ControlBar", "Toolbar", "SpinButton"}));
   for (const char* Missing : {"GroupBox", "Label", "ScrollBar", "TrackBar", "Hint"})
     EXPECT_EQ(Skin.FindObject(Missing), nullptr) << Missing;
 

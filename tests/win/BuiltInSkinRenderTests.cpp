@@ -1,44 +1,90 @@
-// The built-in skin drawn, object by object, in every state at two sizes, against reviewed
-// reference pictures (tests/golden/skin). SkinGallery --references makes them anew, on
-// purpose, when the skin changes; this test never does.
+// Both skins drawn, object by object, in every state at two sizes, against reviewed reference
+// pictures (tests/golden/skin for the built-in skin, tests/golden/skin-midnight-ember for the
+// dark one). SkinGallery --references makes them anew, on purpose, when a skin changes; this
+// test never does.
 
 #include <windows.h>
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
+#include <map>
+#include <memory>
 
 #include "SkinViews.h"
 #include "tools/contactsheet/PngFile.h"
 
 namespace {
 
-class BuiltInSkinRenderTest : public ::testing::TestWithParam<int> {
-protected:
-  static void SetUpTestSuite() {
-    std::ifstream In(MIREVAN_BUILTIN_SKIN, std::ios::binary);
-    const std::vector<uint8_t> Bytes{std::istreambuf_iterator<char>(In),
-                                     std::istreambuf_iterator<char>()};
-    ASSERT_GT(Bytes.size(), 1u);
-    TMemoryStream Stream(std::vector<uint8_t>(Bytes.begin() + 1, Bytes.end()));
-    Skin = std::make_unique<TSeSkinSource>();
-    Skin->LoadFromStream(Stream);
-  }
-  static void TearDownTestSuite() { Skin.reset(); }
-  static std::unique_ptr<TSeSkinSource> Skin;
+struct TSkinUnderTest {
+  const char* Title;
+  const char* File;
+  const char* References;
+  std::vector<std::string> Objects; // its top-level objects, in order
 };
-std::unique_ptr<TSeSkinSource> BuiltInSkinRenderTest::Skin;
 
-TEST_P(BuiltInSkinRenderTest, MatchesItsReferencePictureExactly) {
-  ASSERT_EQ(Skin->ObjectCount(), 18);
-  const TSeSkinObject& Object = *Skin->GetObject(GetParam());
-  const TSkinPicture Actual = RenderObjectStrip(Object);
-  const std::string Reference = std::string(MIREVAN_SKIN_GOLDEN_DIR) + "/" + Object.Name() + ".png";
+const std::vector<std::string> ControlObjects = {
+    "Form",     "MenuBar", "PopupMenu",   "CheckBox",  "RadioButton", "Button",
+    "Tabs",     "ProgressBar", "Edit",    "SpeedButton", "ComboBox",  "ListBox",
+    "ScrollBox", "Header", "StatusBar",   "ControlBar", "Toolbar",    "SpinButton"};
+
+std::vector<std::string> WithDarkExtras() {
+  std::vector<std::string> Names = ControlObjects;
+  for (const char* Extra : {"ScrollBar", "TrackBar", "GroupBox", "Label", "Hint", "ToolWindow"})
+    Names.push_back(Extra);
+  return Names;
+}
+
+const TSkinUnderTest Skins[] = {
+    {"BuiltIn", MIREVAN_BUILTIN_SKIN, MIREVAN_SKIN_GOLDEN_DIR, ControlObjects},
+    {"MidnightEmber", MIREVAN_DARK_SKIN, MIREVAN_DARK_SKIN_GOLDEN_DIR, WithDarkExtras()}};
+
+// Each skin is read once for all its objects.
+const TSeSkinSource& Loaded(const TSkinUnderTest& Skin) {
+  static std::map<std::string, std::unique_ptr<TSeSkinSource>> Cache;
+  auto& Source = Cache[Skin.Title];
+  if (!Source) {
+    Source = std::make_unique<TSeSkinSource>();
+    LoadSkin(Skin.File, *Source);
+  }
+  return *Source;
+}
+
+struct TCase {
+  const TSkinUnderTest* Skin;
+  std::string Object;
+};
+
+std::vector<TCase> AllCases() {
+  std::vector<TCase> Cases;
+  for (const TSkinUnderTest& Skin : Skins)
+    for (const std::string& Object : Skin.Objects)
+      Cases.push_back({&Skin, Object});
+  return Cases;
+}
+
+class SkinRenderTest : public ::testing::TestWithParam<TCase> {};
+
+TEST(SkinRender, EachSkinHasExactlyTheObjectsThatHaveReferences) {
+  for (const TSkinUnderTest& Skin : Skins) {
+    const TSeSkinSource& Source = Loaded(Skin);
+    std::vector<std::string> Names;
+    for (int I = 0; I < Source.ObjectCount(); ++I)
+      Names.push_back(Source.GetObject(I)->Name());
+    EXPECT_EQ(Names, Skin.Objects) << Skin.Title;
+  }
+}
+
+TEST_P(SkinRenderTest, MatchesItsReferencePictureExactly) {
+  const TSkinUnderTest& Skin = *GetParam().Skin;
+  const TSeSkinSource& Source = Loaded(Skin);
+  const TSeSkinObject* Object = Source.FindObject(GetParam().Object);
+  ASSERT_NE(Object, nullptr) << GetParam().Object;
+  const TSkinPicture Actual = RenderObjectStrip(*Object, SkinBackdrop(Source));
+  const std::string Reference = std::string(Skin.References) + "/" + Object->Name() + ".png";
   TSkinPicture Expected;
   ASSERT_TRUE(ReadPng(Reference, Expected.Width, Expected.Height, Expected.Pixels))
       << "no reference " << Reference;
-  ASSERT_EQ(Actual.Width, Expected.Width) << Object.Name();
-  ASSERT_EQ(Actual.Height, Expected.Height) << Object.Name();
+  ASSERT_EQ(Actual.Width, Expected.Width) << Object->Name();
+  ASSERT_EQ(Actual.Height, Expected.Height) << Object->Name();
   size_t Different = 0, First = 0;
   for (size_t I = 0; I < Actual.Pixels.size(); ++I)
     if (Actual.Pixels[I] != Expected.Pixels[I] && Different++ == 0)
@@ -46,13 +92,18 @@ TEST_P(BuiltInSkinRenderTest, MatchesItsReferencePictureExactly) {
   if (Different > 0) {
     char Temp[MAX_PATH];
     GetTempPathA(MAX_PATH, Temp);
-    const std::string Saved = std::string(Temp) + "actual-" + Object.Name() + ".png";
+    const std::string Saved =
+        std::string(Temp) + "actual-" + Skin.Title + "-" + Object->Name() + ".png";
     WritePng(Saved, Actual.Width, Actual.Height, Actual.Pixels);
-    ADD_FAILURE() << Object.Name() << ": " << Different << " pixels differ, the first at ("
-                  << First % Actual.Width << ", " << First / Actual.Width << "); drawn: " << Saved;
+    ADD_FAILURE() << Skin.Title << " " << Object->Name() << ": " << Different
+                  << " pixels differ, the first at (" << First % Actual.Width << ", "
+                  << First / Actual.Width << "); drawn: " << Saved;
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(TopLevelObjects, BuiltInSkinRenderTest, ::testing::Range(0, 18));
+INSTANTIATE_TEST_SUITE_P(TopLevelObjects, SkinRenderTest, ::testing::ValuesIn(AllCases()),
+                         [](const ::testing::TestParamInfo<TCase>& Info) {
+                           return std::string(Info.param.Skin->Title) + "_" + Info.param.Object;
+                         });
 
 } // namespace

@@ -3,9 +3,14 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
 
 #include "gfx/SkinText.h"
+#include "skin/SkinFilters.h"
 #include "skin/SkinObjects.h"
+#include "skin/SkinRegistry.h"
 #include "toolkit/Graphics.h"
 
 namespace {
@@ -14,7 +19,7 @@ struct TSize {
   int Width, Height;
 };
 
-constexpr uint32_t Backdrop = 0xE4E8EE;
+constexpr uint32_t DefaultBackdrop = 0xE4E8EE;
 constexpr int Gap = 6;
 constexpr TSeState States[] = {osNormal, osHot, osPressed, osFocused, osDisabled};
 
@@ -22,7 +27,8 @@ constexpr TSeState States[] = {osNormal, osHot, osPressed, osFocused, osDisabled
 void Label(TSeSkinObject& Object) {
   if (Object.Kind == skTitle)
     Object.Text = L"Mirevan";
-  else if (Object.Name() == "Text" || Object.Name() == "Item" || Object.Name() == "Tab")
+  else if (Object.Name() == "Text" || Object.Name() == "Item" || Object.Name() == "Tab" ||
+           Object.Name() == "Caption" || Object.Name() == "Hint" || Object.Name() == "Label")
     Object.Text = L"Sample";
   for (int I = 0; I < Object.ChildCount(); ++I)
     Label(*Object.GetChild(I));
@@ -41,8 +47,14 @@ void HideUnusedCaptionButtons(TSeSkinObject& Object) {
     HideUnusedCaptionButtons(*Object.GetChild(I));
 }
 
+// A plain object without fill or children: only its sizes and margins count (the track
+// bar reads its metrics so), and a view of it would be empty.
+bool DrawsNothing(const TSeSkinObject& Part) {
+  return Part.ClassName() == "TSeSkinObject" && Part.Color == clNone && Part.ChildCount() == 0;
+}
+
 TSkinPicture Draw(const TSeSkinObject& Template, int Width, int Height, TSeState State, bool Active,
-                  bool HideLoose) {
+                  bool HideLoose, uint32_t Backdrop) {
   auto Copy = CloneSkinObject(Template, nullptr);
   Label(*Copy);
   HideUnusedCaptionButtons(*Copy);
@@ -71,7 +83,7 @@ TSkinPicture Draw(const TSeSkinObject& Template, int Width, int Height, TSeState
 // backdrop.
 constexpr int MaxWidth = 1400;
 
-TSkinPicture Row(const std::vector<TSkinPicture>& Pictures) {
+TSkinPicture Row(const std::vector<TSkinPicture>& Pictures, uint32_t Backdrop) {
   struct TPlace {
     int Left, Top;
   };
@@ -101,32 +113,56 @@ TSkinPicture Row(const std::vector<TSkinPicture>& Pictures) {
 }
 
 void AddStates(std::vector<TSkinPicture>& Views, const TSeSkinObject& Object, int Width, int Height,
-               bool HideLoose) {
+               bool HideLoose, uint32_t Backdrop) {
   for (const TSize Size : {TSize{Width, Height}, TSize{Width * 3 / 2 + 8, Height * 3 / 2 + 4}})
     for (TSeState State : States)
-      Views.push_back(Draw(Object, Size.Width, Size.Height, State, true, HideLoose));
+      Views.push_back(Draw(Object, Size.Width, Size.Height, State, true, HideLoose, Backdrop));
 }
 
 } // namespace
 
-TSkinPicture RenderObjectStrip(const TSeSkinObject& Object) {
+void LoadSkin(const std::string& FileName, TSeSkinSource& Skin) {
+  if (FindSkinFilter(FileName)) {
+    Skin.LoadFromFile(FileName);
+  } else {
+    std::ifstream In(FileName, std::ios::binary);
+    const std::vector<uint8_t> Bytes{std::istreambuf_iterator<char>(In),
+                                     std::istreambuf_iterator<char>()};
+    if (!Bytes.empty() && Bytes[0] != 0) {
+      TMemoryStream Stream(std::vector<uint8_t>(Bytes.begin() + 1, Bytes.end()));
+      Skin.LoadFromStream(Stream);
+    }
+  }
+  if (Skin.ObjectCount() == 0)
+    throw std::runtime_error("no skin in " + FileName);
+}
+
+uint32_t SkinBackdrop(const TSeSkinSource& Skin) {
+  const TSeSkinObject* Form = Skin.GetFormObject();
+  if (!Form || Form->Color < 0 || Form->Color > 0xFFFFFF)
+    return DefaultBackdrop;
+  const auto Color = static_cast<uint32_t>(Form->Color); // 0x00BBGGRR
+  return (Color & 0xFF) << 16 | (Color & 0xFF00) | (Color >> 16 & 0xFF);
+}
+
+TSkinPicture RenderObjectStrip(const TSeSkinObject& Object, uint32_t Backdrop) {
   std::vector<TSkinPicture> Views;
   if (Object.Kind == skForm) {
     for (const TSize Size : {TSize{Object.Width(), Object.Height()},
                              TSize{Object.Width() + 120, Object.Height() + 70}})
       for (const bool Active : {true, false})
-        Views.push_back(Draw(Object, Size.Width, Size.Height, osNormal, Active, false));
-    return Row(Views);
+        Views.push_back(Draw(Object, Size.Width, Size.Height, osNormal, Active, false, Backdrop));
+    return Row(Views, Backdrop);
   }
-  AddStates(Views, Object, Object.Width(), Object.Height(), true);
+  AddStates(Views, Object, Object.Width(), Object.Height(), true, Backdrop);
   for (int I = 0; I < Object.ChildCount(); ++I) {
     const TSeSkinObject& Part = *Object.GetChild(I);
-    if (Part.Align != saNone)
+    if (Part.Align != saNone || DrawsNothing(Part))
       continue;
     AddStates(Views, Part, Part.Width() > 0 ? Part.Width() : Object.Width(),
-              Part.Height() > 0 ? Part.Height() : Object.Height(), false);
+              Part.Height() > 0 ? Part.Height() : Object.Height(), false, Backdrop);
   }
-  return Row(Views);
+  return Row(Views, Backdrop);
 }
 
 TSkinPicture RenderGallery(const TSeSkinSource& Skin) {
@@ -134,7 +170,7 @@ TSkinPicture RenderGallery(const TSeSkinSource& Skin) {
   std::vector<TSkinPicture> Strips;
   int Width = 0, Height = Gap;
   for (int I = 0; I < Skin.ObjectCount(); ++I) {
-    Strips.push_back(RenderObjectStrip(*Skin.GetObject(I)));
+    Strips.push_back(RenderObjectStrip(*Skin.GetObject(I), SkinBackdrop(Skin)));
     Width = std::max(Width, LabelWidth + Strips.back().Width + 2 * Gap);
     Height += Strips.back().Height + 2 * Gap;
   }

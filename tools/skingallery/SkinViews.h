@@ -15,11 +15,20 @@ struct TSkinPicture {
   std::vector<uint32_t> Pixels;
 };
 
-// The views of one top-level object side by side: the form whole (active, inactive, at its
-// own size and a larger one); any other object part by part (each child, or the object
-// itself when it has none), in the states normal, hot, pressed, focused and disabled, at
-// its own size and a larger one.
-TSkinPicture RenderObjectStrip(const TSeSkinObject& Object);
+// Reads a skin: a file whose extension names a skin file form (.qzkn and the others) as
+// that form, anything else as the engine's stored form (a byte, then the compressed skin).
+// Raises std::runtime_error when the file holds no skin.
+void LoadSkin(const std::string& FileName, TSeSkinSource& Skin);
+
+// The colour the views stand on: the skin's window body (its form object's colour) when it
+// names one, else a light grey.
+uint32_t SkinBackdrop(const TSeSkinSource& Skin);
+
+// The views of one top-level object side by side on the backdrop: the form whole (active,
+// inactive, at its own size and a larger one); any other object part by part (each child,
+// or the object itself when it has none), in the states normal, hot, pressed, focused and
+// disabled, at its own size and a larger one.
+TSkinPicture RenderObjectStrip(const TSeSkinObject& Object, uint32_t Backdrop);
 
 // Strips one under another with the object names to their left.
 TSkinPicture RenderGallery(const TSeSkinSource& Skin);

@@ -3,27 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/artgen/Canvas.h"
+#include "tools/skingen/FrameArt.h"
 
 namespace SkinGen {
 
 namespace {
 
 using namespace ArtGen;
-
-constexpr Color Hex(uint32_t Rgb, float A = 1.0f) {
-  return {static_cast<float>((Rgb >> 16) & 255) / 255.0f,
-          static_cast<float>((Rgb >> 8) & 255) / 255.0f, static_cast<float>(Rgb & 255) / 255.0f, A};
-}
-
-// The window frame in one activation state.
-struct FrameColors {
-  Color CaptionTop, CaptionBottom;
-  Color Highlight; // the top row of the caption
-  Color Outline;   // the outermost pixel all around the window
-  Color Border;    // the body of the side and bottom borders
-  Color Separator; // the line between the frame and the window body
-};
 
 constexpr FrameColors ActiveFrame{Hex(0x4A7DB8), Hex(0x2E5F96), Hex(0x7DA6D8),
                                   Hex(0x22487A), Hex(0x34659D), Hex(0x28548A)};
@@ -36,178 +22,12 @@ constexpr Color InkDisabled = Hex(0xA9B2BC);
 constexpr Color Accent = Hex(0x2F7BD8);
 constexpr Color Shade = Hex(0x14263C); // shadows and darkening
 
-// Frame sizes shared by the caption, the borders and the bottom.
-constexpr int CaptionHeight = 22;
-constexpr int LeftWidth = 4;
-constexpr int RightWidth = 5;
-constexpr int BottomHeight = 5;
-
 // Control faces in the four pointer states most controls have.
 enum class State { Normal, Hot, Pressed, Disabled };
 
-Color WithAlpha(Color Value, float A) {
-  Value.A = A;
-  return Value;
-}
-
-// A gradient whose ends fall on the centres of the first and last pixel rows.
-Paint Vertical(float Top, const Color& First, float Bottom, const Color& Second) {
-  return LinearGradient(0, Top + 0.5f, First, 0, Bottom - 0.5f, Second);
-}
-
-// Three colours spread evenly between From and To along one axis.
-Paint ThreeStops(float From, float To, bool AlongY, Color A, Color B, Color C) {
-  return [=](float X, float Y) {
-    const float T = std::clamp(((AlongY ? Y : X) - From - 0.5f) / (To - From - 1), 0.0f, 1.0f);
-    return T < 0.5f ? Mix(A, B, T * 2) : Mix(B, C, T * 2 - 1);
-  };
-}
-
-// A rectangle with only its top corners rounded, and the ring just inside its curved and side
-// edges without the straight cut.
-Shape TopRounded(float Left, float Top, float Right, float Bottom, float Radius) {
-  return Intersect(RoundRect(Left, Top, Right, Bottom + Radius + 2, Radius),
-                   Rect(Left, Top, Right, Bottom));
-}
-Shape TopRoundedRim(float Left, float Top, float Right, float Bottom, float Radius, float Width) {
-  return Intersect(InnerStroke(RoundRect(Left, Top, Right, Bottom + Radius + 2, Radius), Width),
-                   Rect(Left, Top, Right, Bottom));
-}
-
-// A chevron whose tip points along (DX, DY), a unit axis direction, centred on CX, CY.
-Shape Chevron(float CX, float CY, float HalfWidth, float DX, float DY, float Weight) {
-  const float Depth = HalfWidth / 2;
-  const float TipX = CX + DX * Depth, TipY = CY + DY * Depth;
-  const float BackX = CX - DX * Depth, BackY = CY - DY * Depth;
-  const float PX = -DY * HalfWidth, PY = DX * HalfWidth;
-  return Union(Line(BackX + PX, BackY + PY, TipX, TipY, Weight),
-               Line(TipX, TipY, BackX - PX, BackY - PY, Weight));
-}
-
-SkinBitmap Finish(const char* Name, const Canvas& Picture) {
-  return {Name, Picture.Width(), Picture.Height(), Picture.ToBgra()};
-}
-
-// ---- Window frame ----
-//
-// The frame is drawn once as a whole small window and then cut into the pieces the skin
-// stretches: the side borders run the full height of the window, the caption and the bottom
-// border sit between them. Cut from one picture, the pieces meet without a seam, and the
-// window's outer corners land in the top and bottom rows of the side borders.
-
-constexpr int CaptionPieceWidth = 184, BottomPieceWidth = 32, SidePieceHeight = 32;
-// Wide enough for the whole caption piece, tall enough for the side pieces: 22 caption rows,
-// 5 rows beside the window body and the 5 rows of the bottom border.
-constexpr int FrameWidth = LeftWidth + CaptionPieceWidth + RightWidth;
-constexpr int FrameHeight = SidePieceHeight;
-// The outer corners: elliptical arcs RX wide and RY tall. They end at the centre of the
-// fourth column in from the window's edge, so the border columns beside the caption and the
-// bottom border are straight and continue them exactly.
-constexpr float TopRX = 3.5f, TopRY = 6, BottomRX = 3.5f, BottomRY = 4;
-
-// A Width x Height rectangle at the origin with its top corners rounded by TopRX x TopRY
-// arcs and its bottom ones by BottomRX x BottomRY.
-Shape WindowOutline(float Width, float Height) {
-  return {[=](float X, float Y) {
-            const float Box = std::max(std::max(-X, X - Width), std::max(-Y, Y - Height));
-            const bool Upper = Y < Height / 2;
-            const float RX = Upper ? TopRX : BottomRX, RY = Upper ? TopRY : BottomRY;
-            // Offsets from the centre of the nearest corner's arc, negative towards the edges.
-            const float PX = std::min(X, Width - X) - RX;
-            const float PY = (Upper ? Y : Height - Y) - RY;
-            if (PX >= 0 || PY >= 0)
-              return Box;
-            // Distance to an ellipse, close near the curve and exact for a circle.
-            const float K0 = std::hypot(PX / RX, PY / RY);
-            const float K1 = std::hypot(PX / (RX * RX), PY / (RY * RY));
-            return K0 * (K0 - 1) / K1;
-          },
-          {0, 0, Width, Height}};
-}
-
-// The whole frame of a FrameWidth x FrameHeight window, B,G,R,A as SkinBitmap holds it.
-std::vector<uint8_t> DrawFrame(const FrameColors& K) {
-  constexpr float W = FrameWidth, H = FrameHeight, Caption = CaptionHeight;
-  Canvas C(FrameWidth, FrameHeight);
-  const Shape Outline = WindowOutline(W, H);
-  // The caption gradient runs across the whole width, the side borders included.
-  const Paint Gradient = Vertical(0, K.CaptionTop, Caption, K.CaptionBottom);
-  C.Fill(Outline, [=](float X, float Y) { return Y < Caption ? Gradient(X, Y) : K.Border; });
-  // One rim all round: light along the top, turning into the dark outline down the corners.
-  C.Fill(InnerStroke(Outline, 1), [=](float, float Y) {
-    return Mix(K.Highlight, K.Outline, std::clamp((Y - 0.5f) / TopRY, 0.0f, 1.0f));
-  });
-  // The line round the window body, along the caption's bottom row, the borders' inner
-  // columns and the bottom border's top row.
-  C.Fill(InnerStroke(Rect(LeftWidth - 1, Caption - 1, W - RightWidth + 1, H - BottomHeight + 1), 1),
-         Solid(K.Separator));
-  return C.ToBgra();
-}
-
-// Copies the W x H block at SX, SY of a frame drawing to DX, DY of a frame piece.
-void Cut(const std::vector<uint8_t>& Frame, int SX, int SY, int W, int H, SkinBitmap& Piece, int DX,
-         int DY) {
-  for (int Y = 0; Y < H; ++Y)
-    std::copy_n(&Frame[(static_cast<size_t>(SY + Y) * FrameWidth + SX) * 4], W * 4,
-                &Piece.Bgra[(static_cast<size_t>(DY + Y) * Piece.Width + DX) * 4]);
-}
-
-SkinBitmap Blank(const char* Name, int Width, int Height) {
-  return {Name, Width, Height, std::vector<uint8_t>(static_cast<size_t>(Width) * Height * 4)};
-}
-
-// "top", "left", "right" and "bottom": each holds the active frame's piece, then the
-// inactive one's below or beside it.
-std::vector<SkinBitmap> DrawFramePieces() {
-  SkinBitmap Top = Blank("top", CaptionPieceWidth, 2 * CaptionHeight);
-  SkinBitmap Left = Blank("left", 2 * LeftWidth, SidePieceHeight);
-  SkinBitmap Right = Blank("right", 2 * RightWidth, SidePieceHeight);
-  SkinBitmap Bottom = Blank("bottom", BottomPieceWidth, 2 * BottomHeight);
-  for (int Half = 0; Half < 2; ++Half) {
-    const std::vector<uint8_t> Frame = DrawFrame(Half ? InactiveFrame : ActiveFrame);
-    Cut(Frame, LeftWidth, 0, CaptionPieceWidth, CaptionHeight, Top, 0, Half * CaptionHeight);
-    Cut(Frame, 0, 0, LeftWidth, SidePieceHeight, Left, Half * LeftWidth, 0);
-    Cut(Frame, FrameWidth - RightWidth, 0, RightWidth, SidePieceHeight, Right, Half * RightWidth,
-        0);
-    Cut(Frame, LeftWidth, FrameHeight - BottomHeight, BottomPieceWidth, BottomHeight, Bottom, 0,
-        Half * BottomHeight);
-  }
-  return {Top, Left, Right, Bottom};
-}
-
 // ---- Caption buttons ----
 
-enum class CaptionGlyph { Close, Maximize, Restore, Minimize, RollUp, RollDown };
-enum class CaptionState { Normal, Pressed, Hot, Inactive, Disabled };
-
 constexpr int CaptionButtonWidth = 18, CaptionButtonHeight = 15;
-
-// The glyph of a caption button whose block starts at X, Top.
-Shape CaptionGlyphShape(CaptionGlyph Glyph, float X, float Top) {
-  const float CX = X + 9, CY = Top + 7;
-  switch (Glyph) {
-  case CaptionGlyph::Close:
-    return Union(Line(CX - 3.5f, CY - 3.5f, CX + 3.5f, CY + 3.5f, 1.5f),
-                 Line(CX - 3.5f, CY + 3.5f, CX + 3.5f, CY - 3.5f, 1.5f));
-  case CaptionGlyph::Maximize:
-    return Union(InnerStroke(Rect(CX - 4, CY - 4, CX + 4, CY + 4), 1),
-                 Rect(CX - 4, CY - 4, CX + 4, CY - 2));
-  case CaptionGlyph::Restore: {
-    const Shape Front = Rect(CX - 4, CY - 2, CX + 2, CY + 4);
-    const Shape Back = Union(InnerStroke(Rect(CX - 2, CY - 4, CX + 4, CY + 2), 1),
-                             Rect(CX - 2, CY - 4, CX + 4, CY - 3));
-    return Union(Subtract(Back, Front),
-                 Union(InnerStroke(Front, 1), Rect(CX - 4, CY - 2, CX + 2, CY - 1)));
-  }
-  case CaptionGlyph::Minimize:
-    return Rect(CX - 4, CY + 2, CX + 4, CY + 4);
-  case CaptionGlyph::RollUp:
-    return Chevron(CX, CY, 3.5f, 0, -1, 1.5f);
-  case CaptionGlyph::RollDown:
-    return Chevron(CX, CY, 3.5f, 0, 1, 1.5f);
-  }
-  return Rect(0, 0, 0, 0);
-}
 
 void DrawCaptionButton(Canvas& C, float X, CaptionGlyph Glyph, CaptionState S) {
   const float W = CaptionButtonWidth, H = CaptionButtonHeight;
@@ -254,20 +74,17 @@ void DrawCaptionButton(Canvas& C, float X, CaptionGlyph Glyph, CaptionState S) {
   }
   C.Fill(Face, Vertical(0, FaceTop, H, FaceBottom));
   C.Fill(InnerStroke(Face, 1), Vertical(0, RimTop, H, RimBottom));
-  const Shape Mark = CaptionGlyphShape(Glyph, X, Shift);
+  const Shape Mark = CaptionGlyphShape(Glyph, X + 9, Shift + 7);
   if (ShadowAlpha > 0)
     C.Fill(Translate(Mark, 0, 1), Solid(WithAlpha(Shade, ShadowAlpha)));
   C.Fill(Mark, Solid(GlyphColor));
 }
 
 SkinBitmap DrawCaptionButtons(const char* Name, CaptionGlyph Glyph) {
-  Canvas C(6 * CaptionButtonWidth, CaptionButtonHeight);
-  const CaptionState Order[] = {CaptionState::Normal,   CaptionState::Pressed,
-                                CaptionState::Hot,      CaptionState::Inactive,
-                                CaptionState::Disabled, CaptionState::Normal};
-  for (int I = 0; I < 6; ++I)
-    DrawCaptionButton(C, static_cast<float>(I * CaptionButtonWidth), Glyph, Order[I]);
-  return Finish(Name, C);
+  return DrawCaptionButtonSheet(Name, CaptionButtonWidth, CaptionButtonHeight,
+                                [Glyph](Canvas& C, float X, CaptionState S) {
+                                  DrawCaptionButton(C, X, Glyph, S);
+                                });
 }
 
 // ---- Controls ----
@@ -457,21 +274,6 @@ SkinBitmap DrawEdits() {
 
 // ---- Menus ----
 
-// The shadow of a box blurred along each axis on its own, so that the bands of a
-// nine-slice frame repeat exactly: full strength inside, fading to nothing between Near
-// and Far on the right and bottom, rising from the top-left corner over Rise pixels.
-Paint BoxShadow(float Left, float Top, float Near, float Far, float Rise, float Strength) {
-  const auto Smooth = [](float T) {
-    T = std::clamp(T, 0.0f, 1.0f);
-    return T * T * (3 - 2 * T);
-  };
-  return [=](float X, float Y) {
-    const float FX = Smooth((X - Left) / Rise) * (1 - Smooth((X - Near) / (Far - Near)));
-    const float FY = Smooth((Y - Top) / Rise) * (1 - Smooth((Y - Near) / (Far - Near)));
-    return WithAlpha(Shade, Strength * FX * FY);
-  };
-}
-
 // A rounded highlight bar, tinted with the accent so that it shows on any light face.
 void DrawHighlight(Canvas& C, float X, float Y, float W, float H, float Strength) {
   const Shape Outline = RoundRect(X, Y, X + W, Y + H, 3);
@@ -482,12 +284,7 @@ void DrawHighlight(Canvas& C, float X, float Y, float W, float H, float Strength
 
 SkinBitmap DrawMenus() {
   Canvas C(64, 40);
-  // Popup frame: a 14x14 body whose corners and border stay inside the margins, its shadow
-  // in the last two columns and rows.
-  C.Fill(Rect(0, 0, 16, 16), BoxShadow(0.5f, 0.5f, 14, 16, 2, 0.36f));
-  const Shape Popup = RoundRect(0, 0, 14, 14, 1.5f);
-  C.Fill(Popup, Solid(White));
-  C.Fill(InnerStroke(Popup, 1), Solid(Hex(0xA9B4C1)));
+  DrawPopupFrame(C, White, Hex(0xA9B4C1), 1.5f, Shade, 0.36f);
   DrawHighlight(C, 16, 0, 32, 18, 1.0f);
   // Menu bar: the window body colour with a hairline below.
   C.Fill(Rect(0, 20, 16, 36), Solid(Hex(0xF6F8FA)));
@@ -560,8 +357,11 @@ SkinBitmap DrawMisc() {
 
 } // namespace
 
+const FrameGeometry SlateFrame{22, 4, 5, 5, 184, 32, 3.5f, 6, 3.5f, 4};
+
 std::vector<SkinBitmap> DrawSkinBitmaps() {
-  std::vector<SkinBitmap> Out = DrawFramePieces();
+  std::vector<SkinBitmap> Out =
+      DrawFramePieces(SlateFrame, ActiveFrame, InactiveFrame, {"top", "left", "right", "bottom"});
   Out.push_back(DrawCaptionButtons("btnclose", CaptionGlyph::Close));
   Out.push_back(DrawCaptionButtons("btnmax", CaptionGlyph::Maximize));
   Out.push_back(DrawCaptionButtons("btnrestore", CaptionGlyph::Restore));

@@ -37,19 +37,14 @@
 // the top and bottom margins. The caption and the bottom border continue the side borders'
 // inner columns row for row, so the frame shows no seams.
 
-#include <cstdint>
-#include <string>
 #include <vector>
+
+#include "tools/skingen/FrameArt.h"
 
 namespace SkinGen {
 
-struct SkinBitmap {
-  std::string Name;
-  int Width = 0, Height = 0;
-  // Top row first, 4 bytes B,G,R,A per pixel, straight alpha. Pixels with alpha 0 are all
-  // zero, and no pixel comes near the loader's transparent key colour RGB 127,0,127.
-  std::vector<uint8_t> Bgra;
-};
+// The frame that "top", "left", "right" and "bottom" are cut from.
+extern const FrameGeometry SlateFrame;
 
 // The 17 bitmaps in the order listed above; the same bytes on every call.
 std::vector<SkinBitmap> DrawSkinBitmaps();

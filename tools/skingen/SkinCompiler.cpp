@@ -160,17 +160,23 @@ std::vector<uint8_t> SkinBody(const SkinSource& Source, const std::vector<SkinBi
   return Body.Bytes();
 }
 
-std::vector<uint8_t> StoredSkin(const std::vector<uint8_t>& Body) {
+std::vector<uint8_t> CompressedSkin(const std::vector<uint8_t>& Body) {
   uLongf Size = compressBound(static_cast<uLong>(Body.size()));
-  std::vector<uint8_t> Stored(5 + Size);
-  Stored[0] = 2;
-  Stored[1] = 'Q';
-  Stored[2] = 'Z';
-  Stored[3] = 'L';
-  Stored[4] = 'Z';
-  if (compress2(Stored.data() + 5, &Size, Body.data(), static_cast<uLong>(Body.size()), 1) != Z_OK)
+  std::vector<uint8_t> Compressed(4 + Size);
+  Compressed[0] = 'Q';
+  Compressed[1] = 'Z';
+  Compressed[2] = 'L';
+  Compressed[3] = 'Z';
+  if (compress2(Compressed.data() + 4, &Size, Body.data(), static_cast<uLong>(Body.size()), 1) !=
+      Z_OK)
     throw std::runtime_error("deflate failed");
-  Stored.resize(5 + Size);
+  Compressed.resize(4 + Size);
+  return Compressed;
+}
+
+std::vector<uint8_t> StoredSkin(const std::vector<uint8_t>& Body) {
+  std::vector<uint8_t> Stored = CompressedSkin(Body);
+  Stored.insert(Stored.begin(), 2);
   return Stored;
 }
 

@@ -1,13 +1,13 @@
 #pragma once
-// Compiles the built-in skin from its sources: the objects written in the textual property
-// form (children nested as objects, the way people write them) and the drawn bitmaps, into
-// the engine's stored form.
+// Compiles a skin from its sources: the objects written in the textual property form
+// (children nested as objects, the way people write them) and the drawn bitmaps, into the
+// engine's stored form or the compressed skin file.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "SkinArt.h"
+#include "SkinBitmap.h"
 
 namespace SkinGen {
 
@@ -30,7 +30,9 @@ SkinSource ParseSkinSource(const std::string& Text);
 
 // The standard skin body: header strings, bitmaps (rows bottom-up), text records.
 std::vector<uint8_t> SkinBody(const SkinSource& Source, const std::vector<SkinBitmap>& Bitmaps);
-// Byte 2, "QZLZ", and the body deflated at level 1.
+// The compressed skin file (.qzkn): "QZLZ" and the body deflated at level 1.
+std::vector<uint8_t> CompressedSkin(const std::vector<uint8_t>& Body);
+// The engine's stored form: byte 2, then the compressed skin file.
 std::vector<uint8_t> StoredSkin(const std::vector<uint8_t>& Body);
 
 } // namespace SkinGen

@@ -1,33 +1,53 @@
-// Compiles the built-in skin: reads the object source, draws the bitmaps, writes the
-// engine's stored form.
-//   skingen SOURCE.txt OUTPUT.bin
+// Compiles a skin: reads the object source, draws the bitmaps of its art set, and writes the
+// engine's stored form, or the compressed skin file when the output's name ends in .qzkn.
+//   skingen [--art slate|ember] SOURCE.txt OUTPUT
+// The art set is "slate" (the built-in skin's) unless named.
 
 #include <cstdio>
 #include <exception>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+#include <string>
 
+#include "EmberArt.h"
+#include "SkinArt.h"
 #include "SkinCompiler.h"
 
+namespace {
+
+bool EndsWith(const std::string& Text, const std::string& Tail) {
+  return Text.size() >= Tail.size() && Text.compare(Text.size() - Tail.size(), Tail.size(), Tail) == 0;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: skingen SOURCE.txt OUTPUT.bin\n");
+  std::string Art = "slate";
+  int First = 1;
+  if (argc > 2 && std::string(argv[1]) == "--art") {
+    Art = argv[2];
+    First = 3;
+  }
+  if (argc - First != 2 || (Art != "slate" && Art != "ember")) {
+    std::fprintf(stderr, "usage: skingen [--art slate|ember] SOURCE.txt OUTPUT\n");
     return 2;
   }
+  const std::string SourceName = argv[First], OutputName = argv[First + 1];
   try {
-    std::ifstream In(argv[1], std::ios::binary);
+    std::ifstream In(SourceName, std::ios::binary);
     if (!In)
-      throw std::runtime_error(std::string("cannot open ") + argv[1]);
+      throw std::runtime_error("cannot open " + SourceName);
     const std::string Text((std::istreambuf_iterator<char>(In)), std::istreambuf_iterator<char>());
     const SkinGen::SkinSource Source = SkinGen::ParseSkinSource(Text);
-    const std::vector<uint8_t> Stored =
-        SkinGen::StoredSkin(SkinGen::SkinBody(Source, SkinGen::DrawSkinBitmaps()));
-    std::ofstream Out(argv[2], std::ios::binary);
-    Out.write(reinterpret_cast<const char*>(Stored.data()),
-              static_cast<std::streamsize>(Stored.size()));
+    const std::vector<uint8_t> Body = SkinGen::SkinBody(
+        Source, Art == "ember" ? SkinGen::DrawEmberBitmaps() : SkinGen::DrawSkinBitmaps());
+    const std::vector<uint8_t> Bytes =
+        EndsWith(OutputName, ".qzkn") ? SkinGen::CompressedSkin(Body) : SkinGen::StoredSkin(Body);
+    std::ofstream Out(OutputName, std::ios::binary);
+    Out.write(reinterpret_cast<const char*>(Bytes.data()),
+              static_cast<std::streamsize>(Bytes.size()));
     if (!Out)
-      throw std::runtime_error(std::string("cannot write ") + argv[2]);
+      throw std::runtime_error("cannot write " + OutputName);
   } catch (const std::exception& Failure) {
     std::fprintf(stderr, "skingen: %s\n", Failure.what());
     return 1;
