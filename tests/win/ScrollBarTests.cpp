@@ -69,6 +69,21 @@ private:
   NONCLIENTMETRICSW FSaved{};
 };
 
+// A system colour for a test's length.
+class TSystemColor {
+public:
+  TSystemColor(int Index, COLORREF Color) : FIndex(Index), FSaved(GetSysColor(Index)) {
+    SetSysColors(1, &FIndex, &Color);
+  }
+  ~TSystemColor() { SetSysColors(1, &FIndex, &FSaved); }
+  TSystemColor(const TSystemColor&) = delete;
+  TSystemColor& operator=(const TSystemColor&) = delete;
+
+private:
+  int FIndex;
+  COLORREF FSaved;
+};
+
 // Milliseconds from a fixed point, finer than the tick count.
 double Now() {
   LARGE_INTEGER Count, Frequency;
@@ -473,6 +488,9 @@ TEST_F(ScrollBarTest, TheThemedLookDrawsTheThemesPartsInTheirStates) {
 }
 
 TEST_F(ScrollBarTest, TheClassicLookHasAFrameArrowsACheckedTrackAndARaisedThumb) {
+  // Themes may make the scroll-bar colour the highlight's: a colour of its own shows the check.
+  const TSystemColor Track(COLOR_SCROLLBAR, RGB(200, 120, 40));
+  ASSERT_NE(ShotColor(clScrollBar), ShotColor(clBtnHighlight));
   Bar->Classic = true;
   HundredPixelTrack();
   Bar->SetPageSize(10);
