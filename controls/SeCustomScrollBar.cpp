@@ -42,36 +42,14 @@ void TSeCustomScrollBar::SetKind(TScrollBarKind Value) {
   }
 }
 
-void TSeCustomScrollBar::RangeChanged(const TScrollRange& Old) {
+void TSeCustomScrollBar::ChangeRange(void (TScrollRange::*Setter)(int), int Value) {
+  const TScrollRange Old = FRange;
+  (FRange.*Setter)(Value);
   if (FRange == Old)
     return;
   Invalidate();
   if (FRange.Position() != Old.Position())
     Change();
-}
-
-void TSeCustomScrollBar::SetMin(int Value) {
-  const TScrollRange Old = FRange;
-  FRange.SetMin(Value);
-  RangeChanged(Old);
-}
-
-void TSeCustomScrollBar::SetMax(int Value) {
-  const TScrollRange Old = FRange;
-  FRange.SetMax(Value);
-  RangeChanged(Old);
-}
-
-void TSeCustomScrollBar::SetPageSize(int Value) {
-  const TScrollRange Old = FRange;
-  FRange.SetPageSize(Value);
-  RangeChanged(Old);
-}
-
-void TSeCustomScrollBar::SetPosition(int Value) {
-  const TScrollRange Old = FRange;
-  FRange.SetPosition(Value);
-  RangeChanged(Old);
 }
 
 void TSeCustomScrollBar::SetShowButtons(bool Value) {
@@ -168,11 +146,11 @@ void TSeCustomScrollBar::ScrollTo(TScrollCode Code, int Position) {
   SetPosition(Position);
 }
 
-void TSeCustomScrollBar::Step(TSeScrollStep Step) {
-  ScrollTo(StepCode(Step), StepPosition(Step, FRange, FSmallChange, FLargeChange));
-  if (Step == qssLineBack && Position() <= Min())
+void TSeCustomScrollBar::Step(TSeScrollStep Which) {
+  ScrollTo(StepCode(Which), StepPosition(Which, FRange, FSmallChange, FLargeChange));
+  if (Which == qssLineBack && Position() <= Min())
     FTowardMin = false;
-  if (Step == qssLineForward && Position() >= Max())
+  if (Which == qssLineForward && Position() >= Max())
     FTowardMax = false;
 }
 
@@ -259,7 +237,8 @@ void TSeCustomScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X
   FPointer = {X, Y};
   UpdateHot(FPointer);
   if (ThumbShown() && InThumb(FPointer)) {
-    FGrab = Layout().AlongOf(FPointer) - Layout().ThumbStart(FRange, Position());
+    const TScrollBarLayout Bar = Layout();
+    FGrab = Bar.AlongOf(FPointer) - Bar.ThumbStart(FRange, Position());
     ScrollTo(scTrack, Position());
     Invalidate();
     return;

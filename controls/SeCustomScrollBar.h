@@ -26,16 +26,16 @@ public:
   void SetKind(TScrollBarKind Value);
   int Min() const { return FRange.Min(); }
   // Not above Max; Position follows when it lies below.
-  void SetMin(int Value);
+  void SetMin(int Value) { ChangeRange(&TScrollRange::SetMin, Value); }
   int Max() const { return FRange.Max(); }
   // Not below Min; Position follows when it lies above.
-  void SetMax(int Value);
+  void SetMax(int Value) { ChangeRange(&TScrollRange::SetMax, Value); }
   int PageSize() const { return FRange.PageSize(); }
   // Negative values are ignored; the page is cut to Max - Min + 1.
-  void SetPageSize(int Value);
+  void SetPageSize(int Value) { ChangeRange(&TScrollRange::SetPageSize, Value); }
   int Position() const { return FRange.Position(); }
   // Clamped into [Min, Max]; OnChange when it moved.
-  void SetPosition(int Value);
+  void SetPosition(int Value) { ChangeRange(&TScrollRange::SetPosition, Value); }
   int LargeChange() const { return FLargeChange; }
   void SetLargeChange(int Value) { FLargeChange = Value; }
   int SmallChange() const { return FSmallChange; }
@@ -50,7 +50,7 @@ public:
 
   // Keyboard steps: the arrows go a line, Page Up and Page Down a page, Home and End to the
   // ends. What the user does is reported to OnScroll first, which may change the position.
-  void Step(TSeScrollStep Step);
+  void Step(TSeScrollStep Which);
   // Line by line toward Min or Max on the auto-repeat timing until that end is reached, the
   // mouse button goes up or StopContinuousScroll (for pointers held beyond the bar's ends).
   void ScrollContinuously(bool TowardMax);
@@ -128,7 +128,9 @@ protected:
 private:
   TScrollBarLayout Layout() const;
   TScrollBarLayout LayoutWithoutThumb() const;
-  void RangeChanged(const TScrollRange& Old);
+  // Applies a setter of the range; repaints when it changed and fires OnChange when the
+  // position moved.
+  void ChangeRange(void (TScrollRange::*Setter)(int), int Value);
   // Reports the position to OnScroll and takes what it leaves.
   void ScrollTo(TScrollCode Code, int Position);
   void UpdateHot(TPoint Point);

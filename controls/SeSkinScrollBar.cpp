@@ -18,6 +18,10 @@ TSeState TSeSkinScrollBar::PartState(bool Pressed, bool Hot) const {
   return !Enabled() ? osDisabled : Pressed ? osPressed : Hot ? osHot : osNormal;
 }
 
+TSeState TSeSkinScrollBar::ButtonState(bool Pressed, bool Hot) const {
+  return PartState(Pressed && Hot, Hot);
+}
+
 void TSeSkinScrollBar::DrawPart(TSeSkinObject* Part, TSeState State, const TRect& Bounds) {
   if (!Part)
     return;
@@ -62,30 +66,27 @@ void TSeSkinScrollBar::PaintTrack() {
 }
 
 void TSeSkinScrollBar::PaintButton1() {
-  if (!Skinned()) {
+  if (Skinned())
+    DrawPart(KindPart("LeftButton", "TopButton"), ButtonState(Pressed().Button1, Hot().Button1),
+             Button1Rect());
+  else
     TSeCustomScrollBar::PaintButton1();
-    return;
-  }
-  DrawPart(KindPart("LeftButton", "TopButton"),
-           PartState(Pressed().Button1 && Hot().Button1, Hot().Button1), Button1Rect());
 }
 
 void TSeSkinScrollBar::PaintButton2() {
-  if (!Skinned()) {
+  if (Skinned())
+    DrawPart(KindPart("RightButton", "BottomButton"), ButtonState(Pressed().Button2, Hot().Button2),
+             Button2Rect());
+  else
     TSeCustomScrollBar::PaintButton2();
-    return;
-  }
-  DrawPart(KindPart("RightButton", "BottomButton"),
-           PartState(Pressed().Button2 && Hot().Button2, Hot().Button2), Button2Rect());
 }
 
 void TSeSkinScrollBar::PaintThumb() {
-  if (!Skinned()) {
+  if (Skinned())
+    DrawPart(KindPart("HorzSlider", "VertSlider", "Slider"), PartState(Dragging(), Hot().Thumb),
+             ThumbRect());
+  else
     TSeCustomScrollBar::PaintThumb();
-    return;
-  }
-  DrawPart(KindPart("HorzSlider", "VertSlider", "Slider"), PartState(Dragging(), Hot().Thumb),
-           ThumbRect());
 }
 
 void TSeSkinScrollBar::PaintTrackBefore() {

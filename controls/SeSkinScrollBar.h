@@ -38,4 +38,6 @@ private:
   void DrawPart(TSeSkinObject* Part, TSeState State, const TRect& Bounds);
   // Disabled, pressed (or dragged), hot or normal.
   TSeState PartState(bool Pressed, bool Hot) const;
+  // A button shows pressed only while the pointer is over it.
+  TSeState ButtonState(bool Pressed, bool Hot) const;
 };
