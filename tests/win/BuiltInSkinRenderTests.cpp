@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "SkinViews.h"
-#include "tools/contactsheet/PngFile.h"
+#include "tests/win/support/ReferencePicture.h"
 
 namespace {
 
@@ -22,9 +22,9 @@ struct TSkinUnderTest {
 };
 
 const std::vector<std::string> ControlObjects = {
-    "Form",     "MenuBar", "PopupMenu",   "CheckBox",  "RadioButton", "Button",
-    "Tabs",     "ProgressBar", "Edit",    "SpeedButton", "ComboBox",  "ListBox",
-    "ScrollBox", "Header", "StatusBar",   "ControlBar", "Toolbar",    "SpinButton"};
+    "Form",      "MenuBar",     "PopupMenu", "CheckBox",    "RadioButton", "Button",
+    "Tabs",      "ProgressBar", "Edit",      "SpeedButton", "ComboBox",    "ListBox",
+    "ScrollBox", "Header",      "StatusBar", "ControlBar",  "Toolbar",     "SpinButton"};
 
 std::vector<std::string> WithDarkExtras() {
   std::vector<std::string> Names = ControlObjects;
@@ -78,27 +78,9 @@ TEST_P(SkinRenderTest, MatchesItsReferencePictureExactly) {
   const TSeSkinSource& Source = Loaded(Skin);
   const TSeSkinObject* Object = Source.FindObject(GetParam().Object);
   ASSERT_NE(Object, nullptr) << GetParam().Object;
-  const TSkinPicture Actual = RenderObjectStrip(*Object, SkinBackdrop(Source));
-  const std::string Reference = std::string(Skin.References) + "/" + Object->Name() + ".png";
-  TSkinPicture Expected;
-  ASSERT_TRUE(ReadPng(Reference, Expected.Width, Expected.Height, Expected.Pixels))
-      << "no reference " << Reference;
-  ASSERT_EQ(Actual.Width, Expected.Width) << Object->Name();
-  ASSERT_EQ(Actual.Height, Expected.Height) << Object->Name();
-  size_t Different = 0, First = 0;
-  for (size_t I = 0; I < Actual.Pixels.size(); ++I)
-    if (Actual.Pixels[I] != Expected.Pixels[I] && Different++ == 0)
-      First = I;
-  if (Different > 0) {
-    char Temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, Temp);
-    const std::string Saved =
-        std::string(Temp) + "actual-" + Skin.Title + "-" + Object->Name() + ".png";
-    WritePng(Saved, Actual.Width, Actual.Height, Actual.Pixels);
-    ADD_FAILURE() << Skin.Title << " " << Object->Name() << ": " << Different
-                  << " pixels differ, the first at (" << First % Actual.Width << ", "
-                  << First / Actual.Width << "); drawn: " << Saved;
-  }
+  ExpectMatchesReference(RenderObjectStrip(*Object, SkinBackdrop(Source)),
+                         std::string(Skin.References) + "/" + Object->Name() + ".png",
+                         std::string(Skin.Title) + "-" + Object->Name());
 }
 
 INSTANTIATE_TEST_SUITE_P(TopLevelObjects, SkinRenderTest, ::testing::ValuesIn(AllCases()),
