@@ -321,79 +321,30 @@ bool TWinControl::Focused() const { return FHandle && GetFocus() == FHandle; }
 LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   if (IsMouseMessage(Msg))
     return WindowMouseMessage(Msg, WParam, LParam);
+  if (TWinControl* Child = ReflectionTarget(Msg, WParam, LParam))
+    return Child->ReflectedMessage(Msg, WParam, LParam);
+  if (FOwnClass && (Msg == WM_ERASEBKGND || Msg == WM_PAINT || Msg == WM_PRINTCLIENT))
+    return PaintMessage(Msg, WParam, LParam);
   switch (Msg) {
-  case WM_COMMAND:
-    if (TWinControl* Child = FromHandle(reinterpret_cast<HWND>(LParam)); Child && Child != this)
-      return Child->CNCommand(HIWORD(WParam));
-    break;
-  case WM_NOTIFY:
-    if (auto* Header = reinterpret_cast<NMHDR*>(LParam))
-      if (TWinControl* Child = FromHandle(Header->hwndFrom); Child && Child != this)
-        return Child->CNNotify(Header);
-    break;
-  case WM_HSCROLL:
-  case WM_VSCROLL:
-    if (TWinControl* Child = FromHandle(reinterpret_cast<HWND>(LParam)); Child && Child != this) {
-      Child->CNScroll(LOWORD(WParam));
-      return 0;
-    }
-    break;
-  case WM_CTLCOLORSTATIC:
-  case WM_CTLCOLORBTN:
-  case WM_CTLCOLOREDIT:
-    if (TWinControl* Child = FromHandle(reinterpret_cast<HWND>(LParam)); Child && Child != this)
-      return reinterpret_cast<LRESULT>(Child->CNCtlColor(reinterpret_cast<HDC>(WParam)));
-    break;
-  case WM_SETCURSOR: {
-    // The application's cursor overrides every control's, frame included; otherwise the
-    // control under the pointer chooses in the client area.
-    const bool Override = Screen && Screen->Cursor() != crDefault;
-    if (Override || (reinterpret_cast<HWND>(WParam) == FHandle && LOWORD(LParam) == HTCLIENT)) {
-      POINT Point;
-      GetCursorPos(&Point);
-      if (SetCursorFor(ScreenToClient(Point)))
-        return TRUE;
-    }
-    break;
-  }
-  case WM_ERASEBKGND:
-    if (FOwnClass) {
-      EraseBackground(reinterpret_cast<HDC>(WParam));
-      return 1;
-    }
-    break;
-  case WM_PAINT:
-    if (FOwnClass) {
-      if (WParam) {
-        PaintHandler(reinterpret_cast<HDC>(WParam));
-      } else {
-        const TPaintDC Paint(FHandle);
-        PaintHandler(Paint.DC());
-      }
-      return 0;
-    }
-    break;
-  case WM_PRINTCLIENT:
-    if (FOwnClass) {
-      if (LParam & PRF_ERASEBKGND)
-        EraseBackground(reinterpret_cast<HDC>(WParam));
-      PaintHandler(reinterpret_cast<HDC>(WParam));
-      return 0;
-    }
+  case WM_KEYDOWN:
+  case WM_SYSKEYDOWN:
+  case WM_KEYUP:
+  case WM_SYSKEYUP:
+  case WM_CHAR:
+    return KeyMessage(Msg, WParam, LParam);
+  case WM_SETCURSOR:
+    if (SetCursorMessage(reinterpret_cast<HWND>(WParam), LOWORD(LParam)))
+      return TRUE;
     break;
   case WM_WINDOWPOSCHANGED: {
     const LRESULT Result = DefaultHandler(Msg, WParam, LParam);
     UpdateBoundsFromWindow();
     return Result;
   }
-  case WM_SETFOCUS: {
-    const LRESULT Result = DefaultHandler(Msg, WParam, LParam);
-    Perform(CM_ENTER, 0, 0);
-    return Result;
-  }
+  case WM_SETFOCUS:
   case WM_KILLFOCUS: {
     const LRESULT Result = DefaultHandler(Msg, WParam, LParam);
-    Perform(CM_EXIT, 0, 0);
+    Perform(Msg == WM_SETFOCUS ? CM_ENTER : CM_EXIT, 0, 0);
     return Result;
   }
   case CM_ENTER:
@@ -402,39 +353,12 @@ LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case CM_EXIT:
     DoExit();
     return 0;
-  case WM_KEYDOWN:
-  case WM_SYSKEYDOWN:
-  case WM_KEYUP:
-  case WM_SYSKEYUP: {
-    WORD Key = static_cast<WORD>(WParam);
-    if (Msg == WM_KEYDOWN || Msg == WM_SYSKEYDOWN)
-      KeyDown(Key, KeyboardShiftState());
-    else
-      KeyUp(Key, KeyboardShiftState());
-    if (Key == 0)
-      return 0;
-    return DefaultHandler(Msg, Key, LParam);
-  }
-  case WM_CHAR: {
-    auto Key = static_cast<wchar_t>(WParam);
-    KeyPress(Key);
-    if (Key == 0)
-      return 0;
-    return DefaultHandler(Msg, Key, LParam);
-  }
   case WM_MOUSELEAVE:
     FTrackingLeave = false;
     EndHover();
     break;
   case WM_CAPTURECHANGED:
-    if (!FReleasingCapture) {
-      TControl* Lost = FCaptureControl;
-      FCaptureControl = nullptr;
-      if (Lost)
-        Lost->Perform(WM_CAPTURECHANGED, WParam, LParam);
-      else
-        TControl::WndProc(Msg, WParam, LParam);
-    }
+    CaptureChanged(WParam, LParam);
     break;
   case WM_DESTROY:
     EndHover();
@@ -446,6 +370,96 @@ LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
     break;
   }
   return DefaultHandler(Msg, WParam, LParam);
+}
+
+TWinControl* TWinControl::ReflectionTarget(UINT Msg, WPARAM, LPARAM LParam) const {
+  HWND From = nullptr;
+  switch (Msg) {
+  case WM_NOTIFY:
+    if (LParam)
+      From = reinterpret_cast<NMHDR*>(LParam)->hwndFrom;
+    break;
+  case WM_COMMAND:
+  case WM_HSCROLL:
+  case WM_VSCROLL:
+  case WM_CTLCOLORSTATIC:
+  case WM_CTLCOLORBTN:
+  case WM_CTLCOLOREDIT:
+    From = reinterpret_cast<HWND>(LParam);
+    break;
+  default:
+    return nullptr;
+  }
+  TWinControl* Child = FromHandle(From);
+  return Child != this ? Child : nullptr;
+}
+
+LRESULT TWinControl::ReflectedMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  switch (Msg) {
+  case WM_COMMAND:
+    return CNCommand(HIWORD(WParam));
+  case WM_NOTIFY:
+    return CNNotify(reinterpret_cast<NMHDR*>(LParam));
+  case WM_HSCROLL:
+  case WM_VSCROLL:
+    CNScroll(LOWORD(WParam));
+    return 0;
+  default: // the colour queries
+    return reinterpret_cast<LRESULT>(CNCtlColor(reinterpret_cast<HDC>(WParam)));
+  }
+}
+
+LRESULT TWinControl::PaintMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  const auto DC = reinterpret_cast<HDC>(WParam);
+  if (Msg == WM_ERASEBKGND) {
+    EraseBackground(DC);
+    return 1;
+  }
+  if (Msg == WM_PRINTCLIENT && (LParam & PRF_ERASEBKGND))
+    EraseBackground(DC);
+  if (DC) {
+    PaintHandler(DC);
+  } else {
+    const TPaintDC Paint(FHandle);
+    PaintHandler(Paint.DC());
+  }
+  return 0;
+}
+
+LRESULT TWinControl::KeyMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == WM_CHAR) {
+    auto Key = static_cast<wchar_t>(WParam);
+    KeyPress(Key);
+    return Key == 0 ? 0 : DefaultHandler(Msg, Key, LParam);
+  }
+  WORD Key = static_cast<WORD>(WParam);
+  if (Msg == WM_KEYDOWN || Msg == WM_SYSKEYDOWN)
+    KeyDown(Key, KeyboardShiftState());
+  else
+    KeyUp(Key, KeyboardShiftState());
+  return Key == 0 ? 0 : DefaultHandler(Msg, Key, LParam);
+}
+
+bool TWinControl::SetCursorMessage(HWND Under, WORD HitTest) {
+  // The application's cursor overrides every control's, frame included; otherwise the
+  // control under the pointer chooses in the client area.
+  const bool Override = Screen && Screen->Cursor() != crDefault;
+  if (!Override && (Under != FHandle || HitTest != HTCLIENT))
+    return false;
+  POINT Point;
+  GetCursorPos(&Point);
+  return SetCursorFor(ScreenToClient(Point));
+}
+
+void TWinControl::CaptureChanged(WPARAM WParam, LPARAM LParam) {
+  if (FReleasingCapture)
+    return; // our own release after the last button
+  TControl* Lost = FCaptureControl;
+  FCaptureControl = nullptr;
+  if (Lost)
+    Lost->Perform(WM_CAPTURECHANGED, WParam, LParam);
+  else
+    TControl::WndProc(WM_CAPTURECHANGED, WParam, LParam);
 }
 
 LRESULT TWinControl::WindowMouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) {

@@ -119,6 +119,13 @@ private:
   void RemoveControl(TControl* Control);
   void CreateChildHandles();
   void UpdateBoundsFromWindow();
+  // Pieces of WndProc, one kind of message each.
+  TWinControl* ReflectionTarget(UINT Msg, WPARAM WParam, LPARAM LParam) const;
+  LRESULT ReflectedMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  LRESULT PaintMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  LRESULT KeyMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  bool SetCursorMessage(HWND Under, WORD HitTest);
+  void CaptureChanged(WPARAM WParam, LPARAM LParam);
   LRESULT WindowMouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
   void TrackHover(POINT Point);
   void EndHover();
