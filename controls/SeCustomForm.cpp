@@ -1,0 +1,141 @@
+#include "controls/SeCustomForm.h"
+
+#include "gfx/VisualStyles.h"
+
+namespace {
+
+constexpr TSeBorderIcons Bit(TSeBorderIcon Icon) { return static_cast<TSeBorderIcons>(1u << Icon); }
+
+} // namespace
+
+TSeCustomForm::TSeCustomForm(TComponent* AOwner)
+    : TSeHook(AOwner), FForm(dynamic_cast<TForm*>(AOwner)),
+      FBorderIcons(Bit(qbiClose) | Bit(qbiSystemMenu) | Bit(qbiMinimize) | Bit(qbiMaximize)) {
+  ReadMetrics();
+  if (FForm) {
+    // The form's own border icons decide which buttons the frame may show.
+    if (!FForm->MinimizeBox)
+      FBorderIcons &= static_cast<TSeBorderIcons>(~Bit(qbiMinimize));
+    if (!FForm->MaximizeBox)
+      FBorderIcons &= static_cast<TSeBorderIcons>(~Bit(qbiMaximize));
+  }
+}
+
+void TSeCustomForm::Loaded() {
+  TSeHook::Loaded();
+  SetControl(FForm);
+  RefreshFrame();
+}
+
+void TSeCustomForm::ReadMetrics() {
+  FMetrics.BorderWidth = GetSystemMetrics(SM_CXFRAME);
+  FMetrics.CaptionHeight = GetSystemMetrics(SM_CYCAPTION);
+  FMetrics.SmallCaptionHeight = GetSystemMetrics(SM_CYSMCAPTION);
+  FMetrics.ButtonWidth = GetSystemMetrics(SM_CXSIZE);
+  FMetrics.ButtonHeight = GetSystemMetrics(SM_CYSIZE);
+}
+
+void TSeCustomForm::SetBorderStyle(TSeBorderStyle Value) {
+  if (Value == FBorderStyle)
+    return;
+  FBorderStyle = Value;
+  if (!Loading())
+    RefreshFrame();
+}
+
+void TSeCustomForm::SetBorderIcons(TSeBorderIcons Value) {
+  if (Value == FBorderIcons)
+    return;
+  FBorderIcons = Value;
+  if (!Loading())
+    RefreshFrame();
+}
+
+TSeFrameLayout TSeCustomForm::Layout() const {
+  TSeFrameLayout Layout;
+  Layout.BorderStyle = FBorderStyle;
+  Layout.BorderIcons = FBorderIcons;
+  Layout.Maximized = Maximized();
+  Layout.Themed = VisualStylesActive();
+  Layout.Metrics = FMetrics;
+  return Layout;
+}
+
+TRect TSeCustomForm::GetFrameClientRect() const {
+  return PlainFrameClientRect(Layout(), FWidth, FHeight);
+}
+
+TSeFrameZone TSeCustomForm::HitTest(int X, int Y) const {
+  return PlainHitTest(Layout(), FWidth, FHeight, X, Y);
+}
+
+void TSeCustomForm::RefreshFrame() {
+  if (!Active() || !FForm || !FForm->HandleAllocated())
+    return;
+  const HWND Wnd = FForm->Handle();
+  RECT Before;
+  GetClientRect(Wnd, &Before);
+  // A change of size makes the platform ask for the frame again.
+  RECT Window;
+  GetWindowRect(Wnd, &Window);
+  const int W = Window.right - Window.left, H = Window.bottom - Window.top;
+  constexpr UINT Flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+  SetWindowPos(Wnd, nullptr, 0, 0, W, H + 1, Flags);
+  SetWindowPos(Wnd, nullptr, 0, 0, W, H, Flags);
+  RECT After;
+  GetClientRect(Wnd, &After);
+  const int DW = (Before.right - Before.left) - (After.right - After.left);
+  const int DH = (Before.bottom - Before.top) - (After.bottom - After.top);
+  if (DW != 0 || DH != 0)
+    SetWindowPos(Wnd, nullptr, 0, 0, W + DW, H + DH, Flags);
+  RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+}
+
+void TSeCustomForm::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+  case WM_NCCALCSIZE:
+    CalcSize(Message);
+    break;
+  case WM_NCHITTEST:
+    HitTestMessage(Message);
+    break;
+  case WM_WINDOWPOSCHANGING:
+    SizeChanging(Message);
+    break;
+  default:
+    break;
+  }
+}
+
+void TSeCustomForm::SizeChanging(TMessage& Message) {
+  const auto* Pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+  if (!(Pos->flags & SWP_NOSIZE)) {
+    FWidth = Pos->cx;
+    FHeight = Pos->cy;
+  }
+}
+
+void TSeCustomForm::CalcSize(TMessage& Message) {
+  auto* Rects = reinterpret_cast<RECT*>(Message.LParam); // the first is the proposed window
+  const TRect Window{Rects[0].left, Rects[0].top, Rects[0].right, Rects[0].bottom};
+  if (Window.Width() != FWidth || Window.Height() != FHeight) {
+    FWidth = Window.Width();
+    FHeight = Window.Height();
+  }
+  const TRect Client = NonClientClientRect(Window, GetFrameClientRect(), FWidth, FHeight);
+  Rects[0] = {Client.Left, Client.Top, Client.Right, Client.Bottom};
+  if (Message.WParam)
+    reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[1] = Rects[0];
+  Message.Result = 0;
+  SetHandled();
+}
+
+void TSeCustomForm::HitTestMessage(TMessage& Message) {
+  RECT Window;
+  GetWindowRect(FForm->Handle(), &Window);
+  const int X = static_cast<short>(LOWORD(Message.LParam)) - Window.left;
+  const int Y = static_cast<short>(HIWORD(Message.LParam)) - Window.top;
+  Message.Result =
+      ZoneHitTestCode(HitTest(X, Y), FDragging.Moveable, FDragging.Sizeable, Maximized());
+  SetHandled();
+}

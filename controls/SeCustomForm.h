@@ -1,0 +1,59 @@
+#pragma once
+// The form frame: a hook on its owner form's window that takes over the non-client area. It
+// tells the platform how large the frame is and answers hit-testing itself, from the platform's
+// frame metrics (the plain look).
+
+#include <windows.h>
+
+#include <string>
+
+#include "controls/FrameGeometry.h"
+#include "controls/SeHook.h"
+#include "gfx/EffectOptions.h"
+
+class TSeCustomForm : public TSeHook {
+public:
+  // Owner must be the form whose frame this is.
+  explicit TSeCustomForm(TComponent* AOwner);
+  std::string ClassName() const override { return "TSeCustomForm"; }
+  bool IsFormFrame() const override { return true; }
+  void Loaded() override;
+
+  TSeBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TSeBorderStyle Value);
+  TSeBorderIcons BorderIcons() const { return FBorderIcons; }
+  void SetBorderIcons(TSeBorderIcons Value);
+  TSeDragging& Dragging() { return FDragging; }
+  TForm* Form() const { return FForm; }
+
+  // The frame's size without the shadow.
+  int FrameWidth() const { return FWidth; }
+  int FrameHeight() const { return FHeight; }
+  // The client rectangle inside the frame, in window coordinates.
+  virtual TRect GetFrameClientRect() const;
+  // The zone of the frame at a point in window coordinates.
+  virtual TSeFrameZone HitTest(int X, int Y) const;
+  bool Maximized() const { return false; }
+
+  // Makes the platform compute the frame again; the client area keeps its size.
+  void RefreshFrame();
+  // The platform's frame metrics, read again (the theme changed).
+  void ReadMetrics();
+
+  void Dispatch(TMessage& Message) override;
+
+protected:
+  TSeFrameLayout Layout() const;
+
+private:
+  void CalcSize(TMessage& Message);
+  void HitTestMessage(TMessage& Message);
+  void SizeChanging(TMessage& Message);
+
+  TForm* FForm;
+  TSeBorderStyle FBorderStyle = qbsStandard;
+  TSeBorderIcons FBorderIcons;
+  TSeDragging FDragging;
+  TSeFrameMetrics FMetrics;
+  int FWidth = 0, FHeight = 0;
+};
