@@ -1,10 +1,19 @@
 #include "controls/SeCustomForm.h"
 
 #include "gfx/VisualStyles.h"
+#include "toolkit/GdiGuards.h"
 
 namespace {
 
 constexpr TSeBorderIcons Bit(TSeBorderIcon Icon) { return static_cast<TSeBorderIcons>(1u << Icon); }
+
+void AssignLogFont(TFont& Font, const LOGFONTW& Log) {
+  Font.SetName(ToolkitText(Log.lfFaceName));
+  Font.SetHeight(Log.lfHeight);
+  Font.SetStyle(static_cast<uint8_t>((Log.lfWeight >= FW_SEMIBOLD ? fsBold : 0) |
+                                     (Log.lfItalic ? fsItalic : 0)));
+  Font.SetCharset(Log.lfCharSet);
+}
 
 } // namespace
 
@@ -33,6 +42,12 @@ void TSeCustomForm::ReadMetrics() {
   FMetrics.SmallCaptionHeight = GetSystemMetrics(SM_CYSMCAPTION);
   FMetrics.ButtonWidth = GetSystemMetrics(SM_CXSIZE);
   FMetrics.ButtonHeight = GetSystemMetrics(SM_CYSIZE);
+  NONCLIENTMETRICSW Metrics{};
+  Metrics.cbSize = sizeof Metrics;
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof Metrics, &Metrics, 0)) {
+    AssignLogFont(FCaptionFont, Metrics.lfCaptionFont);
+    AssignLogFont(FSmallCaptionFont, Metrics.lfSmCaptionFont);
+  }
 }
 
 void TSeCustomForm::SetBorderStyle(TSeBorderStyle Value) {
@@ -102,9 +117,50 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
   case WM_WINDOWPOSCHANGING:
     SizeChanging(Message);
     break;
+  case WM_NCPAINT:
+    PaintFrame();
+    Message.Result = 0;
+    SetHandled();
+    break;
+  case WM_NCACTIVATE:
+    FActiveWindow = Message.WParam != 0;
+    PaintFrame();
+    Message.Result = 1;
+    SetHandled();
+    break;
+  case WM_THEMECHANGED:
+    ReadMetrics();
+    Message.Result = 0;
+    SetHandled();
+    break;
   default:
     break;
   }
+}
+
+void TSeCustomForm::AfterMessage(TMessage& Message) {
+  if (Message.Msg == WM_WINDOWPOSCHANGED && (FWidth != FRegionWidth || FHeight != FRegionHeight))
+    UpdateRegion();
+}
+
+HRGN TSeCustomForm::CreateFrameRegion() {
+  const RECT Full{0, 0, FWidth, FHeight};
+  if (FBorderStyle != qbsNone && VisualStylesActive()) {
+    const TWindowDC Screen(nullptr);
+    const int Part = FBorderStyle == qbsStandard ? 1 : 2; // caption, small caption
+    if (HRGN Region = ThemePartRegion(FForm->Handle(), Screen.DC(), L"Window", Part, 1, Full))
+      return Region;
+  }
+  return CreateRectRgnIndirect(&Full);
+}
+
+void TSeCustomForm::UpdateRegion() {
+  if (!FForm || !FForm->HandleAllocated() || FWidth <= 0 || FHeight <= 0)
+    return;
+  FRegionWidth = FWidth;
+  FRegionHeight = FHeight;
+  // The window owns the region from here on.
+  SetWindowRgn(FForm->Handle(), CreateFrameRegion(), TRUE);
 }
 
 void TSeCustomForm::SizeChanging(TMessage& Message) {

@@ -8,6 +8,7 @@ using TThemeQuery = BOOL(WINAPI*)();
 using TOpenThemeData = HANDLE(WINAPI*)(HWND, LPCWSTR);
 using TCloseThemeData = HRESULT(WINAPI*)(HANDLE);
 using TDrawThemeBackground = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
+using TGetThemeBackgroundRegion = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, HRGN*);
 
 template <class T> T Lookup(HMODULE Module, const char* Name) {
   return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
@@ -40,6 +41,7 @@ public:
         FOpen = Lookup<TOpenThemeData>(FModule, "OpenThemeData");
         FClose = Lookup<TCloseThemeData>(FModule, "CloseThemeData");
         FDraw = Lookup<TDrawThemeBackground>(FModule, "DrawThemeBackground");
+        FRegion = Lookup<TGetThemeBackgroundRegion>(FModule, "GetThemeBackgroundRegion");
       }
     }
     const bool Loaded = FModule != nullptr;
@@ -58,6 +60,7 @@ public:
       FOpen = nullptr;
       FClose = nullptr;
       FDraw = nullptr;
+      FRegion = nullptr;
     }
     LeaveCriticalSection(&FLock);
   }
@@ -80,6 +83,20 @@ public:
     return Drawn;
   }
 
+  HRGN PartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+                  const RECT& Rect) const {
+    if (!Active() || !FOpen || !FClose || !FRegion)
+      return nullptr;
+    const HANDLE Theme = FOpen(Wnd, ClassList);
+    if (!Theme)
+      return nullptr;
+    HRGN Region = nullptr;
+    if (FAILED(FRegion(Theme, DC, Part, State, &Rect, &Region)))
+      Region = nullptr;
+    FClose(Theme);
+    return Region;
+  }
+
 private:
   CRITICAL_SECTION FLock;
   int FReferences = 0;
@@ -89,6 +106,7 @@ private:
   TOpenThemeData FOpen = nullptr;
   TCloseThemeData FClose = nullptr;
   TDrawThemeBackground FDraw = nullptr;
+  TGetThemeBackgroundRegion FRegion = nullptr;
 };
 
 TThemeLibrary GLibrary;
@@ -106,4 +124,9 @@ int ThemeLibraryReferences() { return GLibrary.References(); }
 bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
                    const RECT& Rect, const RECT* Clip) {
   return GLibrary.DrawPart(Wnd, DC, ClassList, Part, State, Rect, Clip);
+}
+
+HRGN ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+                     const RECT& Rect) {
+  return GLibrary.PartRegion(Wnd, DC, ClassList, Part, State, Rect);
 }

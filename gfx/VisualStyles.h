@@ -14,6 +14,10 @@ bool VisualStylesActive();
 #include <windows.h>
 bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
                    const RECT& Rect, const RECT* Clip = nullptr);
+// The region a part of a theme class covers in Rect; null while visual styles are off. The
+// caller owns it.
+HRGN ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+                     const RECT& Rect);
 #endif
 // The current count, for tests.
 int ThemeLibraryReferences();

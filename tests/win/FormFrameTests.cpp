@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "controls/SeCustomForm.h"
+#include "gfx/VisualStyles.h"
+#include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Forms.h"
 
@@ -106,6 +108,56 @@ TEST_F(FormFrameTest, TheFrameAnswersHitTestingItself) {
   Frame->Dragging().Moveable = false;
   EXPECT_EQ(HitAt(10, 1), HTCLIENT);
   EXPECT_EQ(HitAt(Frame->FrameWidth() / 2, GetSystemMetrics(SM_CXFRAME) + 4), HTCLIENT);
+}
+
+// What the window shows, frame included, read back from its device context; pixels outside
+// the window's shape read as 0xFF000000 (no colour has that value).
+std::vector<uint32_t> WindowPixels(HWND Wnd, int Width, int Height) {
+  const TDibShot Shot(Width, Height);
+  const HDC Window = GetWindowDC(Wnd);
+  BitBlt(Shot.DC(), 0, 0, Width, Height, Window, 0, 0, SRCCOPY);
+  ReleaseDC(Wnd, Window);
+  std::vector<uint32_t> Pixels = Shot.Pixels();
+  const HRGN Shape = CreateRectRgn(0, 0, 0, 0);
+  if (GetWindowRgn(Wnd, Shape) != ERROR)
+    for (int Y = 0; Y < Height; ++Y)
+      for (int X = 0; X < Width; ++X)
+        if (!PtInRegion(Shape, X, Y))
+          Pixels[static_cast<size_t>(Y * Width + X)] = 0xFF000000u;
+  DeleteObject(Shape);
+  return Pixels;
+}
+
+TEST_F(FormFrameTest, EveryBufferingModePaintsTheSameFrame) {
+  Form->SetCaption("");
+  std::vector<std::vector<uint32_t>> Frames;
+  for (const TSeFormPerformance Mode :
+       {qzfpNoBuffer, qzfpSharedBuffer, qzfpPersistentBuffer, qzfpDoubleBuffer}) {
+    Frame->SetPerformance(Mode);
+    RedrawWindow(Form->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpFor(20);
+    Frames.push_back(WindowPixels(Form->Handle(), Frame->FrameWidth(), Frame->FrameHeight()));
+  }
+  for (size_t I = 1; I < Frames.size(); ++I)
+    EXPECT_EQ(Frames[I], Frames[0]) << I;
+  // The window wears the frame's shape, made for its size.
+  RECT Box{};
+  EXPECT_NE(GetWindowRgnBox(Form->Handle(), &Box), ERROR);
+  EXPECT_EQ(Box.right - Box.left, Frame->FrameWidth());
+  EXPECT_EQ(Box.bottom - Box.top, Frame->FrameHeight());
+  // The caption band is the platform's: the theme's caption part, or the classic gradient.
+  const TRect Client = Frame->GetFrameClientRect();
+  const int W = Frame->FrameWidth();
+  const int Mid = Client.Top / 2;
+  const uint32_t Caption = Frames[0][static_cast<size_t>(Mid * W + W / 2)];
+  if (VisualStylesActive()) {
+    TDibShot Theme(W, Client.Top);
+    ASSERT_TRUE(DrawThemePart(Form->Handle(), Theme.DC(), L"Window", 1,
+                              Frame->ActiveWindow() ? 1 : 2, {0, 0, W, Client.Top}));
+    EXPECT_EQ(Caption, Theme.Pixel(W / 2, Mid));
+  } else {
+    EXPECT_NE(Caption, 0u);
+  }
 }
 
 } // namespace

@@ -1,0 +1,186 @@
+// How the plain form frame paints: the surface of its Performance, the platform theme's
+// window parts or the classic edge and gradient caption, the caption text, the buttons, and
+// the four band copies to the window.
+
+#include "controls/SeCustomForm.h"
+#include "controls/SharedBuffer.h"
+#include "gfx/Colors.h"
+#include "gfx/Shapes.h"
+#include "gfx/SkinText.h"
+#include "gfx/VisualStyles.h"
+#include "toolkit/GdiGuards.h"
+
+namespace {
+
+// The theme class "Window": its parts and states.
+constexpr int WpCaption = 1, WpSmallCaption = 2, WpFrameLeft = 7, WpFrameRight = 8,
+              WpFrameBottom = 9, WpSmallFrameLeft = 10, WpSmallFrameRight = 11,
+              WpSmallFrameBottom = 12, WpSysButton = 13, WpMinButton = 15, WpMaxButton = 17,
+              WpCloseButton = 18, WpHelpButton = 23;
+
+// GetWindowDC/ReleaseDC: the whole window, frame included.
+class TNonClientDC {
+public:
+  explicit TNonClientDC(HWND Wnd) : FWnd(Wnd), FDC(GetWindowDC(Wnd)) {}
+  ~TNonClientDC() {
+    if (FDC)
+      ReleaseDC(FWnd, FDC);
+  }
+  TNonClientDC(const TNonClientDC&) = delete;
+  TNonClientDC& operator=(const TNonClientDC&) = delete;
+  HDC DC() const { return FDC; }
+
+private:
+  HWND FWnd;
+  HDC FDC;
+};
+
+RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
+
+} // namespace
+
+void TSeCustomForm::PaintFrame() {
+  if (!FForm || !FForm->HandleAllocated() || FWidth <= 0 || FHeight <= 0)
+    return;
+  const TRect Client = GetFrameClientRect();
+  if (Client == TRect{0, 0, FWidth, FHeight})
+    return;
+  const HWND Wnd = FForm->Handle();
+  const TNonClientDC Window(Wnd);
+  if (!Window.DC())
+    return;
+  TseBitmap Own;
+  TseBitmap* Surface = nullptr;
+  switch (FPerformance) {
+  case qzfpSharedBuffer:
+    Surface = &SizedSharedBuffer();
+    break;
+  case qzfpPersistentBuffer:
+    if (FPersistent.Width() != FWidth || FPersistent.Height() != FHeight)
+      FPersistent.SetSize(FWidth, FHeight);
+    Surface = &FPersistent;
+    break;
+  case qzfpDoubleBuffer:
+    Own.SetSize(FWidth, FHeight);
+    Surface = &Own;
+    break;
+  case qzfpNoBuffer:
+  default:
+    break;
+  }
+  const HDC DC = Surface ? Surface->DC() : Window.DC();
+  {
+    const TSavedDC Saved(DC);
+    ExcludeClipRect(DC, Client.Left, Client.Top, Client.Right, Client.Bottom);
+    TCanvas Canvas(DC);
+    PaintNonClient(Canvas);
+  }
+  if (!Surface)
+    return;
+  GdiFlush();
+  // Four bands: the top over the full width, the bottom between the client's sides, then the
+  // left and right sides from the client's top to the window's bottom.
+  const TRect Bands[] = {{0, 0, FWidth, Client.Top},
+                         {Client.Left, Client.Bottom, Client.Right, FHeight},
+                         {0, Client.Top, Client.Left, FHeight},
+                         {Client.Right, Client.Top, FWidth, FHeight}};
+  for (const TRect& Band : Bands)
+    if (!Band.IsEmpty())
+      BitBlt(Window.DC(), Band.Left, Band.Top, Band.Width(), Band.Height(), DC, Band.Left, Band.Top,
+             SRCCOPY);
+}
+
+void TSeCustomForm::PaintNonClient(TCanvas& Canvas) {
+  if (FBorderStyle == qbsNone)
+    return;
+  const TRect Client = GetFrameClientRect();
+  const HDC DC = Canvas.Handle();
+  const HWND Wnd = FForm->Handle();
+  const bool Small = FBorderStyle == qbsToolWindow;
+  const int State = FActiveWindow ? 1 : 2;
+  const bool Themed = VisualStylesActive();
+  if (Themed) {
+    DrawThemePart(Wnd, DC, L"Window", Small ? WpSmallFrameLeft : WpFrameLeft, State,
+                  {0, Client.Top, Client.Left, FHeight});
+    DrawThemePart(Wnd, DC, L"Window", Small ? WpSmallFrameRight : WpFrameRight, State,
+                  {Client.Right, Client.Top, FWidth, FHeight});
+    DrawThemePart(Wnd, DC, L"Window", Small ? WpSmallFrameBottom : WpFrameBottom, State,
+                  {0, Client.Bottom, FWidth, FHeight});
+  } else {
+    RECT Edge{0, 0, FWidth, FHeight};
+    DrawEdge(DC, &Edge, EDGE_RAISED, BF_RECT | BF_ADJUST);
+    FillRectColor(Canvas, {Edge.left, Edge.top, Edge.right, Edge.bottom}, clBtnFace);
+  }
+  // The caption band is composed apart, on button face, and copied in one piece: the
+  // theme's caption blends its rounded corners over what lies beneath, which must be the
+  // same on every paint, and the caption does not flicker.
+  TseBitmap Band;
+  Band.SetSize(FWidth, Client.Top);
+  Band.Clear(ColorToPixel(clBtnFace));
+  TCanvas BandCanvas(Band.DC());
+  const TRect Caption = PlainCaptionBand(Layout(), FWidth, FHeight);
+  if (!Themed || !DrawThemePart(Wnd, Band.DC(), L"Window", Small ? WpSmallCaption : WpCaption,
+                                State, {0, 0, FWidth, Client.Top})) {
+    RECT Edge{0, 0, FWidth, FHeight};
+    DrawEdge(Band.DC(), &Edge, EDGE_RAISED, BF_RECT);
+    const TColor From = SystemColor(FActiveWindow ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    const TColor To =
+        SystemColor(FActiveWindow ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
+    FillGradient(BandCanvas, Caption, From, false, To);
+  }
+  PaintCaption(BandCanvas, Caption);
+  PaintCaptionButtons(BandCanvas);
+  GdiFlush();
+  BitBlt(DC, 0, 0, FWidth, Client.Top, Band.DC(), 0, 0, SRCCOPY);
+}
+
+void TSeCustomForm::PaintCaption(TCanvas& Canvas, const TRect& Band) {
+  const bool Small = FBorderStyle == qbsToolWindow;
+  Canvas.Font.Assign(Small ? FSmallCaptionFont : FCaptionFont);
+  Canvas.Font.SetColor(SystemColor(FActiveWindow ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
+  // Room for the text: the band less the buttons' widths (the tool window's close button
+  // takes twice the small caption's height).
+  int Buttons = 1;
+  for (const TSeBorderIcon Icon : {qbiClose, qbiMaximize, qbiMinimize, qbiHelp, qbiRollup, qbiTray})
+    Buttons += (FBorderIcons >> Icon) & 1;
+  const int Reserved = Small ? 2 * FMetrics.SmallCaptionHeight : Buttons * FMetrics.ButtonWidth;
+  const int Left = Small ? Band.Left : Band.Left + Band.Height();
+  const std::wstring Text = WindowText(FForm->Caption());
+  const TSelectObject Font(Canvas.Handle(), Canvas.Font.Handle());
+  const std::wstring Shown = EllipsisText(Canvas.Handle(), Text, FWidth - Left - Reserved);
+  TRect Area{Left + 2, Band.Top, Band.Right - 2, Band.Bottom};
+  DrawSkinText(Canvas, Shown, Area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+}
+
+void TSeCustomForm::PaintCaptionButtons(TCanvas& Canvas) {
+  const HDC DC = Canvas.Handle();
+  const HWND Wnd = FForm->Handle();
+  const TSeFrameLayout Layout = this->Layout();
+  struct TButton {
+    TSeFrameZone Zone;
+    int ThemePart;
+    UINT Classic;
+  };
+  const TButton Buttons[] = {
+      {fzClose, WpCloseButton, DFCS_CAPTIONCLOSE}, {fzMinimize, WpMinButton, DFCS_CAPTIONMIN},
+      {fzMaximize, WpMaxButton, DFCS_CAPTIONMAX},  {fzHelp, WpHelpButton, DFCS_CAPTIONHELP},
+      {fzRollup, WpMinButton, DFCS_CAPTIONMIN},    {fzTray, WpMinButton, DFCS_CAPTIONMIN}};
+  for (const TButton& Button : Buttons) {
+    const TRect R = PlainButtonRect(Layout, FWidth, FHeight, Button.Zone);
+    if (R.IsEmpty())
+      continue;
+    const int State = FActiveWindow ? 1 : 5; // normal, or the inactive look
+    if (!DrawThemePart(Wnd, DC, L"Window", Button.ThemePart, State, ToRECT(R))) {
+      RECT Area = ToRECT(R);
+      DrawFrameControl(DC, &Area, DFC_CAPTION, Button.Classic);
+    }
+  }
+  const TRect System = PlainButtonRect(Layout, FWidth, FHeight, fzSysMenu);
+  if (!System.IsEmpty()) {
+    const auto Icon = reinterpret_cast<HICON>(SendMessageW(Wnd, WM_GETICON, ICON_SMALL, 0));
+    if (Icon)
+      DrawIconCentered(Canvas, System, Icon);
+    else
+      DrawThemePart(Wnd, DC, L"Window", WpSysButton, 1, ToRECT(System));
+  }
+}
