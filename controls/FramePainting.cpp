@@ -98,14 +98,14 @@ void TSeCustomForm::PaintNonClient(TCanvas& Canvas) {
   const HWND Wnd = FForm->Handle();
   const bool Small = FBorderStyle == qbsToolWindow;
   const int State = FActiveWindow ? 1 : 2;
-  const bool Themed = VisualStylesActive();
-  if (Themed) {
-    DrawThemePart(Wnd, DC, L"Window", Small ? WpSmallFrameLeft : WpFrameLeft, State,
-                  {0, Client.Top, Client.Left, FHeight});
-    DrawThemePart(Wnd, DC, L"Window", Small ? WpSmallFrameRight : WpFrameRight, State,
-                  {Client.Right, Client.Top, FWidth, FHeight});
-    DrawThemePart(Wnd, DC, L"Window", Small ? WpSmallFrameBottom : WpFrameBottom, State,
-                  {0, Client.Bottom, FWidth, FHeight});
+  const TThemeParts Theme(Wnd, L"Window");
+  if (Theme.Open()) {
+    Theme.Draw(DC, Small ? WpSmallFrameLeft : WpFrameLeft, State,
+               {0, Client.Top, Client.Left, FHeight});
+    Theme.Draw(DC, Small ? WpSmallFrameRight : WpFrameRight, State,
+               {Client.Right, Client.Top, FWidth, FHeight});
+    Theme.Draw(DC, Small ? WpSmallFrameBottom : WpFrameBottom, State,
+               {0, Client.Bottom, FWidth, FHeight});
   } else {
     RECT Edge{0, 0, FWidth, FHeight};
     DrawEdge(DC, &Edge, EDGE_RAISED, BF_RECT | BF_ADJUST);
@@ -114,13 +114,16 @@ void TSeCustomForm::PaintNonClient(TCanvas& Canvas) {
   // The caption band is composed apart, on button face, and copied in one piece: the
   // theme's caption blends its rounded corners over what lies beneath, which must be the
   // same on every paint, and the caption does not flicker.
-  TseBitmap Band;
-  Band.SetSize(FWidth, Client.Top);
+  TseBitmap& Band = FCaptionBand;
+  if (Band.Width() != FWidth || Band.Height() != Client.Top)
+    Band.SetSize(FWidth, Client.Top);
   Band.Clear(ColorToPixel(clBtnFace));
-  TCanvas BandCanvas(Band.DC());
+  // The canvas is kept too: its caption font stays made between paints.
+  TCanvas& BandCanvas = FCaptionCanvas;
+  BandCanvas.SetHandle(Band.DC());
   const TRect Caption = PlainCaptionBand(Layout(), FWidth, FHeight);
-  if (!Themed || !DrawThemePart(Wnd, Band.DC(), L"Window", Small ? WpSmallCaption : WpCaption,
-                                State, {0, 0, FWidth, Client.Top})) {
+  if (!Theme.Draw(Band.DC(), Small ? WpSmallCaption : WpCaption, State,
+                  {0, 0, FWidth, Client.Top})) {
     RECT Edge{0, 0, FWidth, FHeight};
     DrawEdge(Band.DC(), &Edge, EDGE_RAISED, BF_RECT);
     const TColor From = SystemColor(FActiveWindow ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
@@ -129,7 +132,7 @@ void TSeCustomForm::PaintNonClient(TCanvas& Canvas) {
     FillGradient(BandCanvas, Caption, From, false, To);
   }
   PaintCaption(BandCanvas, Caption);
-  PaintCaptionButtons(BandCanvas);
+  PaintCaptionButtons(BandCanvas, Theme);
   GdiFlush();
   BitBlt(DC, 0, 0, FWidth, Client.Top, Band.DC(), 0, 0, SRCCOPY);
 }
@@ -152,7 +155,7 @@ void TSeCustomForm::PaintCaption(TCanvas& Canvas, const TRect& Band) {
   DrawSkinText(Canvas, Shown, Area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
 }
 
-void TSeCustomForm::PaintCaptionButtons(TCanvas& Canvas) {
+void TSeCustomForm::PaintCaptionButtons(TCanvas& Canvas, const TThemeParts& Theme) {
   const HDC DC = Canvas.Handle();
   const HWND Wnd = FForm->Handle();
   const TSeFrameLayout Layout = this->Layout();
@@ -170,7 +173,7 @@ void TSeCustomForm::PaintCaptionButtons(TCanvas& Canvas) {
     if (R.IsEmpty())
       continue;
     const int State = FActiveWindow ? 1 : 5; // normal, or the inactive look
-    if (!DrawThemePart(Wnd, DC, L"Window", Button.ThemePart, State, ToRECT(R))) {
+    if (!Theme.Draw(DC, Button.ThemePart, State, ToRECT(R))) {
       RECT Area = ToRECT(R);
       DrawFrameControl(DC, &Area, DFC_CAPTION, Button.Classic);
     }
@@ -181,6 +184,6 @@ void TSeCustomForm::PaintCaptionButtons(TCanvas& Canvas) {
     if (Icon)
       DrawIconCentered(Canvas, System, Icon);
     else
-      DrawThemePart(Wnd, DC, L"Window", WpSysButton, 1, ToRECT(System));
+      Theme.Draw(DC, WpSysButton, 1, ToRECT(System));
   }
 }

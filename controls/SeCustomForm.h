@@ -71,7 +71,7 @@ protected:
 
 private:
   void PaintCaption(TCanvas& Canvas, const TRect& Band);
-  void PaintCaptionButtons(TCanvas& Canvas);
+  void PaintCaptionButtons(TCanvas& Canvas, const class TThemeParts& Theme);
   void CalcSize(TMessage& Message);
   void HitTestMessage(TMessage& Message);
   void SizeChanging(TMessage& Message);
@@ -83,6 +83,8 @@ private:
   TSeFrameMetrics FMetrics;
   TSeFormPerformance FPerformance = qzfpNoBuffer;
   TseBitmap FPersistent;
+  TseBitmap FCaptionBand; // the caption composed apart, kept between paints
+  TCanvas FCaptionCanvas;
   TFont FCaptionFont;
   TFont FSmallCaptionFont;
   bool FActiveWindow = false;

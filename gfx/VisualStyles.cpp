@@ -83,6 +83,17 @@ public:
     return Drawn;
   }
 
+  HANDLE Open(HWND Wnd, const wchar_t* ClassList) const {
+    return Active() && FOpen && FClose && FDraw ? FOpen(Wnd, ClassList) : nullptr;
+  }
+  void Close(HANDLE Theme) const {
+    if (Theme && FClose)
+      FClose(Theme);
+  }
+  bool Draw(HANDLE Theme, HDC DC, int Part, int State, const RECT& Rect, const RECT* Clip) const {
+    return Theme && FDraw && SUCCEEDED(FDraw(Theme, DC, Part, State, &Rect, Clip));
+  }
+
   HRGN PartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
                   const RECT& Rect) const {
     if (!Active() || !FOpen || !FClose || !FRegion)
@@ -129,4 +140,13 @@ bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int Sta
 HRGN ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
                      const RECT& Rect) {
   return GLibrary.PartRegion(Wnd, DC, ClassList, Part, State, Rect);
+}
+
+TThemeParts::TThemeParts(HWND Wnd, const wchar_t* ClassList)
+    : FTheme(GLibrary.Open(Wnd, ClassList)) {}
+
+TThemeParts::~TThemeParts() { GLibrary.Close(FTheme); }
+
+bool TThemeParts::Draw(HDC DC, int Part, int State, const RECT& Rect, const RECT* Clip) const {
+  return GLibrary.Draw(FTheme, DC, Part, State, Rect, Clip);
 }

@@ -14,6 +14,20 @@ bool VisualStylesActive();
 #include <windows.h>
 bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
                    const RECT& Rect, const RECT* Clip = nullptr);
+// One theme class open for several parts (opening costs more than drawing): closed with
+// the object. Draw answers false, with nothing drawn, while visual styles are off.
+class TThemeParts {
+public:
+  TThemeParts(HWND Wnd, const wchar_t* ClassList);
+  ~TThemeParts();
+  TThemeParts(const TThemeParts&) = delete;
+  TThemeParts& operator=(const TThemeParts&) = delete;
+  bool Open() const { return FTheme != nullptr; }
+  bool Draw(HDC DC, int Part, int State, const RECT& Rect, const RECT* Clip = nullptr) const;
+
+private:
+  HANDLE FTheme;
+};
 // The region a part of a theme class covers in Rect; null while visual styles are off. The
 // caller owns it.
 HRGN ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,

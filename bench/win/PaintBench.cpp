@@ -5,19 +5,20 @@
 //   PaintBench [SECONDS-PER-CASE]
 // "paint_<mode>" is the control's own paint into its window's device context (the toolkit's
 // paint path with the context passed in); "repaint_<mode>" is the whole cycle a user's screen
-// goes through, invalidation and the platform's WM_PAINT dispatch included. Prints
-// microseconds per paint for each case, then "ratio <case>_vs_bitblt <value>" lines.
+// goes through, invalidation and the platform's WM_PAINT dispatch included. Then the form
+// frame (the plain look, on a 480 x 360 window) repainted in each of its buffering modes beside
+// a BitBlt of the window's size. Prints microseconds per run for each case, then
+// "ratio <case>_vs_<reference> <value>" lines.
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
-#include <string>
 #include <vector>
 
+#include "BenchCases.h"
 #include "controls/SeCustomControl.h"
+#include "controls/SeCustomForm.h"
 #include "toolkit/Forms.h"
 
 namespace {
@@ -35,26 +36,43 @@ public:
   }
 };
 
-double Now() {
-  static const double Frequency = [] {
-    LARGE_INTEGER F;
-    QueryPerformanceFrequency(&F);
-    return static_cast<double>(F.QuadPart);
-  }();
-  LARGE_INTEGER Count;
-  QueryPerformanceCounter(&Count);
-  return static_cast<double>(Count.QuadPart) / Frequency;
-}
-
-struct TCase {
-  std::string Name;
-  std::function<void()> Once;
-  std::vector<double> Batches; // seconds per paint, one value per batch
-};
-
-double Median(std::vector<double> Values) {
-  std::sort(Values.begin(), Values.end());
-  return Values.empty() ? 0 : Values[Values.size() / 2];
+// The plain frame of a 480 x 360 window, painted by the frame itself, beside a BitBlt of the
+// whole window's size onto the window.
+void PaintFrames(double Seconds) {
+  constexpr int FrameWidth = 480, FrameHeight = 360;
+  auto* Form = MakeComponent<TForm>(Application);
+  Form->Position = TPosition::poDesigned;
+  Form->SetBounds(20, 20, FrameWidth, FrameHeight);
+  auto* Frame = MakeComponent<TSeCustomForm>(Form);
+  Form->Show();
+  Form->AfterConstruction();
+  Application->ProcessMessages();
+  const HWND Wnd = Form->Handle();
+  const HDC Window = GetWindowDC(Wnd);
+  const HDC Memory = CreateCompatibleDC(Window);
+  const HBITMAP Picture = CreateCompatibleBitmap(Window, FrameWidth, FrameHeight);
+  const HGDIOBJ Old = SelectObject(Memory, Picture);
+  const auto Paint = [Frame](TSeFormPerformance Mode) {
+    return [Frame, Mode] {
+      Frame->SetPerformance(Mode);
+      Frame->PaintFrame();
+    };
+  };
+  std::vector<TBenchCase> Cases{
+      {"bitblt_window",
+       [&] { BitBlt(Window, 0, 0, FrameWidth, FrameHeight, Memory, 0, 0, SRCCOPY); },
+       {}},
+      {"frame_nobuffer", Paint(qzfpNoBuffer), {}},
+      {"frame_sharedbuffer", Paint(qzfpSharedBuffer), {}},
+      {"frame_persistentbuffer", Paint(qzfpPersistentBuffer), {}},
+      {"frame_doublebuffer", Paint(qzfpDoubleBuffer), {}},
+  };
+  RunCases(Cases, Seconds);
+  SelectObject(Memory, Old);
+  DeleteObject(Picture);
+  DeleteDC(Memory);
+  ReleaseDC(Wnd, Window);
+  PrintCases(Cases, "frame (480 x 360)");
 }
 
 } // namespace
@@ -92,7 +110,7 @@ int main(int argc, char** argv) {
       RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     };
   };
-  std::vector<TCase> Cases{
+  std::vector<TBenchCase> Cases{
       {"bitblt", [&] { BitBlt(Screen, 0, 0, Width, Height, Memory, 0, 0, SRCCOPY); }, {}},
       {"paint_nobuffer", Paint(qzpNoBuffer), {}},
       {"paint_sharedbuffer", Paint(qzpSharedBuffer), {}},
@@ -101,35 +119,14 @@ int main(int argc, char** argv) {
       {"repaint_sharedbuffer", Repaint(qzpSharedBuffer), {}},
       {"repaint_doublebuffer", Repaint(qzpDoubleBuffer), {}},
   };
-  // Batches of each case in turn, so that the machine's drift touches all of them alike.
-  constexpr int Rounds = 15;
-  for (int Round = 0; Round < Rounds; ++Round)
-    for (TCase& Case : Cases) {
-      int Count = 0;
-      GdiFlush();
-      const double Start = Now();
-      double Elapsed = 0;
-      while (Elapsed < Seconds / Rounds) {
-        Case.Once();
-        GdiFlush();
-        ++Count;
-        Elapsed = Now() - Start;
-      }
-      Case.Batches.push_back(Elapsed / Count);
-    }
+  RunCases(Cases, Seconds);
 
   SelectObject(Memory, Old);
   DeleteObject(Picture);
   DeleteDC(Memory);
   ReleaseDC(Wnd, Screen);
 
-  const double Reference = Median(Cases[0].Batches);
-  std::printf("%-22s %10s\n", "case (471 x 332)", "us/paint");
-  for (const TCase& Case : Cases)
-    std::printf("%-22s %10.1f\n", Case.Name.c_str(), Median(Case.Batches) * 1e6);
-  for (size_t I = 1; I < Cases.size(); ++I)
-    std::printf("ratio %s_vs_bitblt %.2f\n", Cases[I].Name.c_str(),
-                Median(Cases[I].Batches) / Reference);
-  std::fflush(stdout);
+  PrintCases(Cases, "control (471 x 332)");
+  PaintFrames(Seconds);
   return 0;
 }

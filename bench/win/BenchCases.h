@@ -1,0 +1,21 @@
+#pragma once
+// The timing harness of the Windows benchmarks: cases run in batches in turn, so the
+// machine's drift touches all of them alike, and each case's figure is the median batch.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct TBenchCase {
+  std::string Name;
+  std::function<void()> Once;
+  std::vector<double> Batches; // seconds per run, one value per batch
+};
+
+// Runs every case for about Seconds in all, in Rounds batches each.
+void RunCases(std::vector<TBenchCase>& Cases, double Seconds, int Rounds = 15);
+// The median batch of a case, in seconds per run.
+double MedianSeconds(const TBenchCase& Case);
+// A table of microseconds per run, then "ratio <case>_vs_<reference> <value>" for each other
+// case against Cases[0].
+void PrintCases(const std::vector<TBenchCase>& Cases, const std::string& Title);
