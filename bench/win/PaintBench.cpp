@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/Measure.h"
 #include "controls/SeCustomControl.h"
 #include "toolkit/Forms.h"
 
@@ -35,27 +36,11 @@ public:
   }
 };
 
-double Now() {
-  static const double Frequency = [] {
-    LARGE_INTEGER F;
-    QueryPerformanceFrequency(&F);
-    return static_cast<double>(F.QuadPart);
-  }();
-  LARGE_INTEGER Count;
-  QueryPerformanceCounter(&Count);
-  return static_cast<double>(Count.QuadPart) / Frequency;
-}
-
 struct TCase {
   std::string Name;
   std::function<void()> Once;
   std::vector<double> Batches; // seconds per paint, one value per batch
 };
-
-double Median(std::vector<double> Values) {
-  std::sort(Values.begin(), Values.end());
-  return Values.empty() ? 0 : Values[Values.size() / 2];
-}
 
 } // namespace
 

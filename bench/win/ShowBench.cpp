@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win/Measure.h"
 #include "gfx/Animation.h"
 
 namespace {
@@ -24,17 +25,6 @@ constexpr int Width = 480, Height = 360, Time = 400;
 // Fixes the random pick, so that runs compare alike.
 constexpr uint32_t RandomStart = 20261207;
 
-double NowMs() {
-  static const double Frequency = [] {
-    LARGE_INTEGER F;
-    QueryPerformanceFrequency(&F);
-    return static_cast<double>(F.QuadPart);
-  }();
-  LARGE_INTEGER Count;
-  QueryPerformanceCounter(&Count);
-  return static_cast<double>(Count.QuadPart) * 1000.0 / Frequency;
-}
-
 // An opaque picture with a pattern of its own, so that every frame differs from the last.
 void Paint(TseBitmap& Picture, uint32_t Seed) {
   Picture.SetSize(Width, Height);
@@ -42,11 +32,6 @@ void Paint(TseBitmap& Picture, uint32_t Seed) {
     for (int X = 0; X < Width; ++X)
       *Picture.PixelPtr(X, Y) = 0xFF000000u | ((X * Seed) & 0xFF) << 16 |
                                 ((Y * (Seed + 3)) & 0xFF) << 8 | ((X + Y) * Seed & 0xFF);
-}
-
-double Median(std::vector<double> Values) {
-  std::sort(Values.begin(), Values.end());
-  return Values[Values.size() / 2];
 }
 
 struct TCase {
@@ -102,10 +87,10 @@ int main(int argc, char** argv) {
       RandomSeed() = RandomStart;
       Old.Draw(DC, 0, 0);
       GdiFlush();
-      const double Start = NowMs();
+      const double Start = Now() * 1000.0;
       PlayAnimation(DC, 0, 0, Settings, New, Old);
       GdiFlush();
-      Lengths.push_back(NowMs() - Start);
+      Lengths.push_back(Now() * 1000.0 - Start);
       while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&Msg);
     }
