@@ -1,6 +1,6 @@
 // The cost of composing one transition frame, for a few effects of every kind, beside memcpy
-// of one frame's bytes. The frames a transition shows depend on this: only composition time
-// counts toward its length.
+// of one frame's bytes. The frames a transition shows depend on this and on the time each
+// frame takes to reach the screen: both count toward its length.
 
 #include <benchmark/benchmark.h>
 #include <cstring>

@@ -329,18 +329,23 @@ void TseTransition::ComposeSlide(int32_t Percent) {
 }
 
 void TseTransition::Play(const TFrameSink& Show) {
+  TseTimer Timer;
+  Timer.Start();
+  Play(Show, [&Timer] { return static_cast<double>(Timer.ElapsedSeconds()) * 1000.0; });
+}
+
+void TseTransition::Play(const TFrameSink& Show, const TClock& Now) {
   if (!FReady)
     return;
-  TseTimer Timer;
   const float Time = static_cast<float>(FSettings.Time());
+  const double Start = Now();
   float Elapsed = 0.01f;
   while (Time > Elapsed) {
-    Timer.Start();
     const int32_t Percent =
         std::min(static_cast<int32_t>(std::nearbyint(Elapsed / Time * 100.0f)), 100);
     Compose(Percent);
-    Elapsed += Timer.ElapsedSeconds() * 1000.0f;
     Show(*FWork);
+    Elapsed = 0.01f + static_cast<float>(Now() - Start);
   }
   Compose(100);
   Show(FNewImage);
@@ -355,7 +360,10 @@ void PlayAnimation(const TseAnimationRec& Settings, TseBitmap& NewImage, const T
 #ifdef _WIN32
 void PlayAnimation(HDC DC, int32_t X, int32_t Y, const TseAnimationRec& Settings,
                    TseBitmap& NewImage, const TseBitmap& OldImage) {
-  PlayAnimation(Settings, NewImage, OldImage,
-                [&](const TseBitmap& Frame) { Frame.Draw(DC, X, Y); });
+  // Flushed frame by frame, so that the time a frame takes to reach the device counts.
+  PlayAnimation(Settings, NewImage, OldImage, [&](const TseBitmap& Frame) {
+    Frame.Draw(DC, X, Y);
+    GdiFlush();
+  });
 }
 #endif

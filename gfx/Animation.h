@@ -89,11 +89,15 @@ public:
   // The old image, then the frame for Percent over it, into Work().
   void Compose(int32_t Percent);
 
-  // Every frame goes to Show as soon as it is composed (only composition time counts
-  // toward the transition's length), then once more composed at 100 % and, last, Show gets
-  // the new image itself.
+  // Every frame goes to Show as soon as it is composed, the first at 0 %, each later one at
+  // the share of Time gone since the first began (composing and showing both count, so the
+  // transition lasts its Time however slow the screen is); then once more composed at 100 %
+  // and, last, Show gets the new image itself.
   using TFrameSink = std::function<void(const TseBitmap& Frame)>;
   void Play(const TFrameSink& Show);
+  // The same timed by Now, milliseconds from any fixed origin (TseTimer for the other form).
+  using TClock = std::function<double()>;
+  void Play(const TFrameSink& Show, const TClock& Now);
 
 private:
   void ComposeFade(int32_t Percent);

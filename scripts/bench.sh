@@ -3,8 +3,9 @@
 # pixel work, the composition of transition frames, then skin reading and writing. Extra
 # arguments go to every host program, e.g. --benchmark_min_time=2 or --benchmark_filter=Fade.
 # The ratio lines after each table compare against memcpy, pixman and zlib measured in the
-# same run. Last, the paint benchmark runs under Wine (Windows tree, build/windows): the
-# control base painting in each buffering mode beside a BitBlt of the same area.
+# same run. Last, the paint and show benchmarks run under Wine (Windows tree, build/windows):
+# the control base painting in each buffering mode beside a BitBlt of the same area, then the
+# wall-clock length of show animations beside their Time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -18,8 +19,9 @@ build/bench/bin/EffectBench "$@"
 build/bench/bin/SkinBench "$@"
 
 cmake --preset windows >/dev/null
-cmake --build build/windows --target PaintBench -j "$(nproc)"
+cmake --build build/windows --target PaintBench ShowBench -j "$(nproc)"
 source scripts/wine-session.sh
 wine_session_start "$root/build/windows"
 scripts/wine-exec.sh build/windows/bin/PaintBench.exe
+scripts/wine-exec.sh build/windows/bin/ShowBench.exe
 wine_session_stop

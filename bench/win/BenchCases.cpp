@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
-
 double Now() {
   static const double Frequency = [] {
     LARGE_INTEGER F;
@@ -18,7 +16,10 @@ double Now() {
   return static_cast<double>(Count.QuadPart) / Frequency;
 }
 
-} // namespace
+double Median(std::vector<double> Values) {
+  std::sort(Values.begin(), Values.end());
+  return Values.empty() ? 0 : Values[Values.size() / 2];
+}
 
 void RunCases(std::vector<TBenchCase>& Cases, double Seconds, int Rounds) {
   const double PerBatch = Seconds / Rounds;
@@ -38,11 +39,7 @@ void RunCases(std::vector<TBenchCase>& Cases, double Seconds, int Rounds) {
     }
 }
 
-double MedianSeconds(const TBenchCase& Case) {
-  std::vector<double> Values = Case.Batches;
-  std::sort(Values.begin(), Values.end());
-  return Values.empty() ? 0 : Values[Values.size() / 2];
-}
+double MedianSeconds(const TBenchCase& Case) { return Median(Case.Batches); }
 
 void PrintCases(const std::vector<TBenchCase>& Cases, const std::string& Title) {
   if (Cases.empty())

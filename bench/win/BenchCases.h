@@ -12,6 +12,11 @@ struct TBenchCase {
   std::vector<double> Batches; // seconds per run, one value per batch
 };
 
+// The performance counter, in seconds.
+double Now();
+// The middle value (the upper one of an even count); 0 for none.
+double Median(std::vector<double> Values);
+
 // Runs every case for about Seconds in all, in Rounds batches each.
 void RunCases(std::vector<TBenchCase>& Cases, double Seconds, int Rounds = 15);
 // The median batch of a case, in seconds per run.

@@ -2,7 +2,10 @@
 // from two real surfaces.
 
 #include <algorithm>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "gfx/Animation.h"
@@ -217,6 +220,100 @@ TEST(Transition, PlayingShowsFramesAndEndsWithTheNewImage) {
   EXPECT_EQ(Shown.back(), &P.New);                 // the last is the new image itself
   EXPECT_TRUE(P.New.AlphaBlend);
   EXPECT_EQ(P.New.GetPixel(3, 3) >> 24, 255u); // left with the 100 % mask
+}
+
+// A transition timed by a clock that only its frames move: each frame shown costs Cost
+// milliseconds, composing nothing. A player that ignored the time of showing would never
+// end on this clock, so the play is cut off after a number of frames no Time allows.
+struct TTimedPlay {
+  int Frames = 0;              // frames shown before the new image
+  double ClockAtNewImage = -1; // when the new image was shown
+  std::vector<TsePixel> Corner;
+};
+
+TTimedPlay PlayWithFrameCost(TseBitmap& New, const TseBitmap& Old, int32_t Time, double Cost) {
+  TseAnimationRec Settings;
+  Settings.SetEffect("Fade");
+  Settings.SetTime(Time);
+  TseTransition Transition(Settings, New, Old);
+  TTimedPlay Result;
+  double Clock = 1000; // any origin
+  EXPECT_NO_THROW(Transition.Play(
+      [&](const TseBitmap& Frame) {
+        Result.Corner.push_back(Frame.GetPixel(0, 0));
+        if (&Frame == &New) {
+          Result.ClockAtNewImage = Clock;
+          return;
+        }
+        if (++Result.Frames > 100000)
+          throw std::runtime_error("the transition does not end");
+        Clock += Cost;
+      },
+      [&] { return Clock; }));
+  Result.ClockAtNewImage -= 1000;
+  return Result;
+}
+
+TEST(Transition, ShowingFramesCountsTowardTheTime) {
+  // Slow frames: one every 40 ms of a 400 ms transition, at 0, 10, ... 90 %.
+  Pictures P(30, 20);
+  const TTimedPlay Slow = PlayWithFrameCost(P.New, P.Old, 400, 40);
+  EXPECT_EQ(Slow.Frames, 10);
+  EXPECT_GE(Slow.ClockAtNewImage, 400);
+  EXPECT_LT(Slow.ClockAtNewImage, 440);
+  ASSERT_EQ(Slow.Corner.size(), 11u);
+  for (int I = 0; I < 10; ++I) {
+    // Each frame is composed at the share of Time the clock says has gone.
+    Pictures Q(30, 20);
+    TseAnimationRec Settings;
+    Settings.SetEffect("Fade");
+    TseTransition Reference(Settings, Q.New, Q.Old);
+    Reference.Compose(I * 10);
+    EXPECT_EQ(Slow.Corner[I], Reference.Work().GetPixel(0, 0)) << "frame " << I;
+  }
+  EXPECT_EQ(Slow.Corner[0], P.Old.GetPixel(0, 0));
+
+  // Faster frames: more of them in the same time; a frame slower than the whole transition
+  // still shows the 0 % frame, then the new image.
+  Pictures F(30, 20);
+  const TTimedPlay Fast = PlayWithFrameCost(F.New, F.Old, 400, 1.5);
+  EXPECT_EQ(Fast.Frames, 267); // 0.01 + 1.5 k < 400 for k = 0 .. 266
+  EXPECT_LT(Fast.ClockAtNewImage, 402);
+  Pictures V(30, 20);
+  const TTimedPlay VerySlow = PlayWithFrameCost(V.New, V.Old, 400, 1000);
+  EXPECT_EQ(VerySlow.Frames, 1);
+  EXPECT_EQ(VerySlow.Corner.front(), V.Old.GetPixel(0, 0));
+  EXPECT_EQ(VerySlow.ClockAtNewImage, 1000);
+
+  // The longest Time the settings allow.
+  Pictures L(30, 20);
+  EXPECT_EQ(PlayWithFrameCost(L.New, L.Old, 20000, 1000).Frames, 9);
+}
+
+TEST(Transition, APlayOnTheRealClockLastsAboutItsTime) {
+  // Frames that take 20 ms each to show: a 200 ms transition shows at most ten of them and
+  // ends soon after its Time. (The bounds are loose: a busy machine only oversleeps, which
+  // means fewer frames.) Past 50 frames the sink stops sleeping, so a player that counted
+  // composition alone would fail on the frame count rather than run for minutes.
+  Pictures P(30, 20);
+  TseAnimationRec Settings;
+  Settings.SetEffect("Fade");
+  Settings.SetTime(200);
+  int Frames = 0;
+  const auto Start = std::chrono::steady_clock::now();
+  PlayAnimation(Settings, P.New, P.Old, [&](const TseBitmap& Frame) {
+    if (&Frame == &P.New)
+      return;
+    if (++Frames <= 50)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  });
+  const auto Took = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::steady_clock::now() - Start)
+                        .count();
+  EXPECT_GE(Frames, 1);
+  EXPECT_LE(Frames, 11);
+  EXPECT_GE(Took, 190);
+  EXPECT_LT(Took, 3000);
 }
 
 TEST(Transition, NothingToPlayDrawsNothing) {
