@@ -5,30 +5,24 @@
 
 std::string TrayTip(std::string_view Text) { return std::string(Text.substr(0, TrayTipLength)); }
 
+namespace {
+
+// The action that leads to a state; Restore for the normal one.
+TSeFrameAction ActionFor(TSeWindowState State) {
+  static constexpr TSeFrameAction Actions[] = {faRestore, faMaximize, faMinimize, faRollup,
+                                               faMinimizeToTray};
+  return Actions[State];
+}
+
+} // namespace
+
 void TSeWindowStateMachine::SetWindowState(TSeWindowState Value) {
   if (FHost.IsLoading()) {
     FPending = Value;
     return;
   }
-  if (Value == FState)
-    return;
-  switch (Value) {
-  case qwsNormal:
-    Restore();
-    break;
-  case qwsMaximized:
-    Maximize();
-    break;
-  case qwsMinimized:
-    Minimize();
-    break;
-  case qwsRollup:
-    Rollup();
-    break;
-  case qwsTray:
-    MinimizeToTray();
-    break;
-  }
+  if (Value != FState)
+    Perform(ActionFor(Value));
 }
 
 bool TSeWindowStateMachine::PreparePendingState() {
@@ -40,22 +34,8 @@ bool TSeWindowStateMachine::PreparePendingState() {
 }
 
 void TSeWindowStateMachine::ApplyStateMessage(uintptr_t Code) {
-  switch (Code) {
-  case qwsMaximized:
-    Maximize();
-    break;
-  case qwsMinimized:
-    Minimize();
-    break;
-  case qwsRollup:
-    Rollup();
-    break;
-  case qwsTray:
-    MinimizeToTray();
-    break;
-  default:
-    break;
-  }
+  if (Code >= qwsMaximized && Code <= qwsTray)
+    Perform(ActionFor(static_cast<TSeWindowState>(Code)));
 }
 
 void TSeWindowStateMachine::Perform(TSeFrameAction Action) {
@@ -98,63 +78,45 @@ bool TSeWindowStateMachine::BeginAction(TSeFrameAction Action) {
 // Each action ends by dropping the pending state: once the window has been moved by hand or
 // by a posted SE_SETWINDOWSTATE, what was read while loading no longer applies. It is cleared
 // last because the actions ask whether it waits when deciding to record the normal bounds.
-void TSeWindowStateMachine::Maximize() {
-  if (!BeginAction(faMaximize))
+void TSeWindowStateMachine::Run(TSeFrameAction Action, void (TSeWindowStateMachine::*Step)()) {
+  if (!BeginAction(Action))
     return;
-  DoMaximize();
+  (this->*Step)();
   FPending = qwsNormal;
 }
 
-void TSeWindowStateMachine::Minimize() {
-  if (!BeginAction(faMinimize))
-    return;
-  DoMinimize();
-  FPending = qwsNormal;
-}
-
-void TSeWindowStateMachine::Rollup() {
-  if (!BeginAction(faRollup))
-    return;
-  DoRollup();
-  FPending = qwsNormal;
-}
-
+void TSeWindowStateMachine::Maximize() { Run(faMaximize, &TSeWindowStateMachine::DoMaximize); }
+void TSeWindowStateMachine::Minimize() { Run(faMinimize, &TSeWindowStateMachine::DoMinimize); }
+void TSeWindowStateMachine::Rollup() { Run(faRollup, &TSeWindowStateMachine::DoRollup); }
 void TSeWindowStateMachine::MinimizeToTray() {
-  if (!BeginAction(faMinimizeToTray))
-    return;
-  DoMinimizeToTray();
-  FPending = qwsNormal;
+  Run(faMinimizeToTray, &TSeWindowStateMachine::DoMinimizeToTray);
 }
+void TSeWindowStateMachine::Restore() { Run(faRestore, &TSeWindowStateMachine::DoRestore); }
 
-void TSeWindowStateMachine::Restore() {
-  if (!BeginAction(faRestore))
-    return;
-  DoRestore();
-  FPending = qwsNormal;
+bool TSeWindowStateMachine::Enter(TSeWindowState State) {
+  if (FState == State) {
+    Restore();
+    return false;
+  }
+  FPrevious = FState;
+  FState = State;
+  return true;
 }
 
 void TSeWindowStateMachine::DoMaximize() {
-  if (FState == qwsMaximized) {
-    Restore();
+  if (!Enter(qwsMaximized))
     return;
-  }
-  FPrevious = FState;
   // Rolled up or minimized, the window's bounds are not the ones to come back to.
-  if (!HasPendingState() && FState != qwsRollup && FState != qwsMinimized)
+  if (!HasPendingState() && FPrevious != qwsRollup && FPrevious != qwsMinimized)
     RecordNormalBounds();
-  FState = qwsMaximized;
   FHost.ApplyBounds(FHost.GetMaximizedRect());
   FHost.Realign();
   FHost.RepaintFrame();
 }
 
 void TSeWindowStateMachine::DoMinimize() {
-  if (FState == qwsMinimized) {
-    Restore();
+  if (!Enter(qwsMinimized))
     return;
-  }
-  FPrevious = FState;
-  FState = qwsMinimized;
   if (!HasPendingState() && FPrevious != qwsRollup && FPrevious != qwsMaximized)
     RecordNormalBounds();
   if (!FHost.HasOwnerWindow())
@@ -166,24 +128,16 @@ void TSeWindowStateMachine::DoMinimize() {
 }
 
 void TSeWindowStateMachine::DoRollup() {
-  if (FState == qwsRollup) {
-    Restore();
+  if (!Enter(qwsRollup))
     return;
-  }
-  FPrevious = FState;
-  FState = qwsRollup;
   if (FPrevious != qwsMinimized && FPrevious != qwsMaximized)
     RecordNormalBounds();
   FHost.ApplyBounds(FHost.GetRolledUpRect());
 }
 
 void TSeWindowStateMachine::DoMinimizeToTray() {
-  if (FState == qwsTray) {
-    Restore();
+  if (!Enter(qwsTray))
     return;
-  }
-  FPrevious = FState;
-  FState = qwsTray;
   if (!HasPendingState() && FPrevious == qwsNormal)
     RecordNormalBounds();
   std::string Tip;

@@ -118,6 +118,10 @@ public:
 
 private:
   bool BeginAction(TSeFrameAction Action);
+  // The action's checks, its step, and then the pending state dropped.
+  void Run(TSeFrameAction Action, void (TSeWindowStateMachine::*Step)());
+  // Previous := the state, state := State; from State itself it restores instead (false).
+  bool Enter(TSeWindowState State);
   void DoMaximize();
   void DoMinimize();
   void DoRollup();
