@@ -18,23 +18,6 @@ constexpr int WpCaption = 1, WpSmallCaption = 2, WpFrameLeft = 7, WpFrameRight =
               WpSmallFrameBottom = 12, WpSysButton = 13, WpMinButton = 15, WpMaxButton = 17,
               WpCloseButton = 18, WpHelpButton = 23;
 
-// GetWindowDC/ReleaseDC: the whole window, frame included.
-class TNonClientDC {
-public:
-  explicit TNonClientDC(HWND Wnd) : FWnd(Wnd), FDC(GetWindowDC(Wnd)) {}
-  ~TNonClientDC() {
-    if (FDC)
-      ReleaseDC(FWnd, FDC);
-  }
-  TNonClientDC(const TNonClientDC&) = delete;
-  TNonClientDC& operator=(const TNonClientDC&) = delete;
-  HDC DC() const { return FDC; }
-
-private:
-  HWND FWnd;
-  HDC FDC;
-};
-
 RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 } // namespace
@@ -46,7 +29,7 @@ void TSeCustomForm::PaintFrame() {
   if (Client == TRect{0, 0, FWidth, FHeight})
     return;
   const HWND Wnd = FForm->Handle();
-  const TNonClientDC Window(Wnd);
+  const TWindowDC Window(Wnd, true);
   if (!Window.DC())
     return;
   TseBitmap Own;

@@ -20,10 +20,12 @@ private:
   HDC FDC;
 };
 
-// GetDC/ReleaseDC of a window, or of the screen for a null window.
+// GetDC/ReleaseDC of a window's client area, or of the screen for a null window; with
+// WholeWindow, GetWindowDC: the frame included.
 class TWindowDC {
 public:
-  explicit TWindowDC(HWND Wnd) : FWnd(Wnd), FDC(GetDC(Wnd)) {}
+  explicit TWindowDC(HWND Wnd, bool WholeWindow = false)
+      : FWnd(Wnd), FDC(WholeWindow ? GetWindowDC(Wnd) : GetDC(Wnd)) {}
   ~TWindowDC() {
     if (FDC)
       ReleaseDC(FWnd, FDC);
