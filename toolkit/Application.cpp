@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "toolkit/ControlMessages.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/Screen.h"
@@ -57,6 +58,12 @@ bool TApplication::HandleMessage(MSG& Msg) {
   }
   if (Guarded(false, [&] { return IsDialogKey(Msg); }))
     return true;
+  if (Msg.message == CM_RELEASE) {
+    // Freed here rather than in its own window procedure, which is still on the stack then.
+    if (auto* Form = dynamic_cast<TForm*>(TWinControl::FindControl(Msg.hwnd)))
+      Guarded([&] { Form->Free(); });
+    return true;
+  }
   TranslateMessage(&Msg);
   DispatchMessageW(&Msg);
   return true;
@@ -88,6 +95,20 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::Minimize() {
+  if (FMainForm && FMainForm->HandleAllocated() && !IsIconic(FMainForm->Handle()))
+    ShowWindow(FMainForm->Handle(), SW_MINIMIZE);
+  if (OnMinimize)
+    OnMinimize(this);
+}
+
+void TApplication::Restore() {
+  if (FMainForm && FMainForm->HandleAllocated() && IsIconic(FMainForm->Handle()))
+    ShowWindow(FMainForm->Handle(), SW_RESTORE);
+  if (OnRestore)
+    OnRestore(this);
+}
 
 void TApplication::ShowException(const std::exception& E) {
   const HWND Owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;

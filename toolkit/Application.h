@@ -35,6 +35,13 @@ public:
   void Terminate();
   bool Terminated() const { return FTerminated; }
 
+  // The application's window is its main form's: minimising the application minimises the
+  // main form, then OnMinimize runs; restoring shows it again, then OnRestore runs.
+  void Minimize();
+  void Restore();
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnRestore;
+
   // The standard error report: a message box with the error's message; the loop goes on.
   void ShowException(const std::exception& E);
 

@@ -12,6 +12,8 @@ constexpr UINT CM_EXIT = CM_BASE + 4;       // the control lost it
 // A dialog key (VK_RETURN, VK_ESCAPE in WParam) offered to the controls of a form; a control
 // that acts on it answers non-zero.
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
+// Posted by TForm::Release: the message loop frees the form once its handlers have returned.
+constexpr UINT CM_RELEASE = CM_BASE + 6;
 
 // One window message as hooks see it: the number, both parameters and the result so far.
 struct TMessage {

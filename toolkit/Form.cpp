@@ -91,6 +91,24 @@ void TForm::Close() {
     SetVisible(false);
 }
 
+bool TForm::CloseQuery() {
+  bool CanClose = true;
+  if (OnCloseQuery)
+    OnCloseQuery(this, CanClose);
+  return CanClose;
+}
+
+TCloseAction TForm::DoClose(TCloseAction Action) {
+  if (OnClose)
+    OnClose(this, Action);
+  return Action;
+}
+
+void TForm::Release() {
+  if (HandleAllocated())
+    PostMessageW(Handle(), CM_RELEASE, 0, 0);
+}
+
 bool TForm::DialogKey(WORD Key, TShiftState Shift) {
   TWinControl* Focused = FindControl(GetFocus());
   if (Focused && GetParentForm(Focused) != this)

@@ -4,11 +4,16 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "toolkit/CustomControl.h"
 
 enum class TPosition { poDesigned, poDesktopCenter };
+// What closing a form does: nothing, hide it, free it, or minimise it.
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 
 class TForm : public TCustomControl {
 public:
@@ -34,6 +39,12 @@ public:
   void Show();
   // Ends the application for its main form, hides any other form.
   void Close();
+  // OnCloseQuery's answer (true without a handler).
+  bool CloseQuery();
+  // OnClose's choice, starting from Action.
+  TCloseAction DoClose(TCloseAction Action);
+  // Frees the form from the message loop, once the message being handled is done.
+  void Release();
 
   // Keyboard navigation: Tab moves the focus to the next control that takes it (Shift+Tab
   // to the one before), Enter and Escape go to the controls as CM_DIALOGKEY, the focused
@@ -45,6 +56,8 @@ public:
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
+  TCloseQueryEvent OnCloseQuery;
+  TCloseEvent OnClose;
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 

@@ -39,6 +39,23 @@ private:
   HDC FDC;
 };
 
+// A pen, brush, font, bitmap or region of one's own, deleted at the end. Declared before the
+// guard that selects it, so that it is deselected first.
+class TGdiObject {
+public:
+  explicit TGdiObject(HGDIOBJ Object) : FObject(Object) {}
+  ~TGdiObject() {
+    if (FObject)
+      DeleteObject(FObject);
+  }
+  TGdiObject(const TGdiObject&) = delete;
+  TGdiObject& operator=(const TGdiObject&) = delete;
+  HGDIOBJ Handle() const { return FObject; }
+
+private:
+  HGDIOBJ FObject;
+};
+
 // SaveDC/RestoreDC: origins, clipping and selections as they were.
 class TSavedDC {
 public:
