@@ -10,7 +10,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/StdCtrls.h"
 
-class TPlainFormFrame;
+class TSeCustomForm;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -23,7 +23,7 @@ public:
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
   // Frame and pages.
-  TPlainFormFrame* SeSkinForm1 = nullptr;
+  TSeCustomForm* SeSkinForm1 = nullptr;
   TPageControl* SeSkinPageControl1 = nullptr;
   TTabSheet* tsOperate = nullptr;
   TTabSheet* tsWindowsList = nullptr;

@@ -2,7 +2,7 @@
 // and events.
 
 #include "app/untMain.h"
-#include "controls/PlainFormFrame.h"
+#include "controls/SeCustomForm.h"
 
 namespace {
 
@@ -79,7 +79,7 @@ void TfrmTransparentMain::CreateLayout() {
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnDestroy = [this](TObject* Sender) { FormDestroy(Sender); };
 
-  SeSkinForm1 = MakeComponent<TPlainFormFrame>(this);
+  SeSkinForm1 = MakeComponent<TSeCustomForm>(this);
   SeSkinForm1->SetName("SeSkinForm1");
 
   SeSkinPageControl1 = Place<TPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);

@@ -1,5 +1,7 @@
 #include "controls/FrameGeometry.h"
 
+#include <algorithm>
+
 namespace {
 
 bool Has(const TSeFrameLayout& Layout, TSeBorderIcon Icon) {
@@ -156,4 +158,40 @@ int32_t ZoneHitTestCode(TSeFrameZone Zone, bool Moveable, bool Sizeable, bool Ma
 TRect NonClientClientRect(const TRect& Window, const TRect& FrameClient, int32_t WW, int32_t WH) {
   return {Window.Left + FrameClient.Left, Window.Top + FrameClient.Top,
           Window.Right - (WW - FrameClient.Right), Window.Bottom - (WH - FrameClient.Bottom)};
+}
+
+TRect SnapToArea(const TRect& Bounds, const TRect& Area, int32_t Size) {
+  auto Near = [Size](int32_t A, int32_t B) { return (A > B ? A - B : B - A) < Size; };
+  int32_t DX = 0, DY = 0;
+  if (Near(Bounds.Left, Area.Left))
+    DX = Area.Left - Bounds.Left;
+  else if (Near(Bounds.Right, Area.Right))
+    DX = Area.Right - Bounds.Right;
+  if (Near(Bounds.Top, Area.Top))
+    DY = Area.Top - Bounds.Top;
+  else if (Near(Bounds.Bottom, Area.Bottom))
+    DY = Area.Bottom - Bounds.Bottom;
+  return {Bounds.Left + DX, Bounds.Top + DY, Bounds.Right + DX, Bounds.Bottom + DY};
+}
+
+TRect DragBounds(TSeFrameZone Zone, const TRect& Bounds, TPoint FromPress, TPoint FromLast,
+                 bool Outline, TPoint MinSize) {
+  TRect R = Bounds;
+  if (Zone == fzCaption)
+    return {R.Left + FromPress.X, R.Top + FromPress.Y, R.Right + FromPress.X,
+            R.Bottom + FromPress.Y};
+  const TPoint Far = Outline ? FromPress : FromLast;
+  const bool Left = Zone == fzLeft || Zone == fzTopLeft || Zone == fzBottomLeft;
+  const bool Right = Zone == fzRight || Zone == fzTopRight || Zone == fzBottomRight;
+  const bool Top = Zone == fzTop || Zone == fzTopLeft || Zone == fzTopRight;
+  const bool Bottom = Zone == fzBottom || Zone == fzBottomLeft || Zone == fzBottomRight;
+  if (Left)
+    R.Left = std::min(R.Left + FromPress.X, R.Right - MinSize.X);
+  if (Top)
+    R.Top = std::min(R.Top + FromPress.Y, R.Bottom - MinSize.Y);
+  if (Right)
+    R.Right += Far.X;
+  if (Bottom)
+    R.Bottom += Far.Y;
+  return R;
 }

@@ -82,3 +82,15 @@ int32_t ZoneHitTestCode(TSeFrameZone Zone, bool Moveable, bool Sizeable, bool Ma
 // frame client's left and top, and by what the full window (WW x WH, shadow included) leaves
 // right and below it.
 TRect NonClientClientRect(const TRect& Window, const TRect& FrameClient, int32_t WW, int32_t WH);
+
+// Edge snapping: Bounds shifted so that an edge nearer than Size (strictly) to the matching
+// edge of Area lies on it; the left edge is tried before the right, the top before the bottom.
+TRect SnapToArea(const TRect& Bounds, const TRect& Area, int32_t Size);
+
+// The bounds a drag of the frame asks for. The caption moves Bounds by FromPress, the
+// pointer's distance from where it went down; the edges and corners move their edges: the
+// left and top ones by FromPress, held so that the size stays at least MinSize, the right and
+// bottom ones by FromPress while an outline stands for the window (it has not moved) and by
+// FromLast, the distance from the last point, while the window follows the pointer.
+TRect DragBounds(TSeFrameZone Zone, const TRect& Bounds, TPoint FromPress, TPoint FromLast,
+                 bool Outline, TPoint MinSize);

@@ -2,6 +2,7 @@
 // window parts or the classic edge and gradient caption, the caption text, the buttons, and
 // the four band copies to the window.
 
+#include "controls/ParentBackground.h"
 #include "controls/SeCustomForm.h"
 #include "controls/SharedBuffer.h"
 #include "gfx/Colors.h"
@@ -16,14 +17,14 @@ namespace {
 constexpr int WpCaption = 1, WpSmallCaption = 2, WpFrameLeft = 7, WpFrameRight = 8,
               WpFrameBottom = 9, WpSmallFrameLeft = 10, WpSmallFrameRight = 11,
               WpSmallFrameBottom = 12, WpSysButton = 13, WpMinButton = 15, WpMaxButton = 17,
-              WpCloseButton = 18, WpHelpButton = 23;
+              WpCloseButton = 18, WpRestoreButton = 21, WpHelpButton = 23;
 
 RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 } // namespace
 
 void TSeCustomForm::PaintFrame() {
-  if (!FForm || !FForm->HandleAllocated() || FWidth <= 0 || FHeight <= 0)
+  if (!FPaintEnabled || !FForm || !FForm->HandleAllocated() || FWidth <= 0 || FHeight <= 0)
     return;
   const TRect Client = GetFrameClientRect();
   if (Client == TRect{0, 0, FWidth, FHeight})
@@ -131,7 +132,10 @@ void TSeCustomForm::PaintCaption(TCanvas& Canvas, const TRect& Band) {
     Buttons += (FBorderIcons >> Icon) & 1;
   const int Reserved = Small ? 2 * FMetrics.SmallCaptionHeight : Buttons * FMetrics.ButtonWidth;
   const int Left = Small ? Band.Left : Band.Left + Band.Height();
-  const std::wstring Text = WindowText(FForm->Caption());
+  // Read through the window, so that a text set from outside shows as well.
+  wchar_t Buffer[512];
+  const int Length = GetWindowTextW(FForm->Handle(), Buffer, std::size(Buffer));
+  const std::wstring Text(Buffer, Length > 0 ? Length : 0);
   const TSelectObject Font(Canvas.Handle(), Canvas.Font.Handle());
   const std::wstring Shown = EllipsisText(Canvas.Handle(), Text, FWidth - Left - Reserved);
   TRect Area{Left + 2, Band.Top, Band.Right - 2, Band.Bottom};
@@ -141,7 +145,6 @@ void TSeCustomForm::PaintCaption(TCanvas& Canvas, const TRect& Band) {
 void TSeCustomForm::PaintCaptionButtons(TCanvas& Canvas, const TThemeParts& Theme) {
   const HDC DC = Canvas.Handle();
   const HWND Wnd = FForm->Handle();
-  const TSeFrameLayout Layout = this->Layout();
   struct TButton {
     TSeFrameZone Zone;
     int ThemePart;
@@ -152,21 +155,74 @@ void TSeCustomForm::PaintCaptionButtons(TCanvas& Canvas, const TThemeParts& Them
       {fzMaximize, WpMaxButton, DFCS_CAPTIONMAX},  {fzHelp, WpHelpButton, DFCS_CAPTIONHELP},
       {fzRollup, WpMinButton, DFCS_CAPTIONMIN},    {fzTray, WpMinButton, DFCS_CAPTIONMIN}};
   for (const TButton& Button : Buttons) {
-    const TRect R = PlainButtonRect(Layout, FWidth, FHeight, Button.Zone);
+    const TRect R = GetButtonRect(Button.Zone);
     if (R.IsEmpty())
       continue;
-    const int State = FActiveWindow ? 1 : 5; // normal, or the inactive look
-    if (!Theme.Draw(DC, Button.ThemePart, State, ToRECT(R))) {
+    // Hot under the pointer (no drag running); pressed while the left button, pressed on
+    // it, is still over it.
+    const bool Hot = FHotZone == Button.Zone && !FDraggingNow;
+    const bool Pressed = Hot && FPressedZone == Button.Zone && (FPressedButtons & ssLeft);
+    const bool Restores = Button.Zone == fzMaximize && Maximized();
+    const int State = Pressed ? 3 : Hot ? 2 : FActiveWindow ? 1 : 5; // 5: the inactive look
+    if (!Theme.Draw(DC, Restores ? WpRestoreButton : Button.ThemePart, State, ToRECT(R))) {
       RECT Area = ToRECT(R);
-      DrawFrameControl(DC, &Area, DFC_CAPTION, Button.Classic);
+      DrawFrameControl(DC, &Area, DFC_CAPTION,
+                       (Restores ? DFCS_CAPTIONRESTORE : Button.Classic) |
+                           (Pressed ? DFCS_PUSHED : 0) | (Hot ? DFCS_HOT : 0));
     }
   }
-  const TRect System = PlainButtonRect(Layout, FWidth, FHeight, fzSysMenu);
+  const TRect System = GetButtonRect(fzSysMenu);
   if (!System.IsEmpty()) {
     const auto Icon = reinterpret_cast<HICON>(SendMessageW(Wnd, WM_GETICON, ICON_SMALL, 0));
     if (Icon)
       DrawIconCentered(Canvas, System, Icon);
     else
       Theme.Draw(DC, WpSysButton, 1, ToRECT(System));
+  }
+}
+
+void TSeCustomForm::PaintClientBackground(TCanvas& Canvas, const TRect& Client) {
+  FillRectColor(Canvas, Client, FForm->Color());
+}
+
+void TSeCustomForm::EraseBackground(TMessage& Message) {
+  Message.Result = 1;
+  SetHandled();
+  if (!FForm || !FForm->HandleAllocated())
+    return;
+  const HWND Wnd = FForm->Handle();
+  RECT ClientArea;
+  GetClientRect(Wnd, &ClientArea);
+  const TRect Client{0, 0, ClientArea.right, ClientArea.bottom};
+  const auto* Request = reinterpret_cast<const TSeParentBackgroundRequest*>(Message.LParam);
+  auto GivenDC = reinterpret_cast<HDC>(Message.WParam);
+  const TWindowDC Own(GivenDC ? nullptr : Wnd);
+  const HDC DC = GivenDC ? GivenDC : Own.DC();
+  if (!DC)
+    return;
+  if (Request && Request->Marker == 1) {
+    // A control asks for what lies under it: painted straight into its device context.
+    TCanvas Canvas(DC);
+    PaintClientBackground(Canvas, Client);
+    return;
+  }
+  TseBitmap Temporary;
+  TseBitmap* Surface = nullptr;
+  switch (FPerformance) {
+  case qzfpSharedBuffer:
+    Surface = &SizedSharedBuffer();
+    break;
+  case qzfpNoBuffer:
+    break;
+  default:
+    Temporary.SetSize(std::max(FWidth, 1), std::max(FHeight, 1));
+    Surface = &Temporary;
+    break;
+  }
+  TCanvas Canvas(Surface ? Surface->DC() : DC);
+  PaintClientBackground(Canvas, Client);
+  if (Surface) {
+    GdiFlush();
+    BitBlt(DC, 0, 0, Client.Width(), Client.Height(), Surface->DC(), 0, 0, SRCCOPY);
   }
 }

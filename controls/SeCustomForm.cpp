@@ -1,6 +1,9 @@
 #include "controls/SeCustomForm.h"
 
+#include "controls/TrayIcon.h"
+#include "gfx/Platform.h"
 #include "gfx/VisualStyles.h"
+#include "toolkit/Application.h"
 #include "toolkit/GdiGuards.h"
 
 namespace {
@@ -15,6 +18,9 @@ void AssignLogFont(TFont& Font, const LOGFONTW& Log) {
   Font.SetCharset(Log.lfCharSet);
 }
 
+// SE_REFRESHFRAME's first parameter when the caption style is to be put back.
+constexpr WPARAM RestoreCaptionStyle = 13;
+
 } // namespace
 
 TSeCustomForm::TSeCustomForm(TComponent* AOwner)
@@ -22,6 +28,7 @@ TSeCustomForm::TSeCustomForm(TComponent* AOwner)
       FBorderIcons(Bit(qbiClose) | Bit(qbiSystemMenu) | Bit(qbiMinimize) | Bit(qbiMaximize)) {
   ReadMetrics();
   if (FForm) {
+    FCaption = FForm->Caption();
     // The form's own border icons decide which buttons the frame may show.
     if (!FForm->MinimizeBox)
       FBorderIcons &= static_cast<TSeBorderIcons>(~Bit(qbiMinimize));
@@ -30,10 +37,44 @@ TSeCustomForm::TSeCustomForm(TComponent* AOwner)
   }
 }
 
+TSeCustomForm::~TSeCustomForm() = default;
+
+void TSeCustomForm::BeforeDestruction() {
+  RemoveApplicationHooks();
+  FTrayIcon.reset(); // takes the icon away with it
+  TSeHook::BeforeDestruction();
+}
+
 void TSeCustomForm::Loaded() {
   TSeHook::Loaded();
   SetControl(FForm);
-  RefreshFrame();
+  if (!FForm)
+    return;
+  FCaption = FForm->Caption();
+  FTrayIcon = std::make_unique<TSeTrayIcon>(SE_TRAYNOTIFY, 1);
+  FTrayIcon->OnNotify = [this](UINT MouseMessage) {
+    if (MouseMessage == WM_LBUTTONDBLCLK)
+      Restore();
+    else if (MouseMessage == WM_RBUTTONUP)
+      ShowSystemMenu();
+  };
+  HICON Icon = reinterpret_cast<HICON>(GetClassLongPtrW(FForm->Handle(), GCLP_HICONSM));
+  if (!Icon)
+    Icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+  FTrayIcon->SetIcon(
+      Icon ? Icon : LoadIconW(nullptr, MAKEINTRESOURCEW(32512))); // the platform's application icon
+  if (FStates.PreparePendingState()) {
+    // Shown out of sight, at its size, until the state is applied.
+    FForm->SetBounds(0, GetSystemMetrics(SM_CYSCREEN), FForm->Width(), FForm->Height());
+    ShowWindow(FForm->Handle(), SW_SHOWNOACTIVATE);
+    PostMessageW(FForm->Handle(), SE_SETWINDOWSTATE, FStates.PendingState(), 0);
+  } else {
+    TNotifyEvent Resize = std::move(FForm->OnResize);
+    FForm->OnResize = nullptr;
+    RefreshFrame();
+    FForm->OnResize = std::move(Resize);
+  }
+  SetStayOnTop(FStayOnTop);
 }
 
 void TSeCustomForm::ReadMetrics() {
@@ -66,11 +107,32 @@ void TSeCustomForm::SetBorderIcons(TSeBorderIcons Value) {
     RefreshFrame();
 }
 
+void TSeCustomForm::SetConstraints(const TSeFrameConstraints& Value) {
+  FConstraints = Value;
+  if (!Loading())
+    RefreshFrame();
+}
+
+void TSeCustomForm::SetStayOnTop(bool Value) {
+  FStayOnTop = Value;
+  if (FForm && FForm->HandleAllocated() && !Loading())
+    SetWindowPos(FForm->Handle(), Value ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+}
+
+void TSeCustomForm::SetCaption(const std::string& Value) {
+  FCaption = Value;
+  if (FForm)
+    FForm->SetCaption(Value);
+}
+
 TSeFrameLayout TSeCustomForm::Layout() const {
   TSeFrameLayout Layout;
   Layout.BorderStyle = FBorderStyle;
   Layout.BorderIcons = FBorderIcons;
   Layout.Maximized = Maximized();
+  Layout.Minimized = WindowState() == qwsMinimized;
+  Layout.RolledUp = WindowState() == qwsRollup;
   Layout.Themed = VisualStylesActive();
   Layout.Metrics = FMetrics;
   return Layout;
@@ -80,8 +142,44 @@ TRect TSeCustomForm::GetFrameClientRect() const {
   return PlainFrameClientRect(Layout(), FWidth, FHeight);
 }
 
+TRect TSeCustomForm::GetButtonRect(TSeFrameZone Button) const {
+  return PlainButtonRect(Layout(), FWidth, FHeight, Button);
+}
+
 TSeFrameZone TSeCustomForm::HitTest(int X, int Y) const {
   return PlainHitTest(Layout(), FWidth, FHeight, X, Y);
+}
+
+TRect TSeCustomForm::GetMaximizedRect() {
+  TRect Area = FForm && FForm->HandleAllocated() ? MonitorRectOfWindow(FForm->Handle(), !FStayOnTop)
+                                                 : GetWorkArea(!FStayOnTop);
+  // The plain frame's borders lie beyond the monitor's edges, as the platform's own do.
+  const int Inset = GetFrameClientRect().Left;
+  return {Area.Left - Inset, Area.Top - Inset, Area.Right + Inset, Area.Bottom + Inset};
+}
+
+TRect TSeCustomForm::GetRolledUpRect() {
+  const TRect Client = GetFrameClientRect();
+  const TRect Now = Bounds();
+  return {Now.Left, Now.Top, Now.Left + FWidth, Now.Top + Client.Top + FHeight - Client.Bottom};
+}
+
+TRect TSeCustomForm::GetMinimizedRect() {
+  const TRect Area = GetWorkArea(true);
+  const int Width = GetSystemMetrics(SM_CXMINIMIZED);
+  const TRect Rolled = GetRolledUpRect();
+  return {Area.Left, Area.Bottom - Rolled.Height(), Area.Left + Width, Area.Bottom};
+}
+
+TPoint TSeCustomForm::GetMinSize() const {
+  return {FConstraints.MinWidth > 0 ? FConstraints.MinWidth : 150,
+          FConstraints.MinHeight > 0 ? FConstraints.MinHeight : 40};
+}
+
+TPoint TSeCustomForm::GetMaxSize() {
+  const TRect Max = GetMaximizedRect();
+  return {FConstraints.MaxWidth > 0 ? FConstraints.MaxWidth : Max.Width(),
+          FConstraints.MaxHeight > 0 ? FConstraints.MaxHeight : Max.Height()};
 }
 
 void TSeCustomForm::RefreshFrame() {
@@ -115,7 +213,7 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
     HitTestMessage(Message);
     break;
   case WM_WINDOWPOSCHANGING:
-    SizeChanging(Message);
+    PositionChanging(Message);
     break;
   case WM_NCPAINT:
     PaintFrame();
@@ -124,13 +222,53 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
     break;
   case WM_NCACTIVATE:
     FActiveWindow = Message.WParam != 0;
+    InstallApplicationHooks();
     PaintFrame();
     Message.Result = 1;
     SetHandled();
     break;
+  case WM_NCLBUTTONDOWN:
+  case WM_NCLBUTTONUP:
+  case WM_NCLBUTTONDBLCLK:
+  case WM_NCRBUTTONDOWN:
+  case WM_NCRBUTTONUP:
+  case WM_NCMOUSEMOVE:
+  case WM_MOUSEMOVE:
+  case WM_LBUTTONUP:
+  case WM_CAPTURECHANGED:
+    MouseMessage(Message);
+    break;
+  case WM_ACTIVATE:
+    // Minimized by other means than the frame's (the platform's shortcuts).
+    if (LOWORD(Message.WParam) == WA_INACTIVE && HIWORD(Message.WParam) &&
+        WindowState() != qwsMinimized && WindowState() != qwsTray)
+      Minimize();
+    break;
+  case WM_SYSCOMMAND:
+    SystemCommand(Message);
+    break;
+  case WM_ERASEBKGND:
+    EraseBackground(Message);
+    break;
   case WM_THEMECHANGED:
     ReadMetrics();
     Message.Result = 0;
+    SetHandled();
+    break;
+  case SE_REFRESHFRAME:
+    if (Message.WParam == RestoreCaptionStyle && FForm->HandleAllocated()) {
+      const HWND Wnd = FForm->Handle();
+      SetWindowLongW(Wnd, GWL_STYLE, GetWindowLongW(Wnd, GWL_STYLE) | WS_CAPTION);
+    }
+    PaintFrame();
+    SetHandled();
+    break;
+  case SE_MAXIMIZE:
+    Maximize();
+    SetHandled();
+    break;
+  case SE_SETWINDOWSTATE:
+    FStates.ApplyStateMessage(Message.WParam);
     SetHandled();
     break;
   default:
@@ -139,8 +277,41 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
 }
 
 void TSeCustomForm::AfterMessage(TMessage& Message) {
-  if (Message.Msg == WM_WINDOWPOSCHANGED && (FWidth != FRegionWidth || FHeight != FRegionHeight))
-    UpdateRegion();
+  switch (Message.Msg) {
+  case WM_WINDOWPOSCHANGED:
+    if (FWidth != FRegionWidth || FHeight != FRegionHeight)
+      UpdateRegion();
+    break;
+  case WM_GETTEXT:
+    CaptionTextSeen(Message);
+    break;
+  case WM_NCACTIVATE:
+    if (!HasOwnerWindow())
+      PaintFrame();
+    break;
+  case WM_SYSCOMMAND:
+    if ((Message.WParam & 0xFFF0) == SC_CONTEXTHELP)
+      PaintFrame();
+    break;
+  default:
+    break;
+  }
+}
+
+void TSeCustomForm::CaptionTextSeen(TMessage& Message) {
+  if (Message.WParam == 0 || Message.Result < 0)
+    return;
+  const auto* Text = reinterpret_cast<const wchar_t*>(Message.LParam);
+  const std::wstring Seen(Text, static_cast<size_t>(Message.Result));
+  if (Seen == FLastText)
+    return;
+  FLastText = Seen;
+  FCaption = ToolkitText(Seen);
+  // Without its caption style the window's own text handling paints no caption over the
+  // frame; the refresh puts the style back and paints the frame with the new text.
+  const HWND Wnd = FForm->Handle();
+  SetWindowLongW(Wnd, GWL_STYLE, GetWindowLongW(Wnd, GWL_STYLE) & ~WS_CAPTION);
+  PostMessageW(Wnd, SE_REFRESHFRAME, RestoreCaptionStyle, 0);
 }
 
 HRGN TSeCustomForm::CreateFrameRegion() {
@@ -159,16 +330,39 @@ void TSeCustomForm::UpdateRegion() {
     return;
   FRegionWidth = FWidth;
   FRegionHeight = FHeight;
+  if (FPerformance == qzfpPersistentBuffer)
+    FPersistent.SetSize(FWidth, FHeight);
+  const bool WasEnabled = FPaintEnabled;
+  FPaintEnabled = false;
   // The window owns the region from here on.
   SetWindowRgn(FForm->Handle(), CreateFrameRegion(), TRUE);
+  FPaintEnabled = WasEnabled;
+  if (OnResize)
+    OnResize(this);
 }
 
-void TSeCustomForm::SizeChanging(TMessage& Message) {
-  const auto* Pos = reinterpret_cast<const WINDOWPOS*>(Message.LParam);
+void TSeCustomForm::PositionChanging(TMessage& Message) {
+  auto* Pos = reinterpret_cast<WINDOWPOS*>(Message.LParam);
+  if ((Pos->flags & SWP_NOSIZE) && (Pos->flags & SWP_NOMOVE))
+    return;
   if (!(Pos->flags & SWP_NOSIZE)) {
-    FWidth = Pos->cx;
-    FHeight = Pos->cy;
+    const TPoint Max = GetMaxSize();
+    Pos->cx = std::min(Pos->cx, Max.X);
+    Pos->cy = std::min(Pos->cy, Max.Y);
+    if (WindowState() != qwsRollup && WindowState() != qwsMinimized) {
+      const TPoint Min = GetMinSize();
+      Pos->cx = std::max(Pos->cx, Min.X);
+      Pos->cy = std::max(Pos->cy, Min.Y);
+    }
+    if ((Pos->cx != FWidth || Pos->cy != FHeight) && !(Pos->flags & SWP_FRAMECHANGED)) {
+      FWidth = Pos->cx;
+      FHeight = Pos->cy;
+    }
   }
+  if (Pos->flags & SWP_FRAMECHANGED)
+    PaintFrame();
+  Message.Result = 0;
+  SetHandled();
 }
 
 void TSeCustomForm::CalcSize(TMessage& Message) {
@@ -187,11 +381,41 @@ void TSeCustomForm::CalcSize(TMessage& Message) {
 }
 
 void TSeCustomForm::HitTestMessage(TMessage& Message) {
+  const POINT P = WindowPoint(Message.LParam);
+  Message.Result =
+      ZoneHitTestCode(HitTest(P.x, P.y), FDragging.Moveable, FDragging.Sizeable, Maximized());
+  SetHandled();
+}
+
+POINT TSeCustomForm::WindowPoint(LPARAM ScreenPoint) const {
   RECT Window;
   GetWindowRect(FForm->Handle(), &Window);
-  const int X = static_cast<short>(LOWORD(Message.LParam)) - Window.left;
-  const int Y = static_cast<short>(HIWORD(Message.LParam)) - Window.top;
-  Message.Result =
-      ZoneHitTestCode(HitTest(X, Y), FDragging.Moveable, FDragging.Sizeable, Maximized());
-  SetHandled();
+  return {static_cast<short>(LOWORD(ScreenPoint)) - Window.left,
+          static_cast<short>(HIWORD(ScreenPoint)) - Window.top};
+}
+
+void TSeCustomForm::SystemCommand(TMessage& Message) {
+  switch (Message.WParam & 0xFFF0) {
+  case SC_KEYMENU:
+    if (Message.LParam == ' ')
+      ShowSystemMenu();
+    break;
+  case SC_MOUSEMENU:
+    ShowSystemMenu();
+    break;
+  case SC_RESTORE:
+    Restore();
+    break;
+  case SC_MINIMIZE:
+    if (FOwnMinimize) {
+      // The command the frame posted itself: the platform's minimize carries it out.
+      FOwnMinimize = false;
+      ShowWindow(FForm->Handle(), SW_MINIMIZE);
+    } else {
+      Minimize();
+    }
+    break;
+  default:
+    break;
+  }
 }

@@ -1,16 +1,24 @@
 #pragma once
 // The form frame: a hook on its owner form's window that takes over the non-client area. It
-// tells the platform how large the frame is and answers hit-testing itself, from the platform's
-// frame metrics (the plain look).
+// tells the platform how large the frame is, answers hit-testing, paints the caption, borders
+// and buttons, moves and sizes the window with its own mouse handling and keeps its own window
+// state (normal, maximized, minimized, rolled up, in the notification area). This class draws
+// the plain look, from the platform's metrics and theme; the skinned frame derives from it.
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "controls/FrameGeometry.h"
+#include "controls/FrameStates.h"
 #include "controls/SeHook.h"
 #include "gfx/Bitmap.h"
 #include "gfx/EffectOptions.h"
+
+class TSeTrayIcon;
 
 enum TSeFormPerformance : uint8_t {
   qzfpNoBuffer,
@@ -19,33 +27,95 @@ enum TSeFormPerformance : uint8_t {
   qzfpDoubleBuffer
 };
 
-class TSeCustomForm : public TSeHook {
+// Fired before an action; the action goes ahead only if CallDefault is still true.
+using TSeFormActionEvent = std::function<void(TObject* Sender, bool& CallDefault)>;
+
+// The frame's own size limits; 0 leaves a limit to the frame.
+struct TSeFrameConstraints {
+  int32_t MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
+};
+
+class TSeCustomForm : public TSeHook, private TSeWindowStateHost {
 public:
   // Owner must be the form whose frame this is.
   explicit TSeCustomForm(TComponent* AOwner);
+  ~TSeCustomForm() override;
   std::string ClassName() const override { return "TSeCustomForm"; }
   bool IsFormFrame() const override { return true; }
   void Loaded() override;
+  void BeforeDestruction() override;
 
   TSeBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TSeBorderStyle Value);
   TSeBorderIcons BorderIcons() const { return FBorderIcons; }
   void SetBorderIcons(TSeBorderIcons Value);
   TSeDragging& Dragging() { return FDragging; }
+  TSeGravitation& Gravitation() { return FGravitation; }
+  TSeFrameConstraints Constraints() const { return FConstraints; }
+  void SetConstraints(const TSeFrameConstraints& Value);
   TSeFormPerformance Performance() const { return FPerformance; }
   void SetPerformance(TSeFormPerformance Value) { FPerformance = Value; }
+  bool StayOnTop() const { return FStayOnTop; }
+  // Topmost or not, without moving, sizing or activating the window.
+  void SetStayOnTop(bool Value);
+  // The caption: the form's window text, kept here too.
+  const std::string& Caption() const { return FCaption; }
+  void SetCaption(const std::string& Value);
+  // Minimizing or hiding in the tray acts on the whole application.
+  bool MinimizeApplication() const override { return FMinimizeApplication; }
+  void SetMinimizeApplication(bool Value) { FMinimizeApplication = Value; }
+
+  TSeWindowState WindowState() const { return FStates.WindowState(); }
+  // While loading only recorded, applied after loading.
+  void SetWindowState(TSeWindowState Value) { FStates.SetWindowState(Value); }
+  TSeWindowState PreviousState() const { return FStates.PreviousState(); }
+  const TRect& NormalBounds() const { return FStates.NormalBounds(); }
+
+  // The actions of the caption buttons, the system menu and the window-state messages.
+  void Close() override;
+  void Help();
+  void Maximize() { FStates.Maximize(); }
+  void Minimize() { FStates.Minimize(); }
+  void Rollup() { FStates.Rollup(); }
+  void MinimizeToTray() { FStates.MinimizeToTray(); }
+  void Restore() { FStates.Restore(); }
+  // Builds the built-in system menu (its items are kept as data until the popup menus can
+  // show them).
+  void ShowSystemMenu();
+  const std::vector<TSeSystemMenuItem>& SystemMenu() const { return FSystemMenu; }
+  // Where the system menu opens: the right click in the caption, the cursor in the tray, else
+  // the client origin.
+  POINT SystemMenuPosition() const { return FSystemMenuAt; }
+  // The notification icon's tip while it is shown; empty otherwise.
+  std::string TrayTipText() const;
+
+  TSeFormActionEvent OnClose, OnMinimize, OnMaximize, OnRollup, OnMinToTray;
+  TNotifyEvent OnResize;
+
   // The last activation the platform reported.
   bool ActiveWindow() const { return FActiveWindow; }
   TForm* Form() const { return FForm; }
 
   // The frame's size without the shadow.
-  int FrameWidth() const { return FWidth; }
+  int32_t FrameWidth() const override { return FWidth; }
   int FrameHeight() const { return FHeight; }
   // The client rectangle inside the frame, in window coordinates.
   virtual TRect GetFrameClientRect() const;
+  // A caption button's rectangle in window coordinates; empty when it does not show.
+  virtual TRect GetButtonRect(TSeFrameZone Button) const;
   // The zone of the frame at a point in window coordinates.
   virtual TSeFrameZone HitTest(int X, int Y) const;
-  bool Maximized() const { return false; }
+  TSeFrameZone HotZone() const { return FHotZone; }
+  TSeFrameZone PressedZone() const { return FPressedZone; }
+  bool Maximized() const { return WindowState() == qwsMaximized; }
+
+  // Bounds of the window states, in the parent's (the screen's) coordinates.
+  TRect GetMaximizedRect() override;
+  TRect GetRolledUpRect() override;
+  TRect GetMinimizedRect() override;
+  // Size limits: Constraints, else at least 150 x 40 and at most the maximized size.
+  virtual TPoint GetMaxSize();
+  TPoint GetMinSize() const;
 
   // The window's shape for the frame's size: the theme's window outline, or a rectangle.
   // The caller owns it.
@@ -61,6 +131,11 @@ public:
   // The platform's frame metrics, read again (the theme changed).
   void ReadMetrics();
 
+  // The frame's mouse handling, in window coordinates.
+  virtual void FrameMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void FrameMouseMove(TShiftState Shift, int X, int Y);
+  virtual void FrameMouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+
   void Dispatch(TMessage& Message) override;
   void AfterMessage(TMessage& Message) override;
 
@@ -68,26 +143,97 @@ protected:
   TSeFrameLayout Layout() const;
   // The frame's look on Canvas (window coordinates; the client area is clipped away).
   virtual void PaintNonClient(TCanvas& Canvas);
+  // The client area's background (window coordinates of the client rectangle's origin 0, 0).
+  virtual void PaintClientBackground(TCanvas& Canvas, const TRect& Client);
+  // Asks the frame to carry out a skin caption button's action.
+  void PerformAction(TSeFrameAction Action) { FStates.Perform(Action); }
 
 private:
+  // TSeWindowStateHost
+  void ArmFrameRepaint() override { FHotZone = fzCaption; }
+  bool FireActionEvent(TSeFrameAction Action) override;
+  bool HasForm() const override { return FForm != nullptr; }
+  bool IsLoading() const override { return Loading(); }
+  bool IsModal() const override { return false; }
+  bool HasOwnerWindow() const override;
+  bool ShadowEnabled() const override { return false; }
+  TRect Bounds() const override;
+  void ApplyBounds(const TRect& Bounds) override;
+  void Realign() override;
+  void RepaintFrame() override { PaintFrame(); }
+  void PostMinimizeCommand() override;
+  void MinimizeApp() override;
+  void HideAppWindow() override;
+  void ShowAppWindow() override;
+  void HideFormWindow() override;
+  void ShowFormWindow() override;
+  std::string ApplicationTitle() const override;
+  std::string FormCaption() const override { return FCaption; }
+  void AddTrayIcon(const std::string& Tip) override;
+  void RemoveTrayIcon() override;
+
   void PaintCaption(TCanvas& Canvas, const TRect& Band);
   void PaintCaptionButtons(TCanvas& Canvas, const class TThemeParts& Theme);
   void CalcSize(TMessage& Message);
   void HitTestMessage(TMessage& Message);
-  void SizeChanging(TMessage& Message);
+  void PositionChanging(TMessage& Message);
+  void EraseBackground(TMessage& Message);
+  void MouseMessage(TMessage& Message);
+  void SystemCommand(TMessage& Message);
+  void CaptionTextSeen(TMessage& Message);
+  void InstallApplicationHooks();
+  void RemoveApplicationHooks();
+  void ApplicationMinimized(TObject* Sender);
+  void ApplicationRestored(TObject* Sender);
+  // The drag's new bounds for the pointer at P (window coordinates), applied at once (full
+  // drag) or shown as an outline.
+  void DragTo(TPoint P, bool FullDrag);
+  void DrawOutline(const TRect& Outline);
+  POINT WindowPoint(LPARAM ScreenPoint) const;
 
   TForm* FForm;
+  TSeWindowStateMachine FStates{*this};
   TSeBorderStyle FBorderStyle = qbsStandard;
   TSeBorderIcons FBorderIcons;
   TSeDragging FDragging;
+  TSeGravitation FGravitation;
+  TSeFrameConstraints FConstraints;
   TSeFrameMetrics FMetrics;
   TSeFormPerformance FPerformance = qzfpNoBuffer;
+  bool FStayOnTop = false;
+  bool FMinimizeApplication = true;
+  std::string FCaption;
+  std::wstring FLastText; // the window text last seen answering WM_GETTEXT
   TseBitmap FPersistent;
   TseBitmap FCaptionBand; // the caption composed apart, kept between paints
   TCanvas FCaptionCanvas;
   TFont FCaptionFont;
   TFont FSmallCaptionFont;
   bool FActiveWindow = false;
+  bool FPaintEnabled = true;
   int FWidth = 0, FHeight = 0;
   int FRegionWidth = -1, FRegionHeight = -1; // the size the window's shape was made for
+
+  // The mouse on the frame.
+  TSeFrameZone FHotZone = fzNone;
+  TSeFrameZone FPressedZone = fzNone;
+  TShiftState FPressedButtons = 0;
+  TPoint FPressPoint, FLastPoint;
+  bool FDraggingNow = false;
+  bool FOutline = false;
+  TRect FOutlineRect;
+
+  std::vector<TSeSystemMenuItem> FSystemMenu;
+  POINT FSystemMenuAt{};
+  bool FSystemMenuAtSet = false;
+  bool FOwnMinimize = false; // the minimize command posted by the frame itself is on its way
+  std::unique_ptr<TSeTrayIcon> FTrayIcon;
+  bool FAppHooks = false;
+  TNotifyEvent FPreviousAppMinimize, FPreviousAppRestore;
 };
+
+// The private messages of the frame.
+constexpr UINT SE_TRAYNOTIFY = 0x056C;
+constexpr UINT SE_REFRESHFRAME = 0x056D;
+constexpr UINT SE_MAXIMIZE = 0x056E;
+constexpr UINT SE_SETWINDOWSTATE = 0x056F;
