@@ -10,7 +10,8 @@
 #include "toolkit/Forms.h"
 #include "toolkit/StdCtrls.h"
 
-class TSeCustomForm;
+class TSeSkinForm;
+class TSeSkinEngine;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -23,7 +24,8 @@ public:
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
   // Frame and pages.
-  TSeCustomForm* SeSkinForm1 = nullptr;
+  TSeSkinEngine* SeSkinEngine1 = nullptr;
+  TSeSkinForm* SeSkinForm1 = nullptr;
   TPageControl* SeSkinPageControl1 = nullptr;
   TTabSheet* tsOperate = nullptr;
   TTabSheet* tsWindowsList = nullptr;

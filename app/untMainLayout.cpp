@@ -2,7 +2,8 @@
 // and events.
 
 #include "app/untMain.h"
-#include "controls/SeCustomForm.h"
+#include "controls/SeSkinForm.h"
+#include "skin/SkinEngine.h"
 
 namespace {
 
@@ -66,6 +67,18 @@ TTabSheet* AddPage(TComponent* Owner, TPageControl* Pages, const char* Name,
   return Page;
 }
 
+// The skin the program is built with, from its resources; none when they do not hold it.
+void LoadBuiltInSkin(TSeSkinEngine& Engine) {
+  const HMODULE Module = GetModuleHandleW(nullptr);
+  const HRSRC Info = FindResourceW(Module, L"BUILTINSKIN", MAKEINTRESOURCEW(10)); // raw data
+  const HGLOBAL Data = Info ? LoadResource(Module, Info) : nullptr;
+  const auto* Bytes = Data ? static_cast<const uint8_t*>(LockResource(Data)) : nullptr;
+  if (!Bytes)
+    return;
+  TMemoryStream Stream(std::vector<uint8_t>(Bytes, Bytes + SizeofResource(Module, Info)));
+  Engine.ReadSkinStream(Stream);
+}
+
 } // namespace
 
 void TfrmTransparentMain::CreateLayout() {
@@ -79,8 +92,16 @@ void TfrmTransparentMain::CreateLayout() {
   OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
   OnDestroy = [this](TObject* Sender) { FormDestroy(Sender); };
 
-  SeSkinForm1 = MakeComponent<TSeCustomForm>(this);
+  SeSkinEngine1 = MakeComponent<TSeSkinEngine>(this);
+  SeSkinEngine1->SetName("SeSkinEngine1");
+  LoadBuiltInSkin(*SeSkinEngine1);
+  SeSkinForm1 = MakeComponent<TSeSkinForm>(this);
   SeSkinForm1->SetName("SeSkinForm1");
+  SeSkinForm1->SetBorderIcons(static_cast<TSeBorderIcons>(1u << qbiClose | 1u << qbiSystemMenu |
+                                                          1u << qbiMinimize | 1u << qbiRollup));
+  SeSkinForm1->SetPerformance(qzfpDoubleBuffer);
+  SeSkinForm1->Animation().SetEffectKind("Random");
+  SeSkinForm1->SetSkinEngine(SeSkinEngine1);
 
   SeSkinPageControl1 = Place<TPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);
   SeSkinPageControl1->OnChange = [this](TObject* Sender) { SeSkinPageControl1Change(Sender); };

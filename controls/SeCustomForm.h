@@ -51,6 +51,10 @@ public:
   void SetBorderIcons(TSeBorderIcons Value);
   TSeDragging& Dragging() { return FDragging; }
   TSeGravitation& Gravitation() { return FGravitation; }
+  // The show transition, the translucency and the shadow.
+  TSeAnimation& Animation() { return FAnimation; }
+  TSeBlending& Blending() { return FBlending; }
+  TSeShadow& Shadow() { return FShadow; }
   TSeFrameConstraints Constraints() const { return FConstraints; }
   void SetConstraints(const TSeFrameConstraints& Value);
   TSeFormPerformance Performance() const { return FPerformance; }
@@ -145,8 +149,8 @@ protected:
   virtual void PaintNonClient(TCanvas& Canvas);
   // The client area's background (window coordinates of the client rectangle's origin 0, 0).
   virtual void PaintClientBackground(TCanvas& Canvas, const TRect& Client);
-  // Asks the frame to carry out a skin caption button's action.
-  void PerformAction(TSeFrameAction Action) { FStates.Perform(Action); }
+  // The maximized window's bounds, applied again (the skin changed).
+  void ApplyMaximizedBounds() { ApplyBounds(GetMaximizedRect()); }
 
 private:
   // TSeWindowStateHost
@@ -197,6 +201,9 @@ private:
   TSeBorderIcons FBorderIcons;
   TSeDragging FDragging;
   TSeGravitation FGravitation;
+  TSeAnimation FAnimation;
+  TSeBlending FBlending;
+  TSeShadow FShadow;
   TSeFrameConstraints FConstraints;
   TSeFrameMetrics FMetrics;
   TSeFormPerformance FPerformance = qzfpNoBuffer;
