@@ -1,5 +1,7 @@
 #include "controls/BackgroundCapture.h"
 
+#include <utility>
+
 #include "toolkit/GdiGuards.h"
 
 bool TSeBackgroundCapture::Capture(HWND Wnd, const TRect& ScreenRect) {

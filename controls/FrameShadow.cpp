@@ -74,8 +74,9 @@ void PaintFrameShadow(TseBitmap& Surface, const TseBitmap* Background, const TRe
       MergeBehind(Surface, Background, Under);
     }
 
-  // Each piece is merged once it is drawn; the corner, drawn last, is merged again after it
-  // has replaced what the right band's merge left there.
+  // The right strip's merge also passes over the corner before it is drawn; the corner piece
+  // then replaces every pixel there and is merged on its own, so each pixel is merged once.
+  // The key squares have alpha 0: merged, they show the background unchanged.
   Store(Surface, Rect(C.Right, 0, WW, S), KeyColor);
   PaintFading(Surface, Rect(C.Right, S, WW, C.Bottom), {true, false});
   MergeBehind(Surface, Background, Rect(C.Right, 0, WW, WH));
