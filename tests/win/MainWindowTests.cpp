@@ -12,6 +12,7 @@
 #include "app/EnumrateWindow.h"
 #include "app/TransparentMgr.h"
 #include "app/untMain.h"
+#include "controls/SeSkinForm.h"
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/ErrorReport.h"
@@ -298,36 +299,34 @@ TEST_F(MainWindowTest, RestingOnAControlShowsItsHint) {
   EXPECT_EQ(Application->HintControl(), nullptr);
 }
 
-// A point of the main window's caption where the frame reports Hit, found by asking it.
-POINT CaptionPoint(HWND Wnd, LRESULT Hit) {
-  RECT Bounds;
-  GetWindowRect(Wnd, &Bounds);
-  for (int Y = Bounds.top; Y < Bounds.top + 40; ++Y)
-    for (int X = Bounds.right - 1; X > Bounds.right - 120; --X)
-      if (SendMessageA(Wnd, WM_NCHITTEST, 0, MAKELPARAM(X, Y)) == Hit)
-        return {X, Y};
-  return {-1, -1};
-}
-
-// What a click on a caption button does: press on it, release over it.
-void ClickCaptionButton(HWND Wnd, LRESULT Hit) {
-  POINT Point = CaptionPoint(Wnd, Hit);
-  ASSERT_NE(Point.x, -1) << "no caption button " << Hit;
-  SendMessageA(Wnd, WM_NCLBUTTONDOWN, static_cast<WPARAM>(Hit), MAKELPARAM(Point.x, Point.y));
-  ScreenToClient(Wnd, &Point);
-  SendMessageA(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(Point.x, Point.y));
+// What a click on one of the skin's caption buttons does: press on it, release over it.
+void ClickSkinButton(TfrmTransparentMain& Form, const char* Name) {
+  const TSeSkinObject* Button = Form.SeSkinForm1->SkinCopy()->FindObject(Name);
+  ASSERT_NE(Button, nullptr) << Name;
+  ASSERT_TRUE(Button->Visible) << Name;
+  RECT Window;
+  GetWindowRect(Form.Handle(), &Window);
+  POINT Point{Window.left + Button->Left() + Button->Width() / 2,
+              Window.top + Button->Top() + Button->Height() / 2};
+  const LRESULT Hit = SendMessageA(Form.Handle(), WM_NCHITTEST, 0, MAKELPARAM(Point.x, Point.y));
+  EXPECT_EQ(Hit, HTBORDER) << "the frame handles its skin's buttons itself";
+  SendMessageA(Form.Handle(), WM_NCLBUTTONDOWN, static_cast<WPARAM>(Hit),
+               MAKELPARAM(Point.x, Point.y));
+  ScreenToClient(Form.Handle(), &Point);
+  SendMessageA(Form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(Point.x, Point.y));
 }
 
 TEST_F(MainWindowTest, TheFrameCarriesOutCloseMinimiseAndRestore) {
   Start("TransparentNewWindow=0");
-  ClickCaptionButton(Form->Handle(), HTMINBUTTON);
+  ASSERT_TRUE(Form->SeSkinForm1->Skinned()) << "the built-in skin is in the program's resources";
+  ClickSkinButton(*Form, "MinButton");
   // The frame posts itself the minimize command.
   EXPECT_TRUE(PumpUntil([this] { return IsIconic(Form->Handle()) != FALSE; }, 1000));
   SendMessageA(Form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
   EXPECT_FALSE(IsIconic(Form->Handle()));
   MSG Msg;
   EXPECT_FALSE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
-  ClickCaptionButton(Form->Handle(), HTCLOSE);
+  ClickSkinButton(*Form, "CloseButton");
   EXPECT_TRUE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
