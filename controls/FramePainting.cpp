@@ -2,6 +2,8 @@
 // window parts or the classic edge and gradient caption, the caption text, the buttons, and
 // the four band copies to the window.
 
+#include "controls/BackgroundCapture.h"
+#include "controls/FrameShadow.h"
 #include "controls/ParentBackground.h"
 #include "controls/SeCustomForm.h"
 #include "controls/SharedBuffer.h"
@@ -23,51 +25,75 @@ RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 } // namespace
 
+TseBitmap* TSeCustomForm::FrameSurface(TseBitmap& Temporary, int Width, int Height) {
+  if (FShowImage)
+    return FShowImage;
+  switch (FPerformance) {
+  case qzfpSharedBuffer:
+    if (TseBitmap& Shared = SizedSharedBuffer();
+        Shared.Width() >= Width && Shared.Height() >= Height)
+      return &Shared;
+    // A window larger than the screen plus its margin has a surface of its own.
+    Temporary.SetSize(Width, Height);
+    return &Temporary;
+  case qzfpPersistentBuffer:
+    if (FPersistent.Width() != Width || FPersistent.Height() != Height)
+      FPersistent.SetSize(Width, Height);
+    return &FPersistent;
+  case qzfpDoubleBuffer:
+    Temporary.SetSize(Width, Height);
+    return &Temporary;
+  case qzfpNoBuffer:
+  default:
+    // Translucency and shadow are mixed off screen; otherwise the window is painted directly.
+    if (!FBlending.Enabled() && !FShadow.Enabled())
+      return nullptr;
+    Temporary.SetSize(Width, Height);
+    return &Temporary;
+  }
+}
+
 void TSeCustomForm::PaintFrame() {
   if (!FPaintEnabled || !FForm || !FForm->HandleAllocated() || FWidth <= 0 || FHeight <= 0)
     return;
+  const int S = ShadowDepth();
   const TRect Client = GetFrameClientRect();
-  if (Client == TRect{0, 0, FWidth, FHeight})
+  if (Client == TRect{0, 0, FWidth, FHeight} && S == 0)
     return;
+  const int WW = FWidth + S, WH = FHeight + S;
   const HWND Wnd = FForm->Handle();
   const TWindowDC Window(Wnd, true);
   if (!Window.DC())
     return;
-  TseBitmap Own;
-  TseBitmap* Surface = nullptr;
-  switch (FPerformance) {
-  case qzfpSharedBuffer:
-    Surface = &SizedSharedBuffer();
-    break;
-  case qzfpPersistentBuffer:
-    if (FPersistent.Width() != FWidth || FPersistent.Height() != FHeight)
-      FPersistent.SetSize(FWidth, FHeight);
-    Surface = &FPersistent;
-    break;
-  case qzfpDoubleBuffer:
-    Own.SetSize(FWidth, FHeight);
-    Surface = &Own;
-    break;
-  case qzfpNoBuffer:
-  default:
-    break;
+  TseBitmap Temporary;
+  TseBitmap* Surface = FrameSurface(Temporary, WW, WH);
+  const TseBitmap* Background = FCapture->Bitmap();
+  if (Surface && S > 0) {
+    const bool Shaped = GetWindowRgn(Wnd, nullptr) != ERROR || FBorderStyle != qbsNone;
+    PaintFrameShadow(*Surface, Background, Client, FWidth, FHeight, S, Shaped);
   }
   const HDC DC = Surface ? Surface->DC() : Window.DC();
   {
     const TSavedDC Saved(DC);
     ExcludeClipRect(DC, Client.Left, Client.Top, Client.Right, Client.Bottom);
+    IntersectClipRect(DC, 0, 0, FWidth, FHeight);
     TCanvas Canvas(DC);
     PaintNonClient(Canvas);
   }
   if (!Surface)
     return;
   GdiFlush();
+  if (FBlending.Enabled())
+    BlendFrameBands(*Surface, Background, Client, FWidth, FHeight,
+                    static_cast<uint8_t>(FBlending.Value()));
+  if (Surface == FShowImage)
+    return;
   // Four bands: the top over the full width, the bottom between the client's sides, then the
   // left and right sides from the client's top to the window's bottom.
-  const TRect Bands[] = {{0, 0, FWidth, Client.Top},
-                         {Client.Left, Client.Bottom, Client.Right, FHeight},
-                         {0, Client.Top, Client.Left, FHeight},
-                         {Client.Right, Client.Top, FWidth, FHeight}};
+  const TRect Bands[] = {{0, 0, WW, Client.Top},
+                         {Client.Left, Client.Bottom, Client.Right, WH},
+                         {0, Client.Top, Client.Left, WH},
+                         {Client.Right, Client.Top, WW, WH}};
   for (const TRect& Band : Bands)
     if (!Band.IsEmpty())
       BitBlt(Window.DC(), Band.Left, Band.Top, Band.Width(), Band.Height(), DC, Band.Left, Band.Top,
@@ -207,21 +233,16 @@ void TSeCustomForm::EraseBackground(TMessage& Message) {
     return;
   }
   TseBitmap Temporary;
-  TseBitmap* Surface = nullptr;
-  switch (FPerformance) {
-  case qzfpSharedBuffer:
-    Surface = &SizedSharedBuffer();
-    break;
-  case qzfpNoBuffer:
-    break;
-  default:
-    Temporary.SetSize(std::max(FWidth, 1), std::max(FHeight, 1));
-    Surface = &Temporary;
-    break;
-  }
+  TseBitmap* Surface = FrameSurface(Temporary, std::max(Client.Width(), 1), std::max(Client.Height(), 1));
   TCanvas Canvas(Surface ? Surface->DC() : DC);
   PaintClientBackground(Canvas, Client);
-  if (Surface) {
+  if (Surface && FBlending.Enabled()) {
+    GdiFlush();
+    const TRect Frame = GetFrameClientRect(); // where the client area lies in the window
+    BlendArea(*Surface, FCapture->Bitmap(), Client, static_cast<uint8_t>(FBlending.Value()),
+              Frame.Left, Frame.Top);
+  }
+  if (Surface && Surface != FShowImage) {
     GdiFlush();
     BitBlt(DC, 0, 0, Client.Width(), Client.Height(), Surface->DC(), 0, 0, SRCCOPY);
   }

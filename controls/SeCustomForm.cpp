@@ -1,5 +1,6 @@
 #include "controls/SeCustomForm.h"
 
+#include "controls/BackgroundCapture.h"
 #include "controls/TrayIcon.h"
 #include "gfx/Platform.h"
 #include "gfx/VisualStyles.h"
@@ -27,6 +28,9 @@ TSeCustomForm::TSeCustomForm(TComponent* AOwner)
     : TSeHook(AOwner), FForm(dynamic_cast<TForm*>(AOwner)),
       FBorderIcons(Bit(qbiClose) | Bit(qbiSystemMenu) | Bit(qbiMinimize) | Bit(qbiMaximize)) {
   ReadMetrics();
+  FCapture = std::make_unique<TSeBackgroundCapture>();
+  FBlending.OnChange = [this](TObject*) { RefreshFrame(); };
+  FShadow.OnChange = [this](TObject*) { RefreshFrame(); };
   if (FForm) {
     FCaption = FForm->Caption();
     // The form's own border icons decide which buttons the frame may show.
@@ -183,8 +187,9 @@ TPoint TSeCustomForm::GetMaxSize() {
 }
 
 void TSeCustomForm::RefreshFrame() {
-  if (!Active() || !FForm || !FForm->HandleAllocated())
+  if (!Active() || !FForm || !FForm->HandleAllocated() || Loading())
     return;
+  const TSeCaptureBlock Blocked(*FCapture);
   const HWND Wnd = FForm->Handle();
   RECT Before;
   GetClientRect(Wnd, &Before);
@@ -330,49 +335,90 @@ void TSeCustomForm::UpdateRegion() {
     return;
   FRegionWidth = FWidth;
   FRegionHeight = FHeight;
+  const int S = ShadowDepth();
   if (FPerformance == qzfpPersistentBuffer)
-    FPersistent.SetSize(FWidth, FHeight);
+    FPersistent.SetSize(FWidth + S, FHeight + S);
   const bool WasEnabled = FPaintEnabled;
   FPaintEnabled = false;
+  HRGN Region = CreateFrameRegion();
+  if (S > 0 && Region) {
+    // The shadow is the frame's shape again, moved down and right.
+    const HRGN Shadow = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(Shadow, Region, nullptr, RGN_COPY);
+    OffsetRgn(Shadow, S, S);
+    CombineRgn(Region, Region, Shadow, RGN_OR);
+    DeleteObject(Shadow);
+  }
   // The window owns the region from here on.
-  SetWindowRgn(FForm->Handle(), CreateFrameRegion(), TRUE);
+  SetWindowRgn(FForm->Handle(), Region, TRUE);
   FPaintEnabled = WasEnabled;
   if (OnResize)
     OnResize(this);
 }
 
+int32_t TSeCustomForm::ShadowDepth() const {
+  return FShadow.Enabled() && FShadow.Size() > 0 && !Maximized() ? FShadow.Size() : 0;
+}
+
+void TSeCustomForm::SetWindowSize(int WW, int WH) {
+  const int S = ShadowDepth();
+  FWidth = WW - S;
+  FHeight = WH - S;
+}
+
 void TSeCustomForm::PositionChanging(TMessage& Message) {
   auto* Pos = reinterpret_cast<WINDOWPOS*>(Message.LParam);
-  if ((Pos->flags & SWP_NOSIZE) && (Pos->flags & SWP_NOMOVE))
+  if ((Pos->flags & SWP_NOSIZE) && (Pos->flags & SWP_NOMOVE) && !(Pos->flags & SWP_SHOWWINDOW))
     return;
+  const int S = ShadowDepth();
   if (!(Pos->flags & SWP_NOSIZE)) {
     const TPoint Max = GetMaxSize();
-    Pos->cx = std::min(Pos->cx, Max.X);
-    Pos->cy = std::min(Pos->cy, Max.Y);
+    Pos->cx = std::min(Pos->cx, Max.X + S);
+    Pos->cy = std::min(Pos->cy, Max.Y + S);
     if (WindowState() != qwsRollup && WindowState() != qwsMinimized) {
       const TPoint Min = GetMinSize();
-      Pos->cx = std::max(Pos->cx, Min.X);
-      Pos->cy = std::max(Pos->cy, Min.Y);
+      Pos->cx = std::max(Pos->cx, Min.X + S);
+      Pos->cy = std::max(Pos->cy, Min.Y + S);
     }
-    if ((Pos->cx != FWidth || Pos->cy != FHeight) && !(Pos->flags & SWP_FRAMECHANGED)) {
-      FWidth = Pos->cx;
-      FHeight = Pos->cy;
-    }
+    if ((Pos->cx - S != FWidth || Pos->cy - S != FHeight) && !(Pos->flags & SWP_FRAMECHANGED))
+      SetWindowSize(Pos->cx, Pos->cy);
   }
   if (Pos->flags & SWP_FRAMECHANGED)
     PaintFrame();
+  const bool Effects = FBlending.Enabled() || FShadow.Enabled();
+  if (FForm->HandleAllocated()) {
+    RECT Now;
+    GetWindowRect(FForm->Handle(), &Now);
+    const TRect Target{(Pos->flags & SWP_NOMOVE) ? Now.left : Pos->x,
+                       (Pos->flags & SWP_NOMOVE) ? Now.top : Pos->y, 0, 0};
+    const TRect Screen{Target.Left, Target.Top,
+                       Target.Left + ((Pos->flags & SWP_NOSIZE) ? Now.right - Now.left : Pos->cx),
+                       Target.Top + ((Pos->flags & SWP_NOSIZE) ? Now.bottom - Now.top : Pos->cy)};
+    if (Effects)
+      CaptureBackground(Screen);
+    if ((Pos->flags & SWP_SHOWWINDOW) && !FStates.HasPendingState() && FAnimation.Enabled())
+      PlayShowAnimation(Screen);
+  }
+  if (Effects)
+    Pos->flags |= SWP_NOCOPYBITS;
   Message.Result = 0;
   SetHandled();
+}
+
+void TSeCustomForm::CaptureBackground(const TRect& ScreenRect) {
+  // The shadow's background is not wanted while the window fills the monitor.
+  if (!FBlending.Enabled() &&
+      (WindowState() == qwsMaximized || PreviousState() == qwsMaximized))
+    return;
+  FCapture->Capture(FForm->Handle(), ScreenRect);
 }
 
 void TSeCustomForm::CalcSize(TMessage& Message) {
   auto* Rects = reinterpret_cast<RECT*>(Message.LParam); // the first is the proposed window
   const TRect Window{Rects[0].left, Rects[0].top, Rects[0].right, Rects[0].bottom};
-  if (Window.Width() != FWidth || Window.Height() != FHeight) {
-    FWidth = Window.Width();
-    FHeight = Window.Height();
-  }
-  const TRect Client = NonClientClientRect(Window, GetFrameClientRect(), FWidth, FHeight);
+  SetWindowSize(Window.Width(), Window.Height());
+  const TRect Client =
+      NonClientClientRect(Window, GetFrameClientRect(), Window.Width(), Window.Height());
   Rects[0] = {Client.Left, Client.Top, Client.Right, Client.Bottom};
   if (Message.WParam)
     reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam)->rgrc[1] = Rects[0];

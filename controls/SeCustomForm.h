@@ -100,6 +100,8 @@ public:
   bool ActiveWindow() const { return FActiveWindow; }
   TForm* Form() const { return FForm; }
 
+  // The shadow's depth while it shows (enabled, the window not maximized), else 0.
+  int32_t ShadowDepth() const;
   // The frame's size without the shadow.
   int32_t FrameWidth() const override { return FWidth; }
   int FrameHeight() const { return FHeight; }
@@ -160,7 +162,7 @@ private:
   bool IsLoading() const override { return Loading(); }
   bool IsModal() const override { return false; }
   bool HasOwnerWindow() const override;
-  bool ShadowEnabled() const override { return false; }
+  bool ShadowEnabled() const override { return FShadow.Enabled(); }
   TRect Bounds() const override;
   void ApplyBounds(const TRect& Bounds) override;
   void Realign() override;
@@ -182,6 +184,14 @@ private:
   void HitTestMessage(TMessage& Message);
   void PositionChanging(TMessage& Message);
   void EraseBackground(TMessage& Message);
+  // The screen behind the window, for Blending and Shadow, taken for its new rectangle.
+  void CaptureBackground(const TRect& ScreenRect);
+  // The frame's size from a window size (the shadow taken off).
+  void SetWindowSize(int WW, int WH);
+  // The show transition: the window as it will look, played over the screen behind it.
+  void PlayShowAnimation(const TRect& ScreenRect);
+  // Where the frame paints now: the show transition's image, or Performance's surface.
+  TseBitmap* FrameSurface(TseBitmap& Temporary, int Width, int Height);
   void MouseMessage(TMessage& Message);
   void SystemCommand(TMessage& Message);
   void CaptionTextSeen(TMessage& Message);
@@ -204,6 +214,8 @@ private:
   TSeAnimation FAnimation;
   TSeBlending FBlending;
   TSeShadow FShadow;
+  std::unique_ptr<class TSeBackgroundCapture> FCapture;
+  TseBitmap* FShowImage = nullptr; // while the show transition takes the window's picture
   TSeFrameConstraints FConstraints;
   TSeFrameMetrics FMetrics;
   TSeFormPerformance FPerformance = qzfpNoBuffer;
