@@ -118,4 +118,99 @@ TEST(FrameGeometry, ZonesAnswerThePlatformsCodesByWhatTheFrameAllows) {
   EXPECT_EQ(ZoneHitTestCode(fzNone, true, true, false), FrameHit::Client);
 }
 
+TEST(FrameGeometry, SnappingPullsANearEdgeOntoTheAreaStrictlyWithinTheDistance) {
+  const TRect Area = Rect(0, 0, 1280, 1000);
+  const TRect Away = Rect(300, 200, 600, 400);
+  EXPECT_EQ(SnapToArea(Away, Area, 20), Away);
+  // Left edge: 19 away snaps, 20 away does not; outside the area counts as well.
+  EXPECT_EQ(SnapToArea(Rect(19, 200, 319, 400), Area, 20), Rect(0, 200, 300, 400));
+  EXPECT_EQ(SnapToArea(Rect(20, 200, 320, 400), Area, 20), Rect(20, 200, 320, 400));
+  EXPECT_EQ(SnapToArea(Rect(-19, 200, 281, 400), Area, 20), Rect(0, 200, 300, 400));
+  EXPECT_EQ(SnapToArea(Rect(-20, 200, 280, 400), Area, 20), Rect(-20, 200, 280, 400));
+  // Right and bottom edges.
+  EXPECT_EQ(SnapToArea(Rect(961, 200, 1261, 400), Area, 20), Rect(980, 200, 1280, 400));
+  EXPECT_EQ(SnapToArea(Rect(960, 200, 1260, 400), Area, 20), Rect(960, 200, 1260, 400));
+  EXPECT_EQ(SnapToArea(Rect(300, 790, 600, 990), Area, 20), Rect(300, 800, 600, 1000));
+  EXPECT_EQ(SnapToArea(Rect(300, 780, 600, 980), Area, 20), Rect(300, 780, 600, 980));
+  // Both axes at once: a corner.
+  EXPECT_EQ(SnapToArea(Rect(-4, 700, 296, 995), Area, 20), Rect(0, 705, 300, 1000));
+  EXPECT_EQ(SnapToArea(Rect(1275, 3, 1575, 203), Area, 9), Rect(1275, 0, 1575, 200));
+  // An area that does not start at the origin (a parent's client area, another monitor).
+  EXPECT_EQ(SnapToArea(Rect(105, 630, 405, 657), Rect(100, 50, 900, 650), 9),
+            Rect(100, 623, 400, 650));
+}
+
+TEST(FrameGeometry, SnappingTriesLeftBeforeRightAndTopBeforeBottom) {
+  // A window nearly as large as the area is near both edges of each axis: the left (top)
+  // one wins even though the right (bottom) one is nearer.
+  const TRect Area = Rect(0, 0, 800, 600);
+  EXPECT_EQ(SnapToArea(Rect(8, 100, 799, 300), Area, 10), Rect(0, 100, 791, 300));
+  EXPECT_EQ(SnapToArea(Rect(100, 8, 300, 599), Area, 10), Rect(100, 0, 300, 591));
+  // When the left edge is too far, the right one still snaps.
+  EXPECT_EQ(SnapToArea(Rect(10, 100, 799, 300), Area, 10), Rect(11, 100, 800, 300));
+  EXPECT_EQ(SnapToArea(Rect(100, 10, 300, 599), Area, 10), Rect(100, 11, 300, 600));
+}
+
+TEST(FrameGeometry, TheCaptionMovesTheWholeWindowByTheDistanceFromThePress) {
+  const TRect Bounds = Rect(100, 100, 400, 300);
+  const TPoint MinSize{150, 40};
+  for (const bool Outline : {false, true})
+    EXPECT_EQ(DragBounds(fzCaption, Bounds, {15, -7}, {3, 3}, Outline, MinSize),
+              Rect(115, 93, 415, 293))
+        << Outline;
+  // Zones that are no handle leave the bounds alone.
+  EXPECT_EQ(DragBounds(fzClose, Bounds, {15, -7}, {3, 3}, false, MinSize), Bounds);
+  EXPECT_EQ(DragBounds(fzNone, Bounds, {15, -7}, {3, 3}, true, MinSize), Bounds);
+}
+
+TEST(FrameGeometry, LeftAndTopEdgesFollowThePressAndStopAtTheMinimumSize) {
+  const TRect Bounds = Rect(100, 100, 400, 300);
+  const TPoint MinSize{150, 40};
+  // The distance from the press counts, in both modes; the last point does not.
+  for (const bool Outline : {false, true}) {
+    EXPECT_EQ(DragBounds(fzLeft, Bounds, {-20, 9}, {-1, 1}, Outline, MinSize),
+              Rect(80, 100, 400, 300));
+    EXPECT_EQ(DragBounds(fzTop, Bounds, {9, 30}, {1, 1}, Outline, MinSize),
+              Rect(100, 130, 400, 300));
+  }
+  // Narrowed exactly to the minimum, then beyond it, and past the opposite edge.
+  EXPECT_EQ(DragBounds(fzLeft, Bounds, {150, 0}, {}, false, MinSize), Rect(250, 100, 400, 300));
+  EXPECT_EQ(DragBounds(fzLeft, Bounds, {151, 0}, {}, false, MinSize), Rect(250, 100, 400, 300));
+  EXPECT_EQ(DragBounds(fzLeft, Bounds, {400, 0}, {}, true, MinSize), Rect(250, 100, 400, 300));
+  EXPECT_EQ(DragBounds(fzTop, Bounds, {0, 180}, {}, false, MinSize), Rect(100, 260, 400, 300));
+  EXPECT_EQ(DragBounds(fzTop, Bounds, {0, 500}, {}, true, {150, 90}), Rect(100, 210, 400, 300));
+}
+
+TEST(FrameGeometry, RightAndBottomEdgesFollowThePressWithAnOutlineAndTheLastPointWithout) {
+  const TRect Bounds = Rect(100, 100, 400, 300);
+  const TPoint MinSize{150, 40};
+  // With an outline the window has not moved yet: the whole distance from the press.
+  EXPECT_EQ(DragBounds(fzRight, Bounds, {30, 4}, {5, 1}, true, MinSize), Rect(100, 100, 430, 300));
+  EXPECT_EQ(DragBounds(fzBottom, Bounds, {4, 30}, {1, 5}, true, MinSize), Rect(100, 100, 400, 330));
+  // Following the pointer, the window already took the earlier steps: only the last one.
+  EXPECT_EQ(DragBounds(fzRight, Bounds, {30, 4}, {5, 1}, false, MinSize), Rect(100, 100, 405, 300));
+  EXPECT_EQ(DragBounds(fzBottom, Bounds, {4, 30}, {1, 5}, false, MinSize),
+            Rect(100, 100, 400, 305));
+}
+
+TEST(FrameGeometry, CornersCombineTheirTwoEdges) {
+  const TRect Bounds = Rect(100, 100, 400, 300);
+  const TPoint MinSize{150, 40};
+  EXPECT_EQ(DragBounds(fzTopLeft, Bounds, {-10, -20}, {-1, -2}, false, MinSize),
+            Rect(90, 80, 400, 300));
+  EXPECT_EQ(DragBounds(fzTopLeft, Bounds, {290, 190}, {}, true, MinSize), Rect(250, 260, 400, 300));
+  EXPECT_EQ(DragBounds(fzBottomRight, Bounds, {25, 35}, {1, 2}, true, MinSize),
+            Rect(100, 100, 425, 335));
+  EXPECT_EQ(DragBounds(fzBottomRight, Bounds, {25, 35}, {1, 2}, false, MinSize),
+            Rect(100, 100, 401, 302));
+  EXPECT_EQ(DragBounds(fzTopRight, Bounds, {10, 250}, {2, 3}, true, MinSize),
+            Rect(100, 260, 410, 300));
+  EXPECT_EQ(DragBounds(fzTopRight, Bounds, {10, -5}, {2, 3}, false, MinSize),
+            Rect(100, 95, 402, 300));
+  EXPECT_EQ(DragBounds(fzBottomLeft, Bounds, {500, 10}, {2, 3}, false, MinSize),
+            Rect(250, 100, 400, 303));
+  EXPECT_EQ(DragBounds(fzBottomLeft, Bounds, {-5, 10}, {2, 3}, true, MinSize),
+            Rect(95, 100, 400, 310));
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "tests/win/support/FixtureProcess.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -84,6 +85,36 @@ std::string TFixtureProcess::ReadLine() {
       throw std::runtime_error("WindowOwner.exe went away");
     FPending.append(Buffer, Read);
   }
+}
+
+std::string TFixtureProcess::ReadLinePumping() {
+  for (;;) {
+    if (FPending.find('\n') != std::string::npos)
+      return ReadLine();
+    DWORD Available = 0;
+    if (!PeekNamedPipe(FFromChild, nullptr, 0, nullptr, &Available, nullptr))
+      throw std::runtime_error("WindowOwner.exe went away");
+    if (Available > 0)
+      return ReadLine();
+    MSG Msg;
+    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&Msg);
+      DispatchMessageW(&Msg);
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+}
+
+LRESULT TFixtureProcess::HitTest(HWND Wnd, POINT Screen) {
+  const std::string Text = "hittest\t" + HandleText(Wnd) + "\t" + std::to_string(Screen.x) + "\t" +
+                           std::to_string(Screen.y) + "\n";
+  DWORD Written = 0;
+  if (!WriteFile(FToChild, Text.data(), static_cast<DWORD>(Text.size()), &Written, nullptr))
+    throw std::runtime_error("cannot write to WindowOwner.exe");
+  const std::string Reply = ReadLinePumping();
+  if (Reply.rfind("ok\t", 0) != 0)
+    throw std::runtime_error("WindowOwner.exe: hittest: " + Reply);
+  return static_cast<LRESULT>(std::strtoll(Reply.c_str() + 3, nullptr, 10));
 }
 
 std::string TFixtureProcess::Command(const std::string& Line) {

@@ -25,12 +25,17 @@ public:
   void Move(HWND Wnd, const RECT& Bounds);
   void Destroy(HWND Wnd);
   DWORD ProcessId() const { return FProcess.dwProcessId; }
+  // The helper sends Wnd WM_NCHITTEST for a screen point; meanwhile this thread handles its
+  // messages, so Wnd may be one of this process's windows.
+  LRESULT HitTest(HWND Wnd, POINT Screen);
 
   // Sends one command line and returns the reply; throws on an "error" reply.
   std::string Command(const std::string& Line);
 
 private:
   std::string ReadLine();
+  // ReadLine, handling this thread's messages while the reply is not there yet.
+  std::string ReadLinePumping();
   HWND CommandForHandle(const std::string& Line);
 
   PROCESS_INFORMATION FProcess{};
