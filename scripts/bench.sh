@@ -19,9 +19,10 @@ build/bench/bin/EffectBench "$@"
 build/bench/bin/SkinBench "$@"
 
 cmake --preset windows >/dev/null
-cmake --build build/windows --target PaintBench ShowBench -j "$(nproc)"
+cmake --build build/windows --target PaintBench ShowBench FrameBench -j "$(nproc)"
 source scripts/wine-session.sh
 wine_session_start "$root/build/windows"
 scripts/wine-exec.sh build/windows/bin/PaintBench.exe
 scripts/wine-exec.sh build/windows/bin/ShowBench.exe
+scripts/wine-exec.sh build/windows/bin/FrameBench.exe "Z:$root/build/windows/skin/BuiltInSkin.bin"
 wine_session_stop
