@@ -80,6 +80,11 @@ void TSeCustomForm::MouseMessage(TMessage& Message) {
     FrameMouseDown(mbLeft, ssLeft, P.x, P.y);
     break;
   case WM_NCLBUTTONDBLCLK:
+    // A double click means nothing on an edge: a second quick press there starts a drag.
+    if (const TSeFrameZone Zone = HitTest(P.x, P.y); Zone > fzCaption && Zone <= fzBottomRight) {
+      FrameMouseDown(mbLeft, ssLeft, P.x, P.y);
+      break;
+    }
     FrameMouseDown(mbLeft, ssLeft | ssDouble, P.x, P.y);
     FrameMouseUp(mbLeft, ssLeft | ssDouble, P.x, P.y);
     break;

@@ -170,6 +170,22 @@ TEST_F(FrameDragTest, TheBottomRightCornerSizesInBothModes) {
   }
 }
 
+// Two quick presses on an edge reach the window as a double click; the second one sizes as
+// the first did instead of ending at once.
+TEST_F(FrameDragTest, ASecondQuickPressOnACornerStillSizes) {
+  const POINT Corner{Frame->FrameWidth() - 2, Frame->FrameHeight() - 2};
+  const POINT Grab = OnScreen(Corner.x, Corner.y);
+  ASSERT_TRUE(PressAt(Corner, fzBottomRight));
+  ASSERT_TRUE(ReleaseAndWait());
+  Button(true); // within the double-click time, at the same place
+  ASSERT_TRUE(PumpUntil([&] { return Frame->PressedZone() == fzBottomRight; }, 2000));
+  ASSERT_TRUE(DragTo({Grab.x + 40, Grab.y + 20}));
+  ASSERT_TRUE(ReleaseAndWait());
+  const RECT Expected{Start.left, Start.top, Start.right + 40, Start.bottom + 20};
+  EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Expected; }, 2000));
+  EXPECT_EQ(WindowRect(), Expected);
+}
+
 TEST_F(FrameDragTest, TheLeftEdgeDraggedPastTheRightStopsAtTheMinimumSize) {
   ASSERT_EQ(Frame->GetMinSize(), (TPoint{150, 40}));
   for (const bool BorderMode : {false, true}) {
