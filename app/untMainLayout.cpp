@@ -3,6 +3,7 @@
 
 #include "app/untMain.h"
 #include "controls/SeSkinForm.h"
+#include "gfx/Effects.h"
 #include "skin/SkinEngine.h"
 
 namespace {
@@ -100,7 +101,8 @@ void TfrmTransparentMain::CreateLayout() {
   SeSkinForm1->SetBorderIcons(static_cast<TSeBorderIcons>(1u << qbiClose | 1u << qbiSystemMenu |
                                                           1u << qbiMinimize | 1u << qbiRollup));
   SeSkinForm1->SetPerformance(qzfpDoubleBuffer);
-  SeSkinForm1->Animation().SetEffectKind("Random");
+  SeSkinForm1->Animation().SetEnabled(true);
+  SeSkinForm1->Animation().SetEffectKind(RandomEffectName);
   SeSkinForm1->SetSkinEngine(SeSkinEngine1);
 
   SeSkinPageControl1 = Place<TPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);
