@@ -2,6 +2,8 @@
 // window parts or the classic edge and gradient caption, the caption text, the buttons, and
 // the four band copies to the window.
 
+#include <optional>
+
 #include "controls/BackgroundCapture.h"
 #include "controls/FrameShadow.h"
 #include "controls/ParentBackground.h"
@@ -25,8 +27,8 @@ RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 } // namespace
 
-TseBitmap* TSeCustomForm::FrameSurface(TseBitmap& Temporary, int Width, int Height) {
-  if (FShowImage)
+TseBitmap* TSeCustomForm::FrameSurface(TseBitmap& Temporary, int Width, int Height, bool ForFrame) {
+  if (FShowImage && ForFrame)
     return FShowImage;
   switch (FPerformance) {
   case qzfpSharedBuffer:
@@ -66,7 +68,7 @@ void TSeCustomForm::PaintFrame() {
   if (!Window.DC())
     return;
   TseBitmap Temporary;
-  TseBitmap* Surface = FrameSurface(Temporary, WW, WH);
+  TseBitmap* Surface = FrameSurface(Temporary, WW, WH, true);
   const TseBitmap* Background = FCapture->Bitmap();
   if (Surface && S > 0) {
     const bool Shaped = GetWindowRgn(Wnd, nullptr) != ERROR || FBorderStyle != qbsNone;
@@ -220,30 +222,39 @@ void TSeCustomForm::EraseBackground(TMessage& Message) {
   RECT ClientArea;
   GetClientRect(Wnd, &ClientArea);
   const TRect Client{0, 0, ClientArea.right, ClientArea.bottom};
-  const auto* Request = reinterpret_cast<const TSeParentBackgroundRequest*>(Message.LParam);
-  auto GivenDC = reinterpret_cast<HDC>(Message.WParam);
-  const TWindowDC Own(GivenDC ? nullptr : Wnd);
-  const HDC DC = GivenDC ? GivenDC : Own.DC();
+  const auto GivenDC = reinterpret_cast<HDC>(Message.WParam);
+  std::optional<TWindowDC> Own;
+  if (!GivenDC)
+    Own.emplace(Wnd);
+  const HDC DC = GivenDC ? GivenDC : Own->DC();
   if (!DC)
     return;
+  const auto Paint = [&](TCanvas& Canvas) {
+    if (OnPaint && !FForm->Loading())
+      OnPaint(this, Canvas, Client);
+    else
+      PaintClientBackground(Canvas, Client);
+  };
+  const auto* Request = reinterpret_cast<const TSeParentBackgroundRequest*>(Message.LParam);
   if (Request && Request->Marker == 1) {
-    // A control asks for what lies under it: painted straight into its device context.
+    // A control asks for what lies under it, into its own (buffered) device context, moved
+    // so that the client area's origin lands where it should: the whole client area, plainly.
     TCanvas Canvas(DC);
-    PaintClientBackground(Canvas, Client);
+    Paint(Canvas);
     return;
   }
   TseBitmap Temporary;
-  TseBitmap* Surface = FrameSurface(Temporary, std::max(Client.Width(), 1), std::max(Client.Height(), 1));
+  TseBitmap* Surface =
+      FrameSurface(Temporary, std::max(Client.Width(), 1), std::max(Client.Height(), 1), false);
   TCanvas Canvas(Surface ? Surface->DC() : DC);
-  PaintClientBackground(Canvas, Client);
-  if (Surface && FBlending.Enabled()) {
-    GdiFlush();
+  Paint(Canvas);
+  if (!Surface)
+    return;
+  GdiFlush();
+  if (FBlending.Enabled()) {
     const TRect Frame = GetFrameClientRect(); // where the client area lies in the window
     BlendArea(*Surface, FCapture->Bitmap(), Client, static_cast<uint8_t>(FBlending.Value()),
               Frame.Left, Frame.Top);
   }
-  if (Surface && Surface != FShowImage) {
-    GdiFlush();
-    BitBlt(DC, 0, 0, Client.Width(), Client.Height(), Surface->DC(), 0, 0, SRCCOPY);
-  }
+  BitBlt(DC, 0, 0, Client.Width(), Client.Height(), Surface->DC(), 0, 0, SRCCOPY);
 }

@@ -78,6 +78,8 @@ void TSeCustomForm::Loaded() {
     RefreshFrame();
     FForm->OnResize = std::move(Resize);
   }
+  if (OnCreate)
+    OnCreate(this);
   SetStayOnTop(FStayOnTop);
 }
 
@@ -407,8 +409,7 @@ void TSeCustomForm::PositionChanging(TMessage& Message) {
 
 void TSeCustomForm::CaptureBackground(const TRect& ScreenRect) {
   // The shadow's background is not wanted while the window fills the monitor.
-  if (!FBlending.Enabled() &&
-      (WindowState() == qwsMaximized || PreviousState() == qwsMaximized))
+  if (!FBlending.Enabled() && (WindowState() == qwsMaximized || PreviousState() == qwsMaximized))
     return;
   FCapture->Capture(FForm->Handle(), ScreenRect);
 }

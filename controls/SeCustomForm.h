@@ -30,6 +30,10 @@ enum TSeFormPerformance : uint8_t {
 // Fired before an action; the action goes ahead only if CallDefault is still true.
 using TSeFormActionEvent = std::function<void(TObject* Sender, bool& CallDefault)>;
 
+// Paints the client area's background instead of the frame (Client: the client area, at 0, 0).
+using TSeFormPaintEvent =
+    std::function<void(TObject* Sender, TCanvas& Canvas, const TRect& Client)>;
+
 // The frame's own size limits; 0 leaves a limit to the frame.
 struct TSeFrameConstraints {
   int32_t MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
@@ -94,6 +98,9 @@ public:
   std::string TrayTipText() const;
 
   TSeFormActionEvent OnClose, OnMinimize, OnMaximize, OnRollup, OnMinToTray;
+  // After loading, once the frame has taken over the window.
+  TNotifyEvent OnCreate;
+  TSeFormPaintEvent OnPaint;
   TNotifyEvent OnResize;
 
   // The last activation the platform reported.
@@ -190,8 +197,9 @@ private:
   void SetWindowSize(int WW, int WH);
   // The show transition: the window as it will look, played over the screen behind it.
   void PlayShowAnimation(const TRect& ScreenRect);
-  // Where the frame paints now: the show transition's image, or Performance's surface.
-  TseBitmap* FrameSurface(TseBitmap& Temporary, int Width, int Height);
+  // Where the frame (ForFrame) or the client background paints now: the show transition's
+  // image (the frame only), or Performance's surface; null for the window itself.
+  TseBitmap* FrameSurface(TseBitmap& Temporary, int Width, int Height, bool ForFrame);
   void MouseMessage(TMessage& Message);
   void SystemCommand(TMessage& Message);
   void CaptionTextSeen(TMessage& Message);
