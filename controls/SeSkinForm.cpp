@@ -78,7 +78,7 @@ void TSeSkinForm::Loaded() {
     return;
   // Without a client object the skin's object is the whole window, at its own size.
   if (Skinned() && !FClient && Form()->HandleAllocated())
-    Form()->SetBounds(Form()->Left(), Form()->Top(), FCopy->Width(), FCopy->Height());
+    Form()->SetBounds(Form()->Left(), Form()->Top(), FObjectSize.X, FObjectSize.Y);
   for (int I = 0; I < Form()->ControlCount(); ++I)
     Form()->Controls(I)->Perform(SE_OBJECTINVALIDATE, 0, 0);
 }
@@ -114,8 +114,11 @@ void TSeSkinForm::Attach() {
         SameText(FSkinObject, "Form") ? nullptr : Source->FindObject(FSkinObject);
     if (!Template)
       Template = Source->GetFormObject();
-    if (Template)
+    if (Template) {
       FCopy = CloneSkinObject(*Template, nullptr);
+      // The copy is laid out to the window from here on; the object's own size is kept.
+      FObjectSize = {Template->Width(), Template->Height()};
+    }
   }
   if (FCopy) {
     FCopy->AttachControl(Form());
@@ -129,7 +132,7 @@ void TSeSkinForm::Attach() {
         Form()->SetColor(FCopy->Color);
     }
     if (!FClient && Form() && !Loading() && Form()->HandleAllocated())
-      Form()->SetBounds(Form()->Left(), Form()->Top(), FCopy->Width(), FCopy->Height());
+      Form()->SetBounds(Form()->Left(), Form()->Top(), FObjectSize.X, FObjectSize.Y);
     FHoverTimer->SetEnabled(true);
   } else if (Form()) {
     Form()->SetColor(clBtnFace);

@@ -71,6 +71,7 @@ private:
   TSeSkinEngine* FEngine = nullptr;
   std::string FSkinObject = "Form";
   std::unique_ptr<TSeSkinObject> FCopy;
+  TPoint FObjectSize; // the skin object's own size, before the copy is laid out
   TSeSkinObject* FTitle = nullptr;
   TSeSkinObject* FClient = nullptr;
   TSeSkinObject* FHot = nullptr;
