@@ -150,8 +150,12 @@ void TSeSkinForm::Detach() {
 void TSeSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
   TSeCustomForm::Notification(AComponent, Operation);
   if (Operation == TOperation::opRemove && AComponent == FEngine) {
+    // Plain again: the platform's frame insets and the button-face colour (unless all goes).
     FEngine = nullptr;
-    Detach();
+    if (Destroying() || (Form() && Form()->Destroying()))
+      Detach();
+    else
+      Attach();
   }
 }
 
@@ -233,18 +237,22 @@ void TSeSkinForm::PaintNonClient(TCanvas& Canvas) {
   if (FClient)
     FClient->Visible = false;
   const HDC DC = Canvas.Handle();
-  if (Performance() == qzfpNoBuffer && FClient && FClient->Top() > 0) {
-    // The caption first, composed apart and copied in one piece, so that it does not flicker.
+  // Straight onto the window, the caption is composed apart first and copied in one piece, so
+  // that it does not flicker. It starts from what the window shows, so the skin's soft corners
+  // blend as they would on the window itself. (Off screen there is nothing to flicker, and a
+  // surface's pictures are drawn past any clipping.)
+  if (Performance() == qzfpNoBuffer && FClient && FClient->Top() > 0 &&
+      GetObjectType(DC) != OBJ_MEMDC) {
     const int Band = FClient->Top();
     TseBitmap Caption;
     Caption.SetSize(FrameWidth(), Band);
-    Caption.Clear(KeyColor);
+    BitBlt(Caption.DC(), 0, 0, FrameWidth(), Band, DC, 0, 0, SRCCOPY);
     {
       TCanvas BandCanvas(Caption.DC());
       FCopy->Draw(BandCanvas);
     }
-    Caption.Transparent = true; // the key colour lets the surface show
-    Caption.Draw(DC, 0, 0);
+    GdiFlush();
+    BitBlt(DC, 0, 0, FrameWidth(), Band, Caption.DC(), 0, 0, SRCCOPY);
     ExcludeClipRect(DC, 0, 0, FrameWidth(), Band);
   }
   FCopy->Draw(Canvas);
@@ -273,6 +281,14 @@ void TSeSkinForm::FrameMouseDown(TMouseButton Button, TShiftState Shift, int X, 
   TSeSkinObject* Object = ObjectAt(X, Y);
   if (!Object)
     return;
+  // What is pressed is hot from here on: the hover timer, catching up later, must not take
+  // the pressed look away (the release would then do nothing).
+  if (Object != FHot) {
+    if (FHot)
+      FHot->MouseLeave();
+    FHot = Object;
+    FHot->MouseEnter();
+  }
   if (Shift & ssDouble)
     Object->DblClick(static_cast<int>(Button), X - Object->Left(), Y - Object->Top());
   else

@@ -423,6 +423,22 @@ TEST_F(SkinFormTest, TheSkinsCloseButtonHidesTheFormOnlyWhenReleasedOnIt) {
   EXPECT_FALSE(Form->Visible());
 }
 
+// A quick click: the press lands before the hover timer has seen the pointer on the button.
+// The timer's step after the press leaves the button pressed, and the release closes.
+TEST_F(SkinFormTest, AClickFasterThanTheHoverTimerStillActs) {
+  int Closes = 0;
+  Frame->OnClose = [&](TObject*, bool&) { ++Closes; };
+  const POINT Close = ObjectCentre("CloseButton");
+  ASSERT_TRUE(PointTo(Close));
+  ASSERT_EQ(Frame->HotObject(), nullptr);
+  ASSERT_TRUE(Frame->ActiveWindow()); // the timer's step runs for an active window only
+  Frame->FrameMouseDown(mbLeft, ssLeft, Close.x, Close.y);
+  Frame->HoverStep();
+  Frame->FrameMouseUp(mbLeft, 0, Close.x, Close.y);
+  EXPECT_EQ(Closes, 1);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(Form->Handle()); }, 2000));
+}
+
 TEST_F(SkinFormTest, TheSkinsMinimizeButtonMinimizes) {
   int Minimizes = 0;
   Frame->OnMinimize = [&](TObject*, bool&) { ++Minimizes; };
@@ -507,9 +523,8 @@ TEST_F(SkinFormTest, TheFrameAnswersAsTheSkinsFormAndSurvivesItsEngine) {
   EXPECT_FALSE(Frame->Skinned());
   EXPECT_EQ(Frame->SkinCopy(), nullptr);
   Settle();
-  // The plain frame from here on, with the client area's size kept.
-  Frame->RefreshFrame();
-  Settle();
+  // The plain frame from here on, at once, with the client area's size kept.
+  EXPECT_EQ(Form->Color(), clBtnFace);
   EXPECT_EQ(ClientSize().cx, ClientW);
   EXPECT_EQ(ClientSize().cy, ClientH);
   EXPECT_EQ(Insets().top, GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CYCAPTION));
@@ -595,15 +610,29 @@ protected:
 
 class SkinFormShadowTest : public SkinFormOverBackdropTest {
 protected:
-  // Composed off screen in one piece (see TheFrameShowsTheSkinsFormObject for the direct mode).
   void BeforeLoading() override {
-    Frame->SetPerformance(qzfpDoubleBuffer);
+    Frame->SetPerformance(Performance);
     Frame->Shadow().SetSize(4);
     Frame->Shadow().SetEnabled(true);
   }
+  void CheckShadow();
+  TSeFormPerformance Performance = qzfpDoubleBuffer;
 };
 
-TEST_F(SkinFormShadowTest, TheShadowIsTheGradedBlendOverTheScreenBehind) {
+// Unbuffered, the shadow still needs a surface: the frame is mixed there too, caption text
+// and icon included.
+class SkinFormShadowNoBufferTest : public SkinFormShadowTest {
+protected:
+  void BeforeLoading() override {
+    Performance = qzfpNoBuffer;
+    SkinFormShadowTest::BeforeLoading();
+  }
+};
+
+TEST_F(SkinFormShadowTest, TheShadowIsTheGradedBlendOverTheScreenBehind) { CheckShadow(); }
+TEST_F(SkinFormShadowNoBufferTest, TheShadowIsTheGradedBlendOverTheScreenBehind) { CheckShadow(); }
+
+void SkinFormShadowTest::CheckShadow() {
   ASSERT_TRUE(Frame->Skinned());
   const int S = 4;
   ASSERT_EQ(Frame->ShadowDepth(), S);
