@@ -364,18 +364,19 @@ TEST_F(SkinFormTest, HitTestingGoesByTheKindsOfTheSkinsObjects) {
   EXPECT_EQ(HitAt(BottomLeft.x, BottomLeft.y), HTBOTTOMLEFT);
   const POINT BottomRight = ObjectCentre("BottomRight");
   EXPECT_EQ(HitAt(BottomRight.x, BottomRight.y), HTBOTTOMRIGHT);
-  // The deepest object decides: the middle pieces of the built-in skin's sides have no kind
-  // of their own, the sides do. Given their side's kind they size the window.
+  // The deepest object decides: the pieces of the sides carry their side's kind, so the
+  // whole length of each side sizes the window; a piece without a kind is client area.
   const POINT LeftMiddle = ObjectCentre("LeftCenter");
-  EXPECT_EQ(HitAt(LeftMiddle.x, LeftMiddle.y), HTCLIENT);
-  Frame->SkinCopy()->FindObject("LeftCenter")->Kind = skLeft;
-  Frame->SkinCopy()->FindObject("RightCenter")->Kind = skRight;
-  Frame->SkinCopy()->FindObject("BottomCenter")->Kind = skBottom;
+  const POINT LeftTop = ObjectCentre("LeftTop");
+  EXPECT_EQ(HitAt(LeftTop.x, LeftTop.y), HTTOPLEFT);
   EXPECT_EQ(HitAt(LeftMiddle.x, LeftMiddle.y), HTLEFT);
   const POINT RightMiddle = ObjectCentre("RightCenter");
   EXPECT_EQ(HitAt(RightMiddle.x, RightMiddle.y), HTRIGHT);
   const POINT BottomMiddle = ObjectCentre("BottomCenter");
   EXPECT_EQ(HitAt(BottomMiddle.x, BottomMiddle.y), HTBOTTOM);
+  Frame->SkinCopy()->FindObject("LeftCenter")->Kind = skNone;
+  EXPECT_EQ(HitAt(LeftMiddle.x, LeftMiddle.y), HTCLIENT);
+  Frame->SkinCopy()->FindObject("LeftCenter")->Kind = skLeft;
   // Maximized, edges and caption answer as client area; the buttons still go to the frame.
   Frame->Maximize();
   ASSERT_TRUE(PumpUntil([&] { return Frame->WindowState() == qwsMaximized; }, 2000));
