@@ -280,10 +280,11 @@ LRESULT TSeCustomTrackBar::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
 // ---------------------------------------------------------------------------------------
 // Painting
 
+bool TSeCustomTrackBar::Themed() const { return VisualStylesActive(); }
+
 bool TSeCustomTrackBar::DrawThemed(int Part, int State, const TRect& Rect) {
-  return VisualStylesActive() &&
-         DrawThemePart(HandleAllocated() ? Handle() : nullptr, Canvas().Handle(), L"TrackBar", Part,
-                       State, ToRECT(Rect));
+  return Themed() && DrawThemePart(HandleAllocated() ? Handle() : nullptr, Canvas().Handle(),
+                                   L"TrackBar", Part, State, ToRECT(Rect));
 }
 
 void TSeCustomTrackBar::PaintClient() {

@@ -87,6 +87,8 @@ protected:
   void MouseCaptureLost() override;
   void EnabledChanged() override;
 
+  // The platform's theme draws the plain look (while visual styles are on).
+  virtual bool Themed() const;
   // The theme's drawing of Part in State over Rect; false when the theme drew nothing.
   bool DrawThemed(int Part, int State, const TRect& Rect);
   // A tick's one-pixel line, in the bar's coordinates.
