@@ -12,6 +12,7 @@
 
 class TSeSkinForm;
 class TSeSkinEngine;
+class TSeSkinTrackBar;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -70,7 +71,7 @@ public:
   TCheckBox* chkClose = nullptr;
   TCheckBox* chkAutoStart = nullptr;
   TGroupBox* SeSkinGroupBox2 = nullptr;
-  TTrackBar* tbTransparency = nullptr;
+  TSeSkinTrackBar* tbTransparency = nullptr;
   TLabel* lblTransparency = nullptr;
   // Page 4.
   TGroupBox* SeSkinGroupBox3 = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/untMain.h"
 #include "controls/SeSkinForm.h"
+#include "controls/SeSkinTrackBar.h"
 #include "gfx/Effects.h"
 #include "skin/SkinEngine.h"
 
@@ -231,13 +232,17 @@ void TfrmTransparentMain::CreateLayout() {
   chkAutoStart->OnClick = [this](TObject* Sender) { chkAutoStartClick(Sender); };
   SeSkinGroupBox2 = Place<TGroupBox>(this, tsSettings, "SeSkinGroupBox2", 16, 176, 441, 129);
   SeSkinGroupBox2->SetCaption("Transparency Adjust");
-  tbTransparency = Place<TTrackBar>(this, SeSkinGroupBox2, "tbTransparency", 16, 72, 329, 45);
+  tbTransparency = Place<TSeSkinTrackBar>(this, SeSkinGroupBox2, "tbTransparency", 16, 72, 329, 45);
   tbTransparency->SetHint("Adjust transparency by control the progress");
-  tbTransparency->SetRange(0, 255);
+  tbTransparency->SetMin(0);
+  tbTransparency->SetMax(255);
   tbTransparency->SetPosition(3); // as stored: the level shows once the page is activated
-  tbTransparency->LineSize = 10;
-  tbTransparency->PageSize = 2;
-  tbTransparency->Frequency = 10;
+  tbTransparency->SetLineSize(10);
+  tbTransparency->SetPageSize(2);
+  tbTransparency->SetFrequency(10);
+  tbTransparency->SetTickMarks(tmBoth);
+  tbTransparency->SetThumbHalfWidth(5);
+  tbTransparency->SetSkinEngine(SeSkinEngine1);
   tbTransparency->OnChange = [this](TObject* Sender) { tbTransparencyChange(Sender); };
   lblTransparency = Place<TLabel>(this, SeSkinGroupBox2, "lblTransparency", 360, 88, 65, 13);
   lblTransparency->SetAutoSize(false);

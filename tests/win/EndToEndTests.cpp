@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "controls/TrackBarGeometry.h"
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/MirevanProcess.h"
 #include "tests/win/support/WinTestSupport.h"
@@ -67,6 +68,54 @@ TEST_F(EndToEndTest, NewWindowsTakeTheLevelAndLeaveTheListWhenDestroyed) {
   EXPECT_EQ(Mirevan.FindListRow("opened after start"), -1);
 }
 
+// Mirevan's transparency bar: the visible window of its controls' class with the bar's size.
+HWND FindTransparencyBar(const TMirevanProcess& Mirevan) {
+  for (int I = 0;; ++I) {
+    const HWND Wnd = Mirevan.FindChild("MirevanWindow", "", I);
+    if (!Wnd)
+      return nullptr;
+    RECT Client;
+    GetClientRect(Wnd, &Client);
+    if (Client.right == 329 && Client.bottom == 45)
+      return Wnd;
+  }
+}
+
+void Button(bool Down) {
+  INPUT Input{};
+  Input.type = INPUT_MOUSE;
+  Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &Input, sizeof Input);
+}
+
+// Presses on the thumb at From and lets go where To lies, as a user's drag; true once the
+// pointer got there. The bar is 329 x 45, 0..255, a tick every 10 on both sides, thumb
+// half-width 5, drawn plainly (the built-in skin has no track bar).
+bool DragTransparencyBar(HWND Bar, int From, int To) {
+  TTrackBarLayout Layout;
+  Layout.Width = 329;
+  Layout.Height = 45;
+  Layout.Min = 0;
+  Layout.Max = 255;
+  Layout.Frequency = 10;
+  Layout.TickMarks = tmBoth;
+  Layout.ThumbWidth = ThumbWidthFor(5);
+  Layout.ThumbLength = ThumbLengthFor(Layout.ThumbWidth);
+  const int FromX = Layout.PositionToPixel(From);
+  const TRect Thumb = Layout.ThumbBounds(FromX);
+  POINT At{FromX, (Thumb.Top + Thumb.Bottom) / 2};
+  ClientToScreen(Bar, &At);
+  if (!PointAt(At))
+    return false;
+  Button(true);
+  PumpFor(50);
+  const bool Moved = PointAt({At.x + Layout.PositionToPixel(To) - FromX, At.y});
+  PumpFor(50);
+  Button(false);
+  PumpFor(50);
+  return Moved;
+}
+
 TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
   TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0\r\nTransparency=150");
   const HWND Early = NewWindow("opened with the option off");
@@ -82,11 +131,10 @@ TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
   Sleep(800);
   EXPECT_FALSE(HasLayeredStyle(Later));
 
-  const HWND Bar = Mirevan.FindChild(TRACKBAR_CLASSA, "");
+  // The transparency bar, dragged with the real pointer from the stored level to 140.
+  const HWND Bar = FindTransparencyBar(Mirevan);
   ASSERT_NE(Bar, nullptr);
-  SendMessageA(Bar, TBM_SETPOS, TRUE, 140);
-  SendMessageA(GetParent(Bar), WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, 140),
-               reinterpret_cast<LPARAM>(Bar));
+  ASSERT_TRUE(DragTransparencyBar(Bar, 150, 140));
   const HWND Last = NewWindow("opened after the level changed");
   EXPECT_TRUE(BecomesLayeredWith(Last, 140));
 }
