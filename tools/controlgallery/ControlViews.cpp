@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ButtonViews.h"
 #include "controls/SeSkinScrollBar.h"
 #include "gfx/Bitmap.h"
 #include "skin/SkinEngine.h"
@@ -26,7 +27,8 @@ TSkinPicture Capture(TForm& Form, const TControl& Control) {
   return Picture;
 }
 
-// Pictures side by side, tops aligned, on the backdrop.
+} // namespace
+
 TSkinPicture SideBySide(const std::vector<TSkinPicture>& Views) {
   TSkinPicture Strip;
   for (const TSkinPicture& View : Views) {
@@ -46,6 +48,8 @@ TSkinPicture SideBySide(const std::vector<TSkinPicture>& Views) {
   }
   return Strip;
 }
+
+namespace {
 
 // Mouse input to the form, at a point of the control.
 void Mouse(TForm& Form, const TControl& Control, UINT Msg, WPARAM Keys, TPoint At) {
@@ -101,7 +105,7 @@ TSkinPicture ScrollBars(TForm& Form, TSeSkinEngine* Engine) {
 } // namespace
 
 const std::vector<TControlView>& ControlViews() {
-  static const std::vector<TControlView> Views{{"ScrollBar", ScrollBars}};
+  static const std::vector<TControlView> Views{{"ScrollBar", ScrollBars}, ButtonView()};
   return Views;
 }
 

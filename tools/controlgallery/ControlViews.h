@@ -19,6 +19,8 @@ struct TControlView {
   std::function<TSkinPicture(TForm& Form, TSeSkinEngine* Engine)> Render;
 };
 const std::vector<TControlView>& ControlViews();
+// Pictures side by side, tops aligned, on the backdrop: a view's strip.
+TSkinPicture SideBySide(const std::vector<TSkinPicture>& Views);
 
 // The skins the views are drawn with: a name for file names, and the skin's file ("" for the
 // plain look). Built-in: the engine's stored form; Dark: a .qzkn file.
