@@ -35,6 +35,8 @@ public:
   // Border icons: minimise box in addition to the system menu.
   bool MinimizeBox = true;
   bool MaximizeBox = false;
+  // What ended the form's dialog: 0 while none did; a button's modal result once clicked.
+  int ModalResult = 0;
 
   void Show();
   // Ends the application for its main form, hides any other form.

@@ -112,6 +112,31 @@ void TBitmap::Adopt(HBITMAP Bitmap) {
   FHandle.reset(Bitmap);
   FWidth = Info.bmWidth;
   FHeight = Info.bmHeight;
+  Changed();
+}
+
+void TBitmap::Changed() {
+  if (OnChange)
+    OnChange(this);
+}
+
+void TBitmap::Assign(const TPersistent& Source) {
+  const auto* Other = dynamic_cast<const TBitmap*>(&Source);
+  if (!Other) {
+    TGraphic::Assign(Source);
+    return;
+  }
+  if (Other == this)
+    return;
+  if (Other->Empty()) {
+    Clear();
+    return;
+  }
+  const auto Copy =
+      static_cast<HBITMAP>(CopyImage(Other->Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  if (!Copy)
+    throw EInvalidGraphic("Bitmap image is not valid");
+  Adopt(Copy);
 }
 
 void TBitmap::Draw(HDC DC, const RECT& Rect) const {
@@ -160,6 +185,7 @@ void TBitmap::SetSize32(int AWidth, int AHeight) {
 void TBitmap::Clear() {
   FHandle.reset();
   FWidth = FHeight = 0;
+  Changed();
 }
 
 TIcon::~TIcon() {

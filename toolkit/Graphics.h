@@ -104,9 +104,15 @@ public:
   // New 32-bit contents of the given size, all zero.
   void SetSize32(int AWidth, int AHeight);
   void Clear();
+  // A copy of another bitmap's picture (empty for an empty one).
+  void Assign(const TPersistent& Source) override;
+
+  // After every change of the picture.
+  TNotifyEvent OnChange;
 
 private:
   void Adopt(HBITMAP Bitmap);
+  void Changed();
 
   TGdiHandle FHandle;
   int FWidth = 0;

@@ -345,8 +345,18 @@ LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_KILLFOCUS: {
     const LRESULT Result = DefaultHandler(Msg, WParam, LParam);
     Perform(Msg == WM_SETFOCUS ? CM_ENTER : CM_EXIT, 0, 0);
+    if (Msg == WM_SETFOCUS) {
+      TControl* Root = this;
+      while (Root->Parent())
+        Root = Root->Parent();
+      Root->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+    }
     return Result;
   }
+  case CM_FOCUSCHANGED:
+    for (TControl* Child : FControls)
+      Child->Perform(Msg, WParam, LParam);
+    return 0;
   case CM_ENTER:
     DoEnter();
     return 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ButtonViews.h"
 #include "TrackBarViews.h"
 #include "ViewSupport.h"
 #include "controls/SeSkinScrollBar.h"
@@ -65,6 +66,7 @@ const std::vector<TControlView>& ControlViews() {
       {"TrackBar", TrackBars},
       {"TrackBarVertical", VerticalTrackBars},
       {"TransparencyBar", TransparencyBars},
+      ButtonView(),
   };
   return Views;
 }
