@@ -2,6 +2,7 @@
 
 #include "app/EnumrateWindow.h"
 #include "app/TransparentMgr.h"
+#include "controls/SeSkinButton.h"
 #include "controls/SeSkinTrackBar.h"
 #include "toolkit/AnsiText.h"
 

@@ -13,6 +13,7 @@
 class TSeSkinForm;
 class TSeSkinEngine;
 class TSeSkinTrackBar;
+class TSeSkinButton;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -34,22 +35,22 @@ public:
   TTabSheet* tsSettings = nullptr;
   TTabSheet* tsAbout = nullptr;
   // Page 0.
-  TButton* btnTransparent = nullptr;
+  TSeSkinButton* btnTransparent = nullptr;
   TGroupBox* SeSkinGroupBox5 = nullptr;
   TImage* Image3 = nullptr;
   TLabel* SeSkinLabel1 = nullptr;
-  TButton* btnOpacity = nullptr;
+  TSeSkinButton* btnOpacity = nullptr;
   TGroupBox* SeSkinGroupBox6 = nullptr;
   TImage* Image2 = nullptr;
   TLabel* SeSkinLabel2 = nullptr;
   // Page 1.
   TLabel* SeSkinLabel12 = nullptr;
-  TButton* btnRefresh = nullptr;
-  TButton* btnMakeTransparent = nullptr;
-  TButton* btnMakeOpacity = nullptr;
+  TSeSkinButton* btnRefresh = nullptr;
+  TSeSkinButton* btnMakeTransparent = nullptr;
+  TSeSkinButton* btnMakeOpacity = nullptr;
   TListView* lvList = nullptr;
-  TButton* btnCheckAll = nullptr;
-  TButton* btnUnCheckall = nullptr;
+  TSeSkinButton* btnCheckAll = nullptr;
+  TSeSkinButton* btnUnCheckall = nullptr;
   // Page 2.
   TBevel* bvl1 = nullptr;
   TBevel* bvl2 = nullptr;

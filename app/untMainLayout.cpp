@@ -2,6 +2,7 @@
 // and events.
 
 #include "app/untMain.h"
+#include "controls/SeSkinButton.h"
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinTrackBar.h"
 #include "gfx/Effects.h"
@@ -35,11 +36,15 @@ TLabel* PlaceWrappedLabel(TComponent* Owner, TWinControl* Parent, const char* Na
   return Label;
 }
 
-TButton* PlaceButton(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
-                     int Width, const std::string& Caption, const std::string& Hint) {
-  auto* Button = Place<TButton>(Owner, Parent, Name, Left, Top, Width, 23);
+// A push button of the window's: skinned, double-buffered.
+TSeSkinButton* PlaceButton(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                           int Top, int Width, const std::string& Caption, const std::string& Hint,
+                           TSeSkinEngine* Engine) {
+  auto* Button = Place<TSeSkinButton>(Owner, Parent, Name, Left, Top, Width, 23);
   Button->SetCaption(Caption);
   Button->SetHint(Hint);
+  Button->SetPerformance(qzpDoubleBuffer);
+  Button->SetSkinEngine(Engine);
   return Button;
 }
 
@@ -116,7 +121,7 @@ void TfrmTransparentMain::CreateLayout() {
 
   // Page 0, "Operate".
   btnTransparent = PlaceButton(this, tsOperate, "btnTransparent", 16, 31, 75, "Transparent",
-                               "Transparent all opened window");
+                               "Transparent all opened window", SeSkinEngine1);
   btnTransparent->OnClick = [this](TObject* Sender) { btnTransparentClick(Sender); };
   SeSkinGroupBox5 = Place<TGroupBox>(this, tsOperate, "SeSkinGroupBox5", 96, 32, 353, 129);
   Image3 = PlacePicture(this, SeSkinGroupBox5, "Image3", 16, 16, "OPERATETRANSPARENT");
@@ -125,7 +130,7 @@ void TfrmTransparentMain::CreateLayout() {
       "    Click \"Transparent\" button  you can Transparent all opened window. Mirevan also "
       "spying new opened window, transparent it automatic.");
   btnOpacity = PlaceButton(this, tsOperate, "btnOpacity", 16, 175, 75, "Opacity",
-                           "Opacity all transparenty window");
+                           "Opacity all transparenty window", SeSkinEngine1);
   btnOpacity->OnClick = [this](TObject* Sender) { btnOpacityClick(Sender); };
   SeSkinGroupBox6 = Place<TGroupBox>(this, tsOperate, "SeSkinGroupBox6", 96, 176, 353, 129);
   Image2 = PlacePicture(this, SeSkinGroupBox6, "Image2", 16, 16, "OPERATEOPACITY");
@@ -137,13 +142,14 @@ void TfrmTransparentMain::CreateLayout() {
   // Page 1, "Windows List".
   SeSkinLabel12 = PlaceLabel(this, tsWindowsList, "SeSkinLabel12", 16, 16, "Handled Windows List:");
   btnRefresh = PlaceButton(this, tsWindowsList, "btnRefresh", 238, 12, 107, "Refresh",
-                           "Refresh handled window list");
+                           "Refresh handled window list", SeSkinEngine1);
   btnRefresh->OnClick = [this](TObject* Sender) { btnRefreshClick(Sender); };
-  btnMakeTransparent = PlaceButton(this, tsWindowsList, "btnMakeTransparent", 352, 39, 107,
-                                   "Make Transparent", "Transparent window which checked in list");
+  btnMakeTransparent =
+      PlaceButton(this, tsWindowsList, "btnMakeTransparent", 352, 39, 107, "Make Transparent",
+                  "Transparent window which checked in list", SeSkinEngine1);
   btnMakeTransparent->OnClick = [this](TObject* Sender) { btnMakeTransparentClick(Sender); };
   btnMakeOpacity = PlaceButton(this, tsWindowsList, "btnMakeOpacity", 352, 71, 107, "Make Opacity",
-                               "Opacity window which checked in list");
+                               "Opacity window which checked in list", SeSkinEngine1);
   btnMakeOpacity->OnClick = [this](TObject* Sender) { btnMakeOpacityClick(Sender); };
   lvList = Place<TListView>(this, tsWindowsList, "lvList", 16, 40, 329, 265);
   lvList->AddColumn("Window Text", 200);
@@ -156,10 +162,10 @@ void TfrmTransparentMain::CreateLayout() {
   lvList->OnCompare = [this](TObject* Sender, TListItem* Item1, TListItem* Item2, int Data,
                              int& Compare) { lvListCompare(Sender, Item1, Item2, Data, Compare); };
   btnCheckAll = PlaceButton(this, tsWindowsList, "btnCheckAll", 352, 255, 107, "Check All",
-                            "Check all window in list");
+                            "Check all window in list", SeSkinEngine1);
   btnCheckAll->OnClick = [this](TObject* Sender) { btnCheckAllClick(Sender); };
   btnUnCheckall = PlaceButton(this, tsWindowsList, "btnUnCheckall", 352, 279, 107, "Uncheck All",
-                              "Uncheck all window in list");
+                              "Uncheck all window in list", SeSkinEngine1);
   btnUnCheckall->OnClick = [this](TObject* Sender) { btnUnCheckallClick(Sender); };
 
   // Page 2, "Drag Operate".

@@ -116,6 +116,33 @@ bool DragTransparencyBar(HWND Bar, int From, int To) {
   return Moved;
 }
 
+// A click with the pointer on a visible window of Mirevan's (a button at its centre).
+bool ClickAtCentre(HWND Wnd) {
+  RECT Bounds;
+  GetWindowRect(Wnd, &Bounds);
+  if (!PointAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2}))
+    return false;
+  Button(true);
+  PumpFor(50);
+  Button(false);
+  PumpFor(50);
+  return true;
+}
+
+TEST_F(EndToEndTest, TheButtonsClickedWithThePointerTakeAndLetGoOfWindows) {
+  const HWND Wnd = NewWindow("taken by the button");
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=0\r\nTransparentNewWindow=0");
+  SetForegroundWindow(Mirevan.MainWindow());
+  const HWND Transparent = Mirevan.FindChild("MirevanWindow", "Transparent");
+  ASSERT_NE(Transparent, nullptr);
+  ASSERT_TRUE(ClickAtCentre(Transparent));
+  EXPECT_TRUE(BecomesLayeredWith(Wnd, 150));
+  const HWND Opacity = Mirevan.FindChild("MirevanWindow", "Opacity");
+  ASSERT_NE(Opacity, nullptr);
+  ASSERT_TRUE(ClickAtCentre(Opacity));
+  EXPECT_TRUE(WaitUntil([&] { return !HasLayeredStyle(Wnd); }, 3000));
+}
+
 TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
   TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0\r\nTransparency=150");
   const HWND Early = NewWindow("opened with the option off");

@@ -12,6 +12,7 @@
 #include "app/EnumrateWindow.h"
 #include "app/TransparentMgr.h"
 #include "app/untMain.h"
+#include "controls/SeSkinButton.h"
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinTrackBar.h"
 #include "tests/win/support/FixtureProcess.h"
@@ -52,10 +53,7 @@ protected:
     PumpFor(10);
   }
   // What a click on a button does.
-  static void Click(TButton* Button) {
-    SendMessageA(GetParent(Button->Handle()), WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(Button->Handle()));
-  }
+  static void Click(TSeSkinButton* Button) { Button->Click(); }
   // What dragging the track bar's thumb does.
   // What moving the track bar does (the bar's own dragging is tested with the real pointer).
   void MoveTrackBar(int Position) { Form->tbTransparency->SetPosition(Position); }
