@@ -68,11 +68,12 @@ TEST(GroupLayoutTest, FrameAndCaptionWithAndWithoutCheckBox) {
   L.TextWidth = 0;
   EXPECT_EQ(GroupCaptionRect(L, false), (TRect{12, 0, 12, 13}));
   EXPECT_EQ(GroupCaptionRect(L, true), (TRect{9, 0, 15, 13}));
-  // With a check box its bounds are the caption, grown by neither look.
+  // With a check box its bounds are the caption: the plain look grows them for a caption,
+  // the skinned one never.
   L.CaptionEmpty = false;
   L.CheckBox = true;
   L.CheckBoxBounds = {12, 0, 70, 20};
-  EXPECT_EQ(GroupCaptionRect(L, false), (TRect{12, 0, 70, 20}));
+  EXPECT_EQ(GroupCaptionRect(L, false), (TRect{9, 0, 73, 20}));
   EXPECT_EQ(GroupCaptionRect(L, true), (TRect{12, 0, 70, 20}));
   EXPECT_EQ(GroupFrameRect(L).Top, 11);
   EXPECT_EQ(GroupClientRect(L).Top, 20);
