@@ -10,7 +10,8 @@
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 // Which side of the caption the check box's glyph stands on.
 enum TSeLeftRight { lrLeft, lrRight };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Scoped: the skin's text alignment has a taCenter of its own.
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 // What a click or the space key makes of State: unchecked goes to grayed when that is
