@@ -2,55 +2,14 @@
 
 #include <algorithm>
 
+#include "CheckViews.h"
+#include "ViewStrip.h"
 #include "controls/SeSkinScrollBar.h"
 #include "gfx/Bitmap.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/Forms.h"
 
 namespace {
-
-constexpr int Gap = 6;
-constexpr TColor Backdrop = 0x00E0E0E0;
-
-// What Form paints of its client area, cut to Control's bounds.
-TSkinPicture Capture(TForm& Form, const TControl& Control) {
-  TseBitmap Surface;
-  Surface.SetSize(Form.ClientWidth(), Form.ClientHeight());
-  SendMessageW(Form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Surface.DC()),
-               PRF_CLIENT | PRF_ERASEBKGND);
-  GdiFlush();
-  TSkinPicture Picture{Control.Width(), Control.Height(), {}};
-  for (int Y = 0; Y < Control.Height(); ++Y)
-    for (int X = 0; X < Control.Width(); ++X)
-      Picture.Pixels.push_back(Surface.GetPixel(Control.Left() + X, Control.Top() + Y) & 0xFFFFFF);
-  return Picture;
-}
-
-// Pictures side by side, tops aligned, on the backdrop.
-TSkinPicture SideBySide(const std::vector<TSkinPicture>& Views) {
-  TSkinPicture Strip;
-  for (const TSkinPicture& View : Views) {
-    Strip.Width += View.Width + Gap;
-    Strip.Height = std::max(Strip.Height, View.Height);
-  }
-  Strip.Width += Gap;
-  Strip.Height += 2 * Gap;
-  const uint32_t Back = (Backdrop & 0xFF) << 16 | (Backdrop & 0xFF00) | (Backdrop >> 16 & 0xFF);
-  Strip.Pixels.assign(static_cast<size_t>(Strip.Width) * Strip.Height, Back);
-  int Left = Gap;
-  for (const TSkinPicture& View : Views) {
-    for (int Y = 0; Y < View.Height; ++Y)
-      std::copy_n(View.Pixels.begin() + static_cast<ptrdiff_t>(Y) * View.Width, View.Width,
-                  Strip.Pixels.begin() + static_cast<ptrdiff_t>(Y + Gap) * Strip.Width + Left);
-    Left += View.Width + Gap;
-  }
-  return Strip;
-}
-
-// Mouse input to the form, at a point of the control.
-void Mouse(TForm& Form, const TControl& Control, UINT Msg, WPARAM Keys, TPoint At) {
-  SendMessageW(Form.Handle(), Msg, Keys, MAKELPARAM(Control.Left() + At.X, Control.Top() + At.Y));
-}
 
 TPoint Centre(const TRect& R) { return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; }
 
@@ -101,7 +60,8 @@ TSkinPicture ScrollBars(TForm& Form, TSeSkinEngine* Engine) {
 } // namespace
 
 const std::vector<TControlView>& ControlViews() {
-  static const std::vector<TControlView> Views{{"ScrollBar", ScrollBars}};
+  static const std::vector<TControlView> Views{
+      {"ScrollBar", ScrollBars}, CheckBoxView(), GroupBoxView(), LabelView()};
   return Views;
 }
 
@@ -112,7 +72,7 @@ std::vector<TViewSkin> ViewSkins(const std::string& BuiltIn, const std::string& 
 TSkinPicture RenderControlView(const TControlView& View, const TViewSkin& Skin) {
   auto* Form = MakeComponent<TForm>(Application);
   Form->Position = TPosition::poDesigned;
-  Form->SetColor(Backdrop);
+  Form->SetColor(ViewBackdrop);
   Form->SetClientSize(400, 300);
   Form->HandleNeeded(); // painted while hidden
   TSeSkinEngine* Engine = nullptr;
