@@ -14,6 +14,9 @@ constexpr UINT CM_EXIT = CM_BASE + 4;       // the control lost it
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
 // Posted by TForm::Release: the message loop frees the form once its handlers have returned.
 constexpr UINT CM_RELEASE = CM_BASE + 6;
+// An accelerator character (Alt and a letter, WParam the character) offered to the controls
+// of a form; a control whose caption marks it answers non-zero.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 7;
 
 // One window message as hooks see it: the number, both parameters and the result so far.
 struct TMessage {

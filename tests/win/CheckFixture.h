@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -54,6 +55,26 @@ protected:
     Input.ki.wVk = VirtualKey;
     Input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
     SendInput(1, &Input, sizeof Input);
+  }
+
+  // Alt and a letter on the real keyboard.
+  static void AltKey(WORD Letter) {
+    Key(VK_MENU, true);
+    Key(Letter, true);
+    Key(Letter, false);
+    Key(VK_MENU, false);
+  }
+  // Messages through the application (which offers dialog keys and characters) until Done.
+  static bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
+    const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
+    for (;;) {
+      Application->ProcessMessages();
+      if (Done())
+        return true;
+      if (GetTickCount64() >= Deadline)
+        return false;
+      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
   }
 
   TApplicationScope App;
