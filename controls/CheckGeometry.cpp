@@ -1,6 +1,7 @@
 #include "controls/CheckGeometry.h"
 
 #include <algorithm>
+#include <cwctype>
 
 TCheckBoxState NextCheckState(TCheckBoxState State, bool AllowGrayed) {
   switch (State) {
@@ -59,6 +60,19 @@ TRect GroupClientRect(const TGroupLayout& L) {
 int GroupCheckBoxWidth(int GroupWidth, int CaptionMargin, int GlyphWidth, int Spacing,
                        int TextWidth) {
   return std::min(GroupWidth - CaptionMargin - 2, GlyphWidth + Spacing + TextWidth + 6);
+}
+
+bool IsAccelerator(wchar_t Key, const std::wstring& Caption) {
+  for (size_t I = 0; I + 1 < Caption.size(); ++I) {
+    if (Caption[I] != L'&')
+      continue;
+    if (Caption[I + 1] == L'&') {
+      ++I; // a doubled ampersand
+      continue;
+    }
+    return std::towupper(Caption[I + 1]) == std::towupper(Key);
+  }
+  return false;
 }
 
 std::wstring LabelMeasureText(const std::wstring& Text, bool ShowAccelChar) {

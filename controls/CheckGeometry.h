@@ -57,6 +57,10 @@ TRect GroupClientRect(const TGroupLayout& L);
 int GroupCheckBoxWidth(int GroupWidth, int CaptionMargin, int GlyphWidth, int Spacing,
                        int TextWidth);
 
+// Whether Caption marks Key as its accelerator: the letter after a single "&" ("&&" is an
+// ampersand of the text), letter case ignored.
+bool IsAccelerator(wchar_t Key, const std::wstring& Caption);
+
 // The text a label measures: an empty text, and with accelerators shown a lone "&", stand for
 // a space, so that the label keeps a size.
 std::wstring LabelMeasureText(const std::wstring& Text, bool ShowAccelChar);

@@ -125,8 +125,22 @@ TRect TSeCustomCheckBox::CaptionRect() {
 // Input
 
 LRESULT TSeCustomCheckBox::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  if (Msg == WM_SYSCOLORCHANGE)
+  switch (Msg) {
+  case WM_SYSCOLORCHANGE:
     Invalidate();
+    break;
+  case CM_DIALOGCHAR:
+    // The caption's accelerator focuses the box and toggles it.
+    if (IsAccelerator(static_cast<wchar_t>(WParam), WindowText(Caption())) && CanFocus()) {
+      SetFocus();
+      if (Focused())
+        Toggle();
+      return 1;
+    }
+    break;
+  default:
+    break;
+  }
   return TSeCustomControl::WndProc(Msg, WParam, LParam);
 }
 

@@ -7,8 +7,10 @@
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/AnsiText.h"
+#include "toolkit/ControlMessages.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/Published.h"
+#include "toolkit/WinControl.h"
 
 namespace {
 
@@ -132,6 +134,17 @@ void TSeCustomGroupBox::CheckBoxClick() {
     SetEnabled(FChecked);
   if (OnCheckBoxClick)
     OnCheckBoxClick(this);
+}
+
+LRESULT TSeCustomGroupBox::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == CM_DIALOGCHAR && IsAccelerator(static_cast<wchar_t>(WParam), WindowText(Caption()))) {
+    for (int I = 0; I < ControlCount(); ++I)
+      if (auto* Child = dynamic_cast<TWinControl*>(Controls(I)); Child && Child->CanFocus()) {
+        Child->SetFocus();
+        return 1;
+      }
+  }
+  return TSeCustomControl::WndProc(Msg, WParam, LParam);
 }
 
 // ---------------------------------------------------------------------------------------

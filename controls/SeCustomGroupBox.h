@@ -51,6 +51,8 @@ public:
 
   TNotifyEvent OnCheckBoxClick;
 
+  // The caption's accelerator focuses the first child that can take the focus.
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
   void Loaded() override;
 
 protected:

@@ -4,6 +4,7 @@
 #include "controls/TextMeasure.h"
 #include "gfx/SkinText.h"
 #include "toolkit/AnsiText.h"
+#include "toolkit/ControlMessages.h"
 #include "toolkit/Published.h"
 #include "toolkit/WinControl.h"
 
@@ -110,6 +111,16 @@ void TSeCustomLabel::CaptionChanged() {
 void TSeCustomLabel::Loaded() {
   TSeGraphicControl::Loaded();
   AdjustBounds();
+}
+
+LRESULT TSeCustomLabel::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == CM_DIALOGCHAR && FFocusControl && Enabled() && FShowAccelChar &&
+      IsAccelerator(static_cast<wchar_t>(WParam), GetLabelText())) {
+    if (FFocusControl->CanFocus())
+      FFocusControl->SetFocus();
+    return 1;
+  }
+  return TSeGraphicControl::WndProc(Msg, WParam, LParam);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -42,6 +42,8 @@ public:
   // Takes the text's size when AutoSize is on (not while loading).
   virtual void AdjustBounds();
   void Loaded() override;
+  // The caption's accelerator focuses FocusControl.
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
 protected:
   // Draws the text in Rect with Flags, engraved when disabled; with DT_CALCRECT only

@@ -84,6 +84,17 @@ TEST(GroupLayoutTest, CheckBoxWidthIsItsContentWithinTheGroup) {
   EXPECT_EQ(GroupCheckBoxWidth(60, 12, 13, 5, 40), 60 - 12 - 2);
 }
 
+TEST(AcceleratorTest, TheLetterAfterASingleAmpersand) {
+  EXPECT_TRUE(IsAccelerator(L'o', L"&Open"));
+  EXPECT_TRUE(IsAccelerator(L'O', L"Re&open"));
+  EXPECT_FALSE(IsAccelerator(L'R', L"Re&open"));
+  EXPECT_FALSE(IsAccelerator(L'S', L"Salt && &Pepper")); // "&&" marks nothing
+  EXPECT_TRUE(IsAccelerator(L'p', L"Salt && &Pepper"));
+  EXPECT_FALSE(IsAccelerator(L'&', L"A&&B"));
+  EXPECT_FALSE(IsAccelerator(L'x', L"Trailing&"));
+  EXPECT_FALSE(IsAccelerator(L'a', L""));
+}
+
 TEST(LabelLayoutTest, MeasuredTextKeepsTheLabelVisible) {
   EXPECT_EQ(LabelMeasureText(L"&", true), L"& ");
   EXPECT_EQ(LabelMeasureText(L"", true), L" ");

@@ -76,6 +76,26 @@ TEST_F(CheckBoxTest, SpaceTogglesWhenItGoesUp) {
   EXPECT_EQ(States, (std::vector<TCheckBoxState>{cbChecked}));
 }
 
+TEST_F(CheckBoxTest, ItsAcceleratorFocusesAndToggles) {
+  Box->SetCaption("&Remember");
+  auto* Other = MakeComponent<TSeCustomCheckBox>(Form);
+  Other->SetParent(Form);
+  Other->SetBounds(20, 60, 120, 20);
+  Other->SetCaption("&Other");
+  Other->SetFocus();
+  AltKey('R');
+  ASSERT_TRUE(ProcessUntil([&] { return !States.empty(); }, 2000));
+  EXPECT_EQ(States, (std::vector<TCheckBoxState>{cbChecked}));
+  EXPECT_TRUE(Box->Focused());
+  EXPECT_FALSE(Other->Checked());
+  // A disabled box is passed over.
+  Box->SetEnabled(false);
+  AltKey('R');
+  AltKey('O');
+  ASSERT_TRUE(ProcessUntil([&] { return Other->Checked(); }, 2000));
+  EXPECT_EQ(States.size(), 1u);
+}
+
 TEST_F(CheckBoxTest, OnClickReportsChangesOnly) {
   Box->SetChecked(false);
   Box->SetState(cbUnchecked);

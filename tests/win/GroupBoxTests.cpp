@@ -70,6 +70,17 @@ TEST_F(GroupBoxTest, ItsCheckBoxEnablesEveryChildButItself) {
   EXPECT_EQ(BoxClicks, Before + 1);
 }
 
+TEST_F(GroupBoxTest, ItsAcceleratorFocusesTheFirstChild) {
+  Group->SetCaption("&Options");
+  auto* Outside = MakeComponent<TSeCustomCheckBox>(Form);
+  Outside->SetParent(Form);
+  Outside->SetBounds(250, 20, 100, 20);
+  Outside->SetFocus();
+  AltKey('O');
+  ASSERT_TRUE(ProcessUntil([&] { return Inner->Focused(); }, 2000));
+  EXPECT_FALSE(Inner->Checked()); // focused, not toggled
+}
+
 TEST_F(GroupBoxTest, WithoutTheCheckBoxTheGroupDisablesAllItsChildren) {
   Group->SetEnabled(false);
   EXPECT_FALSE(Group->Enabled());

@@ -84,6 +84,31 @@ TEST_F(LabelTest, WordWrapBreaksWithinTheWidth) {
   EXPECT_GT(Label->Width(), 60);
 }
 
+TEST_F(LabelTest, ItsAcceleratorFocusesItsFocusControl) {
+  auto* Box = MakeComponent<TSeCustomCheckBox>(Form);
+  Box->SetParent(Form);
+  Box->SetBounds(20, 100, 100, 20);
+  Box->SetCaption("Box");
+  auto* Other = MakeComponent<TSeCustomCheckBox>(Form);
+  Other->SetParent(Form);
+  Other->SetBounds(20, 140, 100, 20);
+  Other->SetCaption("&Shown");
+  Label->SetCaption("&Name");
+  Label->SetFocusControl(Box);
+  Other->SetFocus();
+  AltKey('N');
+  ASSERT_TRUE(ProcessUntil([&] { return Box->Focused(); }, 2000));
+  EXPECT_FALSE(Box->Checked());
+  // Without accelerators shown the letter is nobody's: Alt+N does nothing, Alt+S reaches the
+  // other box behind it.
+  Label->SetShowAccelChar(false);
+  Other->SetFocus();
+  AltKey('N');
+  AltKey('S');
+  ASSERT_TRUE(ProcessUntil([&] { return Other->Checked(); }, 2000));
+  EXPECT_TRUE(Other->Focused());
+}
+
 TEST_F(LabelTest, TheFocusControlIsForgottenWhenItGoes) {
   auto* Box = MakeComponent<TSeCustomCheckBox>(Form);
   Box->SetParent(Form);
