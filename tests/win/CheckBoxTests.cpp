@@ -8,6 +8,7 @@
 
 #include "controls/SeSkinCheckBox.h"
 #include "tests/win/CheckFixture.h"
+#include "toolkit/PropertyStream.h"
 
 namespace {
 
@@ -132,6 +133,40 @@ TEST_F(CheckBoxTest, TheSkinGivesTheGlyphSizeAndTheCaptionFont) {
   // Without the engine the glyph is the platform's again.
   Box->SetSkinEngine(nullptr);
   EXPECT_EQ(Box->GetGlyphSize().cx, 13);
+}
+
+TEST_F(CheckBoxTest, ItsPropertiesGoThroughTheStoredLayoutInOrder) {
+  Box->SetCaption("Stored");
+  Box->SetAllowGrayed(true);
+  Box->SetAlignment(lrRight);
+  Box->SetSpacing(7);
+  Box->SetState(cbGrayed);
+  Box->SetWordWrap(true);
+  Box->SetSkinObject("OtherBox");
+  const std::string Text = ComponentToText(*Box);
+  // Stream order: the class's own list, the skin object after it.
+  const size_t Caption = Text.find("Caption"), Grayed = Text.find("AllowGrayed"),
+               Alignment = Text.find("Alignment = lrRight"), Spacing = Text.find("Spacing = 7"),
+               State = Text.find("State = cbGrayed"), Skin = Text.find("SkinObject");
+  ASSERT_NE(State, std::string::npos) << Text;
+  EXPECT_LT(Caption, Grayed);
+  EXPECT_LT(Grayed, Alignment);
+  EXPECT_LT(Alignment, Spacing);
+  EXPECT_LT(Spacing, State);
+  EXPECT_LT(State, Skin);
+  States.clear();
+  auto* Copy = MakeComponent<TSeSkinCheckBox>(Form);
+  Copy->OnClick = [this](TObject*) { States.push_back(cbUnchecked); };
+  Copy->SetLoading(true);
+  ComponentFromText(Text, *Copy);
+  Copy->Loaded();
+  EXPECT_EQ(Copy->State(), cbGrayed);
+  EXPECT_EQ(Copy->Alignment(), lrRight);
+  EXPECT_EQ(Copy->Spacing(), 7);
+  EXPECT_TRUE(Copy->WordWrap());
+  EXPECT_EQ(Copy->Caption(), "Stored");
+  EXPECT_EQ(Copy->SkinObject(), "OtherBox");
+  EXPECT_TRUE(States.empty()); // nothing is reported while the layout is read
 }
 
 } // namespace
