@@ -232,8 +232,6 @@ void TSeCustomCheckBox::PaintGlyph() {
     Flags = DFCS_BUTTON3STATE | DFCS_CHECKED;
   if (!Enabled())
     Flags |= DFCS_INACTIVE;
-  if (FPressed)
-    Flags |= DFCS_PUSHED;
   RECT R = Glyph;
   DrawFrameControl(DC, &R, DFC_BUTTON, Flags);
 }
