@@ -70,6 +70,11 @@ bool TApplication::HandleMessage(MSG& Msg) {
 }
 
 bool TApplication::IsDialogKey(const MSG& Msg) {
+  if (Msg.message == WM_SYSCHAR) {
+    // Alt and a letter: the control whose caption marks it acts, and no menu opens.
+    TForm* Form = GetParentForm(TWinControl::FindControl(Msg.hwnd));
+    return Form && Form->DialogChar(static_cast<wchar_t>(Msg.wParam));
+  }
   if (Msg.message != WM_KEYDOWN)
     return false;
   const auto Key = static_cast<WORD>(Msg.wParam);

@@ -17,6 +17,9 @@ constexpr UINT CM_RELEASE = CM_BASE + 6;
 // The keyboard focus moved to another control of a form (LParam: that TWinControl, or null).
 // Sent to the form, which passes it down to every control it holds, windowless ones too.
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
+// An accelerator character (Alt and a letter, WParam the character) offered to the controls
+// of a form; a control whose caption marks it answers non-zero.
+constexpr UINT CM_DIALOGCHAR = CM_BASE + 8;
 
 // One window message as hooks see it: the number, both parameters and the result so far.
 struct TMessage {

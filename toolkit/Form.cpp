@@ -31,6 +31,20 @@ bool OfferDialogKey(TControl* Control, WORD Key) {
   return false;
 }
 
+// CM_DIALOGCHAR to Control and, depth first, to its children, until one answers; hidden and
+// disabled controls (and what they hold) are passed over.
+bool OfferDialogChar(TControl* Control, wchar_t Key) {
+  if (!Control->Visible() || !Control->Enabled())
+    return false;
+  if (Control->Perform(CM_DIALOGCHAR, Key, 0))
+    return true;
+  if (auto* Windowed = dynamic_cast<TWinControl*>(Control))
+    for (int I = 0; I < Windowed->ControlCount(); ++I)
+      if (OfferDialogChar(Windowed->Controls(I), Key))
+        return true;
+  return false;
+}
+
 } // namespace
 
 TForm* GetParentForm(TControl* Control) {
@@ -122,6 +136,13 @@ bool TForm::DialogKey(WORD Key, TShiftState Shift) {
   if (Focused && Focused->Perform(CM_DIALOGKEY, Key, 0))
     return true;
   return OfferDialogKey(this, Key);
+}
+
+bool TForm::DialogChar(wchar_t Key) {
+  for (int I = 0; I < ControlCount(); ++I)
+    if (OfferDialogChar(Controls(I), Key))
+      return true;
+  return false;
 }
 
 void TForm::SelectNext(TWinControl* Current, bool Forward) {

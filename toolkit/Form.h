@@ -52,6 +52,9 @@ public:
   // to the one before), Enter and Escape go to the controls as CM_DIALOGKEY, the focused
   // one first. True when the key was used.
   bool DialogKey(WORD Key, TShiftState Shift);
+  // Offers an accelerator character to the enabled, visible controls, depth first; true when
+  // one took it.
+  bool DialogChar(wchar_t Key);
   // Gives the focus to the next (or previous) focusable control after Current, round the
   // form; with no Current, to the first (or last).
   void SelectNext(TWinControl* Current, bool Forward);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ButtonViews.h"
+#include "CheckViews.h"
 #include "TrackBarViews.h"
 #include "ViewSupport.h"
 #include "controls/SeSkinScrollBar.h"
@@ -67,6 +68,9 @@ const std::vector<TControlView>& ControlViews() {
       {"TrackBarVertical", VerticalTrackBars},
       {"TransparencyBar", TransparencyBars},
       ButtonView(),
+      CheckBoxView(),
+      GroupBoxView(),
+      LabelView(),
   };
   return Views;
 }

@@ -5,17 +5,46 @@
 #include "gfx/Bitmap.h"
 #include "toolkit/Forms.h"
 
-TSkinPicture Capture(TForm& Form, const TControl& Control) {
-  TseBitmap Surface;
-  Surface.SetSize(Form.ClientWidth(), Form.ClientHeight());
-  SendMessageW(Form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Surface.DC()),
-               PRF_CLIENT | PRF_ERASEBKGND);
-  GdiFlush();
+namespace {
+
+// The part of Surface at (Left, Top) of the control's size, as a picture.
+TSkinPicture Cut(const TseBitmap& Surface, const TControl& Control, int Left, int Top) {
   TSkinPicture Picture{Control.Width(), Control.Height(), {}};
   for (int Y = 0; Y < Control.Height(); ++Y)
     for (int X = 0; X < Control.Width(); ++X)
-      Picture.Pixels.push_back(Surface.GetPixel(Control.Left() + X, Control.Top() + Y) & 0xFFFFFF);
+      Picture.Pixels.push_back(Surface.GetPixel(Left + X, Top + Y) & 0xFFFFFF);
   return Picture;
+}
+
+// Form's client area as the form paints it (its windowless controls included).
+void PrintForm(TForm& Form, TseBitmap& Surface) {
+  Surface.SetSize(Form.ClientWidth(), Form.ClientHeight());
+  SendMessageW(Form.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Surface.DC()),
+               PRF_CLIENT | PRF_ERASEBKGND);
+}
+
+// Control and its windowed children painted into DC, whose origin is the form's client
+// corner. Each paints into a picture of its own at its own origin (skin drawing writes
+// pixels where the device's origin is not taken into account), copied into place.
+void PrintWindowed(TForm& Form, TWinControl& Control, HDC DC) {
+  const POINT Origin = Form.ScreenToClient(Control.ClientToScreen({0, 0}));
+  TseBitmap Own;
+  Own.SetSize(Control.Width(), Control.Height());
+  SendMessageW(Control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Own.DC()), PRF_CLIENT);
+  GdiFlush();
+  BitBlt(DC, Origin.x, Origin.y, Control.Width(), Control.Height(), Own.DC(), 0, 0, SRCCOPY);
+  for (int I = 0; I < Control.ControlCount(); ++I)
+    if (auto* Child = dynamic_cast<TWinControl*>(Control.Controls(I)); Child && Child->Visible())
+      PrintWindowed(Form, *Child, DC);
+}
+
+} // namespace
+
+TSkinPicture Capture(TForm& Form, const TControl& Control) {
+  TseBitmap Surface;
+  PrintForm(Form, Surface);
+  GdiFlush();
+  return Cut(Surface, Control, Control.Left(), Control.Top());
 }
 
 TSkinPicture CaptureWindowed(TWinControl& Control) {
@@ -24,11 +53,15 @@ TSkinPicture CaptureWindowed(TWinControl& Control) {
   SendMessageW(Control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Surface.DC()),
                PRF_CLIENT);
   GdiFlush();
-  TSkinPicture Picture{Control.Width(), Control.Height(), {}};
-  for (int Y = 0; Y < Control.Height(); ++Y)
-    for (int X = 0; X < Control.Width(); ++X)
-      Picture.Pixels.push_back(Surface.GetPixel(X, Y) & 0xFFFFFF);
-  return Picture;
+  return Cut(Surface, Control, 0, 0);
+}
+
+TSkinPicture CaptureWindowed(TForm& Form, TWinControl& Control) {
+  TseBitmap Surface;
+  PrintForm(Form, Surface);
+  PrintWindowed(Form, Control, Surface.DC());
+  GdiFlush();
+  return Cut(Surface, Control, Control.Left(), Control.Top());
 }
 
 void SendMouse(TWinControl& Control, UINT Msg, WPARAM Keys, TPoint At) {

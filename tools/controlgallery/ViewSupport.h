@@ -22,6 +22,9 @@ TSkinPicture Capture(TForm& Form, const TControl& Control);
 // What a windowed control paints of itself, through WM_PRINTCLIENT: its own window is not
 // part of what its form paints.
 TSkinPicture CaptureWindowed(TWinControl& Control);
+// A windowed control as it shows on Form: the form's background, the control and its
+// windowed children over it.
+TSkinPicture CaptureWindowed(TForm& Form, TWinControl& Control);
 // Mouse input straight to a windowed control, at its own coordinates.
 void SendMouse(TWinControl& Control, UINT Msg, WPARAM Keys, TPoint At);
 // Pictures side by side, tops aligned, on the backdrop.
