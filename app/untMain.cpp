@@ -3,6 +3,8 @@
 #include "app/EnumrateWindow.h"
 #include "app/TransparentMgr.h"
 #include "controls/SeSkinButton.h"
+#include "controls/SeSkinCheckBox.h"
+#include "controls/SeSkinLabel.h"
 #include "controls/SeSkinTrackBar.h"
 #include "toolkit/AnsiText.h"
 

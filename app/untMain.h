@@ -14,6 +14,9 @@ class TSeSkinForm;
 class TSeSkinEngine;
 class TSeSkinTrackBar;
 class TSeSkinButton;
+class TSeSkinCheckBox;
+class TSeSkinGroupBox;
+class TSeSkinLabel;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -36,15 +39,15 @@ public:
   TTabSheet* tsAbout = nullptr;
   // Page 0.
   TSeSkinButton* btnTransparent = nullptr;
-  TGroupBox* SeSkinGroupBox5 = nullptr;
+  TSeSkinGroupBox* SeSkinGroupBox5 = nullptr;
   TImage* Image3 = nullptr;
-  TLabel* SeSkinLabel1 = nullptr;
+  TSeSkinLabel* SeSkinLabel1 = nullptr;
   TSeSkinButton* btnOpacity = nullptr;
-  TGroupBox* SeSkinGroupBox6 = nullptr;
+  TSeSkinGroupBox* SeSkinGroupBox6 = nullptr;
   TImage* Image2 = nullptr;
-  TLabel* SeSkinLabel2 = nullptr;
+  TSeSkinLabel* SeSkinLabel2 = nullptr;
   // Page 1.
-  TLabel* SeSkinLabel12 = nullptr;
+  TSeSkinLabel* SeSkinLabel12 = nullptr;
   TSeSkinButton* btnRefresh = nullptr;
   TSeSkinButton* btnMakeTransparent = nullptr;
   TSeSkinButton* btnMakeOpacity = nullptr;
@@ -56,30 +59,30 @@ public:
   TBevel* bvl2 = nullptr;
   TPanel* pnlDrag = nullptr;
   TImage* img1 = nullptr;
-  TLabel* SeSkinLabel4 = nullptr;
+  TSeSkinLabel* SeSkinLabel4 = nullptr;
   TPanel* Panel1 = nullptr;
   TImage* img2 = nullptr;
-  TLabel* SeSkinLabel11 = nullptr;
-  TLabel* edtText = nullptr;
+  TSeSkinLabel* SeSkinLabel11 = nullptr;
+  TSeSkinLabel* edtText = nullptr;
   TEdit* edtCaption = nullptr;
-  TLabel* SeSkinLabel14 = nullptr;
+  TSeSkinLabel* SeSkinLabel14 = nullptr;
   TEdit* edtClass = nullptr;
-  TCheckBox* chkIsTransparent = nullptr;
+  TSeSkinCheckBox* chkIsTransparent = nullptr;
   // Page 3.
-  TGroupBox* SeSkinGroupBox1 = nullptr;
-  TCheckBox* chkStart = nullptr;
-  TCheckBox* chkNewWindow = nullptr;
-  TCheckBox* chkClose = nullptr;
-  TCheckBox* chkAutoStart = nullptr;
-  TGroupBox* SeSkinGroupBox2 = nullptr;
+  TSeSkinGroupBox* SeSkinGroupBox1 = nullptr;
+  TSeSkinCheckBox* chkStart = nullptr;
+  TSeSkinCheckBox* chkNewWindow = nullptr;
+  TSeSkinCheckBox* chkClose = nullptr;
+  TSeSkinCheckBox* chkAutoStart = nullptr;
+  TSeSkinGroupBox* SeSkinGroupBox2 = nullptr;
   TSeSkinTrackBar* tbTransparency = nullptr;
-  TLabel* lblTransparency = nullptr;
+  TSeSkinLabel* lblTransparency = nullptr;
   // Page 4.
-  TGroupBox* SeSkinGroupBox3 = nullptr;
+  TSeSkinGroupBox* SeSkinGroupBox3 = nullptr;
   TImage* imgBanner = nullptr;
-  TGroupBox* SeSkinGroupBox4 = nullptr;
-  TLabel* lblVersion = nullptr;
-  TLabel* lblNotice = nullptr;
+  TSeSkinGroupBox* SeSkinGroupBox4 = nullptr;
+  TSeSkinLabel* lblVersion = nullptr;
+  TSeSkinLabel* lblNotice = nullptr;
 
   // The direction of the next sort of the windows list.
   bool SortAscending = false;

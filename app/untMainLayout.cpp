@@ -3,7 +3,10 @@
 
 #include "app/untMain.h"
 #include "controls/SeSkinButton.h"
+#include "controls/SeSkinCheckBox.h"
 #include "controls/SeSkinForm.h"
+#include "controls/SeSkinGroupBox.h"
+#include "controls/SeSkinLabel.h"
 #include "controls/SeSkinTrackBar.h"
 #include "gfx/Effects.h"
 #include "skin/SkinEngine.h"
@@ -20,20 +23,35 @@ T* Place(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int
   return Control;
 }
 
-TLabel* PlaceLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
-                   const std::string& Caption) {
-  auto* Label = Place<TLabel>(Owner, Parent, Name, Left, Top, 0, 0);
+// A label sized to its text; Engine null: drawn plainly.
+TSeSkinLabel* PlaceLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                         int Top, const std::string& Caption, TSeSkinEngine* Engine) {
+  auto* Label = Place<TSeSkinLabel>(Owner, Parent, Name, Left, Top, 0, 0);
   Label->SetCaption(Caption);
+  Label->SetSkinEngine(Engine);
   return Label;
 }
 
-TLabel* PlaceWrappedLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
-                          int Top, int Width, int Height, const std::string& Caption) {
-  auto* Label = Place<TLabel>(Owner, Parent, Name, Left, Top, Width, Height);
+TSeSkinLabel* PlaceWrappedLabel(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                                int Top, int Width, int Height, const std::string& Caption,
+                                TSeSkinEngine* Engine) {
+  auto* Label = Place<TSeSkinLabel>(Owner, Parent, Name, Left, Top, Width, Height);
   Label->SetAutoSize(false);
   Label->SetWordWrap(true);
   Label->SetCaption(Caption);
+  Label->SetSkinEngine(Engine);
   return Label;
+}
+
+// A group box; without a caption it is a see-through frame drawn plainly (Engine null).
+TSeSkinGroupBox* PlaceGroupBox(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                               int Top, int Width, int Height, const std::string& Caption,
+                               TSeSkinEngine* Engine) {
+  auto* Group = Place<TSeSkinGroupBox>(Owner, Parent, Name, Left, Top, Width, Height);
+  Group->SetCaption(Caption);
+  Group->SetTransparent(Caption.empty());
+  Group->SetSkinEngine(Engine);
+  return Group;
 }
 
 // A push button of the window's: skinned, double-buffered.
@@ -48,11 +66,13 @@ TSeSkinButton* PlaceButton(TComponent* Owner, TWinControl* Parent, const char* N
   return Button;
 }
 
-TCheckBox* PlaceCheckBox(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
-                         int Top, int Width, const std::string& Caption, const std::string& Hint) {
-  auto* Box = Place<TCheckBox>(Owner, Parent, Name, Left, Top, Width, 20);
+TSeSkinCheckBox* PlaceCheckBox(TComponent* Owner, TWinControl* Parent, const char* Name, int Left,
+                               int Top, int Width, const std::string& Caption,
+                               const std::string& Hint, TSeSkinEngine* Engine) {
+  auto* Box = Place<TSeSkinCheckBox>(Owner, Parent, Name, Left, Top, Width, 20);
   Box->SetCaption(Caption);
   Box->SetHint(Hint);
+  Box->SetSkinEngine(Engine);
   return Box;
 }
 
@@ -123,24 +143,29 @@ void TfrmTransparentMain::CreateLayout() {
   btnTransparent = PlaceButton(this, tsOperate, "btnTransparent", 16, 31, 75, "Transparent",
                                "Transparent all opened window", SeSkinEngine1);
   btnTransparent->OnClick = [this](TObject* Sender) { btnTransparentClick(Sender); };
-  SeSkinGroupBox5 = Place<TGroupBox>(this, tsOperate, "SeSkinGroupBox5", 96, 32, 353, 129);
+  SeSkinGroupBox5 =
+      PlaceGroupBox(this, tsOperate, "SeSkinGroupBox5", 96, 32, 353, 129, "", nullptr);
   Image3 = PlacePicture(this, SeSkinGroupBox5, "Image3", 16, 16, "OPERATETRANSPARENT");
   SeSkinLabel1 = PlaceWrappedLabel(
       this, SeSkinGroupBox5, "SeSkinLabel1", 88, 16, 249, 89,
       "    Click \"Transparent\" button  you can Transparent all opened window. Mirevan also "
-      "spying new opened window, transparent it automatic.");
+      "spying new opened window, transparent it automatic.",
+      SeSkinEngine1);
   btnOpacity = PlaceButton(this, tsOperate, "btnOpacity", 16, 175, 75, "Opacity",
                            "Opacity all transparenty window", SeSkinEngine1);
   btnOpacity->OnClick = [this](TObject* Sender) { btnOpacityClick(Sender); };
-  SeSkinGroupBox6 = Place<TGroupBox>(this, tsOperate, "SeSkinGroupBox6", 96, 176, 353, 129);
+  SeSkinGroupBox6 =
+      PlaceGroupBox(this, tsOperate, "SeSkinGroupBox6", 96, 176, 353, 129, "", nullptr);
   Image2 = PlacePicture(this, SeSkinGroupBox6, "Image2", 16, 16, "OPERATEOPACITY");
   SeSkinLabel2 = PlaceWrappedLabel(
       this, SeSkinGroupBox6, "SeSkinLabel2", 88, 16, 249, 89,
       "    Click\"Opacity\" button  you can return all opened window to original state. If you "
-      "unchecked  Option(Opacity while exit application) all  window will still  transparent.");
+      "unchecked  Option(Opacity while exit application) all  window will still  transparent.",
+      SeSkinEngine1);
 
   // Page 1, "Windows List".
-  SeSkinLabel12 = PlaceLabel(this, tsWindowsList, "SeSkinLabel12", 16, 16, "Handled Windows List:");
+  SeSkinLabel12 =
+      PlaceLabel(this, tsWindowsList, "SeSkinLabel12", 16, 16, "Handled Windows List:", nullptr);
   btnRefresh = PlaceButton(this, tsWindowsList, "btnRefresh", 238, 12, 107, "Refresh",
                            "Refresh handled window list", SeSkinEngine1);
   btnRefresh->OnClick = [this](TObject* Sender) { btnRefreshClick(Sender); };
@@ -192,7 +217,8 @@ void TfrmTransparentMain::CreateLayout() {
       this, tsDragOperate, "SeSkinLabel4", 80, 32, 361, 65,
       "    Drag target over a window  to select it, then release  the mouse button. The window "
       "which you selected will be transparent automatic. The transparency is same as global "
-      "transparency.");
+      "transparency.",
+      SeSkinEngine1);
   Panel1 = Place<TPanel>(this, tsDragOperate, "Panel1", 32, 131, 32, 32);
   Panel1->BevelOuter = TPanelBevel::bvNone;
   Panel1->SetHint("Opacity a window by dragging over the window");
@@ -208,24 +234,27 @@ void TfrmTransparentMain::CreateLayout() {
   SeSkinLabel11 = PlaceWrappedLabel(
       this, tsDragOperate, "SeSkinLabel11", 80, 128, 361, 73,
       "    Drag target over a window which is transparent to select it, then release  the mouse "
-      "button. The window which you selected will be opacity automatic.");
-  edtText = PlaceLabel(this, tsDragOperate, "edtText", 16, 232, "Window Text:");
+      "button. The window which you selected will be opacity automatic.",
+      SeSkinEngine1);
+  edtText = PlaceLabel(this, tsDragOperate, "edtText", 16, 232, "Window Text:", nullptr);
   edtCaption = Place<TEdit>(this, tsDragOperate, "edtCaption", 89, 227, 352, 23);
   edtCaption->SetEnabled(false);
   edtCaption->SetHint("Show the text of window which drag over");
-  SeSkinLabel14 = PlaceLabel(this, tsDragOperate, "SeSkinLabel14", 16, 264, "Window Class:");
+  SeSkinLabel14 =
+      PlaceLabel(this, tsDragOperate, "SeSkinLabel14", 16, 264, "Window Class:", nullptr);
   edtClass = Place<TEdit>(this, tsDragOperate, "edtClass", 89, 259, 352, 23);
   edtClass->SetEnabled(false);
   edtClass->SetHint("Show the class name of window which drag over");
   chkIsTransparent =
       PlaceCheckBox(this, tsDragOperate, "chkIsTransparent", 352, 288, 97, "Is Transparent",
-                    "The window which dragged by mouse is transparent?");
+                    "The window which dragged by mouse is transparent?", SeSkinEngine1);
 
   // Page 3, "Settings".
-  SeSkinGroupBox1 = Place<TGroupBox>(this, tsSettings, "SeSkinGroupBox1", 16, 16, 441, 153);
-  SeSkinGroupBox1->SetCaption("Common Settings");
+  SeSkinGroupBox1 = PlaceGroupBox(this, tsSettings, "SeSkinGroupBox1", 16, 16, 441, 153,
+                                  "Common Settings", SeSkinEngine1);
   const auto Setting = [this](const char* Name, int Top, const std::string& Caption) {
-    return PlaceCheckBox(this, SeSkinGroupBox1, Name, 16, Top, 393, Caption, Caption);
+    return PlaceCheckBox(this, SeSkinGroupBox1, Name, 16, Top, 393, Caption, Caption,
+                         SeSkinEngine1);
   };
   chkStart =
       Setting("chkStart", 24, "Transparent current all opened window while run this application");
@@ -236,8 +265,8 @@ void TfrmTransparentMain::CreateLayout() {
   chkClose->OnClick = [this](TObject* Sender) { chkCloseClick(Sender); };
   chkAutoStart = Setting("chkAutoStart", 120, "Auto start application while Windows  start");
   chkAutoStart->OnClick = [this](TObject* Sender) { chkAutoStartClick(Sender); };
-  SeSkinGroupBox2 = Place<TGroupBox>(this, tsSettings, "SeSkinGroupBox2", 16, 176, 441, 129);
-  SeSkinGroupBox2->SetCaption("Transparency Adjust");
+  SeSkinGroupBox2 = PlaceGroupBox(this, tsSettings, "SeSkinGroupBox2", 16, 176, 441, 129,
+                                  "Transparency Adjust", SeSkinEngine1);
   tbTransparency = Place<TSeSkinTrackBar>(this, SeSkinGroupBox2, "tbTransparency", 16, 72, 329, 45);
   tbTransparency->SetHint("Adjust transparency by control the progress");
   tbTransparency->SetMin(0);
@@ -250,19 +279,23 @@ void TfrmTransparentMain::CreateLayout() {
   tbTransparency->SetThumbHalfWidth(5);
   tbTransparency->SetSkinEngine(SeSkinEngine1);
   tbTransparency->OnChange = [this](TObject* Sender) { tbTransparencyChange(Sender); };
-  lblTransparency = Place<TLabel>(this, SeSkinGroupBox2, "lblTransparency", 360, 88, 65, 13);
+  lblTransparency = Place<TSeSkinLabel>(this, SeSkinGroupBox2, "lblTransparency", 360, 88, 65, 13);
   lblTransparency->SetAutoSize(false);
+  lblTransparency->SetSkinEngine(SeSkinEngine1);
 
   // Page 4, "About".
-  SeSkinGroupBox3 = Place<TGroupBox>(this, tsAbout, "SeSkinGroupBox3", 16, 12, 441, 121);
+  SeSkinGroupBox3 = PlaceGroupBox(this, tsAbout, "SeSkinGroupBox3", 16, 12, 441, 121, "", nullptr);
   imgBanner = PlacePicture(this, SeSkinGroupBox3, "imgBanner", 40, 12, "ABOUTBANNER");
-  SeSkinGroupBox4 = Place<TGroupBox>(this, tsAbout, "SeSkinGroupBox4", 16, 144, 441, 161);
-  lblVersion = PlaceLabel(this, SeSkinGroupBox4, "lblVersion", 24, 28, "Mirevan V2.0012");
+  SeSkinGroupBox4 =
+      PlaceGroupBox(this, tsAbout, "SeSkinGroupBox4", 16, 144, 441, 161, "", SeSkinEngine1);
+  lblVersion =
+      PlaceLabel(this, SeSkinGroupBox4, "lblVersion", 24, 28, "Mirevan V2.0012", SeSkinEngine1);
   lblVersion->Font().SetStyle(fsBold);
   lblVersion->SetParentFont(false);
   lblVersion->FontChanged();
   lblNotice = PlaceWrappedLabel(
       this, SeSkinGroupBox4, "lblNotice", 24, 60, 393, 80,
       "Mirevan makes the windows of other programs translucent, one by one or all at once.\r\n"
-      "Free to use and to pass on; it changes nothing but the windows you give it.");
+      "Free to use and to pass on; it changes nothing but the windows you give it.",
+      SeSkinEngine1);
 }

@@ -129,6 +129,21 @@ LRESULT TSeCustomCheckBox::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_SYSCOLORCHANGE:
     Invalidate();
     break;
+  // The platform check box's messages, for programs that read or drive the box from outside
+  // (automation, screen readers).
+  case BM_GETCHECK:
+    return FState == cbChecked  ? BST_CHECKED
+           : FState == cbGrayed ? BST_INDETERMINATE
+                                : BST_UNCHECKED;
+  case BM_SETCHECK:
+    SetState(WParam == BST_CHECKED         ? cbChecked
+             : WParam == BST_INDETERMINATE ? (FAllowGrayed ? cbGrayed : cbUnchecked)
+                                           : cbUnchecked);
+    return 0;
+  case BM_CLICK:
+    if (Enabled())
+      Toggle();
+    return 0;
   case CM_DIALOGCHAR:
     // The caption's accelerator focuses the box and toggles it.
     if (IsAccelerator(static_cast<wchar_t>(WParam), WindowText(Caption())) && CanFocus()) {

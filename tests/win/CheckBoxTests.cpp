@@ -116,6 +116,25 @@ TEST_F(CheckBoxTest, OnClickReportsChangesOnly) {
   EXPECT_EQ(States.size(), 3u);
 }
 
+// Programs outside (automation, screen readers) read and drive the box with the platform check
+// box's messages.
+TEST_F(CheckBoxTest, ThePlatformsCheckBoxMessagesReadAndDriveIt) {
+  const HWND Wnd = Box->Handle();
+  EXPECT_EQ(SendMessageW(Wnd, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  SendMessageW(Wnd, BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageW(Wnd, BM_GETCHECK, 0, 0), BST_CHECKED);
+  SendMessageW(Wnd, BM_SETCHECK, BST_INDETERMINATE, 0); // AllowGrayed is off: unchecked
+  EXPECT_EQ(Box->State(), cbUnchecked);
+  Box->SetAllowGrayed(true);
+  SendMessageW(Wnd, BM_SETCHECK, BST_INDETERMINATE, 0);
+  EXPECT_EQ(SendMessageW(Wnd, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  EXPECT_EQ(States, (std::vector<TCheckBoxState>{cbChecked, cbUnchecked, cbGrayed}));
+  // A disabled box does not take a click.
+  Box->SetEnabled(false);
+  SendMessageW(Wnd, BM_CLICK, 0, 0);
+  EXPECT_EQ(Box->State(), cbGrayed);
+}
+
 TEST_F(CheckBoxTest, TheSkinGivesTheGlyphSizeAndTheCaptionFont) {
   EXPECT_EQ(Box->GetGlyphSize().cx, 13);
   TSeSkinEngine* Engine = LoadEngine(MIREVAN_DARK_SKIN);

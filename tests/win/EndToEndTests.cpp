@@ -151,9 +151,11 @@ TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
 
   Mirevan.SelectPage(3);
   const HWND NewWindowBox =
-      Mirevan.FindChild("Button", "Transparent while new window show or opened");
+      Mirevan.FindChild("MirevanWindow", "Transparent while new window show or opened");
   ASSERT_NE(NewWindowBox, nullptr);
-  SendMessageA(NewWindowBox, BM_CLICK, 0, 0);
+  ASSERT_TRUE(ClickAtCentre(NewWindowBox)); // with the real pointer
+  EXPECT_TRUE(WaitUntil(
+      [&] { return SendMessageA(NewWindowBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 2000));
   const HWND Later = NewWindow("opened with the option on, before the level changed");
   Sleep(800);
   EXPECT_FALSE(HasLayeredStyle(Later));
@@ -164,6 +166,11 @@ TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
   ASSERT_TRUE(DragTransparencyBar(Bar, 150, 140));
   const HWND Last = NewWindow("opened after the level changed");
   EXPECT_TRUE(BecomesLayeredWith(Last, 140));
+  // What the pointer set reaches the settings file.
+  EXPECT_TRUE(Mirevan.Close());
+  const TIniFile Ini(Temp.Path() + "Status.cfg");
+  EXPECT_TRUE(Ini.ReadBool("Setting", "TransparentNewWindow", false));
+  EXPECT_EQ(Ini.ReadInteger("Setting", "Transparency", 0), 140);
 }
 
 TEST_F(EndToEndTest, ClosingRestoresManagedWindowsAndWritesTheSettings) {
@@ -286,7 +293,7 @@ TEST_F(DragEndToEndTest, DroppingTheTargetOnAChildControlTakesItsWindow) {
     // The display-only edits follow the pointer; the window is not transparent yet.
     EXPECT_EQ(TextOf(Mirevan.FindChild("Edit", "", 0)), "drop here");
     EXPECT_EQ(TextOf(Mirevan.FindChild("Edit", "", 1)), "MirevanProbe");
-    EXPECT_EQ(SendMessageA(Mirevan.FindChild("Button", "Is Transparent"), BM_GETCHECK, 0, 0),
+    EXPECT_EQ(SendMessageA(Mirevan.FindChild("MirevanWindow", "Is Transparent"), BM_GETCHECK, 0, 0),
               BST_UNCHECKED);
   });
   EXPECT_TRUE(BecomesLayeredWith(Window, 110));
