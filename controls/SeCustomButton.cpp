@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "controls/CheckGeometry.h"
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
@@ -197,6 +198,13 @@ LRESULT TSeCustomButton::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case CM_FOCUSCHANGED:
     FocusChanged(reinterpret_cast<TControl*>(LParam));
     return TSeCustomControl::WndProc(Msg, WParam, LParam);
+  case CM_DIALOGCHAR:
+    // The caption's accelerator: focus, then click.
+    if (!IsAccelerator(static_cast<wchar_t>(WParam), WindowText(Caption())) || !CanFocus())
+      return TSeCustomControl::WndProc(Msg, WParam, LParam);
+    SetFocus();
+    Click();
+    return 1;
   default:
     return TSeCustomControl::WndProc(Msg, WParam, LParam);
   }

@@ -99,6 +99,25 @@ TEST_F(ButtonTest, TheSpaceKeyPressesAndClicksOnRelease) {
   EXPECT_EQ(Clicked.size(), 1u);
 }
 
+TEST_F(ButtonTest, ItsAcceleratorFocusesAndClicks) {
+  Button->SetCaption("&Apply");
+  auto* Other = AddButton(120, 20, 75, 23, "&Keep");
+  ASSERT_TRUE(Focus(*Other));
+  Key(VK_MENU, true);
+  Tap('A');
+  Key(VK_MENU, false);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Clicked, (std::vector<TObject*>{Button}));
+  EXPECT_TRUE(Button->Focused());
+  // A disabled button is passed over.
+  Button->SetEnabled(false);
+  Key(VK_MENU, true);
+  Tap('A');
+  Key(VK_MENU, false);
+  Pump([] { return false; }, 200);
+  EXPECT_EQ(Clicked.size(), 1u);
+}
+
 TEST_F(ButtonTest, EnterClicksTheFocusedButtonAndEscapeTheCancelOne) {
   auto* Other = AddButton(120, 20, 75, 23, "Cancel");
   Other->SetCancel(true);
