@@ -55,23 +55,9 @@ protected:
   bool PointTo(const TControl& Control, int X, int Y) {
     return PointAt(Control.ClientToScreen({X, Y}));
   }
-  static void MouseButton(bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &Input, sizeof Input);
-  }
-  static void Key(WORD Vk, bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_KEYBOARD;
-    Input.ki.wVk = Vk;
-    Input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &Input, sizeof Input);
-  }
-  static void Tap(WORD Vk) {
-    Key(Vk, true);
-    Key(Vk, false);
-  }
+  static void MouseButton(bool Down) { LeftButton(Down); }
+  static void Key(WORD Vk, bool Down) { KeyInput(Vk, Down); }
+  static void Tap(WORD Vk) { TapKey(Vk); }
   bool Focus(TWinControl& Control) {
     Control.SetFocus();
     return Pump([&] { return Control.Focused(); });

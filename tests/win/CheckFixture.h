@@ -43,39 +43,8 @@ protected:
   static bool PointTo(const TControl& Control, POINT Point) {
     return PointAt(Control.ClientToScreen(Point));
   }
-  static void Button(bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &Input, sizeof Input);
-  }
-  static void Key(WORD VirtualKey, bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_KEYBOARD;
-    Input.ki.wVk = VirtualKey;
-    Input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
-    SendInput(1, &Input, sizeof Input);
-  }
-
-  // Alt and a letter on the real keyboard.
-  static void AltKey(WORD Letter) {
-    Key(VK_MENU, true);
-    Key(Letter, true);
-    Key(Letter, false);
-    Key(VK_MENU, false);
-  }
-  // Messages through the application (which offers dialog keys and characters) until Done.
-  static bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
-    const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
-    for (;;) {
-      Application->ProcessMessages();
-      if (Done())
-        return true;
-      if (GetTickCount64() >= Deadline)
-        return false;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-  }
+  static void Button(bool Down) { LeftButton(Down); }
+  static void Key(WORD VirtualKey, bool Down) { KeyInput(VirtualKey, Down); }
 
   TApplicationScope App;
   TForm* Form = nullptr;

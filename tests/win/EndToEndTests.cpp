@@ -81,13 +81,6 @@ HWND FindTransparencyBar(const TMirevanProcess& Mirevan) {
   }
 }
 
-void Button(bool Down) {
-  INPUT Input{};
-  Input.type = INPUT_MOUSE;
-  Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &Input, sizeof Input);
-}
-
 // Presses on the thumb at From and lets go where To lies, as a user's drag; true once the
 // pointer got there. The bar is 329 x 45, 0..255, a tick every 10 on both sides, thumb
 // half-width 5, drawn plainly (the built-in skin has no track bar).
@@ -107,11 +100,11 @@ bool DragTransparencyBar(HWND Bar, int From, int To) {
   ClientToScreen(Bar, &At);
   if (!PointAt(At))
     return false;
-  Button(true);
+  LeftButton(true);
   PumpFor(50);
   const bool Moved = PointAt({At.x + Layout.PositionToPixel(To) - FromX, At.y});
   PumpFor(50);
-  Button(false);
+  LeftButton(false);
   PumpFor(50);
   return Moved;
 }
@@ -122,9 +115,9 @@ bool ClickAtCentre(HWND Wnd) {
   GetWindowRect(Wnd, &Bounds);
   if (!PointAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2}))
     return false;
-  Button(true);
+  LeftButton(true);
   PumpFor(50);
-  Button(false);
+  LeftButton(false);
   PumpFor(50);
   return true;
 }
@@ -238,10 +231,7 @@ protected:
     Sleep(60);
   }
   static void Button(bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &Input, sizeof Input);
+    LeftButton(Down);
     Sleep(120);
   }
   static POINT CentreOf(HWND Wnd) {
@@ -267,13 +257,13 @@ protected:
   }
   void Drag(HWND From, POINT To, const std::function<void()>& BeforeRelease = {}) {
     MouseTo(CentreOf(From));
-    Button(true);
+    LeftButton(true);
     const POINT Start = CentreOf(From);
     for (int Step = 1; Step <= 4; ++Step)
       MouseTo({Start.x + (To.x - Start.x) * Step / 4, Start.y + (To.y - Start.y) * Step / 4});
     if (BeforeRelease)
       BeforeRelease();
-    Button(false);
+    LeftButton(false);
   }
   // A control's text as the control itself answers it.
   static std::string TextOf(HWND Wnd) {
@@ -326,14 +316,14 @@ TEST_F(DragEndToEndTest, AMissingPictureIsReportedByName) {
   Mirevan.SelectPage(2);
   Sleep(200);
   MouseTo(CentreOf(Target(Mirevan, 0)));
-  Button(true);
+  LeftButton(true);
   HWND Box = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (Box = Mirevan.FindMessageBox()) != nullptr; }, 3000));
   char Text[256] = {};
   GetDlgItemTextA(Box, 0xFFFF, Text, sizeof Text);
   EXPECT_STREQ(Text, "Cannot open file DragOn.bmp");
   SendMessageA(Box, WM_COMMAND, IDOK, 0);
-  Button(false);
+  LeftButton(false);
   EXPECT_TRUE(Mirevan.Running()); // the loop goes on after the report
 }
 

@@ -69,10 +69,7 @@ protected:
   bool PointTo(POINT P) { return PointAt(OnScreen(P.x, P.y)); }
   bool PointToScreen(POINT P) { return PointAt(P); }
   void Button(bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &Input, sizeof Input);
+    LeftButton(Down);
     Pressed = Down;
     if (Down)
       LastPress = GetTickCount64();

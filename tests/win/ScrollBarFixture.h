@@ -75,12 +75,7 @@ protected:
 
   // Input with the real pointer and button.
   bool PointTo(TPoint Point) { return PointAt(Bar->ClientToScreen({Point.X, Point.Y})); }
-  static void Button(bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &Input, sizeof Input);
-  }
+  static void Button(bool Down) { LeftButton(Down); }
 
   TApplicationScope App;
   TForm* Form = nullptr;

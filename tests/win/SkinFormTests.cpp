@@ -268,10 +268,7 @@ protected:
     return PointAt({R.left + P.x, R.top + P.y});
   }
   void Button(bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &Input, sizeof Input);
+    LeftButton(Down);
     Pressed = Down;
   }
 

@@ -54,19 +54,8 @@ protected:
     return {(Thumb.Left + Thumb.Right) / 2, (Thumb.Top + Thumb.Bottom) / 2};
   }
   bool PointTo(TPoint Point) { return PointAt(Bar->ClientToScreen({Point.X, Point.Y})); }
-  static void Button(bool Down) {
-    INPUT Input{};
-    Input.type = INPUT_MOUSE;
-    Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &Input, sizeof Input);
-  }
-  static void Press(WORD Key) {
-    INPUT Keys[2]{};
-    Keys[0].type = Keys[1].type = INPUT_KEYBOARD;
-    Keys[0].ki.wVk = Keys[1].ki.wVk = Key;
-    Keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, Keys, sizeof Keys[0]);
-  }
+  static void Button(bool Down) { LeftButton(Down); }
+  static void Press(WORD Key) { TapKey(Key); }
   // Presses Key and waits until the bar has reported Count changes in all.
   bool PressFor(WORD Key, size_t Count) {
     Press(Key);

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "hook/Hook.h"
+#include "toolkit/Application.h"
 
 bool PumpUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
   const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
@@ -39,6 +40,44 @@ bool PointAt(POINT Point) {
         return Now.x == Point.x && Now.y == Point.y;
       },
       1000);
+}
+
+void LeftButton(bool Down) {
+  INPUT Input{};
+  Input.type = INPUT_MOUSE;
+  Input.mi.dwFlags = Down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &Input, sizeof Input);
+}
+
+void KeyInput(WORD VirtualKey, bool Down) {
+  INPUT Input{};
+  Input.type = INPUT_KEYBOARD;
+  Input.ki.wVk = VirtualKey;
+  Input.ki.dwFlags = Down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &Input, sizeof Input);
+}
+
+void TapKey(WORD VirtualKey) {
+  KeyInput(VirtualKey, true);
+  KeyInput(VirtualKey, false);
+}
+
+void AltKey(WORD Key) {
+  KeyInput(VK_MENU, true);
+  TapKey(Key);
+  KeyInput(VK_MENU, false);
+}
+
+bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
+  const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
+  for (;;) {
+    Application->ProcessMessages();
+    if (Done())
+      return true;
+    if (GetTickCount64() >= Deadline)
+      return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
 }
 
 namespace {

@@ -15,6 +15,16 @@ void PumpFor(DWORD Milliseconds);
 // Moves the pointer and pumps until the system reports it there: under X the warp comes back
 // as a motion event, and a late one would otherwise move the pointer back.
 bool PointAt(POINT Point);
+// The real left mouse button pressed (Down) or let go, through SendInput.
+void LeftButton(bool Down);
+// A real key pressed or let go, and both in turn.
+void KeyInput(WORD VirtualKey, bool Down);
+void TapKey(WORD VirtualKey);
+// Alt held around a key.
+void AltKey(WORD Key);
+// Messages through the application's own handling (which offers dialog keys and characters
+// to the forms) until Done() holds or TimeoutMs have passed.
+bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs);
 
 // A message-only window of the test process that records hook notifications (1025).
 class TNotifyReceiver {
