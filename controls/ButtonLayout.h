@@ -9,8 +9,7 @@
 #include "toolkit/ButtonTypes.h"
 #include "toolkit/Types.h"
 
-// (Named apart from the caption buttons' TSeButtonState of the skin library.)
-enum TSePushButtonState : uint8_t { qbsNormal, qbsPressed };
+enum TSeButtonState : uint8_t { qbsNormal, qbsPressed };
 
 // NumGlyphs once a glyph of Width x Height arrives: a row of square cells gives their count
 // when it is below 5, else 1; any other shape leaves Current.

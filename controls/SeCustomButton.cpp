@@ -116,7 +116,7 @@ void TSeCustomButton::SetSpacing(int Value) {
   Changed(Differs);
 }
 
-void TSeCustomButton::SetState(TSePushButtonState Value) {
+void TSeCustomButton::SetState(TSeButtonState Value) {
   const bool Differs = Value != FState;
   FState = Value;
   Changed(Differs);

@@ -43,8 +43,8 @@ public:
   void SetNumGlyphs(int Value);
   int Spacing() const { return FSpacing; }
   void SetSpacing(int Value);
-  TSePushButtonState State() const { return FState; }
-  void SetState(TSePushButtonState Value);
+  TSeButtonState State() const { return FState; }
+  void SetState(TSeButtonState Value);
   int ModalResult() const { return FModalResult; }
   void SetModalResult(int Value) { FModalResult = Value; }
   // The glyph in grey tones while the pointer is away.
@@ -105,7 +105,7 @@ private:
   TBitBtnKind FKind = bkCustom;
   int FNumGlyphs = 1;
   int FSpacing = 4;
-  TSePushButtonState FState = qbsNormal;
+  TSeButtonState FState = qbsNormal;
   int FModalResult = 0;
   bool FBlackAndWhiteGlyph = false;
   bool FCancel = false;

@@ -8,13 +8,13 @@
 
 // The pointer handling (left button 0; shift bit 8 for the left button held).
 constexpr uint32_t ssLeftButton = 8;
-void CaptionMouseEnter(TSeSkinObject& Button, TSeButtonState& State, uint32_t LastShift);
-void CaptionMouseLeave(TSeSkinObject& Button, TSeButtonState& State);
-void CaptionMouseDown(TSeSkinObject& Button, TSeButtonState& State, int MouseButton);
-void CaptionMouseMove(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
+void CaptionMouseEnter(TSeSkinObject& Button, TSeCaptionButtonState& State, uint32_t LastShift);
+void CaptionMouseLeave(TSeSkinObject& Button, TSeCaptionButtonState& State);
+void CaptionMouseDown(TSeSkinObject& Button, TSeCaptionButtonState& State, int MouseButton);
+void CaptionMouseMove(TSeSkinObject& Button, TSeCaptionButtonState& State, uint32_t& LastShift,
                       uint32_t Shift);
 // True when a left press ends on the button: its action is due.
-bool CaptionMouseUp(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
+bool CaptionMouseUp(TSeSkinObject& Button, TSeCaptionButtonState& State, uint32_t& LastShift,
                     int MouseButton);
 // The action of a caption button on its form; sbaNone and sbaRollPanel do nothing here.
 void CaptionAction(TSeSkinObject& Button, TSeAction Action);
@@ -51,6 +51,6 @@ public:
   virtual void DoAction() { CaptionAction(*this, Action); }
 
   TSeAction Action = sbaNone;
-  TSeButtonState ButtonState = bsNormal;
+  TSeCaptionButtonState ButtonState = bsNormal;
   uint32_t LastShift = 0;
 };

@@ -2,24 +2,24 @@
 
 #include "skin/SkinKinds.h"
 
-void CaptionMouseEnter(TSeSkinObject& Button, TSeButtonState& State, uint32_t LastShift) {
+void CaptionMouseEnter(TSeSkinObject& Button, TSeCaptionButtonState& State, uint32_t LastShift) {
   State = (LastShift & ssLeftButton) ? bsPressed : bsHot;
   Button.Invalidate();
 }
 
-void CaptionMouseLeave(TSeSkinObject& Button, TSeButtonState& State) {
+void CaptionMouseLeave(TSeSkinObject& Button, TSeCaptionButtonState& State) {
   State = bsNormal;
   Button.Invalidate();
 }
 
-void CaptionMouseDown(TSeSkinObject& Button, TSeButtonState& State, int MouseButton) {
+void CaptionMouseDown(TSeSkinObject& Button, TSeCaptionButtonState& State, int MouseButton) {
   if (MouseButton != 0)
     return;
   State = bsPressed;
   Button.Invalidate();
 }
 
-void CaptionMouseMove(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
+void CaptionMouseMove(TSeSkinObject& Button, TSeCaptionButtonState& State, uint32_t& LastShift,
                       uint32_t Shift) {
   if (State == bsPressed && (Shift & ssLeftButton))
     Button.Invalidate();
@@ -28,7 +28,7 @@ void CaptionMouseMove(TSeSkinObject& Button, TSeButtonState& State, uint32_t& La
   LastShift = Shift;
 }
 
-bool CaptionMouseUp(TSeSkinObject& Button, TSeButtonState& State, uint32_t& LastShift,
+bool CaptionMouseUp(TSeSkinObject& Button, TSeCaptionButtonState& State, uint32_t& LastShift,
                     int MouseButton) {
   LastShift = 0;
   if (MouseButton != 0 || State != bsPressed)

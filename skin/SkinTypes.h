@@ -94,7 +94,7 @@ constexpr TSeState osFocused = 7;
 constexpr TSeState osDisabled = 8;
 
 // What a caption button shows: ButtonState of the system buttons.
-enum TSeButtonState : uint8_t { bsNormal, bsHot, bsPressed };
+enum TSeCaptionButtonState : uint8_t { bsNormal, bsHot, bsPressed };
 
 extern const TIdentNames AlignNames;
 extern const TIdentNames KindNames;
