@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bench/win/BenchCases.h"
+#include "bench/win/BlitReference.h"
 #include "controls/SeSkinForm.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/Forms.h"
@@ -64,10 +65,7 @@ void PaintFrames(const std::string& Skin, double Seconds) {
   RECT Bounds;
   GetWindowRect(Wnd, &Bounds);
   const int W = Bounds.right - Bounds.left, H = Bounds.bottom - Bounds.top;
-  const HDC Window = GetWindowDC(Wnd);
-  const HDC Memory = CreateCompatibleDC(Window);
-  const HBITMAP Picture = CreateCompatibleBitmap(Window, W, H);
-  const HGDIOBJ Old = SelectObject(Memory, Picture);
+  const TBlitReference Reference(Wnd, true, W, H);
   TSeSkinForm* Frame = Skinned.Frame;
   const auto Paint = [Frame](TSeFormPerformance Mode) {
     return [Frame, Mode] {
@@ -76,17 +74,13 @@ void PaintFrames(const std::string& Skin, double Seconds) {
     };
   };
   std::vector<TBenchCase> Cases{
-      {"bitblt_window", [&] { BitBlt(Window, 0, 0, W, H, Memory, 0, 0, SRCCOPY); }, {}},
+      {"bitblt_window", [&] { Reference.Copy(); }, {}},
       {"frame_nobuffer", Paint(qzfpNoBuffer), {}},
       {"frame_sharedbuffer", Paint(qzfpSharedBuffer), {}},
       {"frame_persistentbuffer", Paint(qzfpPersistentBuffer), {}},
       {"frame_doublebuffer", Paint(qzfpDoubleBuffer), {}},
   };
   RunCases(Cases, Seconds);
-  SelectObject(Memory, Old);
-  DeleteObject(Picture);
-  DeleteDC(Memory);
-  ReleaseDC(Wnd, Window);
   PrintCases(Cases, "skinned frame (" + std::to_string(W) + " x " + std::to_string(H) + ")");
   Skinned.Form->Free();
 }

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "BenchCases.h"
+#include "BlitReference.h"
 #include "controls/SeCustomControl.h"
 #include "controls/SeCustomForm.h"
 #include "toolkit/Forms.h"
@@ -48,10 +49,7 @@ void PaintFrames(double Seconds) {
   Form->AfterConstruction();
   Application->ProcessMessages();
   const HWND Wnd = Form->Handle();
-  const HDC Window = GetWindowDC(Wnd);
-  const HDC Memory = CreateCompatibleDC(Window);
-  const HBITMAP Picture = CreateCompatibleBitmap(Window, FrameWidth, FrameHeight);
-  const HGDIOBJ Old = SelectObject(Memory, Picture);
+  const TBlitReference Reference(Wnd, true, FrameWidth, FrameHeight);
   const auto Paint = [Frame](TSeFormPerformance Mode) {
     return [Frame, Mode] {
       Frame->SetPerformance(Mode);
@@ -59,19 +57,13 @@ void PaintFrames(double Seconds) {
     };
   };
   std::vector<TBenchCase> Cases{
-      {"bitblt_window",
-       [&] { BitBlt(Window, 0, 0, FrameWidth, FrameHeight, Memory, 0, 0, SRCCOPY); },
-       {}},
+      {"bitblt_window", [&] { Reference.Copy(); }, {}},
       {"frame_nobuffer", Paint(qzfpNoBuffer), {}},
       {"frame_sharedbuffer", Paint(qzfpSharedBuffer), {}},
       {"frame_persistentbuffer", Paint(qzfpPersistentBuffer), {}},
       {"frame_doublebuffer", Paint(qzfpDoubleBuffer), {}},
   };
   RunCases(Cases, Seconds);
-  SelectObject(Memory, Old);
-  DeleteObject(Picture);
-  DeleteDC(Memory);
-  ReleaseDC(Wnd, Window);
   PrintCases(Cases, "frame (480 x 360)");
 }
 
@@ -92,11 +84,8 @@ int main(int argc, char** argv) {
   const HWND Wnd = Control->Handle();
 
   // The reference: the same area copied from a memory bitmap onto the same window.
-  const HDC Screen = GetDC(Wnd);
-  const HDC Memory = CreateCompatibleDC(Screen);
-  const HBITMAP Picture = CreateCompatibleBitmap(Screen, Width, Height);
-  const HGDIOBJ Old = SelectObject(Memory, Picture);
-  PatBlt(Memory, 0, 0, Width, Height, WHITENESS);
+  const TBlitReference Reference(Wnd, false, Width, Height);
+  const HDC Screen = Reference.Target();
 
   const auto Paint = [Control, Screen](TSePerformance Mode) {
     return [Control, Screen, Mode] {
@@ -111,7 +100,7 @@ int main(int argc, char** argv) {
     };
   };
   std::vector<TBenchCase> Cases{
-      {"bitblt", [&] { BitBlt(Screen, 0, 0, Width, Height, Memory, 0, 0, SRCCOPY); }, {}},
+      {"bitblt", [&] { Reference.Copy(); }, {}},
       {"paint_nobuffer", Paint(qzpNoBuffer), {}},
       {"paint_sharedbuffer", Paint(qzpSharedBuffer), {}},
       {"paint_doublebuffer", Paint(qzpDoubleBuffer), {}},
@@ -120,11 +109,6 @@ int main(int argc, char** argv) {
       {"repaint_doublebuffer", Repaint(qzpDoubleBuffer), {}},
   };
   RunCases(Cases, Seconds);
-
-  SelectObject(Memory, Old);
-  DeleteObject(Picture);
-  DeleteDC(Memory);
-  ReleaseDC(Wnd, Screen);
 
   PrintCases(Cases, "control (471 x 332)");
   PaintFrames(Seconds);

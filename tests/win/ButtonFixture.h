@@ -41,15 +41,7 @@ protected:
 
   // The application's own loop until Done holds or the time is up.
   static bool Pump(const std::function<bool()>& Done, DWORD TimeoutMs = 2000) {
-    const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
-    for (;;) {
-      Application->ProcessMessages();
-      if (Done())
-        return true;
-      if (GetTickCount64() >= Deadline)
-        return false;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
+    return ProcessUntil(Done, TimeoutMs);
   }
 
   bool PointTo(const TControl& Control, int X, int Y) {

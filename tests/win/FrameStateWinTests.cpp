@@ -240,15 +240,7 @@ class FrameCloseTest : public FrameStateTest {
 protected:
   // Handles messages as the application's loop does, which frees released forms.
   static bool LoopUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
-    const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
-    for (;;) {
-      Application->ProcessMessages();
-      if (Done())
-        return true;
-      if (GetTickCount64() >= Deadline)
-        return false;
-      MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
+    return ProcessUntil(Done, TimeoutMs);
   }
 };
 

@@ -10,16 +10,14 @@
 #include <vector>
 
 #include "controls/SeCustomScrollBar.h"
+#include "gfx/Colors.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/Forms.h"
 
 // A toolkit colour, system colours included, as TDibShot reads it (0x00RRGGBB).
-inline uint32_t ShotColor(TColor Color) {
-  const uint32_t Bgr = ColorToRGB(Color);
-  return (Bgr & 0xFF) << 16 | (Bgr & 0xFF00) | (Bgr >> 16 & 0xFF);
-}
+inline uint32_t ShotColor(TColor Color) { return ColorToPixel(Color, 0); }
 
 template <class TBar> class ScrollBarFixture : public ::testing::Test {
 protected:

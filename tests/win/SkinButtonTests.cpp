@@ -9,6 +9,7 @@
 #include <string>
 
 #include "controls/SeSkinButton.h"
+#include "gfx/Colors.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"
 #include "tests/win/ButtonFixture.h"
@@ -90,9 +91,7 @@ protected:
   TSeSkinEngine* Engine = nullptr;
 };
 
-uint32_t Rgb(TColor Color) {
-  return (Color & 0xFF) << 16 | (Color & 0xFF00) | (Color >> 16 & 0xFF);
-}
+uint32_t Rgb(TColor Color) { return ColorToPixel(Color, 0); }
 
 TEST_F(SkinButtonTest, TheFaceFollowsTheButtonsState) {
   Install(*Engine, ButtonSkin(false));

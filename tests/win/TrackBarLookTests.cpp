@@ -8,6 +8,7 @@
 #include <string>
 
 #include "controls/SeCustomTrackBar.h"
+#include "gfx/Colors.h"
 #include "gfx/VisualStyles.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"
@@ -25,10 +26,7 @@ protected:
   bool Themed() const override { return !Classic && TSeCustomTrackBar::Themed(); }
 };
 
-uint32_t ShotColor(TColor Color) {
-  const uint32_t Bgr = ColorToRGB(Color);
-  return (Bgr & 0xFF) << 16 | (Bgr & 0xFF00) | (Bgr >> 16 & 0xFF);
-}
+uint32_t ShotColor(TColor Color) { return ColorToPixel(Color, 0); }
 
 constexpr TColor Background = 0x00336699;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Colors.h"
 #include "toolkit/Forms.h"
 
 namespace {
@@ -76,8 +77,7 @@ TSkinPicture SideBySide(const std::vector<TSkinPicture>& Views) {
   }
   Strip.Width += ViewGap;
   Strip.Height += 2 * ViewGap;
-  const uint32_t Back =
-      (ViewBackdrop & 0xFF) << 16 | (ViewBackdrop & 0xFF00) | (ViewBackdrop >> 16 & 0xFF);
+  const uint32_t Back = ColorToPixel(ViewBackdrop, 0);
   Strip.Pixels.assign(static_cast<size_t>(Strip.Width) * Strip.Height, Back);
   int Left = ViewGap;
   for (const TSkinPicture& View : Views) {
