@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "controls/CheckGeometry.h"
+#include "controls/SeCustomTabSheet.h"
 #include "controls/TextMeasure.h"
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
@@ -137,16 +138,54 @@ void TSeTabStringList::EndUpdate() {
 }
 
 // ---------------------------------------------------------------------------------------
+// The page list
+
+int TSePageList::IndexOf(const TSeCustomTabSheet* Sheet) const {
+  const auto It = std::find(FItems.begin(), FItems.end(), Sheet);
+  return It == FItems.end() ? -1 : static_cast<int>(It - FItems.begin());
+}
+
+void TSePageList::Add(TSeCustomTabSheet* Sheet) {
+  FItems.push_back(Sheet);
+  FControl.UpdateTabs();
+}
+
+void TSePageList::Remove(TSeCustomTabSheet* Sheet) {
+  if (std::erase(FItems, Sheet) > 0)
+    FControl.UpdateTabs();
+}
+
+void TSePageList::Move(TSeCustomTabSheet* Sheet, int Index) {
+  const int From = IndexOf(Sheet);
+  if (From < 0)
+    return;
+  Index = std::clamp(Index, 0, Count() - 1);
+  if (Index == From)
+    return;
+  FItems.erase(FItems.begin() + From);
+  FItems.insert(FItems.begin() + Index, Sheet);
+  FControl.UpdateTabs();
+}
+
+void TSePageList::Clear() {
+  FItems.clear();
+  FControl.UpdateTabs();
+}
+
+// ---------------------------------------------------------------------------------------
 // Construction and properties
 
 TSeCustomTabControl::TSeCustomTabControl(TComponent* AOwner)
-    : TSeCustomControl(AOwner), FTabs(*this) {
+    : TSeCustomControl(AOwner), FTabs(*this), FPages(*this) {
   FControlStyle |= csCaptureMouse | csClickEvents | csDoubleClicks;
   SetTabStop(true);
   SetBounds(Left(), Top(), 289, 193);
 }
 
-TSeCustomTabControl::~TSeCustomTabControl() = default;
+TSeCustomTabControl::~TSeCustomTabControl() {
+  for (int I = 0; I < FPages.Count(); ++I)
+    FPages[I]->FTabControl = nullptr;
+}
 
 void TSeCustomTabControl::SetTabIndex(int Value) {
   if (Value == FTabIndex || Value < 0 || Value >= FTabs.Count())
@@ -157,17 +196,19 @@ void TSeCustomTabControl::SetTabIndex(int Value) {
     FTabIndex = Old;
     return;
   }
-  if (!FMultiLine) {
-    const int First = Layout().FirstVisibleShowing(Value);
-    FFirstVisible = First;
-  }
+  if (!FMultiLine)
+    FFirstVisible = Layout().FirstVisibleShowing(Value);
   RepaintTabs();
-  Change();
+  if (FUsePages)
+    SetActivePage(PageOfTab(Value));
+  else
+    Change();
 }
 
 void TSeCustomTabControl::LayoutChanged() {
   FFirstVisible = std::clamp(FFirstVisible, 0, std::max(FTabs.Count() - 1, 0));
   Invalidate();
+  RealignPage();
 }
 
 void TSeCustomTabControl::SetMultiLine(bool Value) {
@@ -244,10 +285,7 @@ void TSeCustomTabControl::DrawTabEvent(int Index, const TRect& Rect, bool Active
     OnDrawTab(this, Index, Rect, Active);
 }
 
-void TSeCustomTabControl::UpdateTabs() {
-  if (FInUpdateTabs)
-    return;
-  FInUpdateTabs = true;
+void TSeCustomTabControl::ClampTabIndex() {
   const int Count = FTabs.Count();
   if (Count == 0)
     FTabIndex = -1;
@@ -256,9 +294,151 @@ void TSeCustomTabControl::UpdateTabs() {
   else if (FTabIndex >= Count)
     FTabIndex = Count - 1;
   FFirstVisible = std::clamp(FFirstVisible, 0, std::max(Count - 1, 0));
-  if (!FTabs.Updating())
-    RepaintTabs();
+}
+
+void TSeCustomTabControl::UpdateTabs() {
+  if (FInUpdateTabs)
+    return;
+  FInUpdateTabs = true;
+  try {
+    ClampTabIndex();
+    if (FUsePages && !Loading()) {
+      std::vector<std::string> Captions;
+      for (int I = 0; I < FPages.Count(); ++I)
+        if (FPages[I]->PageVisible())
+          Captions.push_back(FPages[I]->Caption());
+      if (Captions != FTabs.Items()) {
+        FTabs.Assign(Captions);
+        ClampTabIndex();
+      }
+      // The active sheet keeps its tab wherever it moved; without one the page of the
+      // current tab takes over.
+      const int Tab = TabOfPage(FActivePage);
+      if (Tab >= 0)
+        FTabIndex = Tab;
+      else if (PageOfTab(FTabIndex) != FActivePage)
+        SetActivePage(PageOfTab(FTabIndex));
+    }
+    if (!FTabs.Updating()) {
+      RepaintTabs();
+      RealignPage();
+    }
+  } catch (...) {
+    FInUpdateTabs = false;
+    throw;
+  }
   FInUpdateTabs = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Pages
+
+void TSeCustomTabControl::SetUsePages(bool Value) {
+  if (Value == FUsePages)
+    return;
+  FUsePages = Value;
+  if (Value && !Loading()) {
+    // A tab control turned page control starts from no children; the sheets come after.
+    std::vector<TControl*> Children;
+    for (int I = 0; I < ControlCount(); ++I)
+      Children.push_back(Controls(I));
+    for (TControl* Child : Children)
+      if (Child->Owner())
+        Child->Free();
+      else
+        Child->SetParent(nullptr);
+  }
+  UpdateTabs();
+}
+
+TSeCustomTabSheet* TSeCustomTabControl::PageOfTab(int Tab) const {
+  if (Tab < 0)
+    return nullptr;
+  for (int I = 0; I < FPages.Count(); ++I)
+    if (FPages[I]->PageVisible() && Tab-- == 0)
+      return FPages[I];
+  return nullptr;
+}
+
+int TSeCustomTabControl::TabOfPage(const TSeCustomTabSheet* Sheet) const {
+  if (!Sheet || !Sheet->PageVisible())
+    return -1;
+  int Tab = 0;
+  for (int I = 0; I < FPages.Count(); ++I) {
+    if (FPages[I] == Sheet)
+      return Tab;
+    if (FPages[I]->PageVisible())
+      ++Tab;
+  }
+  return -1;
+}
+
+void TSeCustomTabControl::RealignPage() {
+  if (!FActivePage)
+    return;
+  const TRect R = Layout().SheetRect();
+  FActivePage->SetBounds(R.Left, R.Top, std::max(R.Width(), 0), std::max(R.Height(), 0));
+}
+
+void TSeCustomTabControl::SetActivePage(TSeCustomTabSheet* Value) {
+  if (Value && FPages.IndexOf(Value) < 0)
+    return;
+  TSeCustomTabSheet* Old = FActivePage;
+  FActivePage = Value;
+  if (Old && Old != Value)
+    Old->SetVisible(false);
+  if (Value) {
+    RealignPage();
+    Value->SetVisible(true);
+    if (Value->HandleAllocated())
+      SetWindowPos(Value->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (Old == Value)
+    return;
+  if (Value) {
+    const int Tab = TabOfPage(Value);
+    FTabIndex = Tab >= 0 ? Tab : FPages.IndexOf(Value);
+    if (!FMultiLine && Tab >= 0)
+      FFirstVisible = Layout().FirstVisibleShowing(Tab);
+  }
+  RepaintTabs();
+  Change();
+}
+
+void TSeCustomTabControl::InsertPage(TSeCustomTabSheet* Sheet) {
+  if (Sheet->Caption().empty())
+    Sheet->SetCaption("New Page " + std::to_string(FTabs.Count()));
+  FPages.Add(Sheet);
+}
+
+void TSeCustomTabControl::RemovePage(TSeCustomTabSheet* Sheet) {
+  const bool WasActive = Sheet == FActivePage;
+  if (WasActive) {
+    FActivePage = nullptr;
+    if (!Sheet->Destroying())
+      Sheet->SetVisible(false);
+  }
+  // While the control or the sheets' owner is being torn down nothing else is shown.
+  if (Destroying() || (Sheet->Owner() && Sheet->Owner()->Destroying())) {
+    const bool Pages = FUsePages;
+    FUsePages = false;
+    FPages.Remove(Sheet);
+    FUsePages = Pages;
+    return;
+  }
+  // Losing the active sheet brings the first page forward.
+  if (WasActive)
+    FTabIndex = 0;
+  FPages.Remove(Sheet);
+}
+
+void TSeCustomTabControl::MovePage(TSeCustomTabSheet* Sheet, int Index) {
+  FPages.Move(Sheet, Index);
+}
+
+void TSeCustomTabControl::BoundsChanged() {
+  TSeCustomControl::BoundsChanged();
+  RealignPage();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -3,7 +3,8 @@
 // or justified rows that rotate so that the active tab's row touches the page, hot tracking,
 // owner drawing and a changing/change protocol. The arithmetic lives in TTabLayout; this
 // class measures, paints (the platform's "Tab" theme while visual styles are on, the classic
-// look otherwise) and handles the pointer and the keyboard.
+// look otherwise) and handles the pointer and the keyboard. With UsePages it is a page control:
+// the tabs are the captions of its TSeCustomTabSheet children and choosing a tab shows its sheet.
 
 #include <windows.h>
 
@@ -17,6 +18,7 @@
 #include "toolkit/Timer.h"
 
 class TSeCustomTabControl;
+class TSeCustomTabSheet;
 
 // The tab captions. Every change runs the control's UpdateTabs, except inside an update
 // bracket; closing the bracket invalidates the control and runs it once.
@@ -43,6 +45,25 @@ private:
   TSeCustomTabControl& FControl;
   std::vector<std::string> FItems;
   int FUpdateCount = 0;
+};
+
+// The sheets of a tab control in page order. Every change runs the control's UpdateTabs.
+class TSePageList {
+public:
+  explicit TSePageList(TSeCustomTabControl& Control) : FControl(Control) {}
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TSeCustomTabSheet* operator[](int Index) const { return FItems.at(Index); }
+  int IndexOf(const TSeCustomTabSheet* Sheet) const;
+  void Add(TSeCustomTabSheet* Sheet);
+  void Remove(TSeCustomTabSheet* Sheet);
+  // Moves the sheet to Index (kept within the list).
+  void Move(TSeCustomTabSheet* Sheet, int Index);
+  void Clear();
+
+private:
+  TSeCustomTabControl& FControl;
+  std::vector<TSeCustomTabSheet*> FItems;
 };
 
 class TSeCustomTabControl : public TSeCustomControl {
@@ -80,6 +101,22 @@ public:
   int TabWidth() const { return FTabWidth; }
   void SetTabWidth(int Value);
 
+  // Pages. With UsePages the tabs are the captions of the sheets whose PageVisible is on, in
+  // page order, and the active sheet is the only one shown, over the page area.
+  bool UsePages() const { return FUsePages; }
+  // Turning it on (outside loading) frees the control's children: the sheets come after.
+  void SetUsePages(bool Value);
+  int PageCount() const { return FPages.Count(); }
+  TSeCustomTabSheet* Pages(int Index) const { return FPages[Index]; }
+  int IndexOfPage(const TSeCustomTabSheet* Sheet) const { return FPages.IndexOf(Sheet); }
+  TSeCustomTabSheet* ActivePage() const { return FActivePage; }
+  // Hides the old sheet, shows the new one over the page area and selects its tab; fires
+  // OnChange. Sheets of other controls are ignored; the active sheet is only shown again.
+  void SetActivePage(TSeCustomTabSheet* Value);
+  // The sheet of a tab (counting sheets with tabs only), null for none; and back.
+  TSeCustomTabSheet* PageOfTab(int Tab) const;
+  int TabOfPage(const TSeCustomTabSheet* Sheet) const;
+
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
   TDrawTabEvent OnDrawTab;
@@ -105,7 +142,9 @@ public:
   // The tab under a point of the control, -1 for none.
   int TabAt(TPoint Point) const { return Layout().TabAt(Point); }
 
-  // After the tab list changed: TabIndex brought back into the tabs, the tabs repainted.
+  // After the tab or page list changed: TabIndex brought back into the tabs; with pages the
+  // tabs rebuilt from the sheets (the active sheet keeps its tab while it has one, else the
+  // page of TabIndex becomes active); the tabs repainted and the active sheet re-bounded.
   virtual void UpdateTabs();
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
@@ -138,9 +177,17 @@ protected:
   void EnabledChanged() override;
   void FocusEnter() override;
   void FocusExit() override;
+  void BoundsChanged() override;
 
 private:
   friend class TSeTabStringList;
+  friend class TSeCustomTabSheet;
+  void InsertPage(TSeCustomTabSheet* Sheet);
+  void RemovePage(TSeCustomTabSheet* Sheet);
+  void MovePage(TSeCustomTabSheet* Sheet, int Index);
+  void ClampTabIndex();
+  // Puts the active sheet over the page area.
+  void RealignPage();
   void LayoutChanged();
   void ScrollTabs(int Delta);
   void StartRepeat();
@@ -166,5 +213,8 @@ private:
   bool FLeftHot = false;
   bool FRightHot = false;
   bool FInUpdateTabs = false;
+  TSePageList FPages;
+  TSeCustomTabSheet* FActivePage = nullptr;
+  bool FUsePages = false;
   std::unique_ptr<TTimer> FRepeatTimer;
 };
