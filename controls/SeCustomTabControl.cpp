@@ -1,0 +1,823 @@
+#include "controls/SeCustomTabControl.h"
+
+#include <algorithm>
+#include <string>
+#include <utility>
+
+#include "controls/CheckGeometry.h"
+#include "controls/SeCustomTabSheet.h"
+#include "controls/TextMeasure.h"
+#include "gfx/Shapes.h"
+#include "gfx/SkinText.h"
+#include "gfx/VisualStyles.h"
+#include "toolkit/AnsiText.h"
+#include "toolkit/SysUtils.h"
+
+namespace {
+
+// The theme class "Tab": the tab item and the pane, and the item's states.
+constexpr int TabItemPart = 1, TabPanePart = 9;
+constexpr int StateNormal = 1, StateHot = 2, StateSelected = 3, StateDisabled = 4;
+constexpr TColor SelectionColor = SystemColor(COLOR_HIGHLIGHT);
+// The focus rectangle takes the platform's own colours.
+constexpr TColor FocusColor = static_cast<TColor>(0xFF000000u);
+// Auto-repeat of a held scroll button: the first step, then every step after it.
+constexpr UINT RepeatDelay = 300, RepeatInterval = 100;
+
+RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
+
+bool Contains(const TRect& R, TPoint P) {
+  return P.X >= R.Left && P.X < R.Right && P.Y >= R.Top && P.Y < R.Bottom;
+}
+
+bool IsSide(TTabPosition Side) { return Side == tpLeft || Side == tpRight; }
+
+// Turns a tab drawn as if on top into the given side: Along runs with the strip from the
+// tab's start, Depth from its outer edge toward the page.
+struct TTabFrameMap {
+  TRect Rect;
+  TTabPosition Side;
+  int Length() const { return IsSide(Side) ? Rect.Height() : Rect.Width(); }
+  int Depth() const { return IsSide(Side) ? Rect.Width() : Rect.Height(); }
+  POINT At(int Along, int Depth) const {
+    switch (Side) {
+    case tpTop:
+      return {Rect.Left + Along, Rect.Top + Depth};
+    case tpBottom:
+      return {Rect.Left + Along, Rect.Bottom - 1 - Depth};
+    case tpLeft:
+      return {Rect.Left + Depth, Rect.Top + Along};
+    case tpRight:
+      break;
+    }
+    return {Rect.Right - 1 - Depth, Rect.Top + Along};
+  }
+  void Pixel(HDC DC, int Along, int Depth, COLORREF Color) const {
+    const POINT P = At(Along, Depth);
+    SetPixelV(DC, P.x, P.y, Color);
+  }
+  void AlongLine(HDC DC, int Depth, int From, int To, COLORREF Color) const {
+    for (int A = From; A <= To; ++A)
+      Pixel(DC, A, Depth, Color);
+  }
+  void DepthLine(HDC DC, int Along, int From, int To, COLORREF Color) const {
+    for (int D = From; D <= To; ++D)
+      Pixel(DC, Along, D, Color);
+  }
+};
+
+// Moves the outer edge (away from the page) of a tab on Side by Amount toward the page.
+TRect MoveOuterEdge(TRect R, TTabPosition Side, int Amount) {
+  switch (Side) {
+  case tpTop:
+    R.Top += Amount;
+    break;
+  case tpBottom:
+    R.Bottom -= Amount;
+    break;
+  case tpLeft:
+    R.Left += Amount;
+    break;
+  case tpRight:
+    R.Right -= Amount;
+    break;
+  }
+  return R;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// The tab list
+
+void TSeTabStringList::Changed() {
+  if (!Updating())
+    FControl.UpdateTabs();
+}
+
+int TSeTabStringList::Add(const std::string& Text) {
+  FItems.push_back(Text);
+  Changed();
+  return Count() - 1;
+}
+
+void TSeTabStringList::Insert(int Index, const std::string& Text) {
+  if (Index < 0 || Index > Count())
+    throw Exception(FormatStr("List index out of bounds (%s)", {std::to_string(Index)}));
+  FItems.insert(FItems.begin() + Index, Text);
+  Changed();
+}
+
+void TSeTabStringList::Delete(int Index) {
+  if (Index < 0 || Index >= Count())
+    throw Exception(FormatStr("List index out of bounds (%s)", {std::to_string(Index)}));
+  FItems.erase(FItems.begin() + Index);
+  Changed();
+}
+
+void TSeTabStringList::Clear() {
+  FItems.clear();
+  Changed();
+}
+
+void TSeTabStringList::Assign(const std::vector<std::string>& Texts) {
+  FItems = Texts;
+  Changed();
+}
+
+void TSeTabStringList::Put(int Index, const std::string& Text) {
+  FItems.at(Index) = Text;
+  Changed();
+}
+
+void TSeTabStringList::EndUpdate() {
+  if (FUpdateCount == 0 || --FUpdateCount > 0)
+    return;
+  FControl.Invalidate();
+  FControl.UpdateTabs();
+}
+
+// ---------------------------------------------------------------------------------------
+// The page list
+
+int TSePageList::IndexOf(const TSeCustomTabSheet* Sheet) const {
+  const auto It = std::find(FItems.begin(), FItems.end(), Sheet);
+  return It == FItems.end() ? -1 : static_cast<int>(It - FItems.begin());
+}
+
+void TSePageList::Add(TSeCustomTabSheet* Sheet) {
+  FItems.push_back(Sheet);
+  FControl.UpdateTabs();
+}
+
+void TSePageList::Remove(TSeCustomTabSheet* Sheet) {
+  if (std::erase(FItems, Sheet) > 0)
+    FControl.UpdateTabs();
+}
+
+void TSePageList::Move(TSeCustomTabSheet* Sheet, int Index) {
+  const int From = IndexOf(Sheet);
+  if (From < 0)
+    return;
+  Index = std::clamp(Index, 0, Count() - 1);
+  if (Index == From)
+    return;
+  FItems.erase(FItems.begin() + From);
+  FItems.insert(FItems.begin() + Index, Sheet);
+  FControl.UpdateTabs();
+}
+
+void TSePageList::Clear() {
+  FItems.clear();
+  FControl.UpdateTabs();
+}
+
+// ---------------------------------------------------------------------------------------
+// Construction and properties
+
+TSeCustomTabControl::TSeCustomTabControl(TComponent* AOwner)
+    : TSeCustomControl(AOwner), FTabs(*this), FPages(*this) {
+  FControlStyle |= csCaptureMouse | csClickEvents | csDoubleClicks;
+  SetTabStop(true);
+  SetBounds(Left(), Top(), 289, 193);
+}
+
+TSeCustomTabControl::~TSeCustomTabControl() {
+  for (int I = 0; I < FPages.Count(); ++I)
+    FPages[I]->FTabControl = nullptr;
+}
+
+void TSeCustomTabControl::SetTabIndex(int Value) {
+  if (Value == FTabIndex || Value < 0 || Value >= FTabs.Count())
+    return;
+  const int Old = FTabIndex;
+  FTabIndex = Value;
+  if (!CanChange()) {
+    FTabIndex = Old;
+    return;
+  }
+  if (!FMultiLine)
+    FFirstVisible = Layout().FirstVisibleShowing(Value);
+  RepaintTabs();
+  if (FUsePages)
+    SetActivePage(PageOfTab(Value));
+  else
+    Change();
+}
+
+void TSeCustomTabControl::LayoutChanged() {
+  FFirstVisible = std::clamp(FFirstVisible, 0, std::max(FTabs.Count() - 1, 0));
+  Invalidate();
+  RealignPage();
+}
+
+void TSeCustomTabControl::SetMultiLine(bool Value) {
+  if (Value == FMultiLine)
+    return;
+  if (!Value && IsSide(FTabPosition))
+    throw Exception("MultiLine must be True when TabPosition is tpLeft or tpRight");
+  FMultiLine = Value;
+  if (!Value)
+    FScrollOpposite = false;
+  LayoutChanged();
+}
+
+void TSeCustomTabControl::SetTabPosition(TTabPosition Value) {
+  if (Value == FTabPosition)
+    return;
+  FTabPosition = Value;
+  if (IsSide(Value))
+    FMultiLine = true;
+  LayoutChanged();
+}
+
+void TSeCustomTabControl::SetOwnerDraw(bool Value) {
+  if (Value != FOwnerDraw) {
+    FOwnerDraw = Value;
+    Invalidate();
+  }
+}
+
+void TSeCustomTabControl::SetRaggedRight(bool Value) {
+  if (Value != FRaggedRight) {
+    FRaggedRight = Value;
+    LayoutChanged();
+  }
+}
+
+void TSeCustomTabControl::SetScrollOpposite(bool Value) {
+  if (Value == FScrollOpposite)
+    return;
+  FScrollOpposite = Value;
+  if (Value)
+    FMultiLine = true;
+  LayoutChanged();
+}
+
+void TSeCustomTabControl::SetTabHeight(int Value) {
+  if (Value != FTabHeight) {
+    FTabHeight = Value;
+    LayoutChanged();
+  }
+}
+
+void TSeCustomTabControl::SetTabWidth(int Value) {
+  if (Value != FTabWidth) {
+    FTabWidth = Value;
+    LayoutChanged();
+  }
+}
+
+void TSeCustomTabControl::Change() {
+  if (OnChange)
+    OnChange(this);
+}
+
+bool TSeCustomTabControl::CanChange() {
+  bool Allow = true;
+  if (OnChanging)
+    OnChanging(this, Allow);
+  return Allow;
+}
+
+void TSeCustomTabControl::DrawTabEvent(int Index, const TRect& Rect, bool Active) {
+  if (OnDrawTab)
+    OnDrawTab(this, Index, Rect, Active);
+}
+
+void TSeCustomTabControl::ClampTabIndex() {
+  const int Count = FTabs.Count();
+  if (Count == 0)
+    FTabIndex = -1;
+  else if (FTabIndex < 0)
+    FTabIndex = 0;
+  else if (FTabIndex >= Count)
+    FTabIndex = Count - 1;
+  FFirstVisible = std::clamp(FFirstVisible, 0, std::max(Count - 1, 0));
+}
+
+void TSeCustomTabControl::UpdateTabs() {
+  if (FInUpdateTabs)
+    return;
+  FInUpdateTabs = true;
+  try {
+    ClampTabIndex();
+    if (FUsePages && !Loading()) {
+      std::vector<std::string> Captions;
+      for (int I = 0; I < FPages.Count(); ++I)
+        if (FPages[I]->PageVisible())
+          Captions.push_back(FPages[I]->Caption());
+      if (Captions != FTabs.Items()) {
+        FTabs.Assign(Captions);
+        ClampTabIndex();
+      }
+      // The active sheet keeps its tab wherever it moved; without one the page of the
+      // current tab takes over.
+      const int Tab = TabOfPage(FActivePage);
+      if (Tab >= 0)
+        FTabIndex = Tab;
+      else if (PageOfTab(FTabIndex) != FActivePage)
+        SetActivePage(PageOfTab(FTabIndex));
+    }
+    if (!FTabs.Updating()) {
+      RepaintTabs();
+      RealignPage();
+    }
+  } catch (...) {
+    FInUpdateTabs = false;
+    throw;
+  }
+  FInUpdateTabs = false;
+}
+
+// ---------------------------------------------------------------------------------------
+// Pages
+
+void TSeCustomTabControl::SetUsePages(bool Value) {
+  if (Value == FUsePages)
+    return;
+  FUsePages = Value;
+  if (Value && !Loading()) {
+    // A tab control turned page control starts from no children; the sheets come after.
+    std::vector<TControl*> Children;
+    for (int I = 0; I < ControlCount(); ++I)
+      Children.push_back(Controls(I));
+    for (TControl* Child : Children)
+      if (Child->Owner())
+        Child->Free();
+      else
+        Child->SetParent(nullptr);
+  }
+  UpdateTabs();
+}
+
+TSeCustomTabSheet* TSeCustomTabControl::PageOfTab(int Tab) const {
+  if (Tab < 0)
+    return nullptr;
+  for (int I = 0; I < FPages.Count(); ++I)
+    if (FPages[I]->PageVisible() && Tab-- == 0)
+      return FPages[I];
+  return nullptr;
+}
+
+int TSeCustomTabControl::TabOfPage(const TSeCustomTabSheet* Sheet) const {
+  if (!Sheet || !Sheet->PageVisible())
+    return -1;
+  int Tab = 0;
+  for (int I = 0; I < FPages.Count(); ++I) {
+    if (FPages[I] == Sheet)
+      return Tab;
+    if (FPages[I]->PageVisible())
+      ++Tab;
+  }
+  return -1;
+}
+
+void TSeCustomTabControl::RealignPage() {
+  if (!FActivePage)
+    return;
+  const TRect R = Layout().SheetRect();
+  FActivePage->SetBounds(R.Left, R.Top, std::max(R.Width(), 0), std::max(R.Height(), 0));
+}
+
+void TSeCustomTabControl::SetActivePage(TSeCustomTabSheet* Value) {
+  if (Value && FPages.IndexOf(Value) < 0)
+    return;
+  TSeCustomTabSheet* Old = FActivePage;
+  FActivePage = Value;
+  if (Old && Old != Value)
+    Old->SetVisible(false);
+  if (Value) {
+    RealignPage();
+    Value->SetVisible(true);
+    if (Value->HandleAllocated())
+      SetWindowPos(Value->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+  if (Old == Value)
+    return;
+  if (Value) {
+    const int Tab = TabOfPage(Value);
+    FTabIndex = Tab >= 0 ? Tab : FPages.IndexOf(Value);
+    if (!FMultiLine && Tab >= 0)
+      FFirstVisible = Layout().FirstVisibleShowing(Tab);
+  }
+  RepaintTabs();
+  Change();
+}
+
+void TSeCustomTabControl::InsertPage(TSeCustomTabSheet* Sheet) {
+  if (Sheet->Caption().empty())
+    Sheet->SetCaption("New Page " + std::to_string(FTabs.Count()));
+  FPages.Add(Sheet);
+}
+
+void TSeCustomTabControl::RemovePage(TSeCustomTabSheet* Sheet) {
+  const bool WasActive = Sheet == FActivePage;
+  if (WasActive) {
+    FActivePage = nullptr;
+    if (!Sheet->Destroying())
+      Sheet->SetVisible(false);
+  }
+  // While the control or the sheets' owner is being torn down nothing else is shown.
+  if (Destroying() || (Sheet->Owner() && Sheet->Owner()->Destroying())) {
+    const bool Pages = FUsePages;
+    FUsePages = false;
+    FPages.Remove(Sheet);
+    FUsePages = Pages;
+    return;
+  }
+  // Losing the active sheet brings the first page forward.
+  if (WasActive)
+    FTabIndex = 0;
+  FPages.Remove(Sheet);
+}
+
+void TSeCustomTabControl::MovePage(TSeCustomTabSheet* Sheet, int Index) {
+  FPages.Move(Sheet, Index);
+}
+
+void TSeCustomTabControl::BoundsChanged() {
+  TSeCustomControl::BoundsChanged();
+  RealignPage();
+}
+
+// ---------------------------------------------------------------------------------------
+// Metrics
+
+TTabMargins TSeCustomTabControl::Margins() const {
+  return {MarginLeft(), MarginTop(), MarginRight(), MarginBottom()};
+}
+
+int TSeCustomTabControl::TabHeightOf() const {
+  return TabHeightFor(FTabHeight, MeasureTextIn(Font(), L"Pq", 0, DT_SINGLELINE).cy, -1);
+}
+
+int TSeCustomTabControl::TabWidthOf(int Index) const {
+  if (Index < 0 || Index >= FTabs.Count())
+    return 0;
+  const int TextWidth =
+      FTabWidth != 0 ? 0 : MeasureTextIn(Font(), WindowText(FTabs[Index]), 0, DT_SINGLELINE).cx;
+  return TabWidthFor(FTabWidth, TextWidth, -1, TabHeightOf(), SideMargin(FTabPosition, Margins()));
+}
+
+int TSeCustomTabControl::ScrollButtonSize() const { return 2 * Font().Size(); }
+
+TTabLayout TSeCustomTabControl::Layout() const {
+  TTabStrip Strip;
+  Strip.Position = FTabPosition;
+  Strip.Width = Width();
+  Strip.Height = Height();
+  Strip.Margins = Margins();
+  Strip.TabHeight = TabHeightOf();
+  for (int I = 0; I < FTabs.Count(); ++I)
+    Strip.Widths.push_back(TabWidthOf(I));
+  Strip.MultiLine = FMultiLine;
+  Strip.RaggedRight = FRaggedRight;
+  Strip.FixedWidth = FTabWidth != 0;
+  Strip.ScrollOpposite = FScrollOpposite;
+  Strip.TabIndex = FTabIndex;
+  Strip.FirstVisible = FFirstVisible;
+  Strip.ScrollButtonSize = ScrollButtonSize();
+  return TTabLayout(std::move(Strip));
+}
+
+// ---------------------------------------------------------------------------------------
+// Scrolling
+
+bool TSeCustomTabControl::InLeftButton(TPoint Point) const {
+  const TTabLayout L = Layout();
+  return L.ScrollButtonsShown() && Contains(L.LeftButtonRect(), Point);
+}
+
+bool TSeCustomTabControl::InRightButton(TPoint Point) const {
+  const TTabLayout L = Layout();
+  return L.ScrollButtonsShown() && Contains(L.RightButtonRect(), Point);
+}
+
+void TSeCustomTabControl::ScrollTabs(int Delta) {
+  const int First = Layout().ScrolledFirstVisible(Delta);
+  if (First != FFirstVisible) {
+    FFirstVisible = First;
+    RepaintTabs();
+  }
+}
+
+void TSeCustomTabControl::StartRepeat() {
+  if (!FRepeatTimer) {
+    FRepeatTimer = std::make_unique<TTimer>(nullptr);
+    FRepeatTimer->SetOnTimer([this](TObject*) { RepeatStep(); });
+  }
+  FRepeatTimer->SetEnabled(false);
+  FRepeatTimer->SetInterval(RepeatDelay);
+  FRepeatTimer->SetEnabled(true);
+}
+
+void TSeCustomTabControl::StopRepeat() {
+  if (FRepeatTimer)
+    FRepeatTimer->SetEnabled(false);
+}
+
+void TSeCustomTabControl::RepeatStep() {
+  try {
+    if (FRepeatTimer->Interval() != RepeatInterval)
+      FRepeatTimer->SetInterval(RepeatInterval);
+    POINT Cursor;
+    GetCursorPos(&Cursor);
+    ::ScreenToClient(Handle(), &Cursor);
+    const TPoint Point{Cursor.x, Cursor.y};
+    if (FLeftPressed && InLeftButton(Point))
+      ScrollTabs(-1);
+    else if (FRightPressed && InRightButton(Point))
+      ScrollTabs(1);
+  } catch (...) {
+    StopRepeat();
+    throw;
+  }
+}
+
+// ---------------------------------------------------------------------------------------
+// Mouse and keyboard
+
+void TSeCustomTabControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  TSeCustomControl::MouseDown(Button, Shift, X, Y);
+  if (Button != mbLeft)
+    return;
+  FLeftPressed = InLeftButton({X, Y});
+  FRightPressed = InRightButton({X, Y});
+  if (FLeftPressed || FRightPressed) {
+    RepaintTabs();
+    ScrollTabs(FLeftPressed ? -1 : 1);
+    StartRepeat();
+    return;
+  }
+  const int Tab = TabAt({X, Y});
+  if (Tab < 0)
+    return;
+  if (CanFocus() && !Focused())
+    SetFocus();
+  SetTabIndex(Tab);
+}
+
+void TSeCustomTabControl::MouseMove(TShiftState Shift, int X, int Y) {
+  TSeCustomControl::MouseMove(Shift, X, Y);
+  bool Changed = false;
+  const auto Follow = [&](bool& Field, bool Value) {
+    if (Field != Value) {
+      Field = Value;
+      Changed = true;
+    }
+  };
+  if (Layout().ScrollButtonsShown()) {
+    Follow(FLeftHot, InLeftButton({X, Y}));
+    Follow(FRightHot, InRightButton({X, Y}));
+  }
+  const int Hot = TabAt({X, Y});
+  if (Hot != FHotTab) {
+    FHotTab = Hot;
+    Changed = true;
+  }
+  if (Changed)
+    RepaintTabs();
+}
+
+void TSeCustomTabControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (Button == mbLeft) {
+    FLeftPressed = FRightPressed = false;
+    StopRepeat();
+    RepaintTabs();
+  }
+  TSeCustomControl::MouseUp(Button, Shift, X, Y);
+}
+
+void TSeCustomTabControl::MouseLeave() {
+  if (FLeftHot || FRightHot || FHotTab >= 0) {
+    FLeftHot = FRightHot = false;
+    FHotTab = -1;
+    RepaintTabs();
+  }
+  TSeCustomControl::MouseLeave();
+}
+
+void TSeCustomTabControl::EnabledChanged() {
+  TSeCustomControl::EnabledChanged();
+  RepaintTabs();
+}
+
+void TSeCustomTabControl::FocusEnter() {
+  TSeCustomControl::FocusEnter();
+  RepaintTabs();
+}
+
+void TSeCustomTabControl::FocusExit() {
+  TSeCustomControl::FocusExit();
+  RepaintTabs();
+}
+
+LRESULT TSeCustomTabControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  switch (Msg) {
+  case WM_GETDLGCODE:
+    return DLGC_WANTARROWS;
+  case WM_KEYDOWN:
+    switch (WParam) {
+    case VK_LEFT:
+    case VK_UP:
+      SetTabIndex(FTabIndex - 1);
+      return 0;
+    case VK_RIGHT:
+    case VK_DOWN:
+      SetTabIndex(FTabIndex + 1);
+      return 0;
+    default:
+      break;
+    }
+    break;
+  case CM_DIALOGCHAR:
+    if (CanFocus())
+      for (int I = 0; I < FTabs.Count(); ++I)
+        if (IsAccelerator(static_cast<wchar_t>(WParam), WindowText(FTabs[I]))) {
+          SetTabIndex(I);
+          return 1;
+        }
+    break;
+  case WM_CANCELMODE:
+  case WM_CAPTURECHANGED:
+    if (FLeftPressed || FRightPressed) {
+      FLeftPressed = FRightPressed = false;
+      StopRepeat();
+      RepaintTabs();
+    }
+    break;
+  default:
+    break;
+  }
+  return TSeCustomControl::WndProc(Msg, WParam, LParam);
+}
+
+// ---------------------------------------------------------------------------------------
+// Painting
+
+bool TSeCustomTabControl::Themed() const { return VisualStylesActive(); }
+
+bool TSeCustomTabControl::DrawThemed(int Part, int State, const TRect& Rect) {
+  return Themed() && DrawThemePart(HandleAllocated() ? Handle() : nullptr, Canvas().Handle(),
+                                   L"Tab", Part, State, ToRECT(Rect));
+}
+
+void TSeCustomTabControl::PaintClient() {
+  TSeCustomControl::PaintClient();
+  const TTabLayout L = Layout();
+  for (const int Tab : L.PaintOrder())
+    DrawTab(Tab);
+  PaintPageFrame();
+  if (FTabIndex >= 0 && FTabIndex < FTabs.Count())
+    DrawTab(FTabIndex);
+  if (L.ScrollButtonsShown()) {
+    PaintLeftButton();
+    PaintRightButton();
+  }
+}
+
+void TSeCustomTabControl::PaintPageFrame() {
+  const TRect Page = Layout().PageRect();
+  if (DrawThemed(TabPanePart, StateNormal, Page))
+    return;
+  FillRectColor(Canvas(), Page, clBtnFace);
+  TRect Frame = Page;
+  constexpr int AllSides = BevelLeft | BevelTop | BevelRight | BevelBottom;
+  DrawBevelSides(Canvas(), Frame, AllSides, cl3DDkShadow, clBtnHighlight, 1);
+  DrawBevelSides(Canvas(), Frame, AllSides, clBtnShadow, clBtnFace, 1);
+}
+
+void TSeCustomTabControl::DrawTab(int Index) {
+  const TTabLayout L = Layout();
+  const TRect Rect = L.TabRect(Index);
+  const TTabPosition Side = L.SideOf(Index);
+  if (FOwnerDraw) {
+    DrawTabEvent(Index, Rect, Index == FTabIndex);
+    return;
+  }
+  DrawTabFrame(Index, Rect, Side);
+  if ((IsSide(Side) ? Rect.Height() : Rect.Width()) > 8)
+    DrawTabText(Index, Rect, Side);
+}
+
+void TSeCustomTabControl::DrawTabFrame(int Index, const TRect& Rect, TTabPosition Side) {
+  const bool Active = Index == FTabIndex;
+  if (Themed()) {
+    TRect R = Active ? Rect : MoveOuterEdge(Rect, Side, MarginLeft());
+    if (Index == 0 && !IsSide(Side) && !FMultiLine)
+      R.Left = 0;
+    const int State = !Enabled()         ? StateDisabled
+                      : Active           ? StateSelected
+                      : Index == FHotTab ? StateHot
+                                         : StateNormal;
+    if (DrawThemed(TabItemPart, State, R))
+      return;
+  }
+  TRect R = Rect;
+  if (Active) {
+    // The active tab stands out on its three free sides.
+    R = MoveOuterEdge(R, Side, -2);
+    if (IsSide(Side)) {
+      R.Top -= 2;
+      R.Bottom += 2;
+    } else {
+      R.Left -= 2;
+      R.Right += 2;
+    }
+  }
+  FillRectColor(Canvas(), R, clBtnFace);
+  const TTabFrameMap Map{R, Side};
+  const int Len = Map.Length(), Depth = Map.Depth();
+  if (Len < 4 || Depth < 3)
+    return;
+  const HDC DC = Canvas().Handle();
+  const COLORREF Light = ColorToRGB(clBtnHighlight), Dark = ColorToRGB(cl3DDkShadow),
+                 Shadow = ColorToRGB(clBtnShadow);
+  // The outline stops where the tab meets the page: the page frame's line runs there.
+  const int Inner = Depth - 1;
+  Map.DepthLine(DC, 0, 2, Inner, Light);
+  Map.Pixel(DC, 1, 1, Light);
+  Map.AlongLine(DC, 0, 2, Len - 3, Light);
+  Map.Pixel(DC, Len - 2, 1, Dark);
+  Map.DepthLine(DC, Len - 1, 2, Inner, Dark);
+  Map.DepthLine(DC, Len - 2, 2, Inner, Shadow);
+  if (Active && FocusedFlag()) {
+    TRect Focus = MoveOuterEdge(R, Side, 3);
+    Focus = MoveOuterEdge(Focus, OppositeSide(Side), 3);
+    if (IsSide(Side)) {
+      Focus.Top += 3;
+      Focus.Bottom -= 3;
+    } else {
+      Focus.Left += 3;
+      Focus.Right -= 3;
+    }
+    if (Focus.Width() > 0 && Focus.Height() > 0)
+      DrawFocusFrame(Canvas(), Focus, FocusColor);
+  }
+}
+
+void TSeCustomTabControl::DrawTabText(int Index, const TRect& Rect, TTabPosition Side) {
+  const bool Active = Index == FTabIndex;
+  TRect R = Rect;
+  if (Active) {
+    R.Left += 1;
+    R.Top += 1;
+    R.Right -= 1;
+    R.Bottom -= 1;
+  }
+  // The text band: H deep from the outer edge (inactive top tabs one pixel lower).
+  const int H = TabHeightOf();
+  switch (Side) {
+  case tpTop:
+    if (!Active)
+      R.Top += 1;
+    R.Bottom = R.Top + H;
+    break;
+  case tpBottom:
+    R.Top = R.Bottom - H;
+    break;
+  case tpLeft:
+    R.Right = R.Left + H;
+    break;
+  case tpRight:
+    R.Left = R.Right - H;
+    break;
+  }
+  Canvas().Font.Assign(PaintFont());
+  if (FHotTrack && Index == FHotTab)
+    Canvas().Font.SetColor(SelectionColor);
+  const std::wstring Text = WindowText(FTabs[Index]);
+  const UINT Format = DrawTextBiDiModeFlags(DT_SINGLELINE | DT_CENTER | DT_VCENTER);
+  if (IsSide(Side))
+    DrawRotatedText(Canvas(), Text, R, Side == tpLeft, Format);
+  else
+    DrawSkinText(Canvas(), Text, R, Format);
+  Canvas().Font.Assign(PaintFont());
+}
+
+void TSeCustomTabControl::PaintScrollButton(const TRect& Rect, bool Left, bool Pressed, bool Hot) {
+  RECT R = ToRECT(Rect);
+  if (Themed()) {
+    // The spin control's horizontal arrows: left 1..4 and right 1..4 are normal, hot,
+    // pressed, disabled.
+    const int State = Pressed ? 3 : Hot ? 2 : 1;
+    if (DrawThemePart(HandleAllocated() ? Handle() : nullptr, Canvas().Handle(), L"Spin",
+                      Left ? 4 : 3, State, R))
+      return;
+  }
+  UINT State = DFCS_SCROLLLEFT;
+  if (!Left)
+    State = DFCS_SCROLLRIGHT;
+  if (Pressed)
+    State |= DFCS_PUSHED;
+  DrawFrameControl(Canvas().Handle(), &R, DFC_SCROLL, State);
+}
+
+void TSeCustomTabControl::PaintLeftButton() {
+  PaintScrollButton(Layout().LeftButtonRect(), true, FLeftPressed, FLeftHot);
+}
+
+void TSeCustomTabControl::PaintRightButton() {
+  PaintScrollButton(Layout().RightButtonRect(), false, FRightPressed, FRightHot);
+}

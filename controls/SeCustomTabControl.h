@@ -1,0 +1,220 @@
+#pragma once
+// The library's tab strip: tabs on any side, a single scrolling line with two scroll buttons
+// or justified rows that rotate so that the active tab's row touches the page, hot tracking,
+// owner drawing and a changing/change protocol. The arithmetic lives in TTabLayout; this
+// class measures, paints (the platform's "Tab" theme while visual styles are on, the classic
+// look otherwise) and handles the pointer and the keyboard. With UsePages it is a page control:
+// the tabs are the captions of its TSeCustomTabSheet children and choosing a tab shows its sheet.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/SeCustomControl.h"
+#include "controls/TabLayout.h"
+#include "toolkit/Timer.h"
+
+class TSeCustomTabControl;
+class TSeCustomTabSheet;
+
+// The tab captions. Every change runs the control's UpdateTabs, except inside an update
+// bracket; closing the bracket invalidates the control and runs it once.
+class TSeTabStringList {
+public:
+  explicit TSeTabStringList(TSeCustomTabControl& Control) : FControl(Control) {}
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  const std::string& operator[](int Index) const { return FItems.at(Index); }
+  const std::vector<std::string>& Items() const { return FItems; }
+  int Add(const std::string& Text);
+  void Insert(int Index, const std::string& Text);
+  void Delete(int Index);
+  void Clear();
+  void Assign(const std::vector<std::string>& Texts);
+  void Put(int Index, const std::string& Text);
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  bool Updating() const { return FUpdateCount > 0; }
+
+private:
+  void Changed();
+
+  TSeCustomTabControl& FControl;
+  std::vector<std::string> FItems;
+  int FUpdateCount = 0;
+};
+
+// The sheets of a tab control in page order. Every change runs the control's UpdateTabs.
+class TSePageList {
+public:
+  explicit TSePageList(TSeCustomTabControl& Control) : FControl(Control) {}
+
+  int Count() const { return static_cast<int>(FItems.size()); }
+  TSeCustomTabSheet* operator[](int Index) const { return FItems.at(Index); }
+  int IndexOf(const TSeCustomTabSheet* Sheet) const;
+  void Add(TSeCustomTabSheet* Sheet);
+  void Remove(TSeCustomTabSheet* Sheet);
+  // Moves the sheet to Index (kept within the list).
+  void Move(TSeCustomTabSheet* Sheet, int Index);
+  void Clear();
+
+private:
+  TSeCustomTabControl& FControl;
+  std::vector<TSeCustomTabSheet*> FItems;
+};
+
+class TSeCustomTabControl : public TSeCustomControl {
+public:
+  using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
+  using TDrawTabEvent = std::function<void(TSeCustomTabControl* Control, int TabIndex,
+                                           const TRect& Rect, bool Active)>;
+
+  explicit TSeCustomTabControl(TComponent* AOwner);
+  ~TSeCustomTabControl() override;
+  std::string ClassName() const override { return "TSeCustomTabControl"; }
+
+  TSeTabStringList& Tabs() { return FTabs; }
+  const TSeTabStringList& Tabs() const { return FTabs; }
+  int TabIndex() const { return FTabIndex; }
+  // Ignored for the current tab and outside the tabs; OnChanging may refuse the change.
+  void SetTabIndex(int Value);
+  bool MultiLine() const { return FMultiLine; }
+  // Side tabs need rows: turning it off for them raises an exception and changes nothing.
+  void SetMultiLine(bool Value);
+  TTabPosition TabPosition() const { return FTabPosition; }
+  // Side tabs turn MultiLine on.
+  void SetTabPosition(TTabPosition Value);
+  bool HotTrack() const { return FHotTrack; }
+  void SetHotTrack(bool Value) { FHotTrack = Value; }
+  bool OwnerDraw() const { return FOwnerDraw; }
+  void SetOwnerDraw(bool Value);
+  bool RaggedRight() const { return FRaggedRight; }
+  void SetRaggedRight(bool Value);
+  // Turns MultiLine on.
+  bool ScrollOpposite() const { return FScrollOpposite; }
+  void SetScrollOpposite(bool Value);
+  int TabHeight() const { return FTabHeight; }
+  void SetTabHeight(int Value);
+  int TabWidth() const { return FTabWidth; }
+  void SetTabWidth(int Value);
+
+  // Pages. With UsePages the tabs are the captions of the sheets whose PageVisible is on, in
+  // page order, and the active sheet is the only one shown, over the page area.
+  bool UsePages() const { return FUsePages; }
+  // Turning it on (outside loading) frees the control's children: the sheets come after.
+  void SetUsePages(bool Value);
+  int PageCount() const { return FPages.Count(); }
+  TSeCustomTabSheet* Pages(int Index) const { return FPages[Index]; }
+  int IndexOfPage(const TSeCustomTabSheet* Sheet) const { return FPages.IndexOf(Sheet); }
+  TSeCustomTabSheet* ActivePage() const { return FActivePage; }
+  // Hides the old sheet, shows the new one over the page area and selects its tab; fires
+  // OnChange. Sheets of other controls are ignored; the active sheet is only shown again.
+  void SetActivePage(TSeCustomTabSheet* Value);
+  // The sheet of a tab (counting sheets with tabs only), null for none; and back.
+  TSeCustomTabSheet* PageOfTab(int Tab) const;
+  int TabOfPage(const TSeCustomTabSheet* Sheet) const;
+
+  TNotifyEvent OnChange;
+  TTabChangingEvent OnChanging;
+  TDrawTabEvent OnDrawTab;
+
+  // State the pointer leaves behind.
+  int HotTab() const { return FHotTab; }
+  int FirstVisibleTab() const { return FFirstVisible; }
+  bool LeftButtonPressed() const { return FLeftPressed; }
+  bool RightButtonPressed() const { return FRightPressed; }
+  bool LeftButtonHot() const { return FLeftHot; }
+  bool RightButtonHot() const { return FRightHot; }
+
+  virtual int MarginLeft() const { return 2; }
+  virtual int MarginTop() const { return 2; }
+  virtual int MarginRight() const { return 2; }
+  virtual int MarginBottom() const { return 2; }
+  // Tab I's width before justification (0 outside the tabs), and H.
+  virtual int TabWidthOf(int Index) const;
+  virtual int TabHeightOf() const;
+  virtual int ScrollButtonSize() const;
+  // The layout as the control stands now.
+  TTabLayout Layout() const;
+  // The tab under a point of the control, -1 for none.
+  int TabAt(TPoint Point) const { return Layout().TabAt(Point); }
+
+  // After the tab or page list changed: TabIndex brought back into the tabs; with pages the
+  // tabs rebuilt from the sheets (the active sheet keeps its tab while it has one, else the
+  // page of TabIndex becomes active); the tabs repainted and the active sheet re-bounded.
+  virtual void UpdateTabs();
+
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+
+protected:
+  void PaintClient() override;
+  virtual void DrawTab(int Index);
+  virtual void DrawTabFrame(int Index, const TRect& Rect, TTabPosition Side);
+  virtual void DrawTabText(int Index, const TRect& Rect, TTabPosition Side);
+  virtual void PaintPageFrame();
+  virtual void PaintLeftButton();
+  virtual void PaintRightButton();
+  virtual bool InLeftButton(TPoint Point) const;
+  virtual bool InRightButton(TPoint Point) const;
+  // Fires OnChange; fires OnChanging and answers what it left (true unless refused).
+  virtual void Change();
+  virtual bool CanChange();
+  virtual void DrawTabEvent(int Index, const TRect& Rect, bool Active);
+  // The platform's theme draws the plain look (while visual styles are on).
+  virtual bool Themed() const;
+  bool DrawThemed(int Part, int State, const TRect& Rect);
+  // Repaints the tab strip after tab, hot, scroll or focus changes.
+  void RepaintTabs() { Invalidate(); }
+  TTabMargins Margins() const;
+
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseMove(TShiftState Shift, int X, int Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseLeave() override;
+  void EnabledChanged() override;
+  void FocusEnter() override;
+  void FocusExit() override;
+  void BoundsChanged() override;
+
+private:
+  friend class TSeTabStringList;
+  friend class TSeCustomTabSheet;
+  void InsertPage(TSeCustomTabSheet* Sheet);
+  void RemovePage(TSeCustomTabSheet* Sheet);
+  void MovePage(TSeCustomTabSheet* Sheet, int Index);
+  void ClampTabIndex();
+  // Puts the active sheet over the page area.
+  void RealignPage();
+  void LayoutChanged();
+  void ScrollTabs(int Delta);
+  void StartRepeat();
+  void StopRepeat();
+  void RepeatStep();
+  void PaintScrollButton(const TRect& Rect, bool Left, bool Pressed, bool Hot);
+
+  TSeTabStringList FTabs;
+  int FTabIndex = -1;
+  bool FMultiLine = false;
+  TTabPosition FTabPosition = tpTop;
+  bool FHotTrack = false;
+  bool FOwnerDraw = false;
+  bool FRaggedRight = false;
+  bool FScrollOpposite = false;
+  int FTabHeight = 0;
+  int FTabWidth = 0;
+
+  int FFirstVisible = 0;
+  int FHotTab = -1;
+  bool FLeftPressed = false;
+  bool FRightPressed = false;
+  bool FLeftHot = false;
+  bool FRightHot = false;
+  bool FInUpdateTabs = false;
+  TSePageList FPages;
+  TSeCustomTabSheet* FActivePage = nullptr;
+  bool FUsePages = false;
+  std::unique_ptr<TTimer> FRepeatTimer;
+};
