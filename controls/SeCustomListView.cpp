@@ -36,9 +36,25 @@ RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 } // namespace
 
-TSeCustomListView::TSeCustomListView(TComponent* AOwner) : TListView(AOwner) {}
+TSeCustomListView::TSeCustomListView(TComponent* AOwner)
+    : TListView(AOwner),
+      FScrollBars(std::make_unique<TSeSubScrollBar>(
+          nullptr, this, [this](TComponent* Owner) { return CreateScrollBar(Owner); })) {}
 
-TSeCustomListView::~TSeCustomListView() { ReleaseHeader(); }
+TSeCustomListView::~TSeCustomListView() {
+  FScrollBars->SetListView(nullptr);
+  FScrollBars.reset();
+  ReleaseHeader();
+}
+
+std::unique_ptr<TSeCustomScrollBar> TSeCustomListView::CreateScrollBar(TComponent* AOwner) {
+  return std::make_unique<TSeCustomScrollBar>(AOwner);
+}
+
+void TSeCustomListView::SetParent(TWinControl* AParent) {
+  TListView::SetParent(AParent);
+  FScrollBars->SetParent(AParent);
+}
 
 void TSeCustomListView::CreateParams(TCreateParams& Params) {
   TListView::CreateParams(Params);
@@ -60,6 +76,7 @@ bool TSeCustomListView::Themed() const { return VisualStylesActive(); }
 // The list view itself -------------------------------------------------------------------
 
 LRESULT TSeCustomListView::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  FScrollBars->ListViewMessage(Msg);
   switch (Msg) {
   case WM_ERASEBKGND:
     EraseMessage(reinterpret_cast<HDC>(WParam));
@@ -71,6 +88,14 @@ LRESULT TSeCustomListView::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
     if (LOWORD(WParam) == WM_CREATE && !FHeaderHandle)
       SubclassHeader(reinterpret_cast<HWND>(LParam));
     break;
+  case WM_MOUSEWHEEL:
+  case WM_WINDOWPOSCHANGED: {
+    // Wheel scrolling moves the rows; a move, a new size or being shown or hidden moves the
+    // platform's bars. The in-place bars follow once the list has done it.
+    const LRESULT Result = TListView::WndProc(Msg, WParam, LParam);
+    FScrollBars->Synchronize();
+    return Result;
+  }
   case CM_MOUSEENTER: {
     const LRESULT Result = TListView::WndProc(Msg, WParam, LParam);
     FMouseInControl = true;

@@ -2,12 +2,15 @@
 // The platform's report list with a look of the library's own: the control paints its border
 // and the background behind the rows, and the column header paints its sections itself (the
 // one under a held left button pressed, in the order the user dragged them to). Rows,
-// check boxes, selection, sorting and every list event stay the platform list's.
+// check boxes, selection, sorting and every list event stay the platform list's. Scroll bars
+// of the library's own lie over the platform's, as sibling windows that follow them.
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
+#include "controls/SeInplaceScrollBar.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/Types.h"
@@ -19,6 +22,11 @@ public:
   std::string ClassName() const override { return "TSeCustomListView"; }
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+  // The in-place bars join the same parent.
+  void SetParent(TWinControl* AParent) override;
+
+  // The in-place scroll bars over the platform's.
+  TSeSubScrollBar* ScrollBars() const { return FScrollBars.get(); }
 
   // The column header's window while it is subclassed, else null.
   HWND HeaderHandle() const { return FHeaderHandle; }
@@ -29,6 +37,8 @@ public:
   bool MouseInControl() const { return FMouseInControl; }
 
 protected:
+  // The control that draws each in-place scroll bar.
+  virtual std::unique_ptr<TSeCustomScrollBar> CreateScrollBar(TComponent* AOwner);
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
 
@@ -60,6 +70,7 @@ private:
   int SectionAt(LPARAM Point) const;
   std::string SectionCaption(int Index) const;
 
+  std::unique_ptr<TSeSubScrollBar> FScrollBars;
   HWND FHeaderHandle = nullptr;
   int FPressedSection = -1;
   int FHotSection = -1;

@@ -1,6 +1,7 @@
 // The plain skinned list view on a real form: its header paints its own sections (the one
 // under the held left button pressed, none for a divider, left to right in the order the
-// columns were put in) and the empty area after the last one; the border is its own.
+// columns were put in) and the empty area after the last one; the border is its own. Its
+// in-place scroll bars lie over the platform's, come and go with them and scroll the rows.
 
 #include <windows.h>
 
@@ -236,6 +237,179 @@ TEST_F(ListViewTest, TheHeaderLetsGoWhenItsWindowGoes) {
   ASSERT_NE(List->HeaderHandle(), nullptr);
   DestroyWindow(Header());
   EXPECT_EQ(List->HeaderHandle(), nullptr);
+}
+
+// The in-place bars over the same list, which starts with three rows that fit.
+class ListScrollBarTest : public ListViewTest {
+protected:
+  void AddRows(int Count) {
+    List->BeginUpdate();
+    for (int I = 0; I < Count; ++I)
+      List->AddItem("row " + std::to_string(I))->AddSubItem("ok");
+    List->EndUpdate();
+  }
+  TSeInplaceScrollBar* Vert() const { return List->ScrollBars()->VertBar(); }
+  TSeCustomScrollBar* Inner() const { return Vert()->ScrollBar(); }
+  int TopIndex() const { return ListView_GetTopIndex(List->Handle()); }
+  int PerPage() const { return ListView_GetCountPerPage(List->Handle()); }
+  bool VertShown() const { return Vert()->HandleAllocated() && IsWindowVisible(Vert()->Handle()); }
+  // A point of the inner bar on the screen.
+  POINT BarPoint(TPoint Point) const { return Vert()->ClientToScreen({Point.X, Point.Y}); }
+  static TPoint Centre(const TRect& R) { return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; }
+  // The bar and the list agree on the top row.
+  bool InStep() const { return Inner()->Position() == TopIndex(); }
+};
+
+TEST_F(ListScrollBarTest, VerticalBarComesAndGoesWithThePlatformBarAndLiesOverIt) {
+  ASSERT_NE(Vert()->Parent(), nullptr);
+  EXPECT_EQ(Vert()->Parent(), static_cast<TWinControl*>(Form));
+  EXPECT_FALSE(VertShown());                              // three rows fit
+  EXPECT_FALSE(List->ScrollBars()->HorzBar()->Visible()); // and so do the columns
+
+  AddRows(97);
+  ASSERT_TRUE(PumpUntil([&] { return VertShown(); }, 2000));
+  // Where the platform bar is: right of the client area, as tall as it.
+  RECT Client{};
+  GetClientRect(List->Handle(), &Client);
+  POINT Corner{Client.right, Client.top};
+  ClientToScreen(List->Handle(), &Corner);
+  RECT Shown{};
+  GetWindowRect(Vert()->Handle(), &Shown);
+  EXPECT_EQ(Shown.left, Corner.x);
+  EXPECT_EQ(Shown.top, Corner.y);
+  EXPECT_EQ(Shown.right - Shown.left, GetSystemMetrics(SM_CXVSCROLL));
+  EXPECT_EQ(Shown.bottom - Shown.top, Client.bottom);
+  // The inner bar fills it and the pointer finds it on top of the list.
+  EXPECT_EQ(Inner()->Height(), Client.bottom);
+  EXPECT_EQ(WindowFromPoint({(Shown.left + Shown.right) / 2, (Shown.top + Shown.bottom) / 2}),
+            Vert()->Handle());
+  // The rows' range, a page of what fits, at the top.
+  EXPECT_EQ(Inner()->Min(), 0);
+  EXPECT_EQ(Inner()->Max(), 99);
+  EXPECT_EQ(Inner()->PageSize(), PerPage());
+  EXPECT_EQ(Inner()->Position(), 0);
+
+  List->ClearItems();
+  ASSERT_TRUE(PumpUntil([&] { return !VertShown(); }, 2000));
+  AddRows(2);
+  PumpFor(50);
+  EXPECT_FALSE(VertShown());
+}
+
+TEST_F(ListScrollBarTest, DraggingTheThumbScrollsTheRows) {
+  AddRows(97);
+  ASSERT_TRUE(PumpUntil([&] { return VertShown(); }, 2000));
+  const TRect Thumb = Inner()->ThumbRect();
+  ASSERT_FALSE(Thumb.IsEmpty());
+  const TPoint Grab = Centre(Thumb);
+  ASSERT_TRUE(PointAt(BarPoint(Grab)));
+  LeftButton(true);
+  ASSERT_TRUE(PumpUntil([&] { return Inner()->Dragging(); }, 2000));
+  // A third of the track down: the rows follow while the button is held.
+  const int Down = Inner()->TrackRect().Height() / 3;
+  ASSERT_TRUE(PointAt(BarPoint({Grab.X, Grab.Y + Down})));
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() > 0; }, 2000));
+  PumpFor(50);
+  // The thumb stays where the pointer put it: the list went as many rows as the thumb stands
+  // for (a row is less than two pixels of this track).
+  EXPECT_NEAR(Inner()->ThumbRect().Top, Thumb.Top + Down, 2);
+  EXPECT_TRUE(InStep());
+  // Beyond the track's end in one move: the last page, in one go.
+  ASSERT_TRUE(PointAt(BarPoint({Grab.X, Inner()->Height() + 40})));
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() == 100 - PerPage(); }, 2000))
+      << "top row " << TopIndex();
+  EXPECT_TRUE(InStep());
+  LeftButton(false);
+  ASSERT_TRUE(PumpUntil([&] { return !Inner()->Dragging(); }, 2000));
+  EXPECT_EQ(TopIndex(), 100 - PerPage());
+  EXPECT_TRUE(InStep());
+  // And back to the top.
+  const TPoint Back = Centre(Inner()->ThumbRect());
+  ASSERT_TRUE(PointAt(BarPoint(Back)));
+  LeftButton(true);
+  ASSERT_TRUE(PumpUntil([&] { return Inner()->Dragging(); }, 2000));
+  ASSERT_TRUE(PointAt(BarPoint({Back.X, -40})));
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() == 0; }, 2000)) << "top row " << TopIndex();
+  LeftButton(false);
+  ASSERT_TRUE(PumpUntil([&] { return !Inner()->Dragging(); }, 2000));
+  EXPECT_TRUE(InStep());
+}
+
+TEST_F(ListScrollBarTest, ArrowAndTrackClicksScrollByARowAndByAPage) {
+  AddRows(97);
+  ASSERT_TRUE(PumpUntil([&] { return VertShown(); }, 2000));
+  ASSERT_TRUE(PointAt(BarPoint(Centre(Inner()->Button2Rect()))));
+  LeftButton(true);
+  LeftButton(false);
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() == 1; }, 2000)) << "top row " << TopIndex();
+  PumpFor(30);
+  EXPECT_TRUE(InStep());
+  // Below the thumb: a page on.
+  const TRect After = Inner()->TrackAfterRect();
+  ASSERT_FALSE(After.IsEmpty());
+  ASSERT_TRUE(PointAt(BarPoint({Centre(After).X, After.Bottom - 3})));
+  LeftButton(true);
+  LeftButton(false);
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() == 1 + PerPage(); }, 2000))
+      << "top row " << TopIndex();
+  PumpFor(30);
+  EXPECT_TRUE(InStep());
+}
+
+TEST_F(ListScrollBarTest, TheListsOwnScrollingMovesTheBar) {
+  AddRows(97);
+  ASSERT_TRUE(PumpUntil([&] { return VertShown(); }, 2000));
+  // The keyboard: End selects the last row and brings it into view.
+  List->SetFocus();
+  ListView_SetItemState(List->Handle(), 0, LVIS_FOCUSED | LVIS_SELECTED,
+                        LVIS_FOCUSED | LVIS_SELECTED);
+  TapKey(VK_END);
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() == 100 - PerPage() && InStep(); }, 2000))
+      << "top row " << TopIndex() << ", bar " << Inner()->Position();
+  TapKey(VK_HOME);
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() == 0 && InStep(); }, 2000))
+      << "bar " << Inner()->Position();
+  // The list told to scroll, by rows of pixels.
+  RECT Row{};
+  ListView_GetItemRect(List->Handle(), 0, &Row, LVIR_BOUNDS);
+  ListView_Scroll(List->Handle(), 0, 10 * (Row.bottom - Row.top));
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() == 10 && InStep(); }, 2000))
+      << "top row " << TopIndex() << ", bar " << Inner()->Position();
+  // The wheel over the list.
+  ASSERT_TRUE(PointAt(List->ClientToScreen({100, 100})));
+  INPUT Wheel{};
+  Wheel.type = INPUT_MOUSE;
+  Wheel.mi.dwFlags = MOUSEEVENTF_WHEEL;
+  Wheel.mi.mouseData = static_cast<DWORD>(-WHEEL_DELTA);
+  SendInput(1, &Wheel, sizeof Wheel);
+  ASSERT_TRUE(PumpUntil([&] { return TopIndex() > 10 && InStep(); }, 2000))
+      << "top row " << TopIndex() << ", bar " << Inner()->Position();
+}
+
+TEST_F(ListScrollBarTest, HorizontalBarFollowsColumnsWiderThanTheList) {
+  TSeInplaceScrollBar* Horz = List->ScrollBars()->HorzBar();
+  EXPECT_FALSE(Horz->Visible());
+  List->AddColumn("Delta", 300);
+  ASSERT_TRUE(PumpUntil([&] { return Horz->Visible() && IsWindowVisible(Horz->Handle()); }, 2000));
+  EXPECT_EQ(Horz->ScrollBar()->Kind(), sbHorizontal);
+  EXPECT_EQ(Horz->ScrollBar()->Max() + 1, 100 + 80 + 60 + 300);
+  // Its arrow scrolls the columns to the left.
+  ASSERT_TRUE(PointAt(Horz->ClientToScreen(
+      {Centre(Horz->ScrollBar()->Button2Rect()).X, Centre(Horz->ScrollBar()->Button2Rect()).Y})));
+  LeftButton(true);
+  LeftButton(false);
+  ASSERT_TRUE(PumpUntil([&] { return Horz->ScrollBar()->Position() > 0; }, 2000));
+  EXPECT_EQ(Horz->ScrollBar()->Position(), GetScrollPos(List->Handle(), SB_HORZ));
+}
+
+TEST_F(ListScrollBarTest, BarsLeaveTheParentWithTheList) {
+  const int Before = Form->ControlCount();
+  const HWND Bar = Vert()->Handle();
+  ASSERT_TRUE(IsWindow(Bar));
+  List->Free();
+  List = nullptr;
+  EXPECT_EQ(Form->ControlCount(), Before - 3);
+  EXPECT_FALSE(IsWindow(Bar));
 }
 
 } // namespace
