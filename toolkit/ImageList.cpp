@@ -1,0 +1,87 @@
+#include "toolkit/ImageList.h"
+
+#include <algorithm>
+
+#include "toolkit/SysUtils.h"
+
+TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) { Recreate(); }
+
+TCustomImageList::~TCustomImageList() {
+  if (FHandle)
+    ImageList_Destroy(FHandle);
+}
+
+void TCustomImageList::Recreate() {
+  if (FHandle)
+    ImageList_Destroy(FHandle);
+  // 24 bits and a mask: no alpha channel for the platform to guess at.
+  FHandle = ImageList_Create(std::max(FWidth, 1), std::max(FHeight, 1), ILC_COLOR24 | ILC_MASK, 4,
+                             4);
+  if (!FHandle)
+    throw Exception("Invalid image list");
+  ImageList_SetBkColor(FHandle, CLR_NONE);
+}
+
+void TCustomImageList::Changed() {
+  if (OnChange)
+    OnChange(this);
+}
+
+void TCustomImageList::SetWidth(int Value) {
+  if (Value == FWidth)
+    return;
+  FWidth = Value;
+  Recreate();
+  Changed();
+}
+
+void TCustomImageList::SetHeight(int Value) {
+  if (Value == FHeight)
+    return;
+  FHeight = Value;
+  Recreate();
+  Changed();
+}
+
+int TCustomImageList::Count() const { return ImageList_GetImageCount(FHandle); }
+
+int TCustomImageList::Add(const TBitmap& Strip, TColor MaskColor) {
+  if (Strip.Empty() || FWidth <= 0 || FHeight <= 0 || Strip.Width() < FWidth)
+    return -1;
+  // The platform rewrites the pixels of the mask colour in the bitmap it is given: it gets
+  // a copy, one image height high.
+  TBitmap Copy;
+  Copy.SetSize32(Strip.Width() / FWidth * FWidth, FHeight);
+  {
+    const TBitmapDC From(Strip.Handle());
+    const TBitmapDC To(Copy.Handle());
+    if (MaskColor != clNone) {
+      const RECT All{0, 0, Copy.Width(), Copy.Height()};
+      const TGdiHandle Brush(CreateSolidBrush(ColorToRGB(MaskColor)));
+      FillRect(To.Handle(), &All, static_cast<HBRUSH>(Brush.get()));
+    }
+    BitBlt(To.Handle(), 0, 0, Copy.Width(), std::min(Strip.Height(), FHeight), From.Handle(), 0,
+           0, SRCCOPY);
+  }
+  const int First = Count();
+  const int Index = MaskColor == clNone
+                        ? ImageList_Add(FHandle, Copy.Handle(), nullptr)
+                        : ImageList_AddMasked(FHandle, Copy.Handle(), ColorToRGB(MaskColor));
+  if (Index < 0)
+    return -1;
+  Changed();
+  return First;
+}
+
+void TCustomImageList::Clear() {
+  if (Count() == 0)
+    return;
+  ImageList_RemoveAll(FHandle);
+  Changed();
+}
+
+void TCustomImageList::Draw(TCanvas& Canvas, int X, int Y, int Index) const {
+  if (Index < 0 || Index >= Count())
+    return;
+  ImageList_Draw(FHandle, Index, Canvas.Handle(), X, Y, ILD_TRANSPARENT);
+}
