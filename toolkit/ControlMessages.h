@@ -10,7 +10,8 @@ constexpr UINT CM_MOUSELEAVE = CM_BASE + 2; // the pointer left it
 constexpr UINT CM_ENTER = CM_BASE + 3;      // the control took the keyboard focus
 constexpr UINT CM_EXIT = CM_BASE + 4;       // the control lost it
 // A dialog key (VK_RETURN, VK_ESCAPE in WParam) offered to the controls of a form; a control
-// that acts on it answers non-zero.
+// that acts on it answers non-zero. VK_TAB with Ctrl held comes to the focused control and
+// its parents only, with the shift state (TShiftState) in LParam.
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;
 // Posted by TForm::Release: the message loop frees the form once its handlers have returned.
 constexpr UINT CM_RELEASE = CM_BASE + 6;

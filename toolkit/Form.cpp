@@ -128,6 +128,12 @@ bool TForm::DialogKey(WORD Key, TShiftState Shift) {
   if (Focused && GetParentForm(Focused) != this)
     Focused = nullptr;
   if (Key == VK_TAB) {
+    // Ctrl+Tab first goes to the focused control and then to each control around it, nearest
+    // first, until one takes it (a page control turns its pages); else it moves the focus.
+    if (Shift & ssCtrl)
+      for (TWinControl* Control = Focused; Control && Control != this; Control = Control->Parent())
+        if (Control->Perform(CM_DIALOGKEY, Key, static_cast<LPARAM>(Shift)))
+          return true;
     SelectNext(Focused, !(Shift & ssShift));
     return true;
   }

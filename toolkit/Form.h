@@ -50,7 +50,8 @@ public:
 
   // Keyboard navigation: Tab moves the focus to the next control that takes it (Shift+Tab
   // to the one before), Enter and Escape go to the controls as CM_DIALOGKEY, the focused
-  // one first. True when the key was used.
+  // one first. Ctrl+Tab goes as CM_DIALOGKEY to the focused control and its parents, nearest
+  // first, and moves the focus only when none takes it. True when the key was used.
   bool DialogKey(WORD Key, TShiftState Shift);
   // Offers an accelerator character to the enabled, visible controls, depth first; true when
   // one took it.

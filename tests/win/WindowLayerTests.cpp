@@ -545,6 +545,54 @@ TEST_F(KeyboardTest, FocusMovesByTabAndControlsLearnWhenTheyGainAndLoseIt) {
   EXPECT_TRUE(Inner->Focused());
 }
 
+// Takes Ctrl+Tab (forward or back) as a dialog key, recording the shift state it came with.
+class TCtrlTabTaker : public TProbe {
+public:
+  using TProbe::TProbe;
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override {
+    if (Msg == CM_DIALOGKEY && WParam == VK_TAB && Takes) {
+      Shifts.push_back(static_cast<TShiftState>(LParam));
+      return 1;
+    }
+    return TProbe::WndProc(Msg, WParam, LParam);
+  }
+  bool Takes = true;
+  std::vector<TShiftState> Shifts;
+};
+
+TEST_F(KeyboardTest, CtrlTabGoesToTheControlsAroundTheFocusBeforeMovingIt) {
+  auto* Outer = Add<TCtrlTabTaker>(Form, "Outer", {10, 10, 300, 200});
+  auto* Pages = Add<TCtrlTabTaker>(Outer, "Pages", {10, 10, 250, 150});
+  auto* Field = Add<TProbe>(Pages, "Field", {10, 10, 60, 40});
+  auto* Aside = Add<TCtrlTabTaker>(Form, "Aside", {310, 10, 360, 40});
+  ShowForm();
+  Field->SetFocus();
+  const auto CtrlTab = [](bool Shift) {
+    KeyInput(VK_CONTROL, true);
+    if (Shift)
+      KeyInput(VK_SHIFT, true);
+    TapKey(VK_TAB);
+    if (Shift)
+      KeyInput(VK_SHIFT, false);
+    KeyInput(VK_CONTROL, false);
+  };
+  CtrlTab(false);
+  ASSERT_TRUE(ProcessUntil([&] { return !Pages->Shifts.empty(); }, 2000));
+  CtrlTab(true);
+  ASSERT_TRUE(ProcessUntil([&] { return Pages->Shifts.size() == 2; }, 2000));
+  EXPECT_EQ(Pages->Shifts[0] & (ssCtrl | ssShift), ssCtrl);
+  EXPECT_EQ(Pages->Shifts[1] & (ssCtrl | ssShift), ssCtrl | ssShift);
+  EXPECT_TRUE(Outer->Shifts.empty()); // the nearest took it
+  EXPECT_TRUE(Aside->Shifts.empty()); // not around the focus
+  EXPECT_TRUE(Field->Focused());      // and the focus stayed
+  // Nobody around takes it: the focus moves as with Tab.
+  Pages->Takes = false;
+  Outer->Takes = false;
+  CtrlTab(false);
+  ASSERT_TRUE(ProcessUntil([&] { return !Field->Focused(); }, 2000));
+  EXPECT_TRUE(Aside->Shifts.empty());
+}
+
 TEST_F(KeyboardTest, EnterClicksTheFocusedOrDefaultButtonAndEscapeTheCancelOne) {
   auto* Ok = Add<TButton>(Form, "Ok", {10, 10, 80, 35});
   Ok->Default = true;
