@@ -23,6 +23,8 @@ void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string
   if (!Table)
     return;
   for (const TPropInfo* Info : Table->Properties()) {
+    if (!Info->Stored)
+      continue;
     const std::string Name = Prefix + Info->Name;
     switch (Info->Kind) {
     case TPropKind::pkString: {

@@ -43,6 +43,8 @@ struct TPropInfo {
   std::function<void(TPersistent&, TStream&)> ReadData;
   // Written after every other property, the subclasses' included.
   bool Last = false;
+  // Read when present, never written (a display value such as a version).
+  bool Stored = true;
 };
 
 // One class's table: its parent's properties, then its own; those marked Last at the end.
@@ -153,6 +155,12 @@ TPropInfo BinaryProp(std::string Name, bool (*HasData)(const T&), void (*Write)(
     Write(static_cast<const T&>(O), S);
   };
   Info.ReadData = [Read](TPersistent& O, TStream& S) { Read(static_cast<T&>(O), S); };
+  return Info;
+}
+
+// Info, read but never written.
+inline TPropInfo NotStoredProp(TPropInfo Info) {
+  Info.Stored = false;
   return Info;
 }
 

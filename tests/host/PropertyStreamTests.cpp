@@ -324,6 +324,43 @@ TEST(PropertyStream, SettersRunInTheLoadingStateWhichEndsAsItWasBefore) {
   EXPECT_FALSE(Probe.Loading());
 }
 
+// A component with a display value: read when a stream has it, never written.
+class TVersioned : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TVersioned"; }
+  static const TPropTable& Properties() {
+    using V = TVersioned;
+    static const TPropTable Table(
+        nullptr, {FieldProp("Size", &V::Size),
+                  NotStoredProp(AccessorProp<V>("Version", TPropKind::pkString, &V::Version,
+                                                &V::SetVersion)),
+                  FieldProp("Tag", &V::Tag)});
+    return Table;
+  }
+  const TPropTable* Published() const override { return &Properties(); }
+  std::string Version() const { return "3.4.0"; }
+  void SetVersion(const std::string& Value) { Offered = Value; }
+  int32_t Size = 0;
+  int32_t Tag = 0;
+  std::string Offered;
+};
+
+TEST(PropertyStream, APropertyNotStoredIsReadButNeverWritten) {
+  TVersioned Object(nullptr);
+  Object.Size = 3;
+  Object.Tag = 9;
+  const std::string Text = ComponentToText(Object);
+  EXPECT_EQ(Text.find("Version ="), std::string::npos) << Text;
+  EXPECT_NE(Text.find("Tag = 9"), std::string::npos) << Text;
+  TVersioned Copy(nullptr);
+  ComponentFromText("object V: TVersioned\n  Size = 4\n  Version = '1.0'\n  Tag = 2\nend\n",
+                    Copy);
+  EXPECT_EQ(Copy.Size, 4);
+  EXPECT_EQ(Copy.Offered, "1.0");
+  EXPECT_EQ(Copy.Tag, 2);
+}
+
 TEST(PropertyStream, EveryColourAndCharsetNameMapsBothWays) {
   int Named = 0;
   for (int64_t Color : {0x000000LL, 0xFFFFFFLL, 0x800000LL, 0xC0DCC0LL, 0x80000005LL, 0x8000001ELL,
