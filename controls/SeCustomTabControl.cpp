@@ -5,12 +5,16 @@
 #include <utility>
 
 #include "controls/CheckGeometry.h"
+#include "controls/PublishedControl.h"
 #include "controls/SeCustomTabSheet.h"
 #include "controls/TextMeasure.h"
+#include "gfx/Bitmap.h"
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/AnsiText.h"
+#include "toolkit/GdiGuards.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/SysUtils.h"
 
 namespace {
@@ -23,6 +27,8 @@ constexpr TColor SelectionColor = SystemColor(COLOR_HIGHLIGHT);
 constexpr TColor FocusColor = static_cast<TColor>(0xFF000000u);
 // Auto-repeat of a held scroll button: the first step, then every step after it.
 constexpr UINT RepeatDelay = 300, RepeatInterval = 100;
+
+constexpr const char* TabPositionNames[] = {"tpTop", "tpBottom", "tpLeft", "tpRight"};
 
 RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
@@ -65,25 +71,6 @@ struct TTabFrameMap {
       Pixel(DC, Along, D, Color);
   }
 };
-
-// Moves the outer edge (away from the page) of a tab on Side by Amount toward the page.
-TRect MoveOuterEdge(TRect R, TTabPosition Side, int Amount) {
-  switch (Side) {
-  case tpTop:
-    R.Top += Amount;
-    break;
-  case tpBottom:
-    R.Bottom -= Amount;
-    break;
-  case tpLeft:
-    R.Left += Amount;
-    break;
-  case tpRight:
-    R.Right -= Amount;
-    break;
-  }
-  return R;
-}
 
 } // namespace
 
@@ -185,9 +172,97 @@ TSeCustomTabControl::TSeCustomTabControl(TComponent* AOwner)
 TSeCustomTabControl::~TSeCustomTabControl() {
   for (int I = 0; I < FPages.Count(); ++I)
     FPages[I]->FTabControl = nullptr;
+  if (FImages)
+    FImages->RemoveFreeNotification(this);
+}
+
+const TPropTable& TSeCustomTabControl::Properties() {
+  using C = TSeCustomTabControl;
+  static const TPropTable Table(
+      nullptr,
+      {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
+       AccessorProp<C>("HotTrack", TPropKind::pkBoolean, &C::HotTrack, &C::SetHotTrack),
+       AccessorProp<C>("MultiLine", TPropKind::pkBoolean, &C::MultiLine, &C::SetMultiLine),
+       AccessorProp<C>("OwnerDraw", TPropKind::pkBoolean, &C::OwnerDraw, &C::SetOwnerDraw),
+       AccessorProp<C>("Tabs", TPropKind::pkString, &C::TabsText, &C::SetTabsText),
+       AccessorProp<C>("TabPosition", TPropKind::pkEnum, &C::TabPosition, &C::SetTabPosition,
+                       TabPositionNames),
+       AccessorProp<C>("TabIndex", TPropKind::pkInteger, &C::TabIndex, &C::SetTabIndex),
+       AccessorProp<C>("Transparent", TPropKind::pkBoolean, &C::Transparent, &C::SetTransparent),
+       AccessorProp<C>("RaggedRight", TPropKind::pkBoolean, &C::RaggedRight, &C::SetRaggedRight),
+       AccessorProp<C>("ScrollOpposite", TPropKind::pkBoolean, &C::ScrollOpposite,
+                       &C::SetScrollOpposite),
+       AccessorProp<C>("TabHeight", TPropKind::pkInteger, &C::TabHeight, &C::SetTabHeight),
+       AccessorProp<C>("TabWidth", TPropKind::pkInteger, &C::TabWidth, &C::SetTabWidth),
+       AccessorProp<C>("UsePages", TPropKind::pkBoolean, &C::UsePages, &C::SetUsePages),
+       ControlProp("Enabled"), ControlProp("Font"), ControlProp("ParentFont"),
+       ControlProp("ShowHint"), AccessorProp<C>("TabStop", TPropKind::pkBoolean, &C::TabStop,
+                                                &C::SetTabStop),
+       ControlProp("Visible")});
+  return Table;
+}
+
+void TSeCustomTabControl::Loaded() {
+  TSeCustomControl::Loaded();
+  UpdateTabs();
+  const int Remembered = FLoadedTabIndex;
+  FLoadedTabIndex = -1;
+  if (Remembered >= 0)
+    SetTabIndex(Remembered);
+}
+
+std::string TSeCustomTabControl::TabsText() const {
+  std::string Text;
+  for (int I = 0; I < FTabs.Count(); ++I)
+    Text += (I ? "\n" : "") + FTabs[I];
+  return Text;
+}
+
+void TSeCustomTabControl::SetTabsText(const std::string& Value) {
+  std::vector<std::string> Lines;
+  size_t Start = 0;
+  while (!Value.empty()) {
+    const size_t End = Value.find('\n', Start);
+    Lines.push_back(Value.substr(Start, End == std::string::npos ? End : End - Start));
+    if (End == std::string::npos)
+      break;
+    Start = End + 1;
+  }
+  FTabs.Assign(Lines);
+}
+
+void TSeCustomTabControl::SetImages(TCustomImageList* Value) {
+  if (Value == FImages)
+    return;
+  if (FImages)
+    FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages)
+    FImages->FreeNotification(this);
+  LayoutChanged();
+}
+
+void TSeCustomTabControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TSeCustomControl::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove && AComponent == FImages) {
+    FImages = nullptr;
+    if (!Destroying())
+      LayoutChanged();
+  }
+}
+
+int TSeCustomTabControl::TabImageIndex(int Tab) const {
+  if (!FUsePages || !FImages)
+    return -1;
+  const TSeCustomTabSheet* Sheet = PageOfTab(Tab);
+  return Sheet && Sheet->ImageIndex() >= 0 ? Sheet->ImageIndex() : -1;
 }
 
 void TSeCustomTabControl::SetTabIndex(int Value) {
+  if (Loading()) {
+    FLoadedTabIndex = Value;
+    return;
+  }
   if (Value == FTabIndex || Value < 0 || Value >= FTabs.Count())
     return;
   const int Old = FTabIndex;
@@ -209,6 +284,10 @@ void TSeCustomTabControl::LayoutChanged() {
   FFirstVisible = std::clamp(FFirstVisible, 0, std::max(FTabs.Count() - 1, 0));
   Invalidate();
   RealignPage();
+  // The sheet shows the page frame through it: a new frame is repainted there too.
+  if (FActivePage && FActivePage->HandleAllocated())
+    RedrawWindow(FActivePage->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void TSeCustomTabControl::SetMultiLine(bool Value) {
@@ -385,8 +464,13 @@ void TSeCustomTabControl::SetActivePage(TSeCustomTabSheet* Value) {
     return;
   TSeCustomTabSheet* Old = FActivePage;
   FActivePage = Value;
+  // The focus does not go into hiding with a sheet: the control takes it.
+  const bool FocusOnOld = Old && Old != Value && Old->HandleAllocated() &&
+                          IsChild(Old->Handle(), GetFocus());
   if (Old && Old != Value)
     Old->SetVisible(false);
+  if (FocusOnOld && CanFocus())
+    SetFocus();
   if (Value) {
     RealignPage();
     Value->SetVisible(true);
@@ -403,6 +487,13 @@ void TSeCustomTabControl::SetActivePage(TSeCustomTabSheet* Value) {
   }
   RepaintTabs();
   Change();
+}
+
+void TSeCustomTabControl::SetActivePageIndex(int Index) {
+  if (Index >= 0 && Index < FPages.Count())
+    SetActivePage(FPages[Index]);
+  else
+    SetActivePage(nullptr);
 }
 
 void TSeCustomTabControl::InsertPage(TSeCustomTabSheet* Sheet) {
@@ -449,7 +540,8 @@ TTabMargins TSeCustomTabControl::Margins() const {
 }
 
 int TSeCustomTabControl::TabHeightOf() const {
-  return TabHeightFor(FTabHeight, MeasureTextIn(Font(), L"Pq", 0, DT_SINGLELINE).cy, -1);
+  return TabHeightFor(FTabHeight, MeasureTextIn(Font(), L"Pq", 0, DT_SINGLELINE).cy,
+                      FImages ? FImages->Height() : -1);
 }
 
 int TSeCustomTabControl::TabWidthOf(int Index) const {
@@ -457,7 +549,9 @@ int TSeCustomTabControl::TabWidthOf(int Index) const {
     return 0;
   const int TextWidth =
       FTabWidth != 0 ? 0 : MeasureTextIn(Font(), WindowText(FTabs[Index]), 0, DT_SINGLELINE).cx;
-  return TabWidthFor(FTabWidth, TextWidth, -1, TabHeightOf(), SideMargin(FTabPosition, Margins()));
+  const int ImageWidth = TabImageIndex(Index) >= 0 ? FImages->Width() : -1;
+  return TabWidthFor(FTabWidth, TextWidth, ImageWidth, TabHeightOf(),
+                     SideMargin(FTabPosition, Margins()));
 }
 
 int TSeCustomTabControl::ScrollButtonSize() const { return 2 * Font().Size(); }
@@ -613,6 +707,18 @@ void TSeCustomTabControl::FocusExit() {
   RepaintTabs();
 }
 
+bool TSeCustomTabControl::SelectNextTab(bool Forward) {
+  const int Count = FTabs.Count();
+  if (Count == 0 || !HandleAllocated())
+    return false;
+  const HWND Focus = GetFocus();
+  if (Focus != Handle() && !IsChild(Handle(), Focus))
+    return false;
+  const int From = FTabIndex < 0 ? (Forward ? -1 : 0) : FTabIndex;
+  SetTabIndex(((From + (Forward ? 1 : -1)) % Count + Count) % Count);
+  return true;
+}
+
 LRESULT TSeCustomTabControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   switch (Msg) {
   case WM_GETDLGCODE:
@@ -630,6 +736,11 @@ LRESULT TSeCustomTabControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
     default:
       break;
     }
+    break;
+  case CM_DIALOGKEY:
+    if (WParam == VK_TAB && (static_cast<TShiftState>(LParam) & ssCtrl) &&
+        SelectNextTab(!(static_cast<TShiftState>(LParam) & ssShift)))
+      return 1;
     break;
   case CM_DIALOGCHAR:
     if (CanFocus())
@@ -677,6 +788,85 @@ void TSeCustomTabControl::PaintClient() {
   }
 }
 
+void TSeCustomTabControl::PaintPageFrameOn(HDC DC, int X, int Y, int Width, int Height) {
+  if (Width <= 0 || Height <= 0)
+    return;
+  // Drawn in the control's own coordinates and copied out: the skin's pictures cut at a
+  // surface's edge would not line up to the pixel with the control's own painting.
+  TseBitmap Surface;
+  Surface.SetSize(X + Width, Y + Height);
+  {
+    const TCanvasDC Painting(Canvas(), Surface.DC());
+    PaintFont().Assign(Font());
+    Canvas().Font.Assign(PaintFont());
+    // What the control has under its frame first, as its own painting does.
+    if (Transparent())
+      DrawParentBackground(Surface.DC());
+    TSeCustomControl::PaintClient();
+    PaintPageFrame();
+  }
+  GdiFlush();
+  BitBlt(DC, 0, 0, Width, Height, Surface.DC(), X, Y, SRCCOPY);
+}
+
+TRect TSeCustomTabControl::HeaderStripRect() const {
+  const TTabLayout L = Layout();
+  if (L.Count() == 0)
+    return {};
+  TRect R{Width(), Height(), 0, 0};
+  for (int I = 0; I < L.Count(); ++I) {
+    const TRect T = L.TabRect(I);
+    R.Left = std::min(R.Left, T.Left);
+    R.Top = std::min(R.Top, T.Top);
+    R.Right = std::max(R.Right, T.Right);
+    R.Bottom = std::max(R.Bottom, T.Bottom);
+  }
+  // Two pixels deeper on both sides of the strip (the active tab stands out by two), over the
+  // control's whole length.
+  if (IsSide(FTabPosition)) {
+    R.Left -= 2;
+    R.Right += 2;
+    R.Top = 0;
+    R.Bottom = Height();
+  } else {
+    R.Top -= 2;
+    R.Bottom += 2;
+    R.Left = 0;
+    R.Right = Width();
+  }
+  R.Left = std::max(R.Left, 0);
+  R.Top = std::max(R.Top, 0);
+  R.Right = std::min(R.Right, Width());
+  R.Bottom = std::min(R.Bottom, Height());
+  return R;
+}
+
+void TSeCustomTabControl::RepaintTabs() {
+  if (Performance() != qzpNoBuffer || !HandleAllocated() || !IsWindowVisible(Handle())) {
+    Invalidate();
+    return;
+  }
+  const TRect Strip = HeaderStripRect();
+  if (Strip.Width() <= 0 || Strip.Height() <= 0)
+    return;
+  // Drawn off screen and copied at once: the strip never shows half painted.
+  TseBitmap Surface;
+  Surface.SetSize(Strip.Right, Strip.Bottom);
+  {
+    const TCanvasDC Painting(Canvas(), Surface.DC());
+    PaintFont().Assign(Font());
+    Canvas().Font.Assign(PaintFont());
+    if (Transparent())
+      DrawParentBackground(Surface.DC());
+    PaintClient();
+  }
+  GdiFlush();
+  const HDC Window = GetDC(Handle());
+  BitBlt(Window, Strip.Left, Strip.Top, Strip.Width(), Strip.Height(), Surface.DC(), Strip.Left,
+         Strip.Top, SRCCOPY);
+  ReleaseDC(Handle(), Window);
+}
+
 void TSeCustomTabControl::PaintPageFrame() {
   const TRect Page = Layout().PageRect();
   if (DrawThemed(TabPanePart, StateNormal, Page))
@@ -697,8 +887,27 @@ void TSeCustomTabControl::DrawTab(int Index) {
     return;
   }
   DrawTabFrame(Index, Rect, Side);
-  if ((IsSide(Side) ? Rect.Height() : Rect.Width()) > 8)
-    DrawTabText(Index, Rect, Side);
+  TRect TextRect = Rect;
+  if (TabImageIndex(Index) >= 0) {
+    DrawTabImage(Index, Rect, Side);
+    // The text keeps what the image leaves: H off the tab's start.
+    if (IsSide(Side))
+      TextRect.Top += TabHeightOf();
+    else
+      TextRect.Left += TabHeightOf();
+  }
+  if ((IsSide(Side) ? TextRect.Height() : TextRect.Width()) > 8)
+    DrawTabText(Index, TextRect, Side);
+}
+
+void TSeCustomTabControl::DrawTabImage(int Index, const TRect& Rect, TTabPosition Side) {
+  const int Image = TabImageIndex(Index);
+  if (Image < 0)
+    return;
+  constexpr int Inset = 3;
+  const int X = Side == tpRight ? Rect.Right - Inset - FImages->Width() : Rect.Left + Inset;
+  const int Y = Side == tpBottom ? Rect.Bottom - Inset - FImages->Height() : Rect.Top + Inset;
+  FImages->Draw(Canvas(), X, Y, Image);
 }
 
 void TSeCustomTabControl::DrawTabFrame(int Index, const TRect& Rect, TTabPosition Side) {
@@ -757,7 +966,7 @@ void TSeCustomTabControl::DrawTabFrame(int Index, const TRect& Rect, TTabPositio
   }
 }
 
-void TSeCustomTabControl::DrawTabText(int Index, const TRect& Rect, TTabPosition Side) {
+TRect TSeCustomTabControl::TabTextRect(int Index, const TRect& Rect, TTabPosition Side) const {
   const bool Active = Index == FTabIndex;
   TRect R = Rect;
   if (Active) {
@@ -766,7 +975,6 @@ void TSeCustomTabControl::DrawTabText(int Index, const TRect& Rect, TTabPosition
     R.Right -= 1;
     R.Bottom -= 1;
   }
-  // The text band: H deep from the outer edge (inactive top tabs one pixel lower).
   const int H = TabHeightOf();
   switch (Side) {
   case tpTop:
@@ -784,15 +992,24 @@ void TSeCustomTabControl::DrawTabText(int Index, const TRect& Rect, TTabPosition
     R.Left = R.Right - H;
     break;
   }
-  Canvas().Font.Assign(PaintFont());
-  if (FHotTrack && Index == FHotTab)
-    Canvas().Font.SetColor(SelectionColor);
+  return R;
+}
+
+void TSeCustomTabControl::DrawTabCaption(int Index, const TRect& Band, TTabPosition Side) {
+  TRect R = Band;
   const std::wstring Text = WindowText(FTabs[Index]);
   const UINT Format = DrawTextBiDiModeFlags(DT_SINGLELINE | DT_CENTER | DT_VCENTER);
   if (IsSide(Side))
     DrawRotatedText(Canvas(), Text, R, Side == tpLeft, Format);
   else
     DrawSkinText(Canvas(), Text, R, Format);
+}
+
+void TSeCustomTabControl::DrawTabText(int Index, const TRect& Rect, TTabPosition Side) {
+  Canvas().Font.Assign(PaintFont());
+  if (FHotTrack && Index == FHotTab)
+    Canvas().Font.SetColor(SelectionColor);
+  DrawTabCaption(Index, TabTextRect(Index, Rect, Side), Side);
   Canvas().Font.Assign(PaintFont());
 }
 

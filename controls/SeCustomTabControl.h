@@ -17,6 +17,7 @@
 #include "controls/TabLayout.h"
 #include "toolkit/Timer.h"
 
+class TCustomImageList;
 class TSeCustomTabControl;
 class TSeCustomTabSheet;
 
@@ -75,12 +76,19 @@ public:
   explicit TSeCustomTabControl(TComponent* AOwner);
   ~TSeCustomTabControl() override;
   std::string ClassName() const override { return "TSeCustomTabControl"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  void Loaded() override;
 
   TSeTabStringList& Tabs() { return FTabs; }
   const TSeTabStringList& Tabs() const { return FTabs; }
   int TabIndex() const { return FTabIndex; }
   // Ignored for the current tab and outside the tabs; OnChanging may refuse the change.
+  // While the control is being read, only remembered until Loaded.
   void SetTabIndex(int Value);
+  // The tab captions as lines of one text, for the stored layout.
+  std::string TabsText() const;
+  void SetTabsText(const std::string& Value);
   bool MultiLine() const { return FMultiLine; }
   // Side tabs need rows: turning it off for them raises an exception and changes nothing.
   void SetMultiLine(bool Value);
@@ -100,6 +108,10 @@ public:
   void SetTabHeight(int Value);
   int TabWidth() const { return FTabWidth; }
   void SetTabWidth(int Value);
+  // The sheets' images (ImageIndex), drawn at the start of their tabs; the control follows
+  // the list's changes and forgets it when it goes.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
 
   // Pages. With UsePages the tabs are the captions of the sheets whose PageVisible is on, in
   // page order, and the active sheet is the only one shown, over the page area.
@@ -113,9 +125,18 @@ public:
   // Hides the old sheet, shows the new one over the page area and selects its tab; fires
   // OnChange. Sheets of other controls are ignored; the active sheet is only shown again.
   void SetActivePage(TSeCustomTabSheet* Value);
+  // The active sheet's place in the page list (-1 for none), and the sheet at a place.
+  int ActivePageIndex() const { return FPages.IndexOf(FActivePage); }
+  void SetActivePageIndex(int Index);
   // The sheet of a tab (counting sheets with tabs only), null for none; and back.
   TSeCustomTabSheet* PageOfTab(int Tab) const;
   int TabOfPage(const TSeCustomTabSheet* Sheet) const;
+  // The image of a tab's sheet in Images, -1 for none (no pages, no list, no index).
+  int TabImageIndex(int Tab) const;
+  // The control's picture under a sheet (its page frame over its own fill) painted into the
+  // sheet's device context, the sheet Width x Height at (X, Y) of the control, so that the
+  // frame shows through the sheet without a seam.
+  void PaintPageFrameOn(HDC DC, int X, int Y, int Width, int Height);
 
   TNotifyEvent OnChange;
   TTabChangingEvent OnChanging;
@@ -153,7 +174,15 @@ protected:
   void PaintClient() override;
   virtual void DrawTab(int Index);
   virtual void DrawTabFrame(int Index, const TRect& Rect, TTabPosition Side);
+  // The sheet's image, 3 pixels in from the tab's outer corner at the start of the tab.
+  virtual void DrawTabImage(int Index, const TRect& Rect, TTabPosition Side);
   virtual void DrawTabText(int Index, const TRect& Rect, TTabPosition Side);
+  // The caption's band in a tab: H deep from the outer edge (inactive top tabs one pixel
+  // lower), the active tab's rectangle shrunk by one first.
+  TRect TabTextRect(int Index, const TRect& Rect, TTabPosition Side) const;
+  // The caption on one line, centred both ways in Band, in the canvas's font; turned for side
+  // tabs.
+  void DrawTabCaption(int Index, const TRect& Band, TTabPosition Side);
   virtual void PaintPageFrame();
   virtual void PaintLeftButton();
   virtual void PaintRightButton();
@@ -166,8 +195,19 @@ protected:
   // The platform's theme draws the plain look (while visual styles are on).
   virtual bool Themed() const;
   bool DrawThemed(int Part, int State, const TRect& Rect);
-  // Repaints the tab strip after tab, hot, scroll or focus changes.
-  void RepaintTabs() { Invalidate(); }
+  // Repaints the tab strip after tab, hot, scroll or focus changes: a buffered control (or
+  // one without a window yet) is invalidated; an unbuffered one redraws the header strip
+  // alone, through a bitmap, at once.
+  void RepaintTabs();
+  // The header strip: every tab, 2 pixels deeper toward the page, over the control's whole
+  // length; empty without tabs.
+  TRect HeaderStripRect() const;
+  // Ctrl+Tab (Shift: back), wrapping round the tabs, while the focus is on the control or on
+  // a control it holds.
+  bool SelectNextTab(bool Forward);
+  // Rows relaid out, the control invalidated and the active sheet put over the page area.
+  void LayoutChanged();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   TTabMargins Margins() const;
 
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -188,7 +228,6 @@ private:
   void ClampTabIndex();
   // Puts the active sheet over the page area.
   void RealignPage();
-  void LayoutChanged();
   void ScrollTabs(int Delta);
   void StartRepeat();
   void StopRepeat();
@@ -216,5 +255,7 @@ private:
   TSePageList FPages;
   TSeCustomTabSheet* FActivePage = nullptr;
   bool FUsePages = false;
+  TCustomImageList* FImages = nullptr;
+  int FLoadedTabIndex = -1;
   std::unique_ptr<TTimer> FRepeatTimer;
 };

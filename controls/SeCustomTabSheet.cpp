@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "controls/PublishedControl.h"
 #include "controls/SeCustomTabControl.h"
 #include "toolkit/Application.h"
 
@@ -10,6 +11,51 @@ TSeCustomTabSheet::TSeCustomTabSheet(TComponent* AOwner) : TCustomControl(AOwner
 }
 
 TSeCustomTabSheet::~TSeCustomTabSheet() { Detach(); }
+
+const TPropTable& TSeCustomTabSheet::Properties() {
+  using S = TSeCustomTabSheet;
+  static const TPropTable Table(
+      nullptr,
+      {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
+       ControlProp("Caption"),
+       AccessorProp<S>("ImageIndex", TPropKind::pkInteger, &S::ImageIndex, &S::SetImageIndex),
+       AccessorProp<S>("PageIndex", TPropKind::pkInteger, &S::PageIndex, &S::SetPageIndex),
+       AccessorProp<S>("PageVisible", TPropKind::pkBoolean, &S::PageVisible, &S::SetPageVisible),
+       AccessorProp<S>("BorderWidth", TPropKind::pkInteger, &S::BorderWidth, &S::SetBorderWidth),
+       ControlProp("Font"), ControlProp("ParentFont"), ControlProp("Hint"),
+       ControlProp("ShowHint")});
+  return Table;
+}
+
+bool TSeCustomTabSheet::IsActivePage() const {
+  return FTabControl && FTabControl->ActivePage() == this;
+}
+
+void TSeCustomTabSheet::EraseBackground(HDC DC) {
+  if (FTabControl)
+    FTabControl->PaintPageFrameOn(DC, Left(), Top(), Width(), Height());
+  else
+    TCustomControl::EraseBackground(DC);
+}
+
+LRESULT TSeCustomTabSheet::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  // A sheet that is not the shown page paints nothing at all (it may still be on the way out).
+  if (FTabControl && !IsActivePage()) {
+    switch (Msg) {
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+      if (!WParam)
+        ValidateRect(Handle(), nullptr);
+      return 0;
+    case WM_PRINTCLIENT:
+      return 0;
+    default:
+      break;
+    }
+  }
+  return TCustomControl::WndProc(Msg, WParam, LParam);
+}
 
 void TSeCustomTabSheet::BeforeDestruction() {
   // Marked as going first, so that leaving its control hides nothing and fires no OnHide.

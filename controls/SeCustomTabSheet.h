@@ -1,7 +1,9 @@
 #pragma once
 // One page of a page control: a child of a TSeCustomTabControl whose caption is its tab. The
 // control shows only its active sheet, in its page area; a sheet whose PageVisible is off keeps
-// its place in the page list but has no tab.
+// its place in the page list but has no tab. A sheet has no background of its own: the page
+// frame of its control shows through it, and it paints its windowless children only while it
+// is the active page.
 
 #include <string>
 
@@ -15,7 +17,10 @@ public:
   explicit TSeCustomTabSheet(TComponent* AOwner);
   ~TSeCustomTabSheet() override;
   std::string ClassName() const override { return "TSeCustomTabSheet"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   void BeforeDestruction() override;
+  LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
   // Parenting a sheet to a tab control adds it to the control's pages (at the end); moving it
   // away removes it.
@@ -37,7 +42,12 @@ public:
   TNotifyEvent OnShow;
   TNotifyEvent OnHide;
 
+  // Whether it is the page its control shows.
+  bool IsActivePage() const;
+
 protected:
+  // The control's page frame under the sheet (a sheet without a control fills with Color).
+  void EraseBackground(HDC DC) override;
   void CaptionChanged() override;
   void VisibleChanged() override;
 

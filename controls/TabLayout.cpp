@@ -31,6 +31,24 @@ int SideMargin(TTabPosition Side, const TTabMargins& Margins) {
   return Margins.Right;
 }
 
+TRect MoveOuterEdge(TRect R, TTabPosition Side, int Amount) {
+  switch (Side) {
+  case tpTop:
+    R.Top += Amount;
+    break;
+  case tpBottom:
+    R.Bottom -= Amount;
+    break;
+  case tpLeft:
+    R.Left += Amount;
+    break;
+  case tpRight:
+    R.Right -= Amount;
+    break;
+  }
+  return R;
+}
+
 int TabHeightFor(int TabHeight, int TextHeight, int ImageHeight) {
   if (TabHeight > 0)
     return TabHeight;

@@ -37,6 +37,9 @@ TTabPosition OppositeSide(TTabPosition Side);
 // The margin on the tab side: Top, Bottom, Left or Right.
 int SideMargin(TTabPosition Side, const TTabMargins& Margins);
 
+// A tab on Side with its outer edge (away from the page) moved by Amount toward the page.
+TRect MoveOuterEdge(TRect R, TTabPosition Side, int Amount);
+
 // H: TabHeight when positive, else the text height + 4; with an image (ImageHeight >= 0)
 // at least the image height + 4.
 int TabHeightFor(int TabHeight, int TextHeight, int ImageHeight);
