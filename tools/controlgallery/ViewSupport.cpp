@@ -26,17 +26,18 @@ void PrintForm(TForm& Form, TseBitmap& Surface) {
 
 // Control and its windowed children painted into DC, whose origin is the form's client
 // corner. Each paints into a picture of its own at its own origin (skin drawing writes
-// pixels where the device's origin is not taken into account), copied into place.
-void PrintWindowed(TForm& Form, TWinControl& Control, HDC DC) {
+// pixels where the device's origin is not taken into account), copied into place. Flags are
+// those of WM_PRINTCLIENT.
+void PrintWindowed(TForm& Form, TWinControl& Control, HDC DC, LPARAM Flags) {
   const POINT Origin = Form.ScreenToClient(Control.ClientToScreen({0, 0}));
   TseBitmap Own;
   Own.SetSize(Control.Width(), Control.Height());
-  SendMessageW(Control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Own.DC()), PRF_CLIENT);
+  SendMessageW(Control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Own.DC()), Flags);
   GdiFlush();
   BitBlt(DC, Origin.x, Origin.y, Control.Width(), Control.Height(), Own.DC(), 0, 0, SRCCOPY);
   for (int I = 0; I < Control.ControlCount(); ++I)
     if (auto* Child = dynamic_cast<TWinControl*>(Control.Controls(I)); Child && Child->Visible())
-      PrintWindowed(Form, *Child, DC);
+      PrintWindowed(Form, *Child, DC, Flags);
 }
 
 } // namespace
@@ -57,10 +58,11 @@ TSkinPicture CaptureWindowed(TWinControl& Control) {
   return Cut(Surface, Control, 0, 0);
 }
 
-TSkinPicture CaptureWindowed(TForm& Form, TWinControl& Control) {
+TSkinPicture CaptureWindowed(TForm& Form, TWinControl& Control, bool EraseBackgrounds) {
   TseBitmap Surface;
   PrintForm(Form, Surface);
-  PrintWindowed(Form, Control, Surface.DC());
+  PrintWindowed(Form, Control, Surface.DC(),
+                EraseBackgrounds ? PRF_CLIENT | PRF_ERASEBKGND : PRF_CLIENT);
   GdiFlush();
   return Cut(Surface, Control, Control.Left(), Control.Top());
 }

@@ -23,8 +23,9 @@ TSkinPicture Capture(TForm& Form, const TControl& Control);
 // part of what its form paints.
 TSkinPicture CaptureWindowed(TWinControl& Control);
 // A windowed control as it shows on Form: the form's background, the control and its
-// windowed children over it.
-TSkinPicture CaptureWindowed(TForm& Form, TWinControl& Control);
+// windowed children over it. EraseBackgrounds: each window's background is painted too (the
+// sheets of a page control have nothing else).
+TSkinPicture CaptureWindowed(TForm& Form, TWinControl& Control, bool EraseBackgrounds = false);
 // Mouse input straight to a windowed control, at its own coordinates.
 void SendMouse(TWinControl& Control, UINT Msg, WPARAM Keys, TPoint At);
 // Pictures side by side, tops aligned, on the backdrop.
