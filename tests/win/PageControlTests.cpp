@@ -26,20 +26,14 @@ class PageControlTest : public ::testing::Test {
 protected:
   void SetUp() override {
     Application->Initialize();
-    Form = MakeComponent<TForm>(Application);
-    Form->Position = TPosition::poDesigned;
-    Form->SetBounds(100, 100, 460, 300);
+    Form = NewTestForm(100, 100, 460, 300);
     Pages = MakeComponent<TSeCustomTabControl>(Form);
     Pages->SetParent(Form);
     Pages->SetBounds(10, 10, 400, 220);
     Pages->SetUsePages(true);
     Pages->OnChanging = [this](TObject*, bool& Allow) { Allow = Allow && Allowed; };
     Pages->OnChange = [this](TObject*) { Changes.push_back(Pages->TabIndex()); };
-    PointAt({5, 5}); // off the form
-    Form->Show();
-    PumpFor(30);
-    SetForegroundWindow(Form->Handle());
-    PumpUntil([&] { return GetForegroundWindow() == Form->Handle(); }, 1000);
+    ShowInFront(*Form);
   }
   void TearDown() override {
     if (GetCapture())

@@ -37,9 +37,7 @@ class PageFeatureTest : public ::testing::Test {
 protected:
   void SetUp() override {
     Application->Initialize();
-    Form = MakeComponent<TForm>(Application);
-    Form->Position = TPosition::poDesigned;
-    Form->SetBounds(100, 100, 460, 300);
+    Form = NewTestForm(100, 100, 460, 300);
     Pages = MakeComponent<TSeSkinPageControl>(Form);
     Pages->SetName("Pages");
     Pages->SetParent(Form);
@@ -56,24 +54,12 @@ protected:
     Button->SetParent(Sheets[0]);
     Button->SetBounds(10, 10, 75, 23);
     Button->SetCaption("Apply");
-    PointAt({5, 5}); // off the form
-    Form->Show();
-    PumpFor(30);
-    SetForegroundWindow(Form->Handle());
-    PumpUntil([&] { return GetForegroundWindow() == Form->Handle(); }, 1000);
+    ShowInFront(*Form);
     Changes.clear(); // the first sheet's arrival
   }
   void TearDown() override { Form->Free(); }
 
-  static void CtrlTab(bool Shift) {
-    KeyInput(VK_CONTROL, true);
-    if (Shift)
-      KeyInput(VK_SHIFT, true);
-    TapKey(VK_TAB);
-    if (Shift)
-      KeyInput(VK_SHIFT, false);
-    KeyInput(VK_CONTROL, false);
-  }
+  static void CtrlTab(bool Shift) { CtrlKey(VK_TAB, Shift); }
   bool WaitForTab(int Tab) {
     return ProcessUntil([&] { return Pages->TabIndex() == Tab; }, 2000);
   }

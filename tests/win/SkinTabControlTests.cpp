@@ -105,20 +105,14 @@ template <class TControlClass> class SkinTabFixture : public ::testing::Test {
 protected:
   void SetUp() override {
     Application->Initialize();
-    Form = MakeComponent<TForm>(Application);
-    Form->Position = TPosition::poDesigned;
-    Form->SetBounds(100, 100, 460, 300);
+    Form = NewTestForm(100, 100, 460, 300);
     Engine = MakeComponent<TSeSkinEngine>(Form);
     Engine->SetName("Engine");
     Tabs = MakeComponent<TControlClass>(Form);
     Tabs->SetParent(Form);
     Tabs->SetBounds(10, 10, 400, 200);
     Tabs->SetPerformance(qzpDoubleBuffer);
-    PointAt({5, 5}); // off the form
-    Form->Show();
-    PumpFor(30);
-    SetForegroundWindow(Form->Handle());
-    PumpUntil([&] { return GetForegroundWindow() == Form->Handle(); }, 1000);
+    ShowInFront(*Form);
   }
   void TearDown() override {
     if (GetCapture())

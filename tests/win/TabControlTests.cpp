@@ -37,9 +37,7 @@ class TabControlTest : public ::testing::Test {
 protected:
   void SetUp() override {
     Application->Initialize();
-    Form = MakeComponent<TForm>(Application);
-    Form->Position = TPosition::poDesigned;
-    Form->SetBounds(100, 100, 460, 300);
+    Form = NewTestForm(100, 100, 460, 300);
     Tabs = MakeComponent<TClassicTabControl>(Form);
     Tabs->SetParent(Form);
     Tabs->SetBounds(10, 10, 400, 200);
@@ -48,11 +46,7 @@ protected:
       Allow = Allow && Allowed;
     };
     Tabs->OnChange = [this](TObject*) { Changes.push_back(Tabs->TabIndex()); };
-    PointAt({5, 5}); // off the form
-    Form->Show();
-    PumpFor(30);
-    SetForegroundWindow(Form->Handle());
-    PumpUntil([&] { return GetForegroundWindow() == Form->Handle(); }, 1000);
+    ShowInFront(*Form);
   }
   void TearDown() override {
     if (GetCapture())

@@ -567,15 +567,7 @@ TEST_F(KeyboardTest, CtrlTabGoesToTheControlsAroundTheFocusBeforeMovingIt) {
   auto* Aside = Add<TCtrlTabTaker>(Form, "Aside", {310, 10, 360, 40});
   ShowForm();
   Field->SetFocus();
-  const auto CtrlTab = [](bool Shift) {
-    KeyInput(VK_CONTROL, true);
-    if (Shift)
-      KeyInput(VK_SHIFT, true);
-    TapKey(VK_TAB);
-    if (Shift)
-      KeyInput(VK_SHIFT, false);
-    KeyInput(VK_CONTROL, false);
-  };
+  const auto CtrlTab = [](bool Shift) { CtrlKey(VK_TAB, Shift); };
   CtrlTab(false);
   ASSERT_TRUE(ProcessUntil([&] { return !Pages->Shifts.empty(); }, 2000));
   CtrlTab(true);

@@ -6,6 +6,7 @@
 
 #include "hook/Hook.h"
 #include "toolkit/Application.h"
+#include "toolkit/Forms.h"
 
 bool PumpUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
   const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
@@ -66,6 +67,31 @@ void AltKey(WORD Key) {
   KeyInput(VK_MENU, true);
   TapKey(Key);
   KeyInput(VK_MENU, false);
+}
+
+void CtrlKey(WORD Key, bool Shift) {
+  KeyInput(VK_CONTROL, true);
+  if (Shift)
+    KeyInput(VK_SHIFT, true);
+  TapKey(Key);
+  if (Shift)
+    KeyInput(VK_SHIFT, false);
+  KeyInput(VK_CONTROL, false);
+}
+
+TForm* NewTestForm(int Left, int Top, int Width, int Height) {
+  auto* Form = MakeComponent<TForm>(Application);
+  Form->Position = TPosition::poDesigned;
+  Form->SetBounds(Left, Top, Width, Height);
+  return Form;
+}
+
+void ShowInFront(TForm& Form) {
+  PointAt({5, 5}); // off the form
+  Form.Show();
+  PumpFor(30);
+  SetForegroundWindow(Form.Handle());
+  PumpUntil([&] { return GetForegroundWindow() == Form.Handle(); }, 1000);
 }
 
 bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {

@@ -22,6 +22,14 @@ void KeyInput(WORD VirtualKey, bool Down);
 void TapKey(WORD VirtualKey);
 // Alt held around a key.
 void AltKey(WORD Key);
+// Ctrl held around a key, and Shift with it when asked.
+void CtrlKey(WORD Key, bool Shift = false);
+
+class TForm;
+// A form of the application's at a place of its own, not shown yet.
+TForm* NewTestForm(int Left, int Top, int Width, int Height);
+// Shows Form in front with the pointer off it, so that nothing on it is hot yet.
+void ShowInFront(TForm& Form);
 // Messages through the application's own handling (which offers dialog keys and characters
 // to the forms) until Done() holds or TimeoutMs have passed.
 bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs);
