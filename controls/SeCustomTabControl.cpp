@@ -181,6 +181,9 @@ const TPropTable& TSeCustomTabControl::Properties() {
   static const TPropTable Table(
       nullptr,
       {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
+       AccessorProp<C>("ActivePage", TPropKind::pkString, &C::ActivePageName,
+                       &C::SetActivePageName),
+       AccessorProp<C>("Images", TPropKind::pkString, &C::ImagesName, &C::SetImagesName),
        AccessorProp<C>("HotTrack", TPropKind::pkBoolean, &C::HotTrack, &C::SetHotTrack),
        AccessorProp<C>("MultiLine", TPropKind::pkBoolean, &C::MultiLine, &C::SetMultiLine),
        AccessorProp<C>("OwnerDraw", TPropKind::pkBoolean, &C::OwnerDraw, &C::SetOwnerDraw),
@@ -205,8 +208,10 @@ const TPropTable& TSeCustomTabControl::Properties() {
 void TSeCustomTabControl::Loaded() {
   TSeCustomControl::Loaded();
   UpdateTabs();
-  const int Remembered = FLoadedTabIndex;
-  FLoadedTabIndex = -1;
+  const std::string Page = std::exchange(FLoadedActivePage, std::string());
+  if (!Page.empty())
+    SetActivePageName(Page);
+  const int Remembered = std::exchange(FLoadedTabIndex, -1);
   if (Remembered >= 0)
     SetTabIndex(Remembered);
 }
@@ -229,6 +234,32 @@ void TSeCustomTabControl::SetTabsText(const std::string& Value) {
     Start = End + 1;
   }
   FTabs.Assign(Lines);
+}
+
+std::string TSeCustomTabControl::ActivePageName() const {
+  return FActivePage ? FActivePage->Name() : std::string();
+}
+
+void TSeCustomTabControl::SetActivePageName(const std::string& Value) {
+  if (Loading()) {
+    FLoadedActivePage = Value;
+    return;
+  }
+  for (int I = 0; I < FPages.Count(); ++I)
+    if (!Value.empty() && SameText(FPages[I]->Name(), Value)) {
+      SetActivePage(FPages[I]);
+      return;
+    }
+  SetActivePage(nullptr);
+}
+
+std::string TSeCustomTabControl::ImagesName() const {
+  return FImages ? FImages->Name() : std::string();
+}
+
+void TSeCustomTabControl::SetImagesName(const std::string& Value) {
+  TComponent* Found = Owner() && !Value.empty() ? Owner()->FindComponent(Value) : nullptr;
+  SetImages(dynamic_cast<TCustomImageList*>(Found));
 }
 
 void TSeCustomTabControl::SetImages(TCustomImageList* Value) {

@@ -125,6 +125,13 @@ public:
   // Hides the old sheet, shows the new one over the page area and selects its tab; fires
   // OnChange. Sheets of other controls are ignored; the active sheet is only shown again.
   void SetActivePage(TSeCustomTabSheet* Value);
+  // The stored layout names the active sheet (one of the pages; while the control is being
+  // read, only remembered until Loaded) and the image list (a component of the same owner);
+  // a name nothing answers to clears the reference.
+  std::string ActivePageName() const;
+  void SetActivePageName(const std::string& Value);
+  std::string ImagesName() const;
+  void SetImagesName(const std::string& Value);
   // The active sheet's place in the page list (-1 for none), and the sheet at a place.
   int ActivePageIndex() const { return FPages.IndexOf(FActivePage); }
   void SetActivePageIndex(int Index);
@@ -257,5 +264,6 @@ private:
   bool FUsePages = false;
   TCustomImageList* FImages = nullptr;
   int FLoadedTabIndex = -1;
+  std::string FLoadedActivePage;
   std::unique_ptr<TTimer> FRepeatTimer;
 };

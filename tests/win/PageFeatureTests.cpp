@@ -257,6 +257,12 @@ TEST_F(PageFeatureTest, StoredPropertiesGoThroughTheLayoutAndBack) {
   auto* Engine = MakeComponent<TSeSkinEngine>(Form);
   Engine->SetName("SkinEngine1");
   Pages->SetSkinEngine(Engine);
+  auto* Images = MakeComponent<TImageList>(Form);
+  Images->SetName("Pictures");
+  Pages->SetImages(Images);
+  const char* Names[] = {"tsOperate", "tsWindowsList", "tsSettings"};
+  for (int I = 0; I < 3; ++I)
+    Sheets[I]->SetName(Names[I]);
   Pages->SetSkinObject("OtherTabs");
   Pages->SetHotTrack(true);
   Pages->SetMultiLine(true);
@@ -269,7 +275,7 @@ TEST_F(PageFeatureTest, StoredPropertiesGoThroughTheLayoutAndBack) {
   EXPECT_EQ(Text.find("Version ="), std::string::npos) << Text; // read-only, not stored
   // Stream order: the plain control's own list, then the skin's.
   const std::vector<std::string> InOrder{
-      "HotTrack = True", "MultiLine = True",  "Tabs = ",         "TabPosition = tpBottom",
+      "ActivePage = 'tsSettings'", "Images = 'Pictures'", "HotTrack = True", "MultiLine = True",  "Tabs = ",         "TabPosition = tpBottom",
       "TabIndex = 2",    "RaggedRight = True", "TabHeight = 21", "TabWidth = 90",
       "UsePages = True", "SkinEngine = 'SkinEngine1'", "SkinObject = 'OtherTabs'"};
   size_t At = 0;
@@ -280,11 +286,14 @@ TEST_F(PageFeatureTest, StoredPropertiesGoThroughTheLayoutAndBack) {
     At = Found;
   }
 
+  // The copy's sheets bear the same names, on a form of their own.
+  TForm* Other = NewTestForm(0, 0, 100, 100);
   auto* Copy = MakeComponent<TSeSkinPageControl>(Form);
   Copy->SetParent(Form);
-  for (const char* Caption : {"a", "b", "c"}) {
-    auto* Sheet = MakeComponent<TSeCustomTabSheet>(Form);
-    Sheet->SetCaption(Caption);
+  for (int I = 0; I < 3; ++I) {
+    auto* Sheet = MakeComponent<TSeCustomTabSheet>(Other);
+    Sheet->SetName(Names[I]);
+    Sheet->SetCaption(std::string(1, static_cast<char>('a' + I)));
     Sheet->SetTabControl(Copy);
   }
   int CopyChanges = 0;
@@ -305,7 +314,10 @@ TEST_F(PageFeatureTest, StoredPropertiesGoThroughTheLayoutAndBack) {
   EXPECT_TRUE(Copy->UsePages());
   EXPECT_EQ(Copy->SkinEngine(), Engine);
   EXPECT_EQ(Copy->SkinObject(), "OtherTabs");
+  EXPECT_EQ(Copy->Images(), Images);
   EXPECT_EQ(Copy->Version(), "3.4.0");
+  Other->Free(); // its sheets leave the copy
+  EXPECT_EQ(Copy->PageCount(), 0);
 
   // A plain tab control keeps its own tabs through the layout.
   auto* Plain = MakeComponent<TSeCustomTabControl>(Form);
