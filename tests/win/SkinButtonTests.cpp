@@ -13,6 +13,7 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"
 #include "tests/win/ButtonFixture.h"
+#include "tests/win/support/BlockSkin.h"
 
 namespace {
 
@@ -56,18 +57,7 @@ std::unique_ptr<TSeSkinObject> ButtonSkin(bool MaskedCorners) {
 }
 
 void Install(TSeSkinEngine& Engine, std::unique_ptr<TSeSkinObject> Button) {
-  TSeSkinSource& Source = *Engine.Source();
-  Source.Clear();
-  auto Pictures = std::make_unique<TseBitmap>();
-  Pictures->Name = "face";
-  Pictures->SetSize(PictureCount * 4, 4);
-  for (int Y = 0; Y < 4; ++Y)
-    for (int X = 0; X < PictureCount * 4; ++X)
-      *Pictures->PixelPtr(X, Y) = 0xFF000000u | PictureColor(X / 4);
-  Source.Bitmaps().Add(std::move(Pictures));
-  Button->SetBitmaps(&Source.Bitmaps());
-  Button->ResolveLinks();
-  Source.AddObject(std::move(Button));
+  InstallBlockSkin(Engine, std::move(Button), "face", PictureCount, PictureColor);
 }
 
 class SkinButtonTest : public ButtonFixture<TSeSkinButton> {

@@ -13,6 +13,7 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"
 #include "tests/win/ScrollBarFixture.h"
+#include "tests/win/support/BlockSkin.h"
 
 namespace {
 
@@ -101,18 +102,7 @@ std::unique_ptr<TSeSkinObject> FrameAndSliderSkin() {
 }
 
 void Install(TSeSkinEngine& Engine, std::unique_ptr<TSeSkinObject> ScrollBar) {
-  TSeSkinSource& Source = *Engine.Source();
-  Source.Clear();
-  auto Pictures = std::make_unique<TseBitmap>();
-  Pictures->Name = "bar";
-  Pictures->SetSize(PictureCount * 4, 4);
-  for (int Y = 0; Y < 4; ++Y)
-    for (int X = 0; X < PictureCount * 4; ++X)
-      *Pictures->PixelPtr(X, Y) = 0xFF000000u | PictureColor(static_cast<TPicture>(X / 4));
-  Source.Bitmaps().Add(std::move(Pictures));
-  ScrollBar->SetBitmaps(&Source.Bitmaps());
-  ScrollBar->ResolveLinks();
-  Source.AddObject(std::move(ScrollBar));
+  InstallBlockSkin(Engine, std::move(ScrollBar), "bar", PictureCount, [](int Block) { return PictureColor(static_cast<TPicture>(Block)); });
 }
 
 class SkinScrollBarTest : public ScrollBarFixture<TSeSkinScrollBar> {

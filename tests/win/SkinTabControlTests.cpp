@@ -19,6 +19,7 @@
 #include "gfx/Shapes.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"
+#include "tests/win/support/BlockSkin.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Forms.h"
@@ -85,18 +86,7 @@ std::unique_ptr<TSeSkinObject> TabsSkin(const TFrameMargins* Margins, const char
 }
 
 void Install(TSeSkinEngine& Engine, std::unique_ptr<TSeSkinObject> Tabs) {
-  TSeSkinSource& Source = *Engine.Source();
-  Source.Clear();
-  auto Pictures = std::make_unique<TseBitmap>();
-  Pictures->Name = "blocks";
-  Pictures->SetSize(Count * 4, 4);
-  for (int Y = 0; Y < 4; ++Y)
-    for (int X = 0; X < Count * 4; ++X)
-      *Pictures->PixelPtr(X, Y) = 0xFF000000u | PictureColor(X / 4);
-  Source.Bitmaps().Add(std::move(Pictures));
-  Tabs->SetBitmaps(&Source.Bitmaps());
-  Tabs->ResolveLinks();
-  Source.AddObject(std::move(Tabs));
+  InstallBlockSkin(Engine, std::move(Tabs), "blocks", Count, PictureColor);
 }
 
 TPoint Centre(const TRect& R) { return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2}; }
