@@ -180,7 +180,10 @@ const TPropTable& TSeCustomTabControl::Properties() {
   using C = TSeCustomTabControl;
   static const TPropTable Table(
       nullptr,
-      {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
+      {ControlProp("Left"),
+       ControlProp("Top"),
+       ControlProp("Width"),
+       ControlProp("Height"),
        AccessorProp<C>("ActivePage", TPropKind::pkString, &C::ActivePageName,
                        &C::SetActivePageName),
        AccessorProp<C>("Images", TPropKind::pkString, &C::ImagesName, &C::SetImagesName),
@@ -198,9 +201,11 @@ const TPropTable& TSeCustomTabControl::Properties() {
        AccessorProp<C>("TabHeight", TPropKind::pkInteger, &C::TabHeight, &C::SetTabHeight),
        AccessorProp<C>("TabWidth", TPropKind::pkInteger, &C::TabWidth, &C::SetTabWidth),
        AccessorProp<C>("UsePages", TPropKind::pkBoolean, &C::UsePages, &C::SetUsePages),
-       ControlProp("Enabled"), ControlProp("Font"), ControlProp("ParentFont"),
-       ControlProp("ShowHint"), AccessorProp<C>("TabStop", TPropKind::pkBoolean, &C::TabStop,
-                                                &C::SetTabStop),
+       ControlProp("Enabled"),
+       ControlProp("Font"),
+       ControlProp("ParentFont"),
+       ControlProp("ShowHint"),
+       AccessorProp<C>("TabStop", TPropKind::pkBoolean, &C::TabStop, &C::SetTabStop),
        ControlProp("Visible")});
   return Table;
 }
@@ -496,8 +501,8 @@ void TSeCustomTabControl::SetActivePage(TSeCustomTabSheet* Value) {
   TSeCustomTabSheet* Old = FActivePage;
   FActivePage = Value;
   // The focus does not go into hiding with a sheet: the control takes it.
-  const bool FocusOnOld = Old && Old != Value && Old->HandleAllocated() &&
-                          IsChild(Old->Handle(), GetFocus());
+  const bool FocusOnOld =
+      Old && Old != Value && Old->HandleAllocated() && IsChild(Old->Handle(), GetFocus());
   if (Old && Old != Value)
     Old->SetVisible(false);
   if (FocusOnOld && CanFocus())

@@ -61,8 +61,7 @@ int TSeSkinTabControl::MarginTop() const {
 }
 
 int TSeSkinTabControl::MarginRight() const {
-  return Skinned() ? FrameMargin(&TSeSkinObject::MarginRight)
-                   : TSeCustomTabControl::MarginRight();
+  return Skinned() ? FrameMargin(&TSeSkinObject::MarginRight) : TSeCustomTabControl::MarginRight();
 }
 
 int TSeSkinTabControl::MarginBottom() const {
@@ -89,9 +88,7 @@ TSeSkinObject* TSeSkinTabControl::TabObject(TTabPosition Side) const {
 }
 
 TSeState TSeSkinTabControl::TabState(int Index) const {
-  return Index == HotTab()     ? osHot
-         : Index == TabIndex() ? osFocused
-                               : osNormal;
+  return Index == HotTab() ? osHot : Index == TabIndex() ? osFocused : osNormal;
 }
 
 void TSeSkinTabControl::PaintPageFrame() {

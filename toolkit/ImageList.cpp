@@ -15,8 +15,8 @@ void TCustomImageList::Recreate() {
   if (FHandle)
     ImageList_Destroy(FHandle);
   // 24 bits and a mask: no alpha channel for the platform to guess at.
-  FHandle = ImageList_Create(std::max(FWidth, 1), std::max(FHeight, 1), ILC_COLOR24 | ILC_MASK, 4,
-                             4);
+  FHandle =
+      ImageList_Create(std::max(FWidth, 1), std::max(FHeight, 1), ILC_COLOR24 | ILC_MASK, 4, 4);
   if (!FHandle)
     throw Exception("Invalid image list");
   ImageList_SetBkColor(FHandle, CLR_NONE);
@@ -60,8 +60,8 @@ int TCustomImageList::Add(const TBitmap& Strip, TColor MaskColor) {
       const TGdiHandle Brush(CreateSolidBrush(ColorToRGB(MaskColor)));
       FillRect(To.Handle(), &All, static_cast<HBRUSH>(Brush.get()));
     }
-    BitBlt(To.Handle(), 0, 0, Copy.Width(), std::min(Strip.Height(), FHeight), From.Handle(), 0,
-           0, SRCCOPY);
+    BitBlt(To.Handle(), 0, 0, Copy.Width(), std::min(Strip.Height(), FHeight), From.Handle(), 0, 0,
+           SRCCOPY);
   }
   const int First = Count();
   const int Index = MaskColor == clNone

@@ -331,11 +331,11 @@ public:
   std::string ClassName() const override { return "TVersioned"; }
   static const TPropTable& Properties() {
     using V = TVersioned;
-    static const TPropTable Table(
-        nullptr, {FieldProp("Size", &V::Size),
-                  NotStoredProp(AccessorProp<V>("Version", TPropKind::pkString, &V::Version,
-                                                &V::SetVersion)),
-                  FieldProp("Tag", &V::Tag)});
+    static const TPropTable Table(nullptr,
+                                  {FieldProp("Size", &V::Size),
+                                   NotStoredProp(AccessorProp<V>("Version", TPropKind::pkString,
+                                                                 &V::Version, &V::SetVersion)),
+                                   FieldProp("Tag", &V::Tag)});
     return Table;
   }
   const TPropTable* Published() const override { return &Properties(); }
@@ -354,8 +354,7 @@ TEST(PropertyStream, APropertyNotStoredIsReadButNeverWritten) {
   EXPECT_EQ(Text.find("Version ="), std::string::npos) << Text;
   EXPECT_NE(Text.find("Tag = 9"), std::string::npos) << Text;
   TVersioned Copy(nullptr);
-  ComponentFromText("object V: TVersioned\n  Size = 4\n  Version = '1.0'\n  Tag = 2\nend\n",
-                    Copy);
+  ComponentFromText("object V: TVersioned\n  Size = 4\n  Version = '1.0'\n  Tag = 2\nend\n", Copy);
   EXPECT_EQ(Copy.Size, 4);
   EXPECT_EQ(Copy.Offered, "1.0");
   EXPECT_EQ(Copy.Tag, 2);

@@ -129,7 +129,9 @@ TBitmap ImageStrip() {
     for (int X = 0; X < 24; ++X) {
       const bool Border = X == 0 || Y == 0 || X == 11 || Y == 9;
       SetPixelV(DC.Handle(), X, Y,
-                X >= 12 ? RGB(0, 0, 200) : Border ? RGB(255, 0, 255) : RGB(0, 150, 0));
+                X >= 12  ? RGB(0, 0, 200)
+                : Border ? RGB(255, 0, 255)
+                         : RGB(0, 150, 0));
     }
   return Strip;
 }
@@ -274,10 +276,19 @@ TEST_F(PageFeatureTest, StoredPropertiesGoThroughTheLayoutAndBack) {
   const std::string Text = ComponentToText(*Pages);
   EXPECT_EQ(Text.find("Version ="), std::string::npos) << Text; // read-only, not stored
   // Stream order: the plain control's own list, then the skin's.
-  const std::vector<std::string> InOrder{
-      "ActivePage = 'tsSettings'", "Images = 'Pictures'", "HotTrack = True", "MultiLine = True",  "Tabs = ",         "TabPosition = tpBottom",
-      "TabIndex = 2",    "RaggedRight = True", "TabHeight = 21", "TabWidth = 90",
-      "UsePages = True", "SkinEngine = 'SkinEngine1'", "SkinObject = 'OtherTabs'"};
+  const std::vector<std::string> InOrder{"ActivePage = 'tsSettings'",
+                                         "Images = 'Pictures'",
+                                         "HotTrack = True",
+                                         "MultiLine = True",
+                                         "Tabs = ",
+                                         "TabPosition = tpBottom",
+                                         "TabIndex = 2",
+                                         "RaggedRight = True",
+                                         "TabHeight = 21",
+                                         "TabWidth = 90",
+                                         "UsePages = True",
+                                         "SkinEngine = 'SkinEngine1'",
+                                         "SkinObject = 'OtherTabs'"};
   size_t At = 0;
   for (const std::string& Item : InOrder) {
     const size_t Found = Text.find(Item);

@@ -102,7 +102,8 @@ std::unique_ptr<TSeSkinObject> FrameAndSliderSkin() {
 }
 
 void Install(TSeSkinEngine& Engine, std::unique_ptr<TSeSkinObject> ScrollBar) {
-  InstallBlockSkin(Engine, std::move(ScrollBar), "bar", PictureCount, [](int Block) { return PictureColor(static_cast<TPicture>(Block)); });
+  InstallBlockSkin(Engine, std::move(ScrollBar), "bar", PictureCount,
+                   [](int Block) { return PictureColor(static_cast<TPicture>(Block)); });
 }
 
 class SkinScrollBarTest : public ScrollBarFixture<TSeSkinScrollBar> {

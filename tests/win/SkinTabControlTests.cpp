@@ -27,7 +27,15 @@
 namespace {
 
 // One solid 4 x 4 block per picture, side by side in the bitmap "blocks".
-enum TPicture : int { TabNormal, TabHot, TabFocused, ButtonNormal, ButtonHot, ButtonPressed, Count };
+enum TPicture : int {
+  TabNormal,
+  TabHot,
+  TabFocused,
+  ButtonNormal,
+  ButtonHot,
+  ButtonPressed,
+  Count
+};
 constexpr uint32_t PictureColor(int Picture) { return 0x306090u + Picture * 0x101408u; }
 constexpr uint32_t FrameColor = 0x00A0B0C0u; // as 0x00RRGGBB
 constexpr TColor FrameToolkitColor = 0x00C0B0A0;

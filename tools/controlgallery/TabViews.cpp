@@ -51,8 +51,8 @@ TSkinPicture TabRows(TForm& Form, TSeSkinEngine* Engine) {
 TSkinPicture TabScroll(TForm& Form, TSeSkinEngine* Engine) {
   std::vector<TSkinPicture> Views;
   for (int Look = 0; Look < 3; ++Look) {
-    auto* Tabs = PlaceTabs(Form, Engine, 200, 70,
-                           {"First", "Second", "Third", "Fourth", "Fifth", "Sixth"});
+    auto* Tabs =
+        PlaceTabs(Form, Engine, 200, 70, {"First", "Second", "Third", "Fourth", "Fifth", "Sixth"});
     if (Look == 1) {
       Tabs->SetTabIndex(5);
       SendMouse(*Tabs, WM_MOUSEMOVE, 0, Centre(Tabs->Layout().LeftButtonRect()));
