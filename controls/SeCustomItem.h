@@ -17,6 +17,12 @@
 #include "toolkit/Types.h"
 
 class TSePopupMenuOptions;
+#ifdef _WIN32
+class TCanvas;
+class TSeItemView;
+class TSePopupWindow;
+#include <memory>
+#endif
 
 // A tree operation that would break the tree: an item already in a tree inserted again.
 class EQzItemError : public Exception {
@@ -25,7 +31,7 @@ public:
 };
 
 // The items a menu bar shows for a maximized child window.
-enum TSeSystemKind { skNone, skClose, skRestore, skMinimize, skWindowIcon };
+enum TSeSystemKind { sikOrdinary, sikClose, sikRestore, sikMinimize, sikWindowIcon };
 
 class TSeCustomItem : public TComponent {
 public:
@@ -80,7 +86,7 @@ public:
   // Where the menus keep their state on the items.
   int FirstVisible = 0; // the first child a scrolled popup shows
   TRect ItemRect;       // the place in its view; empty: not laid out
-  TSeSystemKind SystemKind = skNone;
+  TSeSystemKind SystemKind = sikOrdinary;
   bool PaintingSuspended = false;
   bool AnimationAllowed = false; // the next popup of this item may animate its showing
   bool PopupMenuFlag = false;    // shown from a popup menu component, not a menu bar
@@ -110,6 +116,26 @@ public:
   // the path to it are enabled, each of them is clicked from the top down (only the target
   // acts). Answers whether a target was found.
   bool IsShortCut(int Key);
+
+#ifdef _WIN32
+  // Opens a level showing the children at the screen point (X, Y), or beside ParentRect
+  // (screen coordinates) for a level opened from ParentView's item; returns when it closes.
+  // Nothing when no child is visible.
+  void Popup(TSeItemView* ParentView, int X, int Y, const TRect& ParentRect);
+  // The window a level of this item's children opens in.
+  virtual std::unique_ptr<TSePopupWindow> CreatePopupWindow();
+  // The item's size in View (a row of a popup, a button of a bar).
+  virtual TPoint MeasureItem(TCanvas& Canvas, TSeItemView& View);
+  // Paints the item as a row of View at Rect; NotTracking: the view follows the mouse
+  // without running its own loop (a hovered bar).
+  virtual void DrawItem(TCanvas& Canvas, TSeItemView& View, bool NotTracking, bool IsCurrent,
+                        const TRect& Rect);
+  // One of a scrolled level's strips: Arrow 1 up, 2 down.
+  virtual void DrawScrollArrow(TCanvas& Canvas, TSeItemView& View, bool Hot, int Arrow,
+                               const TRect& Rect);
+  // Lets whatever supplies the item's state bring it up to date before it shows.
+  virtual void InitiateAction() {}
+#endif
 
 private:
   TSeCustomItem* FindShortCut(int Key, std::vector<TSeCustomItem*>& Path);

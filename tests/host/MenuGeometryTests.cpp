@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/MenuGeometry.h"
+#include "toolkit/ShortCuts.h"
 
 namespace {
 
@@ -141,6 +142,16 @@ TEST(MenuShortCutTest, ModifiersAddTheirBits) {
   EXPECT_EQ(0x0053, MenuShortCut('S', false, false, false));
   EXPECT_EQ(0x6053, MenuShortCut('S', true, true, false));
   EXPECT_EQ(0x8073, MenuShortCut(0x73, false, false, true));
+}
+
+TEST(MenuShortCutTest, ReadsAsModifiersThenTheKey) {
+  EXPECT_EQ("Ctrl+S", ShortCutToText(MenuShortCut('S', false, true, false)));
+  EXPECT_EQ("Shift+Ctrl+Alt+F12", ShortCutToText(MenuShortCut(0x7B, true, true, true)));
+  EXPECT_EQ("Alt+F4", ShortCutToText(MenuShortCut(0x73, false, false, true)));
+  EXPECT_EQ("Del", ShortCutToText(0x2E));
+  EXPECT_EQ("Num 7", ShortCutToText(0x67));
+  EXPECT_EQ("", ShortCutToText(0));
+  EXPECT_EQ("", ShortCutToText(MenuShortCut(0xE5, false, true, false))); // no name
 }
 
 } // namespace
