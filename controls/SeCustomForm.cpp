@@ -11,14 +11,6 @@ namespace {
 
 constexpr TSeBorderIcons Bit(TSeBorderIcon Icon) { return static_cast<TSeBorderIcons>(1u << Icon); }
 
-void AssignLogFont(TFont& Font, const LOGFONTW& Log) {
-  Font.SetName(ToolkitText(Log.lfFaceName));
-  Font.SetHeight(Log.lfHeight);
-  Font.SetStyle(static_cast<uint8_t>((Log.lfWeight >= FW_SEMIBOLD ? fsBold : 0) |
-                                     (Log.lfItalic ? fsItalic : 0)));
-  Font.SetCharset(Log.lfCharSet);
-}
-
 // SE_REFRESHFRAME's first parameter when the caption style is to be put back.
 constexpr WPARAM RestoreCaptionStyle = 13;
 

@@ -128,7 +128,7 @@ public:
   TRect GetMinimizedRect() override;
   // Size limits: Constraints, else at least 150 x 40 and at most the maximized size.
   virtual TPoint GetMaxSize();
-  TPoint GetMinSize() const;
+  virtual TPoint GetMinSize() const;
 
   // The window's shape for the frame's size: the theme's window outline, or a rectangle.
   // The caller owns it.

@@ -46,6 +46,8 @@ public:
   void ShowException(const std::exception& E);
 
   std::string Title = "Mirevan";
+  // The hint of what the pointer is over where no control shows one (a menu item's).
+  std::string Hint;
   bool ShowHint = true;
   UINT HintPause = 500;
   UINT HintHidePause = 2500;

@@ -23,6 +23,10 @@ constexpr TColor clInfoText = SystemColor(23);
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor cl3DDkShadow = SystemColor(21);
 constexpr TColor cl3DLight = SystemColor(22);
+constexpr TColor clMenu = SystemColor(4);
+constexpr TColor clMenuText = SystemColor(7);
+constexpr TColor clHighlight = SystemColor(13);
+constexpr TColor clHighlightText = SystemColor(14);
 
 // The 0x00BBGGRR value of a colour, system colours looked up (the platform's current ones
 // in the Windows build, the classic defaults elsewhere).

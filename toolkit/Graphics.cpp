@@ -1,5 +1,6 @@
 #include "toolkit/Graphics.h"
 
+#include "toolkit/AnsiText.h"
 #include "toolkit/SysUtils.h"
 
 int ScreenPixelsPerInch() {
@@ -234,4 +235,12 @@ void TPicture::LoadFromFile(const std::string& FileName) {
   auto Loaded = std::make_unique<TBitmap>();
   Loaded->LoadFromFile(FileName);
   SetGraphic(std::move(Loaded));
+}
+
+void AssignLogFont(TFont& Font, const LOGFONTW& Log) {
+  Font.SetName(ToolkitText(Log.lfFaceName));
+  Font.SetHeight(Log.lfHeight);
+  Font.SetStyle(static_cast<uint8_t>((Log.lfWeight >= FW_SEMIBOLD ? fsBold : 0) |
+                                     (Log.lfItalic ? fsItalic : 0)));
+  Font.SetCharset(Log.lfCharSet);
 }

@@ -63,6 +63,9 @@ private:
   HDC FHandle;
 };
 
+// Font takes the face, height, weight, slant and character set of a platform font.
+void AssignLogFont(TFont& Font, const LOGFONTW& Log);
+
 // Points a canvas at a device context for the guard's life, then back where it was.
 class TCanvasDC {
 public:

@@ -1,0 +1,80 @@
+#include "controls/SePopupMenu.h"
+
+#include "controls/SeClickHandler.h"
+#include "controls/SeCustomItem.h"
+#include "controls/SeItemView.h"
+#include "toolkit/Application.h"
+#include "toolkit/Controls.h"
+#include "toolkit/Published.h"
+
+namespace {
+
+TSeCustomPopupMenu* GOpenMenu = nullptr;
+
+// The open menu is cleared when Popup returns, also by an exception.
+class TOpenMenuScope {
+public:
+  explicit TOpenMenuScope(TSeCustomPopupMenu* Menu) { GOpenMenu = Menu; }
+  ~TOpenMenuScope() { GOpenMenu = nullptr; }
+  TOpenMenuScope(const TOpenMenuScope&) = delete;
+  TOpenMenuScope& operator=(const TOpenMenuScope&) = delete;
+};
+
+} // namespace
+
+TSeCustomPopupMenu::TSeCustomPopupMenu(TComponent* AOwner)
+    : TSeCustomPopupMenu(AOwner,
+                         [](TComponent* Owner) { return MakeComponent<TSeCustomItem>(Owner); }) {}
+
+TSeCustomPopupMenu::TSeCustomPopupMenu(TComponent* AOwner, const TItemFactory& ItemClass)
+    : TPopupMenu(AOwner), FItems(ItemClass(this)),
+      FOptions(std::make_unique<TSePopupMenuOptions>()) {}
+
+TSeCustomPopupMenu::~TSeCustomPopupMenu() {
+  if (GOpenMenu == this)
+    GOpenMenu = nullptr;
+}
+
+const TPropTable& TSeCustomPopupMenu::Properties() {
+  static const TPropTable Table(
+      nullptr, {ObjectProp<TSeCustomPopupMenu>("PopupMenuOptions", &TSeCustomPopupMenu::FOptions)});
+  return Table;
+}
+
+void TSeCustomPopupMenu::Loaded() {
+  TPopupMenu::Loaded();
+  FItems->RightToLeft = RightToLeft();
+  for (int I = 0; I < FItems->Count(); ++I)
+    FItems->Items(I)->RightToLeft = RightToLeft();
+}
+
+void TSeCustomPopupMenu::AdoptItem(TSeCustomItem* Item) { FItems->Add(Item); }
+
+void TSeCustomPopupMenu::SetPopupMenuOptions(const TSePopupMenuOptions& Value) {
+  FOptions->Assign(Value);
+  TSePopupMenuOptions* Options = FOptions.get();
+  FItems->ForEach([Options](TSeCustomItem& Each) { Each.Options = Options; });
+}
+
+TSeCustomPopupMenu* TSeCustomPopupMenu::OpenMenu() { return GOpenMenu; }
+
+void TSeCustomPopupMenu::Popup(int X, int Y) {
+  // The open menu's loops run again only once this one has closed: its levels end and hide
+  // now. (A request posted for them to close would reach this menu's loop first and close
+  // it instead.)
+  if (GOpenMenu)
+    TSeItemView::CloseOpenLevels();
+  const TOpenMenuScope Open(this);
+  TSePopupMenuOptions* Options = FOptions.get();
+  auto* OwnerControl = dynamic_cast<TWinControl*>(Owner());
+  FItems->ForEach([&](TSeCustomItem& Each) {
+    Each.Options = Options;
+    if (OwnerControl)
+      Each.OwnerControl = OwnerControl;
+    Each.AnimationAllowed = true;
+    Each.PopupMenuFlag = true;
+  });
+  DoPopup();
+  InstallClickHandler();
+  FItems->Popup(nullptr, X, Y, {});
+}
