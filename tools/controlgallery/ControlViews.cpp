@@ -4,6 +4,7 @@
 
 #include "ButtonViews.h"
 #include "CheckViews.h"
+#include "ListViewViews.h"
 #include "TrackBarViews.h"
 #include "ViewSupport.h"
 #include "controls/SeSkinScrollBar.h"
@@ -71,6 +72,7 @@ const std::vector<TControlView>& ControlViews() {
       CheckBoxView(),
       GroupBoxView(),
       LabelView(),
+      ListViewView(),
   };
   return Views;
 }
