@@ -17,17 +17,6 @@
 
 namespace {
 
-// A click of the real left button at a screen point.
-bool ClickAt(POINT Point) {
-  if (!PointAt(Point))
-    return false;
-  LeftButton(true);
-  PumpFor(60);
-  LeftButton(false);
-  PumpFor(60);
-  return true;
-}
-
 POINT CentreOf(const RECT& R) { return {(R.left + R.right) / 2, (R.top + R.bottom) / 2}; }
 
 // Mirevan's windows list, read and aimed at from this process. Messages that carry pointers
