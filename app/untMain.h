@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "controls/SeSkinSListView.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
@@ -51,7 +52,7 @@ public:
   TSeSkinButton* btnRefresh = nullptr;
   TSeSkinButton* btnMakeTransparent = nullptr;
   TSeSkinButton* btnMakeOpacity = nullptr;
-  TListView* lvList = nullptr;
+  TSeSkinSListView* lvList = nullptr;
   TSeSkinButton* btnCheckAll = nullptr;
   TSeSkinButton* btnUnCheckall = nullptr;
   // Page 2.

@@ -7,6 +7,7 @@
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinGroupBox.h"
 #include "controls/SeSkinLabel.h"
+#include "controls/SeSkinSListView.h"
 #include "controls/SeSkinTrackBar.h"
 #include "gfx/Effects.h"
 #include "skin/SkinEngine.h"
@@ -176,11 +177,23 @@ void TfrmTransparentMain::CreateLayout() {
   btnMakeOpacity = PlaceButton(this, tsWindowsList, "btnMakeOpacity", 352, 71, 107, "Make Opacity",
                                "Opacity window which checked in list", SeSkinEngine1);
   btnMakeOpacity->OnClick = [this](TObject* Sender) { btnMakeOpacityClick(Sender); };
-  lvList = Place<TListView>(this, tsWindowsList, "lvList", 16, 40, 329, 265);
+  lvList = Place<TSeSkinSListView>(this, tsWindowsList, "lvList", 16, 40, 329, 265);
   lvList->AddColumn("Window Text", 200);
   lvList->AddColumn("Status", 80);
   lvList->SetHint("Click column to  sort list");
-  lvList->SetColor(0x00CECFCE); // RGB(206, 207, 206)
+  lvList->SetViewStyle(vsReport);
+  lvList->SetCheckboxes(true);
+  lvList->SetGridLines(true);
+  lvList->SetHotTrack(true);
+  lvList->SetRowSelect(true);
+  lvList->SetHideSelection(false);
+  lvList->SetReadOnly(true);
+  lvList->BevelInner = bvNone;
+  lvList->BevelOuter = bvNone;
+  lvList->SetColor(0x00CECFCE); // RGB(206, 207, 206), until the skin gives its own
+  lvList->SetSkinObject("ListBox");
+  lvList->SetSkinHeaderObject("Header");
+  lvList->SetSkinEngine(SeSkinEngine1);
   lvList->OnColumnClick = [this](TObject* Sender, TListColumn* Column) {
     lvListColumnClick(Sender, Column);
   };

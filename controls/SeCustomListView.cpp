@@ -36,6 +36,11 @@ RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 
 } // namespace
 
+const TPropTable& TSeCustomListView::Properties() {
+  static const TPropTable Table(&TListView::Properties(), {});
+  return Table;
+}
+
 TSeCustomListView::TSeCustomListView(TComponent* AOwner)
     : TListView(AOwner),
       FScrollBars(std::make_unique<TSeSubScrollBar>(

@@ -20,6 +20,9 @@ public:
   explicit TSeCustomListView(TComponent* AOwner);
   ~TSeCustomListView() override;
   std::string ClassName() const override { return "TSeCustomListView"; }
+  // The toolkit list view's, in its stream order.
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
   // The in-place bars join the same parent.

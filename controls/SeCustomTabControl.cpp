@@ -184,9 +184,10 @@ const TPropTable& TSeCustomTabControl::Properties() {
        ControlProp("Top"),
        ControlProp("Width"),
        ControlProp("Height"),
-       AccessorProp<C>("ActivePage", TPropKind::pkString, &C::ActivePageName,
-                       &C::SetActivePageName),
-       AccessorProp<C>("Images", TPropKind::pkString, &C::ImagesName, &C::SetImagesName),
+       ReferenceProp(AccessorProp<C>("ActivePage", TPropKind::pkString, &C::ActivePageName,
+                                     &C::SetActivePageName)),
+       ReferenceProp(
+           AccessorProp<C>("Images", TPropKind::pkString, &C::ImagesName, &C::SetImagesName)),
        AccessorProp<C>("HotTrack", TPropKind::pkBoolean, &C::HotTrack, &C::SetHotTrack),
        AccessorProp<C>("MultiLine", TPropKind::pkBoolean, &C::MultiLine, &C::SetMultiLine),
        AccessorProp<C>("OwnerDraw", TPropKind::pkBoolean, &C::OwnerDraw, &C::SetOwnerDraw),

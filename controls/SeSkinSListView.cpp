@@ -1,17 +1,61 @@
 #include "controls/SeSkinSListView.h"
 
 #include "skin/SkinMessages.h"
+#include "toolkit/ClassRegistry.h"
+
+namespace {
+
+// Stored layouts may hold the list views.
+template <class T> void RegisterControl(const char* Name) {
+  RegisterPersistentClass(Name, [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
+    return std::make_unique<T>(Owner);
+  });
+}
+
+const bool GRegistered = [] {
+  RegisterControl<TSeCustomListView>("TSeCustomListView");
+  RegisterControl<TSeSkinSListView>("TSeSkinSListView");
+  return true;
+}();
+
+} // namespace
 
 TSeSkinSListView::TSeSkinSListView(TComponent* AOwner) : TSeSkinned(AOwner, "ListBox") {}
 
 const TPropTable& TSeSkinSListView::Properties() {
   using L = TSeSkinSListView;
   static const TPropTable Table(
-      &TControl::Properties(),
-      {AccessorProp<L>("SkinObject", TPropKind::pkString, &L::SkinObject, &L::SetSkinObject),
+      &TSeCustomListView::Properties(),
+      {ReferenceProp(AccessorProp<L>("SkinEngine", TPropKind::pkString, &L::SkinEngineName,
+                                     &L::SetSkinEngineName)),
+       AccessorProp<L>("SkinObject", TPropKind::pkString, &L::SkinObject, &L::SetSkinObject),
        AccessorProp<L>("SkinHeaderObject", TPropKind::pkString, &L::SkinHeaderObject,
-                       &L::SetSkinHeaderObject)});
+                       &L::SetSkinHeaderObject),
+       NotStoredProp(AccessorProp<L>("Version", TPropKind::pkString, &L::Version, &L::SetVersion))});
   return Table;
+}
+
+std::string TSeSkinSListView::SkinEngineName() const {
+  return SkinEngine() ? SkinEngine()->Name() : FPendingEngine;
+}
+
+void TSeSkinSListView::SetSkinEngineName(const std::string& Value) {
+  FPendingEngine = Value;
+  if (!Loading())
+    ResolveEngine();
+}
+
+void TSeSkinSListView::Loaded() {
+  TSeSkinned::Loaded();
+  if (!FPendingEngine.empty())
+    ResolveEngine();
+}
+
+void TSeSkinSListView::ResolveEngine() {
+  TComponent* Found = Owner() && !FPendingEngine.empty() ? Owner()->FindComponent(FPendingEngine)
+                                                         : nullptr;
+  FPendingEngine.clear();
+  SetSkinEngine(dynamic_cast<TSeSkinEngine*>(Found));
 }
 
 void TSeSkinSListView::SetSkinEngine(TSeSkinEngine* Engine) {

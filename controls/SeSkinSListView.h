@@ -24,11 +24,16 @@ public:
 
   // Attaches both skin objects and hands the engine to the in-place bars.
   void SetSkinEngine(TSeSkinEngine* Engine);
+  // Only the name: the list takes it at the next attachment.
+  void SetSkinObject(const std::string& Value) { StoreSkinObject(Value); }
   const std::string& SkinHeaderObject() const { return FSkinHeaderObject; }
   // Only the name: the header takes it at the next attachment.
   void SetSkinHeaderObject(const std::string& Value) { FSkinHeaderObject = Value; }
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+  // The engine named in a stored layout is found among the owner's components once the
+  // whole layout has been read.
+  void Loaded() override;
 
   // The header's copy of its skin object, null when not attached.
   TSeSkinObject* HeaderSkin() const { return FHeaderSkin.get(); }
@@ -45,6 +50,13 @@ protected:
   void SkinAttached(TSeSkinObject& Copy) override;
 
 private:
+  // The stored layout's name for the engine: the engine's own once attached.
+  std::string SkinEngineName() const;
+  void SetSkinEngineName(const std::string& Value);
+  // Attaches to the owner's component of the pending name (none: detached).
+  void ResolveEngine();
+
   std::string FSkinHeaderObject = "Header";
+  std::string FPendingEngine;
   std::unique_ptr<TSeSkinObject> FHeaderSkin;
 };

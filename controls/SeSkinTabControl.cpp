@@ -27,8 +27,8 @@ const TPropTable& TSeSkinTabControl::Properties() {
   using C = TSeSkinTabControl;
   static const TPropTable Table(
       &TSeCustomTabControl::Properties(),
-      {AccessorProp<C>("SkinEngine", TPropKind::pkString, &C::SkinEngineName,
-                       &C::SetSkinEngineName),
+      {ReferenceProp(AccessorProp<C>("SkinEngine", TPropKind::pkString, &C::SkinEngineName,
+                                     &C::SetSkinEngineName)),
        AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject),
        NotStoredProp(
            AccessorProp<C>("Version", TPropKind::pkString, &C::Version, &C::SetVersion))});

@@ -38,6 +38,8 @@ protected:
     Base::Notification(AComponent, Operation);
     FSkin.Notification(AComponent, Operation);
   }
+  // The name alone: the copy follows at the next attachment.
+  void StoreSkinObject(const std::string& Value) { FSkin.StoreSkinObject(Value); }
   // Whether the control paints skinned now.
   bool Skinned() const { return FSkin.Skinned(); }
   TSeSkinObject* SkinCopy() const { return FSkin.Copy(); }

@@ -29,6 +29,8 @@ public:
   const std::string& SkinObject() const { return FSkinObject; }
   // Another object of the skin: attaches again.
   void SetSkinObject(const std::string& Value);
+  // Only the name, for controls whose copy follows it at the next attachment.
+  void StoreSkinObject(const std::string& Value) { FSkinObject = Value; }
 
   TSeSkinObject* Copy() const { return FCopy.get(); }
   // Whether the control paints skinned now: it is neither going nor being read, and has an

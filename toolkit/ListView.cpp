@@ -3,7 +3,59 @@
 #include <algorithm>
 #include <commctrl.h>
 
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/ControlProps.h"
 #include "toolkit/ErrorReport.h"
+
+namespace {
+
+const char* const ViewStyleNames[] = {"vsIcon", "vsSmallIcon", "vsList", "vsReport"};
+const char* const BevelCutNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
+const char* const BevelKindNames[] = {"bkNone", "bkTile", "bkSoft", "bkFlat"};
+
+// Stored layouts may hold list views.
+const bool GRegistered = [] {
+  RegisterPersistentClass("TListView", [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
+    return std::make_unique<TListView>(Owner);
+  });
+  return true;
+}();
+
+} // namespace
+
+const TPropTable& TListColumn::Properties() {
+  using C = TListColumn;
+  static const TPropTable Table(
+      nullptr,
+      {AccessorProp<C>("Caption", TPropKind::pkString, &C::GetCaption, &C::SetCaption),
+       AccessorProp<C>("Width", TPropKind::pkInteger, &C::GetWidth, &C::SetWidth)});
+  return Table;
+}
+
+void TListColumn::SetCaption(const std::string& Value) {
+  if (Value != Caption) {
+    Caption = Value;
+    Update();
+  }
+}
+
+void TListColumn::SetWidth(int Value) {
+  if (Value != Width) {
+    Width = Value;
+    Update();
+  }
+}
+
+void TListColumn::Update() {
+  if (!FOwner || !FOwner->HandleAllocated())
+    return;
+  LVCOLUMNA Native{};
+  Native.mask = LVCF_TEXT | LVCF_WIDTH;
+  Native.pszText = const_cast<char*>(Caption.c_str());
+  Native.cx = Width;
+  SendMessageW(FOwner->Handle(), LVM_SETCOLUMNA, static_cast<WPARAM>(FIndex),
+               reinterpret_cast<LPARAM>(&Native));
+}
 
 void TListItem::AddSubItem(const std::string& Text) {
   FSubItems.push_back(Text);
@@ -41,23 +93,141 @@ TListView::TListView(TComponent* AOwner) : TWinControl(AOwner) {
   SetTabStop(true);
 }
 
+const TPropTable& TListView::Properties() {
+  using L = TListView;
+  static const TPropTable Table(
+      nullptr,
+      {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"),
+       ControlProp("Height"), ControlProp("Hint"),
+       FieldProp("BevelInner", &L::BevelInner, TPropKind::pkEnum, BevelCutNames),
+       FieldProp("BevelOuter", &L::BevelOuter, TPropKind::pkEnum, BevelCutNames),
+       FieldProp("BevelKind", &L::BevelKind, TPropKind::pkEnum, BevelKindNames),
+       AccessorProp<L>("Checkboxes", TPropKind::pkBoolean, &L::Checkboxes, &L::SetCheckboxes),
+       ControlProp("Color"),
+       CollectionProp<L, TListColumn>("Columns", &L::ColumnCount, &L::Columns, &L::ClearColumns,
+                                      &L::AddColumn),
+       ControlProp("Enabled"), ControlProp("Font"),
+       AccessorProp<L>("GridLines", TPropKind::pkBoolean, &L::GridLines, &L::SetGridLines),
+       AccessorProp<L>("HideSelection", TPropKind::pkBoolean, &L::HideSelection,
+                       &L::SetHideSelection),
+       AccessorProp<L>("HotTrack", TPropKind::pkBoolean, &L::HotTrack, &L::SetHotTrack),
+       AccessorProp<L>("ReadOnly", TPropKind::pkBoolean, &L::ReadOnly, &L::SetReadOnly),
+       AccessorProp<L>("RowSelect", TPropKind::pkBoolean, &L::RowSelect, &L::SetRowSelect),
+       ControlProp("ShowHint"),
+       AccessorProp<L>("TabStop", TPropKind::pkBoolean, &L::TabStop, &L::SetTabStop),
+       AccessorProp<L>("ViewStyle", TPropKind::pkEnum, &L::ViewStyle, &L::SetViewStyle,
+                       ViewStyleNames),
+       ControlProp("Visible")});
+  return Table;
+}
+
 TListColumn* TListView::AddColumn(const std::string& Caption, int Width) {
   auto Column = std::make_unique<TListColumn>();
   Column->Caption = Caption;
   Column->Width = Width;
   Column->FIndex = ColumnCount();
+  Column->FOwner = this;
   FColumns.push_back(std::move(Column));
   TListColumn* Added = FColumns.back().get();
-  if (HandleAllocated()) {
-    LVCOLUMNA Native{};
-    Native.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    Native.pszText = const_cast<char*>(Added->Caption.c_str());
-    Native.cx = Added->Width;
-    Native.iSubItem = Added->FIndex;
-    SendMessageW(Handle(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(Added->FIndex),
-                 reinterpret_cast<LPARAM>(&Native));
-  }
+  if (HandleAllocated())
+    InsertNativeColumn(Added);
   return Added;
+}
+
+void TListView::InsertNativeColumn(TListColumn* Column) {
+  LVCOLUMNA Native{};
+  Native.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  Native.pszText = const_cast<char*>(Column->Caption.c_str());
+  Native.cx = Column->Width;
+  Native.iSubItem = Column->FIndex;
+  SendMessageW(Handle(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(Column->FIndex),
+               reinterpret_cast<LPARAM>(&Native));
+}
+
+void TListView::ClearColumns() {
+  if (HandleAllocated())
+    for (int I = ColumnCount() - 1; I >= 0; --I)
+      SendMessageW(Handle(), LVM_DELETECOLUMN, static_cast<WPARAM>(I), 0);
+  FColumns.clear();
+}
+
+void TListView::SetCheckboxes(bool Value) {
+  if (Value != FCheckboxes) {
+    FCheckboxes = Value;
+    UpdateExtendedStyle();
+  }
+}
+
+void TListView::SetGridLines(bool Value) {
+  if (Value != FGridLines) {
+    FGridLines = Value;
+    UpdateExtendedStyle();
+  }
+}
+
+void TListView::SetHotTrack(bool Value) {
+  if (Value != FHotTrack) {
+    FHotTrack = Value;
+    UpdateExtendedStyle();
+  }
+}
+
+void TListView::SetRowSelect(bool Value) {
+  if (Value != FRowSelect) {
+    FRowSelect = Value;
+    UpdateExtendedStyle();
+  }
+}
+
+void TListView::SetViewStyle(TViewStyle Value) {
+  if (Value != FViewStyle) {
+    FViewStyle = Value;
+    StyleChanged();
+  }
+}
+
+void TListView::SetReadOnly(bool Value) {
+  if (Value != FReadOnly) {
+    FReadOnly = Value;
+    StyleChanged();
+  }
+}
+
+void TListView::SetHideSelection(bool Value) {
+  if (Value != FHideSelection) {
+    FHideSelection = Value;
+    StyleChanged();
+  }
+}
+
+void TListView::StyleChanged() {
+  if (!HandleAllocated())
+    return;
+  // The platform's list takes a new view and its other styles from the changed style bits.
+  TCreateParams Params{};
+  CreateParams(Params);
+  const LONG_PTR Mask = LVS_TYPEMASK | LVS_EDITLABELS | LVS_SHOWSELALWAYS;
+  const LONG_PTR Style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  SetWindowLongPtrW(Handle(), GWL_STYLE, (Style & ~Mask) | (Params.Style & Mask));
+  Invalidate();
+}
+
+void TListView::UpdateExtendedStyle() {
+  if (!HandleAllocated())
+    return;
+  DWORD Extended = LVS_EX_DOUBLEBUFFER;
+  if (FCheckboxes)
+    Extended |= LVS_EX_CHECKBOXES;
+  if (FGridLines)
+    Extended |= LVS_EX_GRIDLINES;
+  if (FHotTrack)
+    Extended |= LVS_EX_TRACKSELECT;
+  if (FRowSelect)
+    Extended |= LVS_EX_FULLROWSELECT;
+  SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE,
+               LVS_EX_DOUBLEBUFFER | LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES | LVS_EX_TRACKSELECT |
+                   LVS_EX_FULLROWSELECT,
+               Extended);
 }
 
 TListItem* TListView::AddItem(const std::string& Caption) {
@@ -145,26 +315,20 @@ void TListView::CustomSort(int Data) {
 void TListView::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
   Params.WinClassName = WC_LISTVIEWW;
-  Params.Style |= LVS_REPORT | LVS_SHOWSELALWAYS;
+  static const DWORD Views[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+  Params.Style |= Views[FViewStyle];
+  if (!FReadOnly)
+    Params.Style |= LVS_EDITLABELS;
+  if (!FHideSelection)
+    Params.Style |= LVS_SHOWSELALWAYS;
 }
 
 void TListView::CreateWnd() {
   TWinControl::CreateWnd();
-  DWORD Extended = LVS_EX_DOUBLEBUFFER;
-  if (Checkboxes)
-    Extended |= LVS_EX_CHECKBOXES;
-  if (GridLines)
-    Extended |= LVS_EX_GRIDLINES;
-  if (HotTrack)
-    Extended |= LVS_EX_TRACKSELECT;
-  if (RowSelect)
-    Extended |= LVS_EX_FULLROWSELECT;
-  SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, 0, Extended);
+  UpdateExtendedStyle();
   ColorChanged();
-  std::vector<std::unique_ptr<TListColumn>> Columns = std::move(FColumns);
-  FColumns.clear();
-  for (const auto& Column : Columns)
-    AddColumn(Column->Caption, Column->Width);
+  for (const auto& Column : FColumns)
+    InsertNativeColumn(Column.get());
   for (int I = 0; I < ItemCount(); ++I)
     InsertNative(FItems[I].get(), I);
 }

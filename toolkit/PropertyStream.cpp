@@ -39,6 +39,27 @@ void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string
       if (const TPersistent* Sub = Info->Object(Object))
         WriteProperties(Dest, *Sub, Name + ".");
       break;
+    case TPropKind::pkReference: {
+      const std::string Value = Info->GetString(Object);
+      if (!Value.empty()) {
+        WriteShortStr(Dest, Name);
+        WriteIdentValue(Dest, Value);
+      }
+      break;
+    }
+    case TPropKind::pkCollection: {
+      WriteShortStr(Dest, Name);
+      WriteValueByte(Dest, vaCollection);
+      const int Count = Info->ItemCount(Object);
+      for (int I = 0; I < Count; ++I) {
+        WriteValueByte(Dest, vaList);
+        if (const TPersistent* Item = Info->Item(Object, I))
+          WriteProperties(Dest, *Item, "");
+        WriteValueByte(Dest, 0);
+      }
+      WriteValueByte(Dest, 0);
+      break;
+    }
     case TPropKind::pkBinary:
       if (Info->HasData(Object)) {
         TMemoryStream Data;
@@ -111,6 +132,8 @@ template <class Lookup> int64_t IdentOrInteger(TValueReader& In, uint8_t Type, L
   return In.Integer(Type);
 }
 
+void ReadProperty(TValueReader& In, TPersistent& Object, std::string_view Path);
+
 void ReadValueInto(TValueReader& In, TPersistent& Object, const TPropInfo& Info) {
   const uint8_t Type = In.Byte();
   switch (Info.Kind) {
@@ -165,6 +188,27 @@ void ReadValueInto(TValueReader& In, TPersistent& Object, const TPropInfo& Info)
     TStreamWindow Data(In.Stream(), Length);
     Info.ReadData(Object, Data);
     Data.SkipToEnd();
+    break;
+  }
+  case TPropKind::pkReference:
+    if (Type != vaIdent)
+      InvalidValue();
+    Info.SetString(Object, In.ShortString());
+    break;
+  case TPropKind::pkCollection: {
+    if (Type != vaCollection)
+      InvalidValue();
+    Info.ClearItems(Object);
+    for (uint8_t Item = In.Byte(); Item != 0; Item = In.Byte()) {
+      if (Item != vaList) { // an order value, which the items' order makes needless
+        In.Integer(Item);
+        if (In.Byte() != vaList)
+          InvalidValue();
+      }
+      TPersistent* Added = Info.AddItem(Object);
+      for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true))
+        ReadProperty(In, *Added, Property);
+    }
     break;
   }
   case TPropKind::pkObject:

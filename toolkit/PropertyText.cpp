@@ -37,10 +37,30 @@ std::string Quoted(const std::string& Text) {
   return Open || Result.empty() ? Result + (Result.empty() ? "''" : "'") : Result;
 }
 
-void WriteValue(TValueReader& In, std::string& Out, const std::string& Indent) {
+void WriteValue(TValueReader& In, std::string& Out, const std::string& Indent, int Depth = 0) {
   static const char Hex[] = "0123456789ABCDEF";
   const uint8_t Type = In.Byte();
   switch (Type) {
+  case vaCollection: {
+    if (Depth > MaxObjectNesting)
+      throw EParserError("Objects are nested too deeply");
+    Out += "<";
+    for (uint8_t Item = In.Byte(); Item != 0; Item = In.Byte()) {
+      if (Item != vaList) {
+        In.Integer(Item); // an order value: the items' order says the same
+        if (In.Byte() != vaList)
+          throw EParserError("Invalid stream format");
+      }
+      Out += "\r\n" + Indent + "  item";
+      for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true)) {
+        Out += "\r\n" + Indent + "    " + Property + " = ";
+        WriteValue(In, Out, Indent + "    ", Depth + 1);
+      }
+      Out += "\r\n" + Indent + "  end";
+    }
+    Out += ">";
+    break;
+  }
   case vaInt8:
     Out += std::to_string(static_cast<int8_t>(In.Byte()));
     break;
@@ -259,10 +279,35 @@ void PutShortString(TTextReader& In, TStream& Dest, const std::string& Text) {
   WriteShortStr(Dest, Text);
 }
 
-void ReadValue(TTextReader& In, TStream& Dest) {
+void ReadValue(TTextReader& In, TStream& Dest, int Depth = 0) {
   In.SkipBlanks();
   const char C = In.Peek();
-  if (C == '\'' || C == '#') {
+  if (C == '<') {
+    if (Depth > MaxObjectNesting)
+      In.Fail("objects are nested too deeply");
+    In.Expect('<');
+    WriteValueByte(Dest, vaCollection);
+    for (;;) {
+      In.SkipSpace();
+      if (In.Peek() == '>')
+        break;
+      if (In.Word() != "item")
+        In.Fail("'item' expected");
+      WriteValueByte(Dest, vaList);
+      for (;;) {
+        In.SkipSpace();
+        const std::string Word = In.Word();
+        if (Word == "end")
+          break;
+        PutShortString(In, Dest, Word);
+        In.Expect('=');
+        ReadValue(In, Dest, Depth + 1);
+      }
+      WriteValueByte(Dest, 0);
+    }
+    In.Expect('>');
+    WriteValueByte(Dest, 0);
+  } else if (C == '\'' || C == '#') {
     WriteStringValue(Dest, In.QuotedString());
   } else if (C == '-' || C == '+' || std::isdigit(static_cast<unsigned char>(C))) {
     const std::optional<int32_t> Value = TryStrToInt(In.Number());

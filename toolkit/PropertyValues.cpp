@@ -79,6 +79,22 @@ void TValueReader::SkipValue(uint8_t Type) {
     for (uint8_t Length = Byte(); Length != 0; Length = Byte())
       Skip(Length);
     break;
+  case vaCollection: {
+    // Items, each a list of properties, after an optional order value.
+    if (++FDepth > MaxObjectNesting)
+      throw EParserError("Objects are nested too deeply");
+    for (uint8_t Item = Byte(); Item != 0; Item = Byte()) {
+      if (Item != vaList) {
+        Integer(Item);
+        if (Byte() != vaList)
+          throw EReadError();
+      }
+      for (std::string Property = Name(true); !Property.empty(); Property = Name(true))
+        SkipValue(Byte());
+    }
+    --FDepth;
+    break;
+  }
   default:
     throw EParserError(FormatStr("Unknown property value type %s", {std::to_string(Type)}));
   }

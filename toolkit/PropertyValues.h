@@ -9,6 +9,7 @@
 
 enum TValueType : uint8_t {
   vaNull = 0,
+  vaList = 1,
   vaInt8 = 2,
   vaInt16 = 3,
   vaInt32 = 4,
@@ -18,7 +19,8 @@ enum TValueType : uint8_t {
   vaTrue = 9,
   vaBinary = 10,
   vaSet = 11,
-  vaLString = 12
+  vaLString = 12,
+  vaCollection = 14
 };
 
 // Reads the parts of a property stream; every length is checked against what the stream
@@ -42,6 +44,7 @@ public:
 
 private:
   TStream& FSource;
+  int FDepth = 0; // collections being passed over, one inside another
 };
 
 bool IsNameChar(char C);

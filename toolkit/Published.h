@@ -23,7 +23,9 @@ enum class TPropKind : uint8_t {
   pkCharset, // a character-set name where it has one, else an integer
   pkString,  // not written when empty
   pkObject,  // an owned sub-object, its properties written as "<Name>.<property>"
-  pkBinary   // bytes that the class reads and writes itself
+  pkBinary,  // bytes that the class reads and writes itself
+  pkCollection, // owned items of one class, each written with its own properties
+  pkReference   // another component of the same owner, by its name (an identifier)
 };
 
 using TIdentNames = std::span<const char* const>;
@@ -41,6 +43,11 @@ struct TPropInfo {
   std::function<bool(const TPersistent&)> HasData;
   std::function<void(const TPersistent&, TStream&)> WriteData;
   std::function<void(TPersistent&, TStream&)> ReadData;
+  // A collection: how many items, one of them, and for reading, emptying it and adding one.
+  std::function<int(const TPersistent&)> ItemCount;
+  std::function<const TPersistent*(const TPersistent&, int)> Item;
+  std::function<void(TPersistent&)> ClearItems;
+  std::function<TPersistent*(TPersistent&)> AddItem;
   // Written after every other property, the subclasses' included.
   bool Last = false;
   // Read when present, never written (a display value such as a version).
@@ -158,7 +165,27 @@ TPropInfo BinaryProp(std::string Name, bool (*HasData)(const T&), void (*Write)(
   return Info;
 }
 
-// Info, read but never written.
+// Items that T keeps: Count and At read them, Clear and Add rebuild them while reading.
+template <class T, class I>
+TPropInfo CollectionProp(std::string Name, int (T::*Count)() const, I* (T::*At)(int) const,
+                         void (T::*Clear)(), I* (T::*Add)()) {
+  TPropInfo Info = NewPropInfo(std::move(Name), TPropKind::pkCollection);
+  Info.ItemCount = [Count](const TPersistent& O) { return (static_cast<const T&>(O).*Count)(); };
+  Info.Item = [At](const TPersistent& O, int Index) -> const TPersistent* {
+    return (static_cast<const T&>(O).*At)(Index);
+  };
+  Info.ClearItems = [Clear](TPersistent& O) { (static_cast<T&>(O).*Clear)(); };
+  Info.AddItem = [Add](TPersistent& O) -> TPersistent* { return (static_cast<T&>(O).*Add)(); };
+  return Info;
+}
+
+// A string property that names another component: written as an identifier, not when empty.
+inline TPropInfo ReferenceProp(TPropInfo Info) {
+  Info.Kind = TPropKind::pkReference;
+  return Info;
+}
+
+// Info, read when present but never written.
 inline TPropInfo NotStoredProp(TPropInfo Info) {
   Info.Stored = false;
   return Info;

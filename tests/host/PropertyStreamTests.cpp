@@ -396,3 +396,159 @@ TEST(PropertyStream, FontsConvertBetweenPointsAndPixels) {
 }
 
 } // namespace
+
+// ---------------------------------------------------------------------------------------
+// Collections: items of one class written in order, each with its own properties.
+
+namespace {
+
+class TShelfItem : public TPersistent {
+public:
+  std::string ClassName() const override { return "TShelfItem"; }
+  static const TPropTable& Properties() {
+    static const TPropTable Table(nullptr, {FieldProp("Caption", &TShelfItem::Caption),
+                                            FieldProp("Width", &TShelfItem::Width)});
+    return Table;
+  }
+  const TPropTable* Published() const override { return &Properties(); }
+  std::string Caption;
+  int32_t Width = 50;
+};
+
+class TShelf : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TShelf"; }
+  static const TPropTable& Properties() {
+    using S = TShelf;
+    static const TPropTable Table(
+        nullptr, {FieldProp("Tag", &S::Tag),
+                  CollectionProp<S, TShelfItem>("Items", &S::Count, &S::At, &S::Clear, &S::Add),
+                  NotStoredProp(FieldProp("Version", &S::Version)), FieldProp("Last", &S::Last)});
+    return Table;
+  }
+  const TPropTable* Published() const override { return &Properties(); }
+  int Count() const { return static_cast<int>(Items.size()); }
+  TShelfItem* At(int Index) const { return Items.at(static_cast<size_t>(Index)).get(); }
+  void Clear() { Items.clear(); }
+  TShelfItem* Add() { return Items.emplace_back(std::make_unique<TShelfItem>()).get(); }
+
+  int32_t Tag = 0;
+  std::vector<std::unique_ptr<TShelfItem>> Items;
+  std::string Version = "3.4.0";
+  bool Last = false;
+};
+
+const std::string ShelfText = "object Shelf: TShelf\r\n"
+                              "  Tag = 7\r\n"
+                              "  Items = <\r\n"
+                              "    item\r\n"
+                              "      Caption = 'Window Text'\r\n"
+                              "      Width = 200\r\n"
+                              "    end\r\n"
+                              "    item\r\n"
+                              "      Width = 80\r\n"
+                              "    end>\r\n"
+                              "  Last = True\r\n"
+                              "end\r\n";
+
+} // namespace
+
+TEST(PropertyCollection, ItemsAreWrittenInOrderAndReadBackInTheirPlace) {
+  TShelf Shelf(nullptr);
+  Shelf.SetName("Shelf");
+  Shelf.Tag = 7;
+  Shelf.Last = true;
+  Shelf.Add()->Caption = "Window Text";
+  Shelf.At(0)->Width = 200;
+  Shelf.Add()->Width = 80;
+  // Version is a display value: never written.
+  EXPECT_EQ(ComponentToText(Shelf), ShelfText);
+  // Binary: type 14, each item a list (1) of properties ended by 0, the whole ended by 0.
+  std::vector<uint8_t> Second = Named("Width", {vaInt8, 80});
+  Second.insert(Second.begin(), vaList);
+  Second.push_back(0);
+  Second.push_back(0);
+  EXPECT_TRUE(Contains(Binary(Shelf), Second));
+
+  TShelf Copy(nullptr);
+  Copy.Add()->Caption = "replaced by what is read";
+  Copy.Version = "";
+  ComponentFromText(ShelfText + "", Copy);
+  ASSERT_EQ(Copy.Count(), 2);
+  EXPECT_EQ(Copy.At(0)->Caption, "Window Text");
+  EXPECT_EQ(Copy.At(0)->Width, 200);
+  EXPECT_EQ(Copy.At(1)->Caption, "");
+  EXPECT_EQ(Copy.At(1)->Width, 80);
+  EXPECT_TRUE(Copy.Last); // what follows the collection is read too
+  EXPECT_EQ(Copy.Tag, 7);
+  EXPECT_EQ(Copy.Version, ""); // nothing stored, nothing read
+
+  // An empty collection empties the items.
+  ComponentFromText("object Shelf: TShelf\r\n  Items = <>\r\nend\r\n", Copy);
+  EXPECT_EQ(Copy.Count(), 0);
+}
+
+TEST(PropertyCollection, OrderValuesUnknownItemPropertiesAndWrongTypes) {
+  // An order value before an item is accepted; an unknown property of an item, even another
+  // collection, is passed over.
+  TMemoryStream WithOrder = Stream(
+      "TShelf", "S",
+      {Named("Items", {vaCollection, vaInt8, 3, vaList}),
+       Named("Nested", {vaCollection, vaList}), Named("Width", {vaInt8, 1, 0, 0}),
+       Named("Width", {vaInt8, 9, 0, 0}), Named("Tag", {vaInt8, 5})});
+  TShelf Shelf(nullptr);
+  ReadComponentBinary(WithOrder, Shelf);
+  ASSERT_EQ(Shelf.Count(), 1);
+  EXPECT_EQ(Shelf.At(0)->Width, 9);
+  EXPECT_EQ(Shelf.Tag, 5);
+  // A collection under a name this class does not have is passed over whole.
+  TMemoryStream Unknown = Stream(
+      "TShelf", "S",
+      {Named("Rows", {vaCollection, vaList}), Named("Caption", {vaString, 1, 'x', 0, 0}),
+       Named("Tag", {vaInt8, 6})});
+  ReadComponentBinary(Unknown, Shelf);
+  EXPECT_EQ(Shelf.Tag, 6);
+  // Anything but a collection for a collection, or an item that is not a list, is refused.
+  TMemoryStream NotACollection = Stream("TShelf", "S", {Named("Items", {vaInt8, 1})});
+  EXPECT_THROW(ReadComponentBinary(NotACollection, Shelf), EReadError);
+  TMemoryStream NotAList = Stream("TShelf", "S", {Named("Items", {vaCollection, vaInt8, 1, 5})});
+  EXPECT_THROW(ReadComponentBinary(NotAList, Shelf), EReadError);
+  // The text form refuses an item without its word.
+  EXPECT_THROW(ComponentFromText("object S: TShelf\r\n  Items = <\r\n  Width = 1\r\n  end>\r\n"
+                                 "end\r\n",
+                                 Shelf),
+               EParserError);
+}
+
+namespace {
+
+class TLinked : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TLinked"; }
+  static const TPropTable& Properties() {
+    static const TPropTable Table(nullptr,
+                                  {ReferenceProp(FieldProp("Engine", &TLinked::EngineName))});
+    return Table;
+  }
+  const TPropTable* Published() const override { return &Properties(); }
+  std::string EngineName;
+};
+
+} // namespace
+
+TEST(PropertyReference, AnotherComponentIsNamedByAnIdentifier) {
+  TLinked Linked(nullptr);
+  Linked.SetName("L");
+  EXPECT_EQ(ComponentToText(Linked), "object L: TLinked\r\nend\r\n"); // none: nothing written
+  Linked.EngineName = "SeSkinEngine1";
+  EXPECT_TRUE(Contains(Binary(Linked), Named("Engine", {vaIdent, 13})));
+  const std::string Text = ComponentToText(Linked);
+  EXPECT_EQ(Text, "object L: TLinked\r\n  Engine = SeSkinEngine1\r\nend\r\n");
+  TLinked Copy(nullptr);
+  ComponentFromText(Text, Copy);
+  EXPECT_EQ(Copy.EngineName, "SeSkinEngine1");
+  TMemoryStream Quoted = Stream("TLinked", "L", {Named("Engine", {vaString, 1, 'E'})});
+  EXPECT_THROW(ReadComponentBinary(Quoted, Copy), EReadError);
+}

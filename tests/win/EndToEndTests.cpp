@@ -113,13 +113,7 @@ bool DragTransparencyBar(HWND Bar, int From, int To) {
 bool ClickAtCentre(HWND Wnd) {
   RECT Bounds;
   GetWindowRect(Wnd, &Bounds);
-  if (!PointAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2}))
-    return false;
-  LeftButton(true);
-  PumpFor(50);
-  LeftButton(false);
-  PumpFor(50);
-  return true;
+  return ClickAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2});
 }
 
 TEST_F(EndToEndTest, TheButtonsClickedWithThePointerTakeAndLetGoOfWindows) {

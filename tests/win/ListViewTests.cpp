@@ -13,7 +13,9 @@
 #include "controls/SeCustomListView.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Colors.h"
+#include "toolkit/ClassRegistry.h"
 #include "toolkit/Forms.h"
+#include "toolkit/PropertyStream.h"
 
 namespace {
 
@@ -421,4 +423,84 @@ TEST(EllipsisText, KeepsWhatFitsAndCutsTheRest) {
   EXPECT_EQ(EllipsisText("Status", 30, Measure), "...");
   EXPECT_EQ(EllipsisText("Status", 5, Measure), "...");
   EXPECT_EQ(EllipsisText("", 0, Measure), "");
+}
+
+// The toolkit's list view: its properties through the stored layout, and style changes that
+// reach a list that already has its window.
+TEST(ToolkitListView, ItsPropertiesAndColumnsGoThroughTheStoredLayout) {
+  TListView List(nullptr);
+  List.SetName("List");
+  List.AddColumn("Window Text", 200);
+  List.AddColumn("Status", 80);
+  List.SetViewStyle(vsList);
+  List.SetCheckboxes(false);
+  List.SetGridLines(false);
+  List.SetReadOnly(true);
+  List.SetHideSelection(false);
+  List.BevelOuter = bvNone;
+  List.BevelKind = bkFlat;
+  List.SetColor(0x00CECFCE);
+  const std::string Text = ComponentToText(List);
+  EXPECT_NE(Text.find("  Columns = <\r\n    item\r\n      Caption = 'Window Text'\r\n"
+                      "      Width = 200\r\n    end\r\n    item\r\n      Caption = 'Status'\r\n"
+                      "      Width = 80\r\n    end>\r\n"),
+            std::string::npos)
+      << Text;
+  EXPECT_LT(Text.find("Checkboxes = False"), Text.find("Columns"));
+  EXPECT_LT(Text.find("Columns"), Text.find("GridLines = False"));
+
+  TListView Copy(nullptr);
+  Copy.AddColumn("dropped by the read", 10);
+  ComponentFromText(Text, Copy);
+  ASSERT_EQ(Copy.ColumnCount(), 2);
+  EXPECT_EQ(Copy.Columns(0)->Caption, "Window Text");
+  EXPECT_EQ(Copy.Columns(0)->Width, 200);
+  EXPECT_EQ(Copy.Columns(1)->Index(), 1);
+  EXPECT_EQ(Copy.ViewStyle(), vsList);
+  EXPECT_FALSE(Copy.Checkboxes());
+  EXPECT_FALSE(Copy.GridLines());
+  EXPECT_TRUE(Copy.HotTrack());
+  EXPECT_TRUE(Copy.ReadOnly());
+  EXPECT_FALSE(Copy.HideSelection());
+  EXPECT_EQ(Copy.BevelOuter, bvNone);
+  EXPECT_EQ(Copy.BevelKind, bkFlat);
+  EXPECT_EQ(Copy.Color(), static_cast<TColor>(0x00CECFCE));
+  EXPECT_NE(FindPersistentClass("TListView"), nullptr);
+}
+
+TEST_F(ListViewTest, StylesAndColumnsReachTheWindowItHasAlready) {
+  const HWND Wnd = List->Handle();
+  const auto Extended = [&] { return ListView_GetExtendedListViewStyle(Wnd); };
+  const auto Style = [&] { return GetWindowLongW(Wnd, GWL_STYLE); };
+  ASSERT_TRUE(Extended() & LVS_EX_CHECKBOXES);
+  List->SetCheckboxes(false);
+  List->SetGridLines(false);
+  EXPECT_FALSE(Extended() & (LVS_EX_CHECKBOXES | LVS_EX_GRIDLINES));
+  EXPECT_TRUE(Extended() & LVS_EX_FULLROWSELECT);
+  // Not read-only: captions edit in place; the selection hides without the focus.
+  EXPECT_TRUE(Style() & LVS_EDITLABELS);
+  EXPECT_FALSE(Style() & LVS_SHOWSELALWAYS);
+  List->SetReadOnly(true);
+  List->SetHideSelection(false);
+  EXPECT_FALSE(Style() & LVS_EDITLABELS);
+  EXPECT_TRUE(Style() & LVS_SHOWSELALWAYS);
+  List->SetViewStyle(vsList);
+  EXPECT_EQ(Style() & LVS_TYPEMASK, static_cast<LONG>(LVS_LIST));
+  List->SetViewStyle(vsReport);
+  EXPECT_EQ(Style() & LVS_TYPEMASK, static_cast<LONG>(LVS_REPORT));
+  EXPECT_EQ(List->ItemCount(), ListView_GetItemCount(Wnd)); // the rows stay
+
+  List->Columns(1)->SetCaption("Renamed");
+  List->Columns(1)->SetWidth(120);
+  char Caption[32] = {};
+  LVCOLUMNA Native{};
+  Native.mask = LVCF_TEXT | LVCF_WIDTH;
+  Native.pszText = Caption;
+  Native.cchTextMax = sizeof Caption;
+  SendMessageA(Wnd, LVM_GETCOLUMNA, 1, reinterpret_cast<LPARAM>(&Native));
+  EXPECT_STREQ(Caption, "Renamed");
+  EXPECT_EQ(Native.cx, 120);
+  List->ClearColumns();
+  EXPECT_EQ(Header_GetItemCount(Header()), 0);
+  EXPECT_EQ(List->ColumnCount(), 0);
 }

@@ -16,9 +16,11 @@
 #include "controls/SeSkinCheckBox.h"
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinLabel.h"
+#include "controls/SeSkinSListView.h"
 #include "controls/SeSkinTrackBar.h"
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/WinTestSupport.h"
+#include "toolkit/Colors.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/ModuleInfo.h"
 
@@ -294,6 +296,32 @@ TEST_F(MainWindowTest, RestingOnAControlShowsItsHint) {
   SendMessageA(Form->tsOperate->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
   PumpFor(700);
   EXPECT_EQ(Application->HintControl(), nullptr);
+}
+
+TEST_F(MainWindowTest, TheWindowsListWearsTheSkinAndTheLayoutsListStyles) {
+  Start("TransparentNewWindow=0");
+  SelectPage(1);
+  TSeSkinSListView* List = Form->lvList;
+  ASSERT_TRUE(List->HandleAllocated());
+  // The skin's colour has replaced the layout's RGB(206, 207, 206), on the window too.
+  const TSeSkinObject* ListBox = Form->SeSkinEngine1->Source()->FindObject("ListBox");
+  ASSERT_NE(ListBox, nullptr);
+  ASSERT_NE(ColorToRGB(ListBox->Color), static_cast<COLORREF>(0x00CECFCE));
+  EXPECT_EQ(List->Color(), ListBox->Color);
+  EXPECT_EQ(static_cast<COLORREF>(ListView_GetBkColor(List->Handle())), ColorToRGB(ListBox->Color));
+  EXPECT_NE(List->HeaderSkin(), nullptr);
+  // Report view with check boxes, grid lines, hot tracking and whole rows; the selection
+  // shows without the focus; no caption is edited in place.
+  const DWORD Extended = ListView_GetExtendedListViewStyle(List->Handle());
+  for (const DWORD Flag :
+       {DWORD{LVS_EX_CHECKBOXES}, DWORD{LVS_EX_GRIDLINES}, DWORD{LVS_EX_TRACKSELECT},
+        DWORD{LVS_EX_FULLROWSELECT}})
+    EXPECT_TRUE(Extended & Flag) << Flag;
+  const LONG Style = GetWindowLongA(List->Handle(), GWL_STYLE);
+  EXPECT_EQ(Style & LVS_TYPEMASK, static_cast<LONG>(LVS_REPORT));
+  EXPECT_TRUE(Style & LVS_SHOWSELALWAYS);
+  EXPECT_FALSE(Style & LVS_EDITLABELS);
+  EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(List->Handle())), 2);
 }
 
 // What a click on one of the skin's caption buttons does: press on it, release over it.

@@ -276,8 +276,8 @@ TEST_F(PageFeatureTest, StoredPropertiesGoThroughTheLayoutAndBack) {
   const std::string Text = ComponentToText(*Pages);
   EXPECT_EQ(Text.find("Version ="), std::string::npos) << Text; // read-only, not stored
   // Stream order: the plain control's own list, then the skin's.
-  const std::vector<std::string> InOrder{"ActivePage = 'tsSettings'",
-                                         "Images = 'Pictures'",
+  const std::vector<std::string> InOrder{"ActivePage = tsSettings",
+                                         "Images = Pictures",
                                          "HotTrack = True",
                                          "MultiLine = True",
                                          "Tabs = ",
@@ -287,7 +287,7 @@ TEST_F(PageFeatureTest, StoredPropertiesGoThroughTheLayoutAndBack) {
                                          "TabHeight = 21",
                                          "TabWidth = 90",
                                          "UsePages = True",
-                                         "SkinEngine = 'SkinEngine1'",
+                                         "SkinEngine = SkinEngine1",
                                          "SkinObject = 'OtherTabs'"};
   size_t At = 0;
   for (const std::string& Item : InOrder) {

@@ -17,7 +17,9 @@
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Colors.h"
+#include "toolkit/ClassRegistry.h"
 #include "toolkit/Forms.h"
+#include "toolkit/PropertyStream.h"
 
 namespace {
 
@@ -272,6 +274,73 @@ TEST_F(SkinListViewTest, EngineGoingAwayLeavesThePlainList) {
   EXPECT_EQ(List->HeaderSkin(), nullptr);
   EXPECT_EQ(List->SkinBar(List->ScrollBars()->VertBar())->SkinEngine(), nullptr);
   EXPECT_EQ(BorderPixel(0, List->Height() / 2), ColorToRGB(clBtnShadow));
+}
+
+TEST_F(SkinListViewTest, TheListObjectsNameAloneWaitsForTheNextAttachment) {
+  List->SetSkinEngine(Engine);
+  const TColor SkinColor = SkinTemplate("ListBox")->Color;
+  ASSERT_EQ(List->Color(), SkinColor);
+  // Naming the object again copies nothing: a colour set since stays.
+  List->SetColor(DesignColor);
+  List->SetSkinObject("ListBox");
+  EXPECT_EQ(List->SkinObject(), "ListBox");
+  EXPECT_EQ(List->Color(), DesignColor);
+  // The next attachment takes the skin's colour over the one set before.
+  List->SetSkinEngine(Engine);
+  EXPECT_EQ(List->Color(), SkinColor);
+  EXPECT_EQ(EmptyRowPixel(), ColorToRGB(SkinColor));
+}
+
+TEST_F(SkinListViewTest, TheStoredLayoutNamesItsEngineAndKeepsTheStreamOrder) {
+  Engine->SetName("SeSkinEngine1");
+  List->SetName("lvList");
+  List->SetSkinEngine(Engine);
+  List->SetSkinHeaderObject("Header2");
+  List->SetReadOnly(true);
+  List->SetHideSelection(false);
+  List->BevelInner = bvNone;
+  const std::string Text = ComponentToText(*List);
+  // The toolkit list's properties first, then the skin's; the version is never stored.
+  const size_t Bevel = Text.find("BevelInner = bvNone"), Columns = Text.find("Columns = <"),
+               View = Text.find("ViewStyle = vsReport"),
+               EngineAt = Text.find("SkinEngine = SeSkinEngine1"),
+               Object = Text.find("SkinObject = 'ListBox'"),
+               Header = Text.find("SkinHeaderObject = 'Header2'");
+  ASSERT_NE(Header, std::string::npos) << Text;
+  EXPECT_LT(Bevel, Columns);
+  EXPECT_LT(Columns, View);
+  EXPECT_LT(View, EngineAt);
+  EXPECT_LT(EngineAt, Object);
+  EXPECT_LT(Object, Header);
+  EXPECT_EQ(Text.find("Version"), std::string::npos) << Text;
+
+  // Read back by the registered class, the engine found once the whole layout is read.
+  const TPersistentFactory* Factory = FindPersistentClass("TSeSkinSListView");
+  ASSERT_NE(Factory, nullptr);
+  std::unique_ptr<TPersistent> Made = (*Factory)(Form);
+  auto* Copy = dynamic_cast<TSeSkinSListView*>(Made.get());
+  ASSERT_NE(Copy, nullptr);
+  Copy->SetLoading(true);
+  ComponentFromText(Text + "", *Copy);
+  EXPECT_EQ(Copy->SkinEngine(), nullptr);
+  EXPECT_EQ(Copy->SkinHeaderObject(), "Header2");
+  Copy->Loaded();
+  EXPECT_EQ(Copy->SkinEngine(), Engine);
+  EXPECT_EQ(Copy->Color(), SkinTemplate("ListBox")->Color);
+  ASSERT_EQ(Copy->ColumnCount(), 2);
+  EXPECT_EQ(Copy->Columns(1)->Caption, "Status");
+  EXPECT_EQ(Copy->Columns(1)->Width, 80);
+  EXPECT_TRUE(Copy->ReadOnly());
+  EXPECT_FALSE(Copy->HideSelection());
+  EXPECT_EQ(Copy->BevelInner, bvNone);
+  EXPECT_EQ(Copy->Version(), "3.4.0");
+  // An engine name the owner does not know leaves it detached.
+  Copy->SetLoading(true);
+  ComponentFromText("object lvList: TSeSkinSListView\r\n  SkinEngine = NoEngine\r\nend\r\n",
+                    *Copy);
+  Copy->Loaded();
+  EXPECT_EQ(Copy->SkinEngine(), nullptr);
+  EXPECT_NE(FindPersistentClass("TSeCustomListView"), nullptr);
 }
 
 } // namespace

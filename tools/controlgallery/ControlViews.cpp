@@ -4,6 +4,7 @@
 
 #include "ButtonViews.h"
 #include "CheckViews.h"
+#include "ListViewViews.h"
 #include "TabViews.h"
 #include "TrackBarViews.h"
 #include "ViewSupport.h"
@@ -76,6 +77,7 @@ const std::vector<TControlView>& ControlViews() {
       TabScrollView(),
       TabSideView(),
       PageControlView(),
+      ListViewView(),
   };
   return Views;
 }

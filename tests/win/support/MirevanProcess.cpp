@@ -135,23 +135,42 @@ void TMirevanProcess::SelectPage(int Index) const {
 
 int TMirevanProcess::FindListRow(const std::string& Text) const {
   const HWND List = FindChild(WC_LISTVIEWA, "");
-  const HANDLE Process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE,
-                                     FALSE, FProcess.dwProcessId);
-  if (!List || !Process)
+  if (!List)
     throw std::runtime_error("no windows list to search");
-  // The message carries a pointer, so what it points to must live in Mirevan's memory.
-  auto* Remote = static_cast<char*>(
-      VirtualAllocEx(Process, nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  TRemoteMemory Remote(FProcess.dwProcessId, 4096);
   LVFINDINFOA Find{};
   Find.flags = LVFI_STRING;
-  Find.psz = Remote + 512;
-  WriteProcessMemory(Process, Remote, &Find, sizeof Find, nullptr);
-  WriteProcessMemory(Process, Remote + 512, Text.c_str(), Text.size() + 1, nullptr);
-  const int Row = static_cast<int>(
-      SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(Remote)));
-  VirtualFreeEx(Process, Remote, 0, MEM_RELEASE);
-  CloseHandle(Process);
-  return Row;
+  Find.psz = reinterpret_cast<LPCSTR>(Remote.At(512));
+  Remote.Write(Find);
+  Remote.Write(512, Text.c_str(), Text.size() + 1);
+  return static_cast<int>(
+      SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1), Remote.At()));
+}
+
+TRemoteMemory::TRemoteMemory(DWORD ProcessId, size_t Size)
+    : FProcess(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                           ProcessId)) {
+  if (FProcess)
+    FAddress = static_cast<char*>(
+        VirtualAllocEx(FProcess, nullptr, Size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (!FAddress) {
+    if (FProcess)
+      CloseHandle(FProcess);
+    throw std::runtime_error("no memory in the other process");
+  }
+}
+
+TRemoteMemory::~TRemoteMemory() {
+  VirtualFreeEx(FProcess, FAddress, 0, MEM_RELEASE);
+  CloseHandle(FProcess);
+}
+
+void TRemoteMemory::Write(size_t Offset, const void* Data, size_t Size) {
+  WriteProcessMemory(FProcess, FAddress + Offset, Data, Size, nullptr);
+}
+
+void TRemoteMemory::Read(size_t Offset, void* Data, size_t Size) const {
+  ReadProcessMemory(FProcess, FAddress + Offset, Data, Size, nullptr);
 }
 
 HWND TMirevanProcess::FindMessageBox() const {

@@ -38,6 +38,33 @@ private:
   HWND FMainWindow = nullptr;
 };
 
+// A block of another process's memory, for messages whose parameter points to data: the
+// data is written there before the message and read back after it.
+class TRemoteMemory {
+public:
+  TRemoteMemory(DWORD ProcessId, size_t Size);
+  ~TRemoteMemory();
+  TRemoteMemory(const TRemoteMemory&) = delete;
+  TRemoteMemory& operator=(const TRemoteMemory&) = delete;
+
+  // The address in the other process, Offset bytes in, as a message parameter.
+  LPARAM At(size_t Offset = 0) const { return reinterpret_cast<LPARAM>(FAddress + Offset); }
+  void Write(size_t Offset, const void* Data, size_t Size);
+  void Read(size_t Offset, void* Data, size_t Size) const;
+  template <class T> void Write(const T& Value, size_t Offset = 0) {
+    Write(Offset, &Value, sizeof Value);
+  }
+  template <class T> T Read(size_t Offset = 0) const {
+    T Value{};
+    Read(Offset, &Value, sizeof Value);
+    return Value;
+  }
+
+private:
+  HANDLE FProcess = nullptr;
+  char* FAddress = nullptr;
+};
+
 // Waits (without a message loop of its own) until Done holds or the time is up.
 template <class F> bool WaitUntil(F Done, DWORD TimeoutMs) {
   const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;

@@ -50,6 +50,16 @@ void LeftButton(bool Down) {
   SendInput(1, &Input, sizeof Input);
 }
 
+bool ClickAt(POINT Point) {
+  if (!PointAt(Point))
+    return false;
+  LeftButton(true);
+  PumpFor(60);
+  LeftButton(false);
+  PumpFor(60);
+  return true;
+}
+
 void KeyInput(WORD VirtualKey, bool Down) {
   INPUT Input{};
   Input.type = INPUT_KEYBOARD;

@@ -17,6 +17,9 @@ void PumpFor(DWORD Milliseconds);
 bool PointAt(POINT Point);
 // The real left mouse button pressed (Down) or let go, through SendInput.
 void LeftButton(bool Down);
+// A click of the real left button at a screen point, pumping after each half; false when the
+// pointer did not get there.
+bool ClickAt(POINT Point);
 // A real key pressed or let go, and both in turn.
 void KeyInput(WORD VirtualKey, bool Down);
 void TapKey(WORD VirtualKey);
