@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include "controls/SeCustomTabSheet.h"
+#include "controls/SeSkinPageControl.h"
 #include "controls/SeSkinSListView.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
@@ -32,12 +34,12 @@ public:
   // Frame and pages.
   TSeSkinEngine* SeSkinEngine1 = nullptr;
   TSeSkinForm* SeSkinForm1 = nullptr;
-  TPageControl* SeSkinPageControl1 = nullptr;
-  TTabSheet* tsOperate = nullptr;
-  TTabSheet* tsWindowsList = nullptr;
-  TTabSheet* tsDragOperate = nullptr;
-  TTabSheet* tsSettings = nullptr;
-  TTabSheet* tsAbout = nullptr;
+  TSeSkinPageControl* SeSkinPageControl1 = nullptr;
+  TSeCustomTabSheet* tsOperate = nullptr;
+  TSeCustomTabSheet* tsWindowsList = nullptr;
+  TSeCustomTabSheet* tsDragOperate = nullptr;
+  TSeCustomTabSheet* tsSettings = nullptr;
+  TSeCustomTabSheet* tsAbout = nullptr;
   // Page 0.
   TSeSkinButton* btnTransparent = nullptr;
   TSeSkinGroupBox* SeSkinGroupBox5 = nullptr;

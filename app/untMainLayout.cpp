@@ -86,12 +86,12 @@ TImage* PlacePicture(TComponent* Owner, TWinControl* Parent, const char* Name, i
   return Image;
 }
 
-TTabSheet* AddPage(TComponent* Owner, TPageControl* Pages, const char* Name,
-                   const std::string& Caption) {
-  auto* Page = MakeComponent<TTabSheet>(Owner);
+TSeCustomTabSheet* AddPage(TComponent* Owner, TSeSkinPageControl* Pages, const char* Name,
+                           const std::string& Caption) {
+  auto* Page = MakeComponent<TSeCustomTabSheet>(Owner);
   Page->SetName(Name);
   Page->SetCaption(Caption);
-  Page->SetPageControl(Pages);
+  Page->SetTabControl(Pages);
   return Page;
 }
 
@@ -132,7 +132,11 @@ void TfrmTransparentMain::CreateLayout() {
   SeSkinForm1->Animation().SetEffectKind(RandomEffectName);
   SeSkinForm1->SetSkinEngine(SeSkinEngine1);
 
-  SeSkinPageControl1 = Place<TPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);
+  SeSkinPageControl1 =
+      Place<TSeSkinPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);
+  SeSkinPageControl1->SetPerformance(qzpDoubleBuffer);
+  SeSkinPageControl1->SetMultiLine(true);
+  SeSkinPageControl1->SetSkinEngine(SeSkinEngine1);
   SeSkinPageControl1->OnChange = [this](TObject* Sender) { SeSkinPageControl1Change(Sender); };
   tsOperate = AddPage(this, SeSkinPageControl1, "tsOperate", "Operate");
   tsWindowsList = AddPage(this, SeSkinPageControl1, "tsWindowsList", "Windows List");

@@ -1,5 +1,7 @@
 #include "controls/SeCustomTabControl.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -758,6 +760,27 @@ bool TSeCustomTabControl::SelectNextTab(bool Forward) {
 
 LRESULT TSeCustomTabControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   switch (Msg) {
+  // The platform's tab-control queries, so that tools that drive tab controls from outside
+  // (accessibility, automation) find their way: the count, the selection, a tab's place.
+  case TCM_GETITEMCOUNT:
+    return FTabs.Count();
+  case TCM_GETCURSEL:
+    return FTabIndex;
+  case TCM_SETCURSEL:
+  case TCM_SETCURFOCUS: {
+    const int Previous = FTabIndex;
+    SetTabIndex(static_cast<int>(WParam));
+    return Msg == TCM_SETCURSEL ? Previous : 0;
+  }
+  case TCM_GETITEMRECT: {
+    const int Index = static_cast<int>(WParam);
+    auto* Place = reinterpret_cast<RECT*>(LParam);
+    if (Index < 0 || Index >= FTabs.Count() || !Place)
+      return FALSE;
+    const TRect R = Layout().TabRect(Index);
+    *Place = {R.Left, R.Top, R.Right, R.Bottom};
+    return TRUE;
+  }
   case WM_GETDLGCODE:
     return DLGC_WANTARROWS;
   case WM_KEYDOWN:

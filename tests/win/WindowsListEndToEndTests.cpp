@@ -112,7 +112,7 @@ protected:
   // Opens "Windows List" with a click on its tab, and waits for the list to show.
   static HWND OpenWindowsList(const TMirevanProcess& Mirevan) {
     SetForegroundWindow(Mirevan.MainWindow());
-    const HWND Tabs = Mirevan.FindChild(WC_TABCONTROLA, "");
+    const HWND Tabs = Mirevan.FindTabControl();
     if (!Tabs)
       return nullptr;
     TRemoteMemory Memory(Mirevan.ProcessId(), sizeof(RECT));

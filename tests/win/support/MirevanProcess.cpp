@@ -129,8 +129,22 @@ HWND TMirevanProcess::FindChild(const std::string& ClassName, const std::string&
   return Search.Found;
 }
 
+HWND TMirevanProcess::FindTabControl() const {
+  HWND Found = nullptr;
+  EnumChildWindows(
+      FMainWindow,
+      [](HWND Wnd, LPARAM Param) -> BOOL {
+        if (!IsWindowVisible(Wnd) || SendMessageA(Wnd, TCM_GETITEMCOUNT, 0, 0) <= 0)
+          return TRUE;
+        *reinterpret_cast<HWND*>(Param) = Wnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&Found));
+  return Found;
+}
+
 void TMirevanProcess::SelectPage(int Index) const {
-  SendMessageA(FindChild(WC_TABCONTROLA, ""), TCM_SETCURFOCUS, static_cast<WPARAM>(Index), 0);
+  SendMessageA(FindTabControl(), TCM_SETCURFOCUS, static_cast<WPARAM>(Index), 0);
 }
 
 int TMirevanProcess::FindListRow(const std::string& Text) const {

@@ -26,6 +26,8 @@ public:
   // A visible child window of the main window by class and text (text "" matches any),
   // the Index-th in z-order.
   HWND FindChild(const std::string& ClassName, const std::string& Text, int Index = 0) const;
+  // The page control: the child that answers the platform's tab-control count query.
+  HWND FindTabControl() const;
   // What a click on a tab of the page control does.
   void SelectPage(int Index) const;
   // A row of the windows list by its text, or -1 (read across the process boundary).
