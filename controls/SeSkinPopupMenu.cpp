@@ -1,0 +1,47 @@
+#include "controls/SeSkinPopupMenu.h"
+
+#include "controls/SeSkinItem.h"
+#include "skin/SkinEngine.h"
+
+TSeSkinPopupMenu::TSeSkinPopupMenu(TComponent* AOwner)
+    : TSeCustomPopupMenu(AOwner, [](TComponent* Owner) -> TSeCustomItem* {
+        return MakeComponent<TSeSkinItem>(Owner);
+      }) {}
+
+TSeSkinPopupMenu::~TSeSkinPopupMenu() {
+  if (FEngine)
+    FEngine->RemoveFreeNotification(this);
+}
+
+void TSeSkinPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TSeCustomPopupMenu::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove && AComponent == FEngine)
+    FEngine = nullptr;
+}
+
+void TSeSkinPopupMenu::AssignEngineToItems() {
+  if (auto* Root = dynamic_cast<TSeSkinItem*>(Items()))
+    Root->SetSkinEngine(FEngine);
+}
+
+void TSeSkinPopupMenu::SetSkinEngine(TSeSkinEngine* Engine) {
+  if (Engine != FEngine) {
+    if (FEngine)
+      FEngine->RemoveFreeNotification(this);
+    FEngine = Engine;
+    if (FEngine)
+      FEngine->FreeNotification(this);
+  }
+  if (!Loading())
+    AssignEngineToItems();
+}
+
+void TSeSkinPopupMenu::Loaded() {
+  TSeCustomPopupMenu::Loaded();
+  AssignEngineToItems();
+}
+
+void TSeSkinPopupMenu::Popup(int X, int Y) {
+  AssignEngineToItems();
+  TSeCustomPopupMenu::Popup(X, Y);
+}
