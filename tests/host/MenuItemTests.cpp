@@ -156,7 +156,7 @@ TEST_F(MenuItemTest, AShortCutWhoseItemGoesIsLookedForAgain) {
   TSeCustomItem* Root = Item("root");
   TSeCustomItem* First = Item("First", Root);
   TSeCustomItem* Second = Item("Second", Root);
-  const int Key = MenuShortCut(0x71, false, false, false);
+  constexpr int Key = MenuShortCut(0x71, false, false, false);
   First->SetShortCut(Key);
   Second->SetShortCut(Key);
   std::vector<std::string> Ran;
@@ -171,7 +171,7 @@ TEST_F(MenuItemTest, AShortCutWhoseItemGoesIsLookedForAgain) {
   TSeCustomItem* Third = Item("Third", Root);
   int Clicks = 0;
   auto HandOver = [&](TSeCustomItem* From, TSeCustomItem* To) {
-    From->OnClick = [&Clicks, From, To, Key](TObject*) {
+    From->OnClick = [&Clicks, From, To](TObject*) {
       ++Clicks;
       From->SetShortCut(0);
       To->SetShortCut(Key);
