@@ -3,8 +3,25 @@
 // and the application's minimize and restore notifications.
 
 #include "controls/SeCustomForm.h"
+#include "controls/SeCustomItem.h"
+#include "controls/SePopupMenu.h"
 #include "controls/TrayIcon.h"
 #include "toolkit/Application.h"
+#include "toolkit/ImageList.h"
+
+namespace {
+
+// The glyphs of the built-in system menu, in the order of their indexes.
+constexpr const char* SystemGlyphNames[] = {"SE_FORM_CLOSE",    "SE_FORM_MINIMIZE",
+                                            "SE_FORM_MAXIMIZE", "SE_FORM_RESTORE",
+                                            "SE_FORM_ROLLUP",   "SE_FORM_TRAY"};
+// The colour around the glyphs, left out when they are drawn.
+constexpr TColor GlyphKey = 0xFF00FF;
+
+// The key code of a shortcut as the system menu writes it ("Alt+F4").
+int ShortCutCode(const std::string& Text) { return Text == "Alt+F4" ? 0x8000 | VK_F4 : 0; }
+
+} // namespace
 
 bool TSeCustomForm::FireActionEvent(TSeFrameAction Action) {
   const TSeFormActionEvent* Event = nullptr;
@@ -67,18 +84,97 @@ void TSeCustomForm::Help() {
     SendMessageW(FForm->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
 }
 
+TSeCustomPopupMenu* TSeCustomForm::CreateSystemMenu() {
+  return MakeComponent<TSeCustomPopupMenu>(FForm);
+}
+
+void TSeCustomForm::SetSystemMenuLink(TPopupMenu* Value) {
+  if (Value == FSystemMenuLink)
+    return;
+  if (FSystemMenuLink)
+    FSystemMenuLink->RemoveFreeNotification(this);
+  FSystemMenuLink = Value;
+  if (FSystemMenuLink)
+    FSystemMenuLink->FreeNotification(this);
+}
+
+void TSeCustomForm::SetTrayMenuLink(TPopupMenu* Value) {
+  if (Value == FTrayMenuLink)
+    return;
+  if (FTrayMenuLink)
+    FTrayMenuLink->RemoveFreeNotification(this);
+  FTrayMenuLink = Value;
+  if (FTrayMenuLink)
+    FTrayMenuLink->FreeNotification(this);
+}
+
+void TSeCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+  TSeHook::Notification(AComponent, Operation);
+  if (Operation != TOperation::opRemove)
+    return;
+  if (AComponent == FSystemMenuLink)
+    FSystemMenuLink = nullptr;
+  if (AComponent == FTrayMenuLink)
+    FTrayMenuLink = nullptr;
+  if (AComponent == FBuiltInMenu)
+    FBuiltInMenu = nullptr;
+  if (AComponent == FSystemGlyphs)
+    FSystemGlyphs = nullptr;
+}
+
 void TSeCustomForm::ShowSystemMenu() {
   ArmFrameRepaint();
   if (!FForm)
     return;
-  if (WindowState() == qwsTray) {
+  const bool InTray = WindowState() == qwsTray;
+  if (InTray) {
     GetCursorPos(&FSystemMenuAt);
   } else if (!FSystemMenuAtSet) {
     FSystemMenuAt = {0, 0};
     ClientToScreen(FForm->Handle(), &FSystemMenuAt);
   }
-  // Until the popup menus can show it, the menu is built and kept as data.
+  const POINT At = FSystemMenuAt;
+  TPopupMenu* Link = InTray ? FTrayMenuLink : FSystemMenuLink;
+  if (Link) {
+    if (auto* Library = dynamic_cast<TSeCustomPopupMenu*>(Link)) {
+      Library->SetPopupMenuOptions(InTray ? FTrayMenuOptions : FSystemMenuOptions);
+      Library->Items()->Foreground = InTray;
+    }
+    Link->Popup(At.x, At.y);
+    return;
+  }
   FSystemMenu = SystemMenuItems(WindowState(), FBorderIcons);
+  // The menu built last time is done with: its click has been delivered by now.
+  if (FBuiltInMenu)
+    FBuiltInMenu->Free();
+  FBuiltInMenu = CreateSystemMenu();
+  FBuiltInMenu->FreeNotification(this);
+  if (!FSystemGlyphs) {
+    FSystemGlyphs = MakeComponent<TImageList>(this);
+    FSystemGlyphs->FreeNotification(this);
+    const HINSTANCE Module = GetModuleHandleW(nullptr);
+    for (const char* Name : SystemGlyphNames) {
+      if (!FindResourceA(Module, Name, MAKEINTRESOURCEA(2))) // RT_BITMAP
+        break;
+      TBitmap Glyph;
+      Glyph.LoadFromResourceName(Module, Name);
+      FSystemGlyphs->Add(Glyph, GlyphKey);
+    }
+  }
+  TSeCustomItem* Root = FBuiltInMenu->Items();
+  Root->SetImages(FSystemGlyphs);
+  Root->Foreground = InTray;
+  for (const TSeSystemMenuItem& Entry : FSystemMenu) {
+    TSeCustomItem* Item = FBuiltInMenu->NewItem();
+    Item->SetCaption(Entry.Caption);
+    Item->SetImageIndex(Entry.Glyph);
+    Item->SetShortCut(ShortCutCode(Entry.ShortCut));
+    const std::string Caption = Entry.Caption;
+    Item->OnClick = [this, Caption](TObject*) { FStates.Perform(SystemMenuAction(Caption)); };
+    Root->Add(Item);
+  }
+  FBuiltInMenu->SetPopupMenuOptions(FSystemMenuOptions);
+  FBuiltInMenu->Popup(At.x, At.y);
 }
 
 std::string TSeCustomForm::TrayTipText() const {

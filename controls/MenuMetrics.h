@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/Graphics.h"
+#include "toolkit/Types.h"
 
 class TSeCustomItem;
 
@@ -27,3 +28,5 @@ void DrawMenuArrow(HDC DC, int X, int Y, TColor Color);
 // The width of the column for checks and images left of the captions: 22, or the image
 // list's width + 6 when its images are wider than a menu row is high.
 int ImageColumnWidth(const TSeCustomItem& Item);
+// The item's image, centred in Box, greyed when the item is disabled.
+void DrawItemImage(TCanvas& Canvas, const TSeCustomItem& Item, const TRect& Box);

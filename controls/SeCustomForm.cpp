@@ -435,11 +435,15 @@ POINT TSeCustomForm::WindowPoint(LPARAM ScreenPoint) const {
 
 void TSeCustomForm::SystemCommand(TMessage& Message) {
   switch (Message.WParam & 0xFFF0) {
+  // The frame's own system menu, and not the platform's as well.
   case SC_KEYMENU:
-    if (Message.LParam == ' ')
+    if (Message.LParam == ' ') {
+      SetHandled();
       ShowSystemMenu();
+    }
     break;
   case SC_MOUSEMENU:
+    SetHandled();
     ShowSystemMenu();
     break;
   case SC_RESTORE:

@@ -19,6 +19,9 @@
 #include "gfx/EffectOptions.h"
 
 class TSeTrayIcon;
+class TPopupMenu;
+class TSeCustomPopupMenu;
+class TImageList;
 
 enum TSeFormPerformance : uint8_t {
   qzfpNoBuffer,
@@ -87,10 +90,23 @@ public:
   void Rollup() { FStates.Rollup(); }
   void MinimizeToTray() { FStates.MinimizeToTray(); }
   void Restore() { FStates.Restore(); }
-  // Builds the built-in system menu (its items are kept as data until the popup menus can
-  // show them).
+  // Opens the system menu: the tray menu link's menu in the tray, else the system menu
+  // link's, else the built-in menu (rebuilt on each use) with its glyphs; it returns when the
+  // menu has closed.
   void ShowSystemMenu();
+  // The items of the built-in menu as it was built last.
   const std::vector<TSeSystemMenuItem>& SystemMenu() const { return FSystemMenu; }
+  // The built-in menu as it was built last (kept until the next one: its clicks arrive after
+  // it has closed), or null.
+  TSeCustomPopupMenu* BuiltInSystemMenu() const { return FBuiltInMenu; }
+  // Menus shown instead of the built-in one (not owned), and the options a library menu
+  // takes before it shows.
+  TPopupMenu* SystemMenuLink() const { return FSystemMenuLink; }
+  void SetSystemMenuLink(TPopupMenu* Value);
+  TPopupMenu* TrayMenuLink() const { return FTrayMenuLink; }
+  void SetTrayMenuLink(TPopupMenu* Value);
+  TSePopupMenuOptions& SystemMenuOptions() { return FSystemMenuOptions; }
+  TSePopupMenuOptions& TrayMenuOptions() { return FTrayMenuOptions; }
   // Where the system menu opens: the right click in the caption, the cursor in the tray, else
   // the client origin.
   POINT SystemMenuPosition() const { return FSystemMenuAt; }
@@ -154,6 +170,9 @@ public:
 
 protected:
   TSeFrameLayout Layout() const;
+  // The popup menu the built-in system menu is built in: a plain one here.
+  virtual TSeCustomPopupMenu* CreateSystemMenu();
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // The frame's look on Canvas (window coordinates; the client area is clipped away).
   virtual void PaintNonClient(TCanvas& Canvas);
   // The client area's background (window coordinates of the client rectangle's origin 0, 0).
@@ -251,6 +270,12 @@ private:
   TRect FOutlineRect;
 
   std::vector<TSeSystemMenuItem> FSystemMenu;
+  TSeCustomPopupMenu* FBuiltInMenu = nullptr;
+  TImageList* FSystemGlyphs = nullptr;
+  TPopupMenu* FSystemMenuLink = nullptr;
+  TPopupMenu* FTrayMenuLink = nullptr;
+  TSePopupMenuOptions FSystemMenuOptions;
+  TSePopupMenuOptions FTrayMenuOptions;
   POINT FSystemMenuAt{};
   bool FSystemMenuAtSet = false;
   bool FOwnMinimize = false; // the minimize command posted by the frame itself is on its way

@@ -4,6 +4,9 @@
 #include <unordered_set>
 
 #include "toolkit/Published.h"
+#ifdef _WIN32
+#include "toolkit/ImageList.h"
+#endif
 
 namespace {
 
@@ -152,6 +155,36 @@ void TSeCustomItem::SetImageIndex(int Value) {
     FImageIndex = Value;
     Changed();
   }
+}
+
+void TSeCustomItem::SetImages(TCustomImageList* Value) {
+  if (Value == FImages)
+    return;
+#ifdef _WIN32
+  if (FImages)
+    FImages->RemoveFreeNotification(this);
+  if (Value)
+    Value->FreeNotification(this);
+#endif
+  FImages = Value;
+  Changed();
+}
+
+void TSeCustomItem::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+#ifdef _WIN32
+  if (Operation == TOperation::opRemove && AComponent == FImages)
+    FImages = nullptr;
+#endif
+}
+
+TCustomImageList* TSeCustomItem::ImageList() const {
+  if (FImages)
+    return FImages;
+  const TSeCustomItem* Top = this;
+  while (Top->FParent)
+    Top = Top->FParent;
+  return Top->FImages;
 }
 
 void TSeCustomItem::SetScrolled(bool Value) {

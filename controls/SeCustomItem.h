@@ -17,6 +17,7 @@
 #include "toolkit/Types.h"
 
 class TSePopupMenuOptions;
+class TCustomImageList;
 #ifdef _WIN32
 class TCanvas;
 class TSeItemView;
@@ -70,6 +71,12 @@ public:
   void SetEnabled(bool Value);
   int ImageIndex() const { return FImageIndex; }
   void SetImageIndex(int Value);
+  // The item's own image list (not owned); ImageList() is it, else the root's.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+  TCustomImageList* ImageList() const;
+  // Whether the item shows an image: an image list and an image index.
+  bool HasImage() const { return ImageList() && FImageIndex >= 0; }
   bool Scrolled() const { return FScrolled; }
   void SetScrolled(bool Value);
   int ScrollCount() const { return FScrollCount; }
@@ -137,6 +144,9 @@ public:
   virtual void InitiateAction() {}
 #endif
 
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
 private:
   TSeCustomItem* FindShortCut(int Key, std::vector<TSeCustomItem*>& Path);
 
@@ -148,6 +158,7 @@ private:
   bool FChecked = false;
   bool FEnabled = true;
   int FImageIndex = -1;
+  TCustomImageList* FImages = nullptr;
   bool FScrolled = false;
   int FScrollCount = 0;
   int FShortCut = 0;

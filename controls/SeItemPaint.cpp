@@ -18,6 +18,7 @@
 #include "toolkit/AnsiText.h"
 #include "toolkit/Colors.h"
 #include "toolkit/Controls.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/ShortCuts.h"
 
 namespace {
@@ -59,6 +60,18 @@ void DrawRowText(TCanvas& Canvas, const std::wstring& Text, TRect Rect, UINT For
   DrawSkinText(Canvas, Text, Rect, Format);
 }
 
+} // namespace
+
+void DrawItemImage(TCanvas& Canvas, const TSeCustomItem& Item, const TRect& Box) {
+  const TCustomImageList* Images = Item.ImageList();
+  if (!Images)
+    return;
+  Images->Draw(Canvas, Box.Left + (Box.Width() - Images->Width()) / 2,
+               Box.Top + (Box.Height() - Images->Height()) / 2, Item.ImageIndex(), Item.Enabled());
+}
+
+namespace {
+
 // The check mark around the centre point of the image column.
 void DrawCheckMark(TCanvas& Canvas, int CX, int CY) {
   const POINT Dark[] = {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}};
@@ -90,20 +103,25 @@ void DrawPopupRow(TSeCustomItem& Item, TCanvas& Canvas, bool IsCurrent, TRect Re
     FillRectColor(Canvas, Rect, IsCurrent ? clHighlight : clMenu);
   }
   const int Column = ImageColumnWidth(Item);
-  if (Item.Checked()) {
+  if (Item.Checked() || Item.HasImage()) {
     TRect Box{Rect.Left, Rect.Top, Rect.Left + Column, Rect.Bottom};
     if (!Themed)
       FillRectColor(Canvas, Box, clBtnFace);
     Box.Right = Box.Left + Box.Height();
-    if (!IsCurrent) {
+    if (Item.Checked() && !IsCurrent) {
       // The second colour is the stored value 0xFFFFFFFF, which names system colour 255:
       // the platform answers black for it.
       FillDithered(Canvas, Box, clBtnFace, static_cast<TColor>(0xFFFFFFFF));
       DrawEdgeLines(Canvas, Box, clBtnShadow, clBtnHighlight);
-    } else if (!Themed) {
+    } else if (Item.Checked() && !Themed) {
       DrawEdgeLines(Canvas, Box, clBtnShadow, clBtnHighlight);
+    } else if (IsCurrent && !Themed) {
+      DrawEdgeLines(Canvas, Box, clBtnHighlight, clBtnShadow);
     }
-    DrawCheckMark(Canvas, (Box.Left + Box.Right) / 2 - 2, (Box.Top + Box.Bottom) / 2 + 1);
+    if (Item.HasImage())
+      DrawItemImage(Canvas, Item, Box);
+    else
+      DrawCheckMark(Canvas, (Box.Left + Box.Right) / 2 - 2, (Box.Top + Box.Bottom) / 2 + 1);
   }
   const TRect Caption{Rect.Left + Column + 4, Rect.Top, Rect.Right, Rect.Bottom};
   DrawRowText(Canvas, WindowText(Item.Caption()), Caption, ReadingOrder(Item, RowText),
@@ -155,7 +173,12 @@ void DrawBarButton(TSeCustomItem& Item, TCanvas& Canvas, bool NotTracking, bool 
 
 } // namespace
 
-int ImageColumnWidth(const TSeCustomItem&) { return 22; }
+int ImageColumnWidth(const TSeCustomItem& Item) {
+  const TCustomImageList* Images = Item.ImageList();
+  if (Images && Images->Width() > MenuMetrics().Height)
+    return Images->Width() + 6;
+  return 22;
+}
 
 TPoint TSeCustomItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
   Canvas.Font = MenuMetrics().Font;
@@ -169,7 +192,10 @@ TPoint TSeCustomItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
   int Width = MeasureText(Canvas, Text, NoPrefix) + ImageColumnWidth(*this) + 42;
   if (const std::string Keys = ShortCutToText(FShortCut); !Keys.empty())
     Width += TextWidth(Canvas, WindowText(Keys));
-  return {Width, IsSeparator() ? 15 : Height};
+  if (IsSeparator())
+    return {Width, 15};
+  const TCustomImageList* Images = ImageList();
+  return {Width, Images && Images->Height() > Height ? Images->Height() + 4 : Height};
 }
 
 void TSeCustomItem::DrawItem(TCanvas& Canvas, TSeItemView& View, bool NotTracking, bool IsCurrent,

@@ -27,7 +27,7 @@ TSeCustomPopupMenu::TSeCustomPopupMenu(TComponent* AOwner)
                          [](TComponent* Owner) { return MakeComponent<TSeCustomItem>(Owner); }) {}
 
 TSeCustomPopupMenu::TSeCustomPopupMenu(TComponent* AOwner, const TItemFactory& ItemClass)
-    : TPopupMenu(AOwner), FItems(ItemClass(this)),
+    : TPopupMenu(AOwner), FItemClass(ItemClass), FItems(ItemClass(this)),
       FOptions(std::make_unique<TSePopupMenuOptions>()) {}
 
 TSeCustomPopupMenu::~TSeCustomPopupMenu() {
@@ -49,6 +49,8 @@ void TSeCustomPopupMenu::Loaded() {
 }
 
 void TSeCustomPopupMenu::AdoptItem(TSeCustomItem* Item) { FItems->Add(Item); }
+
+TSeCustomItem* TSeCustomPopupMenu::NewItem() { return FItemClass(this); }
 
 void TSeCustomPopupMenu::SetPopupMenuOptions(const TSePopupMenuOptions& Value) {
   FOptions->Assign(Value);

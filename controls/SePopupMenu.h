@@ -25,6 +25,8 @@ public:
   TSeCustomItem* Items() const { return FItems; }
   // A stored item whose parent is the menu joins the first level.
   void AdoptItem(TSeCustomItem* Item);
+  // A new item of the menu's item class, owned by the menu (not yet in the tree).
+  TSeCustomItem* NewItem();
   TSePopupMenuOptions& PopupMenuOptions() { return *FOptions; }
   // Copies into the menu's options, which the whole tree uses.
   void SetPopupMenuOptions(const TSePopupMenuOptions& Value);
@@ -41,6 +43,7 @@ protected:
   TSeCustomPopupMenu(TComponent* AOwner, const TItemFactory& ItemClass);
 
 private:
+  TItemFactory FItemClass;
   TSeCustomItem* FItems;
   std::unique_ptr<TSePopupMenuOptions> FOptions;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "controls/SeSkinPopupMenu.h"
 #include "gfx/Platform.h"
 #include "skin/SkinMessages.h"
 #include "toolkit/Application.h"
@@ -145,6 +146,12 @@ void TSeSkinForm::Detach() {
   FHoverTimer->SetEnabled(false);
   FHot = FPressed = FTitle = FClient = nullptr;
   FCopy.reset();
+}
+
+TSeCustomPopupMenu* TSeSkinForm::CreateSystemMenu() {
+  auto* Menu = MakeComponent<TSeSkinPopupMenu>(Form());
+  Menu->SetSkinEngine(FEngine);
+  return Menu;
 }
 
 void TSeSkinForm::Notification(TComponent* AComponent, TOperation Operation) {

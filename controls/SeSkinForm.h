@@ -59,6 +59,8 @@ protected:
   void PaintNonClient(TCanvas& Canvas) override;
   void PaintClientBackground(TCanvas& Canvas, const TRect& Client) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // The built-in system menu wears the frame's skin.
+  TSeCustomPopupMenu* CreateSystemMenu() override;
 
 private:
   void Attach();

@@ -151,8 +151,11 @@ void TSeSkinItem::DrawPopupItem(TCanvas& Canvas, bool NotTracking, bool IsCurren
   if (FPopupItem->TextMarginLeft < Column)
     FPopupItem->TextMarginLeft = Column; // stays on the skin's object, as for every item
   FPopupItem->Draw(Canvas);
-  if (Checked())
-    DrawCheck(Canvas, {Rect.Left, Rect.Top, Rect.Left + Column, Rect.Bottom});
+  const TRect ColumnRect{Rect.Left, Rect.Top, Rect.Left + Column, Rect.Bottom};
+  if (HasImage())
+    DrawItemImage(Canvas, *this, ColumnRect);
+  else if (Checked())
+    DrawCheck(Canvas, ColumnRect);
   if (Count() > 0)
     DrawMenuArrow(Canvas.Handle(), Rect.Right - 22 + (22 - MenuArrowSize) / 2,
                   Rect.Top + (Rect.Height() - MenuArrowSize) / 2, Canvas.Font.Color());

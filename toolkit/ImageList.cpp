@@ -80,8 +80,16 @@ void TCustomImageList::Clear() {
   Changed();
 }
 
-void TCustomImageList::Draw(TCanvas& Canvas, int X, int Y, int Index) const {
+void TCustomImageList::Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled) const {
   if (Index < 0 || Index >= Count())
     return;
-  ImageList_Draw(FHandle, Index, Canvas.Handle(), X, Y, ILD_TRANSPARENT);
+  if (Enabled) {
+    ImageList_Draw(FHandle, Index, Canvas.Handle(), X, Y, ILD_TRANSPARENT);
+    return;
+  }
+  if (const HICON Icon = ImageList_GetIcon(FHandle, Index, ILD_TRANSPARENT)) {
+    DrawStateW(Canvas.Handle(), nullptr, nullptr, reinterpret_cast<LPARAM>(Icon), 0, X, Y, FWidth,
+               FHeight, DST_ICON | DSS_DISABLED);
+    DestroyIcon(Icon);
+  }
 }

@@ -33,7 +33,8 @@ public:
   int Add(const TBitmap& Strip, TColor MaskColor = clNone);
   void Clear();
   // Image Index with its top-left corner at (X, Y); nothing for an index outside the list.
-  void Draw(TCanvas& Canvas, int X, int Y, int Index) const;
+  // A disabled image is drawn embossed in the system's disabled look.
+  void Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled = true) const;
 
   HIMAGELIST Handle() const { return FHandle; }
   // After images were added or removed, or the size changed.

@@ -16,6 +16,7 @@
 #include "controls/SePopupForm.h"
 #include "controls/SePopupMenu.h"
 #include "controls/SePopupWindow.h"
+#include "tests/win/MenuTestSupport.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Timer.h"
@@ -36,27 +37,6 @@ public:
     return TForm::WndProc(Msg, WParam, LParam);
   }
 };
-
-// The visible menu windows of a thread, innermost (topmost) first.
-std::vector<HWND> VisibleLevels(DWORD Thread) {
-  std::vector<HWND> Found;
-  EnumThreadWindows(
-      Thread,
-      [](HWND Wnd, LPARAM Data) -> BOOL {
-        const LONG_PTR Ex = GetWindowLongPtrW(Wnd, GWL_EXSTYLE);
-        if (IsWindowVisible(Wnd) && (Ex & WS_EX_TOPMOST) && (Ex & WS_EX_TOOLWINDOW))
-          reinterpret_cast<std::vector<HWND>*>(Data)->push_back(Wnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&Found));
-  return Found;
-}
-
-RECT WindowRectOf(HWND Wnd) {
-  RECT R{};
-  GetWindowRect(Wnd, &R);
-  return R;
-}
 
 class PopupMenuTest : public ::testing::Test {
 protected:
@@ -94,14 +74,7 @@ protected:
   // The user's part, on a thread of its own, while the test's thread runs the menu.
   void Play(std::function<void()> Script) { User = std::thread(std::move(Script)); }
   // Until Count levels show (from the user's thread); false after two seconds.
-  bool WaitForLevels(size_t Count) {
-    for (int Waited = 0; Waited < 200; ++Waited) {
-      if (VisibleLevels(MainThread).size() == Count)
-        return true;
-      Sleep(10);
-    }
-    return false;
-  }
+  bool WaitForLevels(size_t Count) const { return ::WaitForLevels(MainThread, Count); }
   static void Tap(WORD Key) {
     TapKey(Key);
     Sleep(60);

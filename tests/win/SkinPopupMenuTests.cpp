@@ -14,6 +14,7 @@
 #include "gfx/SkinText.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinSource.h"
+#include "tests/win/MenuTestSupport.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Forms.h"
@@ -103,17 +104,10 @@ TEST_F(SkinPopupMenuTest, TheLevelsContentStartsInsideTheSkinsFrameMargins) {
   RECT Level{};
   HWND Window = nullptr;
   std::thread User([&] {
-    for (int Waited = 0; Waited < 200 && !Window; ++Waited, Sleep(10))
-      EnumThreadWindows(
-          Thread,
-          [](HWND Wnd, LPARAM Data) -> BOOL {
-            if (IsWindowVisible(Wnd) && (GetWindowLongPtrW(Wnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
-              *reinterpret_cast<HWND*>(Data) = Wnd;
-            return TRUE;
-          },
-          reinterpret_cast<LPARAM>(&Window));
-    Sleep(100);
-    GetWindowRect(Window, &Level);
+    if (WaitForLevels(Thread, 1)) {
+      Window = VisibleLevels(Thread).front();
+      Level = WindowRectOf(Window);
+    }
     TapKey(VK_ESCAPE);
   });
   Menu->Popup(300, 200);

@@ -192,7 +192,7 @@ void TestLetters() {
 
 void TestArtwork() {
   const auto Files = BuildArtwork();
-  CHECK(Files.size() == 7);
+  CHECK(Files.size() == 13);
   const auto Again = BuildArtwork();
   bool Same = Again.size() == Files.size();
   for (size_t I = 0; Same && I < Files.size(); ++I)
@@ -207,7 +207,13 @@ void TestArtwork() {
                             {"DragOn.bmp", 32, 32},
                             {"OperateTransparent.bmp", 64, 56},
                             {"OperateOpacity.bmp", 64, 56},
-                            {"AboutBanner.bmp", 361, 97}};
+                            {"AboutBanner.bmp", 361, 97},
+                            {"FormClose.bmp", 16, 16},
+                            {"FormMinimize.bmp", 16, 16},
+                            {"FormMaximize.bmp", 16, 16},
+                            {"FormRestore.bmp", 16, 16},
+                            {"FormRollup.bmp", 16, 16},
+                            {"FormTray.bmp", 16, 16}};
   for (const Expect& E : Bitmaps) {
     bool Found = false;
     for (const ArtFile& F : Files)

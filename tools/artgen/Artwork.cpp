@@ -1,6 +1,7 @@
 #include "Artwork.h"
 
 #include "Canvas.h"
+#include "Glyphs.h"
 #include "ImageFiles.h"
 #include "Motifs.h"
 #include "Pictures.h"
@@ -20,6 +21,12 @@ IconImage CursorImage() {
   // Centred on the middle of the hotspot pixel.
   DrawReticle(Image, CursorHotX + 0.5f, CursorHotY + 0.5f, ReticleShape{});
   return {32, 32, Image.ToBgra()};
+}
+
+ArtFile GlyphBitmap(const std::string& Name, FormGlyph Glyph) {
+  Canvas Image(FormGlyphSize, FormGlyphSize);
+  DrawFormGlyph(Image, Glyph);
+  return {Name, EncodeBmp24(FormGlyphSize, FormGlyphSize, Image.ToBgr(GlyphKeyColor()))};
 }
 
 ArtFile Bitmap(const std::string& Name, int Width, int Height, void (*Draw)(Canvas&, bool),
@@ -42,6 +49,12 @@ std::vector<ArtFile> BuildArtwork() {
   Canvas Banner(361, 97);
   DrawBanner(Banner);
   Files.push_back({"AboutBanner.bmp", EncodeBmp24(361, 97, Banner.ToBgr(Palette::DialogFace))});
+  Files.push_back(GlyphBitmap("FormClose.bmp", FormGlyph::Close));
+  Files.push_back(GlyphBitmap("FormMinimize.bmp", FormGlyph::Minimize));
+  Files.push_back(GlyphBitmap("FormMaximize.bmp", FormGlyph::Maximize));
+  Files.push_back(GlyphBitmap("FormRestore.bmp", FormGlyph::Restore));
+  Files.push_back(GlyphBitmap("FormRollup.bmp", FormGlyph::Rollup));
+  Files.push_back(GlyphBitmap("FormTray.bmp", FormGlyph::Tray));
   return Files;
 }
 
