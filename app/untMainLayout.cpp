@@ -130,10 +130,14 @@ void TfrmTransparentMain::CreateLayout() {
   SeSkinForm1->SetPerformance(qzfpDoubleBuffer);
   SeSkinForm1->Animation().SetEnabled(true);
   SeSkinForm1->Animation().SetEffectKind(RandomEffectName);
+  // The system menu and the tray menu show with the same kind of transition.
+  TSeAnimation MenuAnimation;
+  MenuAnimation.SetEffectKind(RandomEffectName);
+  SeSkinForm1->SystemMenuOptions().SetAnimation(MenuAnimation);
+  SeSkinForm1->TrayMenuOptions().SetAnimation(MenuAnimation);
   SeSkinForm1->SetSkinEngine(SeSkinEngine1);
 
-  SeSkinPageControl1 =
-      Place<TSeSkinPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);
+  SeSkinPageControl1 = Place<TSeSkinPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);
   SeSkinPageControl1->SetPerformance(qzpDoubleBuffer);
   SeSkinPageControl1->SetMultiLine(true);
   SeSkinPageControl1->SetSkinEngine(SeSkinEngine1);

@@ -5,6 +5,7 @@
 #include "ButtonViews.h"
 #include "CheckViews.h"
 #include "ListViewViews.h"
+#include "MenuViews.h"
 #include "TabViews.h"
 #include "TrackBarViews.h"
 #include "ViewSupport.h"
@@ -78,6 +79,8 @@ const std::vector<TControlView>& ControlViews() {
       TabSideView(),
       PageControlView(),
       ListViewView(),
+      MenuView(),
+      MenuScrollView(),
   };
   return Views;
 }

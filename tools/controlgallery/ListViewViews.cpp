@@ -74,12 +74,7 @@ TSkinPicture CaptureList(TPictureList& List) {
     PutPart(Surface, Wnd, Vert->Handle(), Vert->Width(), Vert->Height(), [&](HDC DC) {
       SendMessageW(Vert->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
     });
-  GdiFlush();
-  TSkinPicture Picture{W, H, {}};
-  for (int Y = 0; Y < H; ++Y)
-    for (int X = 0; X < W; ++X)
-      Picture.Pixels.push_back(Surface.GetPixel(X, Y) & 0xFFFFFF);
-  return Picture;
+  return PictureOf(Surface);
 }
 
 // The windows list as the main window has it: a report list with two columns, grid lines,

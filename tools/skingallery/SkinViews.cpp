@@ -70,12 +70,7 @@ TSkinPicture Draw(const TSeSkinObject& Template, int Width, int Height, TSeState
   Surface.Clear(0xFF000000 | Backdrop);
   TCanvas Canvas(Surface.DC());
   Copy->Draw(Canvas);
-  GdiFlush();
-  TSkinPicture Picture{Width, Height, std::vector<uint32_t>(static_cast<size_t>(Width) * Height)};
-  for (int Y = 0; Y < Height; ++Y)
-    for (int X = 0; X < Width; ++X)
-      Picture.Pixels[static_cast<size_t>(Y) * Width + X] = Surface.GetPixel(X, Y) & 0xFFFFFF;
-  return Picture;
+  return PictureOf(Surface);
 }
 
 // Pictures side by side, tops aligned, on the backdrop.
@@ -143,6 +138,16 @@ uint32_t SkinBackdrop(const TSeSkinSource& Skin) {
     return DefaultBackdrop;
   const auto Color = static_cast<uint32_t>(Form->Color); // 0x00BBGGRR
   return (Color & 0xFF) << 16 | (Color & 0xFF00) | (Color >> 16 & 0xFF);
+}
+
+TSkinPicture PictureOf(const TseBitmap& Surface) {
+  GdiFlush();
+  const int Width = Surface.Width(), Height = Surface.Height();
+  TSkinPicture Picture{Width, Height, std::vector<uint32_t>(static_cast<size_t>(Width) * Height)};
+  for (int Y = 0; Y < Height; ++Y)
+    for (int X = 0; X < Width; ++X)
+      Picture.Pixels[static_cast<size_t>(Y) * Width + X] = Surface.GetPixel(X, Y) & 0xFFFFFF;
+  return Picture;
 }
 
 TSkinPicture RenderObjectStrip(const TSeSkinObject& Object, uint32_t Backdrop) {

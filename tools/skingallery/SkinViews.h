@@ -9,6 +9,8 @@
 #include "skin/SkinSource.h"
 
 // A picture: 0xRRGGBB pixels, rows from the top.
+class TseBitmap;
+
 struct TSkinPicture {
   int Width = 0;
   int Height = 0;
@@ -28,6 +30,8 @@ uint32_t SkinBackdrop(const TSeSkinSource& Skin);
 // inactive, at its own size and a larger one); any other object part by part (each child,
 // or the object itself when it has none), in the states normal, hot, pressed, focused and
 // disabled, at its own size and a larger one.
+// A surface's pixels (colour only) as a picture.
+TSkinPicture PictureOf(const TseBitmap& Surface);
 TSkinPicture RenderObjectStrip(const TSeSkinObject& Object, uint32_t Backdrop);
 
 // Strips one under another with the object names to their left.
