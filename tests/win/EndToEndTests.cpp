@@ -200,6 +200,45 @@ TEST_F(EndToEndTest, TheSystemCloseCommandHasNoEffect) {
   EXPECT_TRUE(IsWindowVisible(Mirevan.MainWindow()));
 }
 
+// The visible menu levels of the program's window thread.
+size_t MenuLevels(HWND MainWindow) {
+  size_t Count = 0;
+  EnumThreadWindows(
+      GetWindowThreadProcessId(MainWindow, nullptr),
+      [](HWND Wnd, LPARAM Data) -> BOOL {
+        const LONG_PTR Ex = GetWindowLongPtrW(Wnd, GWL_EXSTYLE);
+        if (IsWindowVisible(Wnd) && (Ex & WS_EX_TOPMOST) && (Ex & WS_EX_TOOLWINDOW))
+          ++*reinterpret_cast<size_t*>(Data);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&Count));
+  return Count;
+}
+
+TEST_F(EndToEndTest, TheSystemMenuRollsTheWindowUpAndRestoresIt) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0");
+  const HWND Main = Mirevan.MainWindow();
+  SetForegroundWindow(Main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Main; }, 2000));
+  RECT Before{};
+  GetWindowRect(Main, &Before);
+  auto Height = [&] {
+    RECT Now{};
+    GetWindowRect(Main, &Now);
+    return Now.bottom - Now.top;
+  };
+  AltKey(VK_SPACE);
+  ASSERT_TRUE(WaitUntil([&] { return MenuLevels(Main) == 1; }, 3000));
+  TapKey('L'); // "Ro&llup"
+  EXPECT_TRUE(WaitUntil([&] { return MenuLevels(Main) == 0; }, 3000));
+  EXPECT_TRUE(WaitUntil([&] { return Height() < (Before.bottom - Before.top) / 3; }, 3000));
+  AltKey(VK_SPACE);
+  ASSERT_TRUE(WaitUntil([&] { return MenuLevels(Main) == 1; }, 3000));
+  TapKey('R'); // "&Restore"
+  EXPECT_TRUE(WaitUntil([&] { return Height() == Before.bottom - Before.top; }, 3000));
+  EXPECT_TRUE(Mirevan.Running());
+}
+
 TEST_F(EndToEndTest, AFirstRunWithoutSettingsWritesTheDefaults) {
   {
     TMirevanProcess Mirevan(Temp.Path(), "");
