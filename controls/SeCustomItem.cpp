@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "toolkit/Actions.h"
 #include "toolkit/Published.h"
 #ifdef _WIN32
 #include "toolkit/ImageList.h"
@@ -30,10 +31,24 @@ constexpr int MaxShortCutSearches = 8;
 
 } // namespace
 
+// The item's side of its action: every change of the action reaches the item.
+class TSeCustomItemActionLink : public TActionClient {
+public:
+  explicit TSeCustomItemActionLink(TSeCustomItem& Item) : FItem(Item) {}
+  void ActionChanged(TBasicAction& Action) override {
+    if (auto* Source = dynamic_cast<TAction*>(&Action))
+      FItem.ActionChanged(*Source, false);
+  }
+
+private:
+  TSeCustomItem& FItem;
+};
+
 TSeCustomItem::TSeCustomItem(TComponent* AOwner) : TComponent(AOwner) { LiveItems().insert(this); }
 
 TSeCustomItem::~TSeCustomItem() {
   LiveItems().erase(this);
+  SetAction(nullptr);
   // The children go first, last first; each is freed by its owner when it has one.
   while (!FItems.empty()) {
     TSeCustomItem* Child = FItems.back();
@@ -172,6 +187,11 @@ void TSeCustomItem::SetImages(TCustomImageList* Value) {
 
 void TSeCustomItem::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove && AComponent == FAction) {
+    FAction = nullptr;
+    FActionLink.reset();
+    FOnClickFromAction = false;
+  }
 #ifdef _WIN32
   if (Operation == TOperation::opRemove && AComponent == FImages)
     FImages = nullptr;
@@ -236,8 +256,61 @@ void TSeCustomItem::Click() {
 }
 
 void TSeCustomItem::ExecuteClick() {
-  if (OnClick)
+  if (OnClick && !(FAction && FOnClickFromAction))
     OnClick(this);
+  else if (FAction)
+    FAction->Execute();
+  else if (OnClick)
+    OnClick(this);
+}
+
+// ---------------------------------------------------------------------------------------
+// The action
+
+void TSeCustomItem::SetAction(TAction* Value) {
+  if (Value == FAction)
+    return;
+  if (FAction) {
+    FAction->RemoveClient(FActionLink.get());
+    FAction->RemoveFreeNotification(this);
+    FActionLink.reset();
+    FOnClickFromAction = false; // the handler the action gave stays the item's own
+  }
+  FAction = Value;
+  if (!FAction)
+    return;
+  FActionLink = std::make_unique<TSeCustomItemActionLink>(*this);
+  FAction->AddClient(FActionLink.get());
+  FAction->FreeNotification(this);
+  ActionChanged(*FAction, Loading());
+}
+
+void TSeCustomItem::ActionChanged(TAction& Source, bool CheckDefaults) {
+  if (!CheckDefaults || FCaption.empty())
+    SetCaption(Source.Caption());
+  if (!CheckDefaults || !FChecked)
+    SetChecked(Source.Checked());
+  if (!CheckDefaults || FEnabled)
+    SetEnabled(Source.Enabled());
+  if (!CheckDefaults || FHelpContext == 0)
+    SetHelpContext(Source.HelpContext());
+  if (!CheckDefaults || FHint.empty())
+    SetHint(Source.Hint());
+  if (!CheckDefaults || FImageIndex == -1)
+    SetImageIndex(Source.ImageIndex());
+  if (!CheckDefaults || FShortCut == 0)
+    SetShortCut(Source.ShortCut());
+  if (!CheckDefaults || FVisible)
+    SetVisible(Source.Visible());
+  if (!CheckDefaults || !OnClick) {
+    OnClick = Source.OnExecute;
+    FOnClickFromAction = true;
+  }
+}
+
+void TSeCustomItem::InitiateAction() {
+  if (FAction)
+    FAction->Update();
 }
 
 TSeCustomItem* TSeCustomItem::FindShortCut(int Key, std::vector<TSeCustomItem*>& Path) {

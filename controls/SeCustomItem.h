@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@
 
 class TSePopupMenuOptions;
 class TCustomImageList;
+class TAction;
+class TSeCustomItemActionLink;
 #ifdef _WIN32
 class TCanvas;
 class TSeItemView;
@@ -90,6 +93,12 @@ public:
   TNotifyEvent OnClick;
   TNotifyEvent OnBeforeDropDown;
 
+  // The action the item shows (not owned): its caption, state, shortcut and handler become
+  // the item's, now and at every change of the action. While the item is being read from a
+  // stored layout, only the values the item still has at their defaults are taken.
+  TAction* Action() const { return FAction; }
+  void SetAction(TAction* Value);
+
   // Where the menus keep their state on the items.
   int FirstVisible = 0; // the first child a scrolled popup shows
   TRect ItemRect;       // the place in its view; empty: not laid out
@@ -111,7 +120,8 @@ public:
   // Nothing for a separator, an item with children or a disabled item; otherwise the item
   // goes to the click sink, or runs at once without one.
   virtual void Click();
-  // What a delivered click runs: OnClick.
+  // What a delivered click runs: an OnClick of the item's own, else the action, else the
+  // OnClick the action gave.
   void ExecuteClick();
   // The click sink of the process: the library's hidden click window sets it at start.
   static void SetClickSink(std::function<void(TSeCustomItem*)> Sink);
@@ -123,6 +133,8 @@ public:
   // the path to it are enabled, each of them is clicked from the top down (only the target
   // acts). Answers whether a target was found.
   bool IsShortCut(int Key);
+  // Lets the action bring the item's state up to date before it shows.
+  virtual void InitiateAction();
 
 #ifdef _WIN32
   // Opens a level showing the children at the screen point (X, Y), or beside ParentRect
@@ -140,14 +152,14 @@ public:
   // One of a scrolled level's strips: Arrow 1 up, 2 down.
   virtual void DrawScrollArrow(TCanvas& Canvas, TSeItemView& View, bool Hot, int Arrow,
                                const TRect& Rect);
-  // Lets whatever supplies the item's state bring it up to date before it shows.
-  virtual void InitiateAction() {}
 #endif
 
 protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+  friend class TSeCustomItemActionLink;
+  void ActionChanged(TAction& Source, bool CheckDefaults);
   TSeCustomItem* FindShortCut(int Key, std::vector<TSeCustomItem*>& Path);
 
   std::vector<TSeCustomItem*> FItems;
@@ -159,6 +171,9 @@ private:
   bool FEnabled = true;
   int FImageIndex = -1;
   TCustomImageList* FImages = nullptr;
+  TAction* FAction = nullptr;
+  std::unique_ptr<TSeCustomItemActionLink> FActionLink;
+  bool FOnClickFromAction = false;
   bool FScrolled = false;
   int FScrollCount = 0;
   int FShortCut = 0;

@@ -7,6 +7,7 @@
 
 #include "controls/MenuGeometry.h"
 #include "controls/SeCustomItem.h"
+#include "toolkit/Actions.h"
 
 namespace {
 
@@ -193,6 +194,72 @@ TEST_F(MenuItemTest, AnErrorInAShortCutsClickGoesToTheErrorSink) {
   TSeCustomItem::SetErrorSink([&](const std::exception& E) { Reported = E.what(); });
   EXPECT_TRUE(Root->IsShortCut(0x70));
   EXPECT_EQ("click failed", Reported);
+}
+
+TEST_F(MenuItemTest, AnActionGivesTheItemItsStateNowAndAtEveryChange) {
+  auto* Save = MakeComponent<TAction>(&Owner);
+  Save->SetCaption("&Save");
+  Save->SetShortCut(MenuShortCut('S', false, true, false));
+  Save->SetHint("Saves it");
+  int Saves = 0;
+  Save->SetOnExecute([&](TObject*) { ++Saves; });
+  TSeCustomItem* Root = Item("root");
+  TSeCustomItem* Leaf = Item("", Root);
+  Leaf->SetAction(Save);
+  EXPECT_EQ("&Save", Leaf->Caption());
+  EXPECT_EQ(0x4053, Leaf->ShortCut());
+  EXPECT_EQ("Saves it", Leaf->Hint());
+  Leaf->Click();
+  EXPECT_EQ(1, Saves);
+  EXPECT_TRUE(Root->IsShortCut(0x4053));
+  EXPECT_EQ(2, Saves);
+
+  Save->SetEnabled(false);
+  Save->SetChecked(true);
+  Save->SetImageIndex(3);
+  EXPECT_FALSE(Leaf->Enabled());
+  EXPECT_TRUE(Leaf->Checked());
+  EXPECT_EQ(3, Leaf->ImageIndex());
+  Leaf->Click(); // disabled: nothing
+  EXPECT_EQ(2, Saves);
+
+  // Gone: the item keeps what it showed, the handler included, and no longer follows.
+  Save->Free();
+  EXPECT_EQ(nullptr, Leaf->Action());
+  EXPECT_EQ("&Save", Leaf->Caption());
+  Leaf->SetEnabled(true);
+  Leaf->Click();
+  EXPECT_EQ(3, Saves);
+}
+
+TEST_F(MenuItemTest, AStoredItemKeepsItsOwnValuesAndItsOwnClick) {
+  auto* Open = MakeComponent<TAction>(&Owner);
+  Open->SetCaption("&Open");
+  Open->SetHint("Opens it");
+  std::vector<std::string> Ran;
+  Open->SetOnExecute([&](TObject*) { Ran.push_back("action"); });
+  TSeCustomItem* Leaf = Item("Open &file");
+  Leaf->OnClick = [&](TObject*) { Ran.push_back("own"); };
+  // Read from a stored layout: only what the item left at its defaults is taken.
+  Leaf->SetLoading(true);
+  Leaf->SetAction(Open);
+  Leaf->Loaded();
+  EXPECT_EQ("Open &file", Leaf->Caption());
+  EXPECT_EQ("Opens it", Leaf->Hint());
+  Leaf->Click();
+  EXPECT_EQ((std::vector<std::string>{"own"}), Ran);
+
+  // An item without a handler of its own runs the action's; unlinked, it keeps that handler
+  // but no longer follows the action's changes.
+  TSeCustomItem* Other = Item("");
+  Other->SetAction(Open);
+  Other->Click();
+  EXPECT_EQ((std::vector<std::string>{"own", "action"}), Ran);
+  Other->SetAction(nullptr);
+  Open->SetCaption("&Open again");
+  EXPECT_EQ("&Open", Other->Caption());
+  Other->Click();
+  EXPECT_EQ(3u, Ran.size());
 }
 
 } // namespace
