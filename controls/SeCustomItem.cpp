@@ -32,7 +32,7 @@ constexpr int MaxShortCutSearches = 8;
 } // namespace
 
 // The item's side of its action: every change of the action reaches the item.
-class TSeCustomItemActionLink : public TActionClient {
+class TSeCustomItemActionLink final : public TActionClient {
 public:
   explicit TSeCustomItemActionLink(TSeCustomItem& Item) : FItem(Item) {}
   void ActionChanged(TBasicAction& Action) override {
