@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Shapes.h"
 #include "toolkit/Colors.h"
 
 namespace {
@@ -49,4 +50,33 @@ void DrawMenuArrow(HDC DC, int X, int Y, TColor Color) {
   const COLORREF Ref = ColorToRGB(Color);
   for (const POINT& P : MenuMetrics().Arrow)
     SetPixelV(DC, X + P.x, Y + P.y, Ref);
+}
+
+void DrawMenuCheck(TCanvas& Canvas, const TRect& Column, TColor Dark, TColor Light) {
+  const int CX = (Column.Left + Column.Right) / 2 - 2, CY = (Column.Top + Column.Bottom) / 2 + 1;
+  const POINT DarkStroke[] = {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}};
+  const POINT LightStroke[] = {{-3, -2}, {-3, -1}, {0, 2}, {5, -3}, {5, -5}};
+  auto Polyline = [&](const POINT* Points, int Count, TColor Color) {
+    POINT Placed[8];
+    for (int I = 0; I < Count; ++I)
+      Placed[I] = {CX + Points[I].x, CY + Points[I].y};
+    const HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
+    const HGDIOBJ Old = SelectObject(Canvas.Handle(), Pen);
+    ::Polyline(Canvas.Handle(), Placed, Count);
+    SelectObject(Canvas.Handle(), Old);
+    DeleteObject(Pen);
+  };
+  Polyline(DarkStroke, 7, Dark);
+  Polyline(LightStroke, 5, Light);
+}
+
+void DrawScrollTriangle(TCanvas& Canvas, const TRect& Strip, int Arrow, TColor Color) {
+  const int L = Strip.Left + (Strip.Width() - 7) / 2, T = Strip.Top + (Strip.Height() - 4) / 2;
+  const int R = L + 7, B = T + 4;
+  POINT Points[3];
+  if (Arrow == 1)
+    Points[0] = {L, B - 1}, Points[1] = {R - 1, B - 1}, Points[2] = {(L + R - 1) / 2, T};
+  else
+    Points[0] = {L, T}, Points[1] = {R - 1, T}, Points[2] = {(L + R - 1) / 2, B - 1};
+  FillPolygon(Canvas, Points, 2, Color);
 }

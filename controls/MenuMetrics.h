@@ -28,5 +28,10 @@ void DrawMenuArrow(HDC DC, int X, int Y, TColor Color);
 // The width of the column for checks and images left of the captions: 22, or the image
 // list's width + 6 when its images are wider than a menu row is high.
 int ImageColumnWidth(const TSeCustomItem& Item);
+// The check mark around the middle of a check column: the dark stroke, then the light one.
+void DrawMenuCheck(TCanvas& Canvas, const TRect& Column, TColor Dark, TColor Light);
+// A scroll strip's solid triangle, 7 x 4 pixels in the middle of Strip, pointing up (Arrow 1)
+// or down.
+void DrawScrollTriangle(TCanvas& Canvas, const TRect& Strip, int Arrow, TColor Color);
 // The item's image, centred in Box, greyed when the item is disabled.
 void DrawItemImage(TCanvas& Canvas, const TSeCustomItem& Item, const TRect& Box);

@@ -148,27 +148,24 @@ void TSeCustomListView::NonClientPaint() {
   ReleaseDC(Wnd, DC);
 }
 
+bool TSeCustomListView::DrawThemedEdit(TCanvas& Canvas, const TRect& Rect) {
+  if (!Themed() || !HandleAllocated())
+    return false;
+  const int State = !Enabled()        ? EditDisabled
+                    : Focused()       ? EditFocused
+                    : FMouseInControl ? EditHot
+                                      : EditNormal;
+  return DrawThemePart(Handle(), Canvas.Handle(), L"Edit", EditTextPart, State, ToRECT(Rect));
+}
+
 void TSeCustomListView::PaintBackground(TCanvas& Canvas, const TRect& Rect) {
-  if (Themed() && HandleAllocated()) {
-    const int State = !Enabled()        ? EditDisabled
-                      : Focused()       ? EditFocused
-                      : FMouseInControl ? EditHot
-                                        : EditNormal;
-    if (DrawThemePart(Handle(), Canvas.Handle(), L"Edit", EditTextPart, State, ToRECT(Rect)))
-      return;
-  }
-  FillRectColor(Canvas, Rect, Color());
+  if (!DrawThemedEdit(Canvas, Rect))
+    FillRectColor(Canvas, Rect, Color());
 }
 
 void TSeCustomListView::PaintBorder(TCanvas& Canvas, const TRect& Rect) {
-  if (Themed() && HandleAllocated()) {
-    const int State = !Enabled()        ? EditDisabled
-                      : Focused()       ? EditFocused
-                      : FMouseInControl ? EditHot
-                                        : EditNormal;
-    if (DrawThemePart(Handle(), Canvas.Handle(), L"Edit", EditTextPart, State, ToRECT(Rect)))
-      return;
-  }
+  if (DrawThemedEdit(Canvas, Rect))
+    return;
   FillRectColor(Canvas, Rect.Right - ScrollCorner, Rect.Bottom - ScrollCorner, Rect.Right,
                 Rect.Bottom, clBtnFace);
   DrawEdgeLines(Canvas, Rect, clBtnShadow, clBtnHighlight);

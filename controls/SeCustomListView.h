@@ -57,6 +57,9 @@ protected:
 
   // Whether the platform's visual styles draw the plain look.
   virtual bool Themed() const;
+  // The theme's edit field in the control's state (disabled, focused, hot, normal); false
+  // when the theme is off or did not draw.
+  bool DrawThemedEdit(TCanvas& Canvas, const TRect& Rect);
   // A section's caption inside its rectangle (pressed ones one pixel down and right), in the
   // canvas font, cut with "..." to fit.
   void DrawSectionCaption(TCanvas& Canvas, TRect Rect, bool Pressed, const std::string& Caption);

@@ -72,26 +72,6 @@ void DrawItemImage(TCanvas& Canvas, const TSeCustomItem& Item, const TRect& Box)
 
 namespace {
 
-// The check mark around the centre point of the image column.
-void DrawCheckMark(TCanvas& Canvas, int CX, int CY) {
-  const POINT Dark[] = {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}};
-  const POINT Light[] = {{-3, -2}, {-3, -1}, {0, 2}, {5, -3}, {5, -5}};
-  auto Polyline = [&](const POINT* Points, int Count, TColor Color) {
-    POINT Placed[8];
-    for (int I = 0; I < Count; ++I)
-      Placed[I] = {CX + Points[I].x, CY + Points[I].y};
-    Canvas.Pen.Color = Color;
-    Canvas.Pen.Width = 1;
-    const HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
-    const HGDIOBJ Old = SelectObject(Canvas.Handle(), Pen);
-    ::Polyline(Canvas.Handle(), Placed, Count);
-    SelectObject(Canvas.Handle(), Old);
-    DeleteObject(Pen);
-  };
-  Polyline(Dark, 7, clBlack);
-  Polyline(Light, 5, clWhite);
-}
-
 void DrawPopupRow(TSeCustomItem& Item, TCanvas& Canvas, bool IsCurrent, TRect Rect) {
   const bool Themed = VisualStylesActive();
   const TColor Text = IsCurrent ? clHighlightText : clMenuText;
@@ -121,7 +101,7 @@ void DrawPopupRow(TSeCustomItem& Item, TCanvas& Canvas, bool IsCurrent, TRect Re
     if (Item.HasImage())
       DrawItemImage(Canvas, Item, Box);
     else
-      DrawCheckMark(Canvas, (Box.Left + Box.Right) / 2 - 2, (Box.Top + Box.Bottom) / 2 + 1);
+      DrawMenuCheck(Canvas, Box, clBlack, clWhite);
   }
   const TRect Caption{Rect.Left + Column + 4, Rect.Top, Rect.Right, Rect.Bottom};
   DrawRowText(Canvas, WindowText(Item.Caption()), Caption, ReadingOrder(Item, RowText),
@@ -212,15 +192,7 @@ void TSeCustomItem::DrawScrollArrow(TCanvas& Canvas, TSeItemView&, bool Hot, int
   FillRectColor(Canvas, Rect, clMenu);
   if (Hot)
     DrawEdgeLines(Canvas, Rect, clBtnShadow, clBtnHighlight);
-  // A solid triangle 7 wide and 4 high in the middle of the strip.
-  const int L = Rect.Left + (Rect.Width() - 7) / 2, T = Rect.Top + (Rect.Height() - 4) / 2;
-  const int R = L + 7, B = T + 4;
-  POINT Points[3];
-  if (Arrow == 1)
-    Points[0] = {L, B - 1}, Points[1] = {R - 1, B - 1}, Points[2] = {(L + R - 1) / 2, T};
-  else
-    Points[0] = {L, T}, Points[1] = {R - 1, T}, Points[2] = {(L + R - 1) / 2, B - 1};
-  FillPolygon(Canvas, Points, 2, Canvas.Font.Color());
+  DrawScrollTriangle(Canvas, Rect, Arrow, Canvas.Font.Color());
 }
 
 std::unique_ptr<TSePopupWindow> TSeCustomItem::CreatePopupWindow() {

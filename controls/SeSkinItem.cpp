@@ -20,24 +20,6 @@ TSeState ItemState(bool NotTracking, bool IsCurrent) {
   return NotTracking ? osHot : osFocused;
 }
 
-void DrawCheck(TCanvas& Canvas, const TRect& Column) {
-  const int CX = (Column.Left + Column.Right) / 2 - 2, CY = (Column.Top + Column.Bottom) / 2 + 1;
-  const POINT Dark[] = {{-2, -2}, {0, 0}, {4, -4}, {4, -3}, {0, 1}, {-2, -1}, {-2, -2}};
-  const POINT Light[] = {{-3, -2}, {-3, -1}, {0, 2}, {5, -3}, {5, -5}};
-  const HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Canvas.Font.Color()));
-  const HGDIOBJ Old = SelectObject(Canvas.Handle(), Pen);
-  auto Polyline = [&](const POINT* Points, int Count) {
-    POINT Placed[8];
-    for (int I = 0; I < Count; ++I)
-      Placed[I] = {CX + Points[I].x, CY + Points[I].y};
-    ::Polyline(Canvas.Handle(), Placed, Count);
-  };
-  Polyline(Dark, 7);
-  Polyline(Light, 5);
-  SelectObject(Canvas.Handle(), Old);
-  DeleteObject(Pen);
-}
-
 } // namespace
 
 TSeSkinItem::TSeSkinItem(TComponent* AOwner) : TSeCustomItem(AOwner) {}
@@ -155,7 +137,7 @@ void TSeSkinItem::DrawPopupItem(TCanvas& Canvas, bool NotTracking, bool IsCurren
   if (HasImage())
     DrawItemImage(Canvas, *this, ColumnRect);
   else if (Checked())
-    DrawCheck(Canvas, ColumnRect);
+    DrawMenuCheck(Canvas, ColumnRect, Canvas.Font.Color(), Canvas.Font.Color());
   if (Count() > 0)
     DrawMenuArrow(Canvas.Handle(), Rect.Right - 22 + (22 - MenuArrowSize) / 2,
                   Rect.Top + (Rect.Height() - MenuArrowSize) / 2, Canvas.Font.Color());
@@ -204,12 +186,5 @@ void TSeSkinItem::DrawScrollArrow(TCanvas& Canvas, TSeItemView& View, bool Hot, 
     Strip->Draw(Canvas);
     Canvas.Font = Strip->GetFont();
   }
-  const int L = Rect.Left + (Rect.Width() - 7) / 2, T = Rect.Top + (Rect.Height() - 4) / 2;
-  const int R = L + 7, B = T + 4;
-  POINT Points[3];
-  if (Arrow == 1)
-    Points[0] = {L, B - 1}, Points[1] = {R - 1, B - 1}, Points[2] = {(L + R - 1) / 2, T};
-  else
-    Points[0] = {L, T}, Points[1] = {R - 1, T}, Points[2] = {(L + R - 1) / 2, B - 1};
-  FillPolygon(Canvas, Points, 2, Canvas.Font.Color());
+  DrawScrollTriangle(Canvas, Rect, Arrow, Canvas.Font.Color());
 }
