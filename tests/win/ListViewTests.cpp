@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "controls/SeCustomListView.h"
+#include "tests/win/ListViewFixture.h"
 #include "tests/win/support/WinTestSupport.h"
-#include "toolkit/Colors.h"
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/Colors.h"
 #include "toolkit/Forms.h"
 #include "toolkit/PropertyStream.h"
 
@@ -41,38 +42,14 @@ protected:
   }
 };
 
-class ListViewTest : public ::testing::Test {
+class ListViewTest : public ListViewFixture<TProbeList> {
 protected:
   void SetUp() override {
-    Application->Initialize();
-    Form = MakeComponent<TForm>(Application);
-    Form->Position = TPosition::poDesigned;
-    Form->SetBounds(100, 100, 420, 320);
-    List = MakeComponent<TProbeList>(Form);
+    MakeList();
     List->AddColumn("Alpha", 100);
     List->AddColumn("Beta", 80);
     List->AddColumn("Gamma", 60);
-    List->SetParent(Form);
-    List->SetBounds(20, 20, 329, 200);
-    for (const char* Row : {"one", "two", "three"})
-      List->AddItem(Row)->AddSubItem("ok");
-    PointAt({5, 5}); // off the form
-    Form->Show();
-    PumpFor(30);
-  }
-  void TearDown() override {
-    LeftButton(false);
-    if (GetCapture())
-      ReleaseCapture();
-    Form->Free();
-  }
-
-  HWND Header() const { return ListView_GetHeader(List->Handle()); }
-  RECT ItemRect(int Index) const {
-    RECT R{};
-    SendMessageW(Header(), HDM_GETITEMRECT, static_cast<WPARAM>(Index),
-                 reinterpret_cast<LPARAM>(&R));
-    return R;
+    ShowList({20, 20, 329, 200});
   }
   // The header's point in screen coordinates.
   POINT OnScreen(POINT Point) const {
@@ -104,10 +81,6 @@ protected:
         return true;
     return false;
   }
-
-  TApplicationScope App;
-  TForm* Form = nullptr;
-  TProbeList* List = nullptr;
 };
 
 TEST_F(ListViewTest, HeaderPaintsEachSectionAndTheEmptyRestItself) {

@@ -14,10 +14,11 @@
 #include "SkinViews.h"
 #include "controls/SeSkinSListView.h"
 #include "skin/SkinEngine.h"
+#include "tests/win/ListViewFixture.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"
-#include "toolkit/Colors.h"
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/Colors.h"
 #include "toolkit/Forms.h"
 #include "toolkit/PropertyStream.h"
 
@@ -34,40 +35,16 @@ protected:
 
 constexpr TColor DesignColor = 0x0000FFFF; // yellow
 
-class SkinListViewTest : public ::testing::Test {
+class SkinListViewTest : public ListViewFixture<TClassicSkinList> {
 protected:
   void SetUp() override {
-    Application->Initialize();
-    Form = MakeComponent<TForm>(Application);
-    Form->Position = TPosition::poDesigned;
-    Form->SetBounds(100, 100, 420, 320);
+    MakeList();
     Engine = MakeComponent<TSeSkinEngine>(Form);
     LoadSkin(MIREVAN_DARK_SKIN, *Engine->Source());
-    List = MakeComponent<TClassicSkinList>(Form);
     List->AddColumn("Window Text", 200);
     List->AddColumn("Status", 80);
-    List->SetParent(Form);
-    List->SetBounds(16, 40, 329, 225);
     List->SetColor(DesignColor);
-    for (const char* Row : {"one", "two", "three"})
-      List->AddItem(Row)->AddSubItem("ok");
-    PointAt({5, 5}); // off the form
-    Form->Show();
-    PumpFor(30);
-  }
-  void TearDown() override {
-    LeftButton(false);
-    if (GetCapture())
-      ReleaseCapture();
-    Form->Free();
-  }
-
-  HWND Header() const { return ListView_GetHeader(List->Handle()); }
-  RECT ItemRect(int Index) const {
-    RECT R{};
-    SendMessageW(Header(), HDM_GETITEMRECT, static_cast<WPARAM>(Index),
-                 reinterpret_cast<LPARAM>(&R));
-    return R;
+    ShowList({16, 40, 329, 225});
   }
   // The header painted into a picture of its size.
   std::vector<uint32_t> HeaderShot() const {
@@ -110,10 +87,7 @@ protected:
   }
   TSeSkinObject* SkinTemplate(const char* Name) const { return Engine->Source()->FindObject(Name); }
 
-  TApplicationScope App;
-  TForm* Form = nullptr;
   TSeSkinEngine* Engine = nullptr;
-  TClassicSkinList* List = nullptr;
 };
 
 TEST_F(SkinListViewTest, SkinColourReplacesTheDesignColourAndTheBorderComesFromTheSkin) {
@@ -336,8 +310,7 @@ TEST_F(SkinListViewTest, TheStoredLayoutNamesItsEngineAndKeepsTheStreamOrder) {
   EXPECT_EQ(Copy->Version(), "3.4.0");
   // An engine name the owner does not know leaves it detached.
   Copy->SetLoading(true);
-  ComponentFromText("object lvList: TSeSkinSListView\r\n  SkinEngine = NoEngine\r\nend\r\n",
-                    *Copy);
+  ComponentFromText("object lvList: TSeSkinSListView\r\n  SkinEngine = NoEngine\r\nend\r\n", *Copy);
   Copy->Loaded();
   EXPECT_EQ(Copy->SkinEngine(), nullptr);
   EXPECT_NE(FindPersistentClass("TSeCustomListView"), nullptr);
