@@ -155,6 +155,9 @@ public:
   // Performance chooses, copied to the window in four bands.
   void PaintFrame();
 
+  // Whether the frame paints now; a menu opening over the window holds it back for a moment.
+  bool PaintEnabled() const { return FPaintEnabled; }
+  void SetPaintEnabled(bool Value) { FPaintEnabled = Value; }
   // Makes the platform compute the frame again; the client area keeps its size.
   void RefreshFrame();
   // The platform's frame metrics, read again (the theme changed).

@@ -7,6 +7,7 @@
 
 #include "controls/MenuLoop.h"
 #include "controls/MenuMetrics.h"
+#include "controls/SeCustomForm.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SeItemView.h"
 #include "controls/SePopupView.h"
@@ -32,11 +33,13 @@ TRect Inset(const TRect& R, int DX, int DY) {
   return {R.Left + DX, R.Top + DY, R.Right - DX, R.Bottom - DY};
 }
 
-// Right-to-left items read right to left and swap left and right alignment.
+// Right-to-left items swap left and right alignment, and read right to left where the
+// system's locale does.
 UINT ReadingOrder(const TSeCustomItem& Item, UINT Format) {
   if (!Item.RightToLeft)
     return Format;
-  Format |= DT_RTLREADING;
+  if (GetSystemMetrics(SM_MIDEASTENABLED))
+    Format |= DT_RTLREADING;
   if (Format & DT_RIGHT)
     return Format & ~DT_RIGHT;
   if (!(Format & DT_CENTER))
@@ -59,6 +62,36 @@ void DrawRowText(TCanvas& Canvas, const std::wstring& Text, TRect Rect, UINT For
   Canvas.Font.SetColor(Color);
   DrawSkinText(Canvas, Text, Rect, Format);
 }
+
+// The frame among the components of the control that owns the menu, or null.
+TSeCustomForm* OwnerFrameOf(const TSeCustomItem& Item) {
+  if (!Item.OwnerControl)
+    return nullptr;
+  for (int I = 0; I < Item.OwnerControl->ComponentCount(); ++I)
+    if (auto* Frame = dynamic_cast<TSeCustomForm*>(Item.OwnerControl->Components(I)))
+      return Frame;
+  return nullptr;
+}
+
+// A frame's painting held back for the guard's life.
+class TFramePaintPause {
+public:
+  explicit TFramePaintPause(TSeCustomForm* Frame)
+      : FFrame(Frame), FWas(Frame && Frame->PaintEnabled()) {
+    if (FFrame)
+      FFrame->SetPaintEnabled(false);
+  }
+  ~TFramePaintPause() {
+    if (FFrame)
+      FFrame->SetPaintEnabled(FWas);
+  }
+  TFramePaintPause(const TFramePaintPause&) = delete;
+  TFramePaintPause& operator=(const TFramePaintPause&) = delete;
+
+private:
+  TSeCustomForm* FFrame;
+  bool FWas;
+};
 
 } // namespace
 
@@ -217,7 +250,11 @@ void TSeCustomItem::Popup(TSeItemView* ParentView, int X, int Y, const TRect& Pa
   const TPoint At = PlacePopup(Origin, {X, Y}, ParentRect, Window->Width(), Window->Height(),
                                MonitorRectAtPoint({X, Y}, false));
   Window->SetBounds(At.X, At.Y, Window->Width(), Window->Height());
-  Window->ShowPopup();
+  {
+    // The frame of the window that opens the menu does not repaint while the level appears.
+    const TFramePaintPause Paused(OwnerFrameOf(*this));
+    Window->ShowPopup();
+  }
   if (Foreground)
     SetForegroundWindow(Window->Handle());
   if (ParentView)
