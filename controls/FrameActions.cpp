@@ -89,24 +89,10 @@ TSeCustomPopupMenu* TSeCustomForm::CreateSystemMenu() {
 }
 
 void TSeCustomForm::SetSystemMenuLink(TPopupMenu* Value) {
-  if (Value == FSystemMenuLink)
-    return;
-  if (FSystemMenuLink)
-    FSystemMenuLink->RemoveFreeNotification(this);
-  FSystemMenuLink = Value;
-  if (FSystemMenuLink)
-    FSystemMenuLink->FreeNotification(this);
+  ReplaceReference(FSystemMenuLink, Value);
 }
 
-void TSeCustomForm::SetTrayMenuLink(TPopupMenu* Value) {
-  if (Value == FTrayMenuLink)
-    return;
-  if (FTrayMenuLink)
-    FTrayMenuLink->RemoveFreeNotification(this);
-  FTrayMenuLink = Value;
-  if (FTrayMenuLink)
-    FTrayMenuLink->FreeNotification(this);
-}
+void TSeCustomForm::SetTrayMenuLink(TPopupMenu* Value) { ReplaceReference(FTrayMenuLink, Value); }
 
 void TSeCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
   TSeHook::Notification(AComponent, Operation);

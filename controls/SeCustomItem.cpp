@@ -173,15 +173,14 @@ void TSeCustomItem::SetImageIndex(int Value) {
 }
 
 void TSeCustomItem::SetImages(TCustomImageList* Value) {
+#ifdef _WIN32
+  if (!ReplaceReference(FImages, Value))
+    return;
+#else
   if (Value == FImages)
     return;
-#ifdef _WIN32
-  if (FImages)
-    FImages->RemoveFreeNotification(this);
-  if (Value)
-    Value->FreeNotification(this);
-#endif
   FImages = Value;
+#endif
   Changed();
 }
 

@@ -38,13 +38,7 @@ void TSeSkinItem::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TSeSkinItem::SetSkinEngine(TSeSkinEngine* Engine) {
-  if (Engine != FEngine) {
-    if (FEngine)
-      FEngine->RemoveFreeNotification(this);
-    FEngine = Engine;
-    if (FEngine)
-      FEngine->FreeNotification(this);
-  }
+  ReplaceReference(FEngine, Engine);
   FBarTemplate = FPopupTemplate = FBarItem = FPopupItem = FSeparator = nullptr;
   const TSeSkinSource* Source = FEngine ? FEngine->Source() : nullptr;
   if (Source && !Source->Changing && Source->ObjectCount() > 0) {

@@ -25,13 +25,7 @@ void TSeSkinPopupMenu::AssignEngineToItems() {
 }
 
 void TSeSkinPopupMenu::SetSkinEngine(TSeSkinEngine* Engine) {
-  if (Engine != FEngine) {
-    if (FEngine)
-      FEngine->RemoveFreeNotification(this);
-    FEngine = Engine;
-    if (FEngine)
-      FEngine->FreeNotification(this);
-  }
+  ReplaceReference(FEngine, Engine);
   if (!Loading())
     AssignEngineToItems();
 }

@@ -68,6 +68,18 @@ public:
   // AComponent receives Notification(this, opRemove) when this component goes.
   void FreeNotification(TComponent* AComponent);
   void RemoveFreeNotification(TComponent* AComponent);
+  // Points Field, a reference this component keeps to another, at Value: the old one no
+  // longer tells this one of its end, the new one does. False when nothing changed.
+  template <class T> bool ReplaceReference(T*& Field, T* Value) {
+    if (Field == Value)
+      return false;
+    if (Field)
+      Field->RemoveFreeNotification(this);
+    Field = Value;
+    if (Field)
+      Field->FreeNotification(this);
+    return true;
+  }
 
   bool Destroying() const { return FDestroying; }
   // Set while the component's stored properties are being read: setters then only store,
