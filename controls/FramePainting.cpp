@@ -48,7 +48,7 @@ TseBitmap* TSeCustomForm::FrameSurface(TseBitmap& Temporary, int Width, int Heig
   case qzfpNoBuffer:
   default:
     // Translucency and shadow are mixed off screen; otherwise the window is painted directly.
-    if (!FBlending.Enabled() && !FShadow.Enabled())
+    if (!FBlending.Enabled() && !FShadow.Enabled() && !ComposesOffscreen())
       return nullptr;
     Temporary.SetSize(Width, Height);
     return &Temporary;

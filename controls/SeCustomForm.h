@@ -180,6 +180,9 @@ protected:
   virtual void PaintNonClient(TCanvas& Canvas);
   // The client area's background (window coordinates of the client rectangle's origin 0, 0).
   virtual void PaintClientBackground(TCanvas& Canvas, const TRect& Client);
+  // Whether a frame without a buffer still composes each paint in memory before it reaches
+  // the window (for frames made of many small drawing calls).
+  virtual bool ComposesOffscreen() const { return false; }
   // The maximized window's bounds, applied again (the skin changed).
   void ApplyMaximizedBounds() { ApplyBounds(GetMaximizedRect()); }
 

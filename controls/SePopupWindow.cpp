@@ -47,8 +47,7 @@ void TSePopupWindow::HidePopup() { SetVisible(false); }
 void TSePopupWindow::Prepare(TSeCustomItem& Item, TSeItemView* ParentView) {
   FForm = CreatePopupForm();
   FForm->ActivationKeeper = ActivationKeeperOf(Item);
-  FForm->Loaded();
-  FForm->SetStayOnTop(true);
+  // The options go in before the frame takes the window, which then applies them once.
   if (const TSePopupMenuOptions* Options = Item.Options) {
     FForm->Blending().Assign(Options->Blending());
     FForm->Shadow().Assign(Options->Shadow());
@@ -60,6 +59,8 @@ void TSePopupWindow::Prepare(TSeCustomItem& Item, TSeItemView* ParentView) {
       Top->ForEach([](TSeCustomItem& Each) { Each.AnimationAllowed = false; });
     }
   }
+  FForm->Loaded();
+  FForm->SetStayOnTop(true);
   FView = MakeComponent<TSePopupView>(this);
   FView->Form = FForm;
   FView->PopupWindow = this;

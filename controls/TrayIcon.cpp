@@ -23,13 +23,7 @@ void RegisterTrayWindowClass(WNDPROC Proc) {
 } // namespace
 
 TSeTrayIcon::TSeTrayIcon(UINT CallbackMessage, UINT Id)
-    : FCallbackMessage(CallbackMessage), FId(Id) {
-  RegisterTrayWindowClass(WindowProc);
-  // A message-only window would not hear the end of the log-on, which is broadcast to
-  // top-level windows; a hidden top-level one does.
-  FWindow = CreateWindowExW(0, TrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleW(nullptr), this);
-}
+    : FCallbackMessage(CallbackMessage), FId(Id) {}
 
 TSeTrayIcon::~TSeTrayIcon() {
   Remove();
@@ -53,6 +47,15 @@ NOTIFYICONDATAA TSeTrayIcon::Record() const {
 }
 
 bool TSeTrayIcon::Add(const std::string& Tip) {
+  // The window is made for the first showing: every frame has an icon (menu levels and hints
+  // too), few ever show it.
+  if (!FWindow) {
+    RegisterTrayWindowClass(WindowProc);
+    // A message-only window would not hear the end of the log-on, which is broadcast to
+    // top-level windows; a hidden top-level one does.
+    FWindow = CreateWindowExW(0, TrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                              GetModuleHandleW(nullptr), this);
+  }
   FTip = TrayTip(Tip);
   NOTIFYICONDATAA Data = Record();
   if (FShown)

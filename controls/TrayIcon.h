@@ -19,6 +19,7 @@ public:
   TSeTrayIcon(const TSeTrayIcon&) = delete;
   TSeTrayIcon& operator=(const TSeTrayIcon&) = delete;
 
+  // The callbacks' window: null until the icon was first shown.
   HWND Window() const { return FWindow; }
   void SetIcon(HICON Icon) { FIcon = Icon; }
   // Shows the icon with Tip (cut to 63 characters); true when the platform took it.
