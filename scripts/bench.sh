@@ -6,7 +6,8 @@
 # same run. Last, the paint and show benchmarks run under Wine (Windows tree, build/windows):
 # the control base painting in each buffering mode beside a BitBlt of the same area, then the
 # wall-clock length of show animations beside their Time, and the skinned list view's filling,
-# sorting, painting and scrolling beside the plain list view's.
+# sorting, painting and scrolling beside the plain list view's, and the opening of a popup
+# menu beside the platform's own.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -20,11 +21,12 @@ build/bench/bin/EffectBench "$@"
 build/bench/bin/SkinBench "$@"
 
 cmake --preset windows >/dev/null
-cmake --build build/windows --target PaintBench ShowBench FrameBench ListViewBench -j "$(nproc)"
+cmake --build build/windows --target PaintBench ShowBench FrameBench ListViewBench MenuBench -j "$(nproc)"
 source scripts/wine-session.sh
 wine_session_start "$root/build/windows"
 scripts/wine-exec.sh build/windows/bin/PaintBench.exe
 scripts/wine-exec.sh build/windows/bin/ShowBench.exe
 scripts/wine-exec.sh build/windows/bin/FrameBench.exe "Z:$root/build/windows/skin/BuiltInSkin.bin"
 scripts/wine-exec.sh build/windows/bin/ListViewBench.exe "Z:$root/build/windows/skin/BuiltInSkin.bin"
+scripts/wine-exec.sh build/windows/bin/MenuBench.exe "Z:$root/build/windows/skin/BuiltInSkin.bin"
 wine_session_stop

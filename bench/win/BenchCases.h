@@ -4,12 +4,23 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct TBenchCase {
+  TBenchCase(std::string AName, std::function<void()> AOnce, std::vector<double> ABatches = {})
+      : Name(std::move(AName)), Once(std::move(AOnce)), Batches(std::move(ABatches)) {}
+  // A case whose runs time only a part of themselves: Part returns the seconds of that part.
+  static TBenchCase Timed(std::string Name, std::function<double()> Part) {
+    TBenchCase Case(std::move(Name), {});
+    Case.TimedPart = std::move(Part);
+    return Case;
+  }
+
   std::string Name;
   std::function<void()> Once;
   std::vector<double> Batches; // seconds per run, one value per batch
+  std::function<double()> TimedPart;
 };
 
 // The performance counter, in seconds.
