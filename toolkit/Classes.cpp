@@ -31,6 +31,34 @@ void TComponent::NotifyFreeClients() {
   }
 }
 
+void TComponent::Loaded() {
+  // The references arrive while the component is still loading, as the other stored values
+  // did (an item linked to an action keeps the caption it was stored with).
+  std::vector<TPendingReference> Pending = std::move(FPendingReferences);
+  FPendingReferences.clear();
+  for (TPendingReference& Each : Pending)
+    Each.Apply(FindReference(Each.Name));
+  FLoading = false;
+}
+
+void TComponent::DeferReference(const std::string& Property, const std::string& Name,
+                                std::function<void(TComponent*)> Apply) {
+  std::erase_if(FPendingReferences,
+                [&](const TPendingReference& Each) { return SameText(Each.Property, Property); });
+  FPendingReferences.push_back({Property, Name, std::move(Apply)});
+}
+
+std::string TComponent::PendingReference(const std::string& Property) const {
+  for (const TPendingReference& Each : FPendingReferences)
+    if (SameText(Each.Property, Property))
+      return Each.Name;
+  return {};
+}
+
+TComponent* TComponent::FindReference(const std::string& Name) const {
+  return FOwner && !Name.empty() ? FOwner->FindComponent(Name) : nullptr;
+}
+
 TComponent* TComponent::FindComponent(const std::string& AName) const {
   for (const auto& Component : FComponents)
     if (!AName.empty() && Component->FName.size() == AName.size() &&

@@ -88,8 +88,20 @@ public:
   void SetLoading(bool Value) { FLoading = Value; }
 
   // After the component's stored properties are in place (the layout is built). Overrides
-  // call the base first, which ends the loading state.
-  virtual void Loaded() { FLoading = false; }
+  // call the base first, which resolves the references read, then ends the loading state.
+  virtual void Loaded();
+
+  // References to other components by name (stored layouts name components that come later
+  // in the stream): a reference property read while loading waits here until Loaded, which
+  // hands Apply the owner's component of that name (null when there is none), still in the
+  // loading state.
+  void DeferReference(const std::string& Property, const std::string& Name,
+                      std::function<void(TComponent*)> Apply);
+  // The name Property waits for, or "" (what such a property reads as until it resolves).
+  std::string PendingReference(const std::string& Property) const;
+  // The component a reference names: the owner's of that name, letter case ignored; null for
+  // an empty name or none.
+  TComponent* FindReference(const std::string& Name) const;
 
   // Runs while the whole object still exists, right before it is freed (virtual calls still
   // reach the derived class here, unlike in a destructor): the components that asked are
@@ -110,6 +122,11 @@ private:
   bool FLoading = false;
   std::vector<std::unique_ptr<TComponent>> FComponents;
   std::vector<TComponent*> FFreeNotifies;
+  struct TPendingReference {
+    std::string Property, Name;
+    std::function<void(TComponent*)> Apply;
+  };
+  std::vector<TPendingReference> FPendingReferences;
 };
 
 // Makes a component of type T owned by Owner and returns it; Owner frees it.

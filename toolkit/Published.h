@@ -17,13 +17,13 @@
 enum class TPropKind : uint8_t {
   pkInteger, // int32
   pkBoolean,
-  pkEnum,    // an identifier of Names, kept as its index
-  pkSet,     // identifiers of Names, bit i for Names[i]
-  pkColor,   // a colour name where it has one, else an integer
-  pkCharset, // a character-set name where it has one, else an integer
-  pkString,  // not written when empty
-  pkObject,  // an owned sub-object, its properties written as "<Name>.<property>"
-  pkBinary,  // bytes that the class reads and writes itself
+  pkEnum,       // an identifier of Names, kept as its index
+  pkSet,        // identifiers of Names, bit i for Names[i]
+  pkColor,      // a colour name where it has one, else an integer
+  pkCharset,    // a character-set name where it has one, else an integer
+  pkString,     // not written when empty
+  pkObject,     // an owned sub-object, its properties written as "<Name>.<property>"
+  pkBinary,     // bytes that the class reads and writes itself
   pkCollection, // owned items of one class, each written with its own properties
   pkReference   // another component of the same owner, by its name (an identifier)
 };
@@ -182,6 +182,30 @@ TPropInfo CollectionProp(std::string Name, int (T::*Count)() const, I* (T::*At)(
 // A string property that names another component: written as an identifier, not when empty.
 inline TPropInfo ReferenceProp(TPropInfo Info) {
   Info.Kind = TPropKind::pkReference;
+  return Info;
+}
+
+// A reference that T keeps to another component of class R (Get and Set act on the pointer):
+// written as that component's name; read by name, looked up among the owner's components at
+// once, or at Loaded while T loads. A name of another class's component reads as none.
+template <class T, class R, class Getter, class Setter>
+TPropInfo ComponentProp(std::string Name, Getter Get, Setter Set) {
+  TPropInfo Info = NewPropInfo(Name, TPropKind::pkReference);
+  Info.GetString = [Get, Name](const TPersistent& O) {
+    const T& Object = static_cast<const T&>(O);
+    const R* Target = std::invoke(Get, Object);
+    return Target ? Target->Name() : Object.PendingReference(Name);
+  };
+  Info.SetString = [Set, Name](TPersistent& O, const std::string& Value) {
+    T& Object = static_cast<T&>(O);
+    auto Apply = [&Object, Set](TComponent* Found) {
+      std::invoke(Set, Object, dynamic_cast<R*>(Found));
+    };
+    if (Object.Loading())
+      Object.DeferReference(Name, Value, Apply);
+    else
+      Apply(Object.FindReference(Value));
+  };
   return Info;
 }
 

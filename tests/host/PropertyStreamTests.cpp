@@ -492,21 +492,21 @@ TEST(PropertyCollection, ItemsAreWrittenInOrderAndReadBackInTheirPlace) {
 TEST(PropertyCollection, OrderValuesUnknownItemPropertiesAndWrongTypes) {
   // An order value before an item is accepted; an unknown property of an item, even another
   // collection, is passed over.
-  TMemoryStream WithOrder = Stream(
-      "TShelf", "S",
-      {Named("Items", {vaCollection, vaInt8, 3, vaList}),
-       Named("Nested", {vaCollection, vaList}), Named("Width", {vaInt8, 1, 0, 0}),
-       Named("Width", {vaInt8, 9, 0, 0}), Named("Tag", {vaInt8, 5})});
+  TMemoryStream WithOrder =
+      Stream("TShelf", "S",
+             {Named("Items", {vaCollection, vaInt8, 3, vaList}),
+              Named("Nested", {vaCollection, vaList}), Named("Width", {vaInt8, 1, 0, 0}),
+              Named("Width", {vaInt8, 9, 0, 0}), Named("Tag", {vaInt8, 5})});
   TShelf Shelf(nullptr);
   ReadComponentBinary(WithOrder, Shelf);
   ASSERT_EQ(Shelf.Count(), 1);
   EXPECT_EQ(Shelf.At(0)->Width, 9);
   EXPECT_EQ(Shelf.Tag, 5);
   // A collection under a name this class does not have is passed over whole.
-  TMemoryStream Unknown = Stream(
-      "TShelf", "S",
-      {Named("Rows", {vaCollection, vaList}), Named("Caption", {vaString, 1, 'x', 0, 0}),
-       Named("Tag", {vaInt8, 6})});
+  TMemoryStream Unknown =
+      Stream("TShelf", "S",
+             {Named("Rows", {vaCollection, vaList}), Named("Caption", {vaString, 1, 'x', 0, 0}),
+              Named("Tag", {vaInt8, 6})});
   ReadComponentBinary(Unknown, Shelf);
   EXPECT_EQ(Shelf.Tag, 6);
   // Anything but a collection for a collection, or an item that is not a list, is refused.
@@ -551,4 +551,100 @@ TEST(PropertyReference, AnotherComponentIsNamedByAnIdentifier) {
   EXPECT_EQ(Copy.EngineName, "SeSkinEngine1");
   TMemoryStream Quoted = Stream("TLinked", "L", {Named("Engine", {vaString, 1, 'E'})});
   EXPECT_THROW(ReadComponentBinary(Quoted, Copy), EReadError);
+}
+
+namespace {
+
+class TTarget : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TTarget"; }
+};
+
+// Keeps a pointer to another component, as the controls keep their engine or image list.
+class TPointing : public TComponent {
+public:
+  using TComponent::TComponent;
+  std::string ClassName() const override { return "TPointing"; }
+  static const TPropTable& Properties() {
+    using C = TPointing;
+    static const TPropTable Table(nullptr,
+                                  {ComponentProp<C, TTarget>("Target", &C::Target, &C::SetTarget)});
+    return Table;
+  }
+  const TPropTable* Published() const override { return &Properties(); }
+  TTarget* Target() const { return FTarget; }
+  void SetTarget(TTarget* Value) {
+    FTarget = Value;
+    SetWhileLoading.push_back(Loading());
+  }
+  std::vector<bool> SetWhileLoading;
+
+private:
+  TTarget* FTarget = nullptr;
+};
+
+} // namespace
+
+TEST(PropertyReference, ANameReadWhileLoadingResolvesAtLoadedAmongTheOwnersComponents) {
+  TComponent Form(nullptr);
+  auto* Pointing = MakeComponent<TPointing>(&Form);
+  Pointing->SetName("P");
+  // The stored layout names a component that is made after this one is read.
+  Pointing->SetLoading(true);
+  ComponentFromText("object P: TPointing\r\n  Target = LATER1\r\nend\r\n", *Pointing);
+  EXPECT_EQ(nullptr, Pointing->Target());
+  EXPECT_TRUE(Pointing->SetWhileLoading.empty());
+  EXPECT_EQ("object P: TPointing\r\n  Target = LATER1\r\nend\r\n", ComponentToText(*Pointing));
+  auto* Later = MakeComponent<TTarget>(&Form);
+  Later->SetName("Later1");
+  Pointing->Loaded();
+  EXPECT_EQ(Later, Pointing->Target());
+  EXPECT_EQ((std::vector<bool>{true}), Pointing->SetWhileLoading);
+  EXPECT_FALSE(Pointing->Loading());
+  EXPECT_EQ("object P: TPointing\r\n  Target = Later1\r\nend\r\n", ComponentToText(*Pointing));
+  // Resolved once: a second Loaded does not set it again.
+  Pointing->Loaded();
+  EXPECT_EQ(1u, Pointing->SetWhileLoading.size());
+}
+
+TEST(PropertyReference, OutsideLoadingANameResolvesAtOnceAndOnlyToItsClass) {
+  TComponent Form(nullptr);
+  auto* Pointing = MakeComponent<TPointing>(&Form);
+  auto* Target = MakeComponent<TTarget>(&Form);
+  Target->SetName("Engine");
+  auto* Other = MakeComponent<TPointing>(&Form);
+  Other->SetName("NotATarget");
+  const TPropInfo* Info = TPointing::Properties().Find("Target");
+  ASSERT_NE(nullptr, Info);
+  Info->SetString(*Pointing, "engine");
+  EXPECT_EQ(Target, Pointing->Target());
+  EXPECT_EQ((std::vector<bool>{false}), Pointing->SetWhileLoading);
+  // A component of another class, an unknown name and no name all read as none.
+  for (const char* Name : {"NotATarget", "Nobody", ""}) {
+    Info->SetString(*Pointing, Name);
+    EXPECT_EQ(nullptr, Pointing->Target()) << Name;
+    EXPECT_EQ("", Info->GetString(*Pointing)) << Name;
+  }
+  // Without an owner there is nothing to look among.
+  TPointing Alone(nullptr);
+  Info->SetString(Alone, "Engine");
+  EXPECT_EQ(nullptr, Alone.Target());
+}
+
+TEST(PropertyReference, ALaterNameForTheSamePropertyReplacesTheWaitingOne) {
+  TComponent Form(nullptr);
+  auto* Pointing = MakeComponent<TPointing>(&Form);
+  auto* First = MakeComponent<TTarget>(&Form);
+  First->SetName("First");
+  auto* Second = MakeComponent<TTarget>(&Form);
+  Second->SetName("Second");
+  const TPropInfo* Info = TPointing::Properties().Find("Target");
+  Pointing->SetLoading(true);
+  Info->SetString(*Pointing, "First");
+  Info->SetString(*Pointing, "Second");
+  EXPECT_EQ("Second", Info->GetString(*Pointing));
+  Pointing->Loaded();
+  EXPECT_EQ(Second, Pointing->Target());
+  EXPECT_EQ(1u, Pointing->SetWhileLoading.size());
 }
