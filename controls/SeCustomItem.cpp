@@ -65,18 +65,26 @@ TSeCustomItem::~TSeCustomItem() {
 
 const TPropTable& TSeCustomItem::Properties() {
   using C = TSeCustomItem;
-  static const TPropTable Table(
-      nullptr,
-      {AccessorProp<C>("HelpContext", TPropKind::pkInteger, &C::HelpContext, &C::SetHelpContext),
-       AccessorProp<C>("Hint", TPropKind::pkString, &C::Hint, &C::SetHint),
-       AccessorProp<C>("Checked", TPropKind::pkBoolean, &C::Checked, &C::SetChecked),
-       AccessorProp<C>("Enabled", TPropKind::pkBoolean, &C::Enabled, &C::SetEnabled),
-       AccessorProp<C>("Caption", TPropKind::pkString, &C::Caption, &C::SetCaption),
-       AccessorProp<C>("ImageIndex", TPropKind::pkInteger, &C::ImageIndex, &C::SetImageIndex),
-       AccessorProp<C>("Scrolled", TPropKind::pkBoolean, &C::Scrolled, &C::SetScrolled),
-       AccessorProp<C>("ScrollCount", TPropKind::pkInteger, &C::ScrollCount, &C::SetScrollCount),
-       AccessorProp<C>("ShortCut", TPropKind::pkInteger, &C::ShortCut, &C::SetShortCut),
-       AccessorProp<C>("Visible", TPropKind::pkBoolean, &C::Visible, &C::SetVisible)});
+  static const TPropTable Table(nullptr, [] {
+    std::vector<TPropInfo> Own{
+        ComponentProp<C, TAction>("Action", &C::Action, &C::SetAction),
+        AccessorProp<C>("HelpContext", TPropKind::pkInteger, &C::HelpContext, &C::SetHelpContext),
+        AccessorProp<C>("Hint", TPropKind::pkString, &C::Hint, &C::SetHint),
+        AccessorProp<C>("Checked", TPropKind::pkBoolean, &C::Checked, &C::SetChecked),
+        AccessorProp<C>("Enabled", TPropKind::pkBoolean, &C::Enabled, &C::SetEnabled),
+        AccessorProp<C>("Caption", TPropKind::pkString, &C::Caption, &C::SetCaption),
+        AccessorProp<C>("ImageIndex", TPropKind::pkInteger, &C::ImageIndex, &C::SetImageIndex)};
+#ifdef _WIN32 // image lists are the platform's
+    Own.push_back(ComponentProp<C, TCustomImageList>("Images", &C::Images, &C::SetImages));
+#endif
+    for (const TPropInfo& Info :
+         {AccessorProp<C>("Scrolled", TPropKind::pkBoolean, &C::Scrolled, &C::SetScrolled),
+          AccessorProp<C>("ScrollCount", TPropKind::pkInteger, &C::ScrollCount, &C::SetScrollCount),
+          AccessorProp<C>("ShortCut", TPropKind::pkInteger, &C::ShortCut, &C::SetShortCut),
+          AccessorProp<C>("Visible", TPropKind::pkBoolean, &C::Visible, &C::SetVisible)})
+      Own.push_back(Info);
+    return Own;
+  }());
   return Table;
 }
 

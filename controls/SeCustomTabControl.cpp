@@ -1,8 +1,7 @@
 #include "controls/SeCustomTabControl.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <commctrl.h>
 #include <string>
 #include <utility>
 
@@ -188,8 +187,7 @@ const TPropTable& TSeCustomTabControl::Properties() {
        ControlProp("Height"),
        ReferenceProp(AccessorProp<C>("ActivePage", TPropKind::pkString, &C::ActivePageName,
                                      &C::SetActivePageName)),
-       ReferenceProp(
-           AccessorProp<C>("Images", TPropKind::pkString, &C::ImagesName, &C::SetImagesName)),
+       ComponentProp<C, TCustomImageList>("Images", &C::Images, &C::SetImages),
        AccessorProp<C>("HotTrack", TPropKind::pkBoolean, &C::HotTrack, &C::SetHotTrack),
        AccessorProp<C>("MultiLine", TPropKind::pkBoolean, &C::MultiLine, &C::SetMultiLine),
        AccessorProp<C>("OwnerDraw", TPropKind::pkBoolean, &C::OwnerDraw, &C::SetOwnerDraw),
@@ -259,15 +257,6 @@ void TSeCustomTabControl::SetActivePageName(const std::string& Value) {
       return;
     }
   SetActivePage(nullptr);
-}
-
-std::string TSeCustomTabControl::ImagesName() const {
-  return FImages ? FImages->Name() : std::string();
-}
-
-void TSeCustomTabControl::SetImagesName(const std::string& Value) {
-  TComponent* Found = Owner() && !Value.empty() ? Owner()->FindComponent(Value) : nullptr;
-  SetImages(dynamic_cast<TCustomImageList*>(Found));
 }
 
 void TSeCustomTabControl::SetImages(TCustomImageList* Value) {

@@ -126,12 +126,9 @@ public:
   // OnChange. Sheets of other controls are ignored; the active sheet is only shown again.
   void SetActivePage(TSeCustomTabSheet* Value);
   // The stored layout names the active sheet (one of the pages; while the control is being
-  // read, only remembered until Loaded) and the image list (a component of the same owner);
-  // a name nothing answers to clears the reference.
+  // read, only remembered until Loaded); a name nothing answers to clears it.
   std::string ActivePageName() const;
   void SetActivePageName(const std::string& Value);
-  std::string ImagesName() const;
-  void SetImagesName(const std::string& Value);
   // The active sheet's place in the page list (-1 for none), and the sheet at a place.
   int ActivePageIndex() const { return FPages.IndexOf(FActivePage); }
   void SetActivePageIndex(int Index);

@@ -5,6 +5,7 @@
 #include "controls/SeItemView.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
+#include "toolkit/ImageList.h"
 #include "toolkit/Published.h"
 
 namespace {
@@ -36,8 +37,10 @@ TSeCustomPopupMenu::~TSeCustomPopupMenu() {
 }
 
 const TPropTable& TSeCustomPopupMenu::Properties() {
+  using C = TSeCustomPopupMenu;
   static const TPropTable Table(
-      nullptr, {ObjectProp<TSeCustomPopupMenu>("PopupMenuOptions", &TSeCustomPopupMenu::FOptions)});
+      nullptr, {ComponentProp<C, TCustomImageList>("Images", &C::Images, &C::SetImages),
+                ObjectProp<C>("PopupMenuOptions", &C::FOptions)});
   return Table;
 }
 
@@ -47,6 +50,10 @@ void TSeCustomPopupMenu::Loaded() {
   for (int I = 0; I < FItems->Count(); ++I)
     FItems->Items(I)->RightToLeft = RightToLeft();
 }
+
+TCustomImageList* TSeCustomPopupMenu::Images() const { return FItems->Images(); }
+
+void TSeCustomPopupMenu::SetImages(TCustomImageList* Value) { FItems->SetImages(Value); }
 
 void TSeCustomPopupMenu::AdoptItem(TSeCustomItem* Item) { FItems->Add(Item); }
 

@@ -9,6 +9,7 @@
 #include "gfx/EffectOptions.h"
 #include "toolkit/PopupMenu.h"
 
+class TCustomImageList;
 class TSeCustomItem;
 class TWinControl;
 
@@ -27,6 +28,9 @@ public:
   void AdoptItem(TSeCustomItem* Item);
   // A new item of the menu's item class, owned by the menu (not yet in the tree).
   TSeCustomItem* NewItem();
+  // The images of the items that have none of their own (the root item's).
+  TCustomImageList* Images() const;
+  void SetImages(TCustomImageList* Value);
   TSePopupMenuOptions& PopupMenuOptions() { return *FOptions; }
   // Copies into the menu's options, which the whole tree uses.
   void SetPopupMenuOptions(const TSePopupMenuOptions& Value);

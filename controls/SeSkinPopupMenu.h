@@ -10,6 +10,8 @@ public:
   explicit TSeSkinPopupMenu(TComponent* AOwner);
   ~TSeSkinPopupMenu() override;
   std::string ClassName() const override { return "TSeSkinPopupMenu"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   void Loaded() override;
 
   TSeSkinEngine* SkinEngine() const { return FEngine; }

@@ -6,15 +6,9 @@
 namespace {
 
 // Stored layouts may hold the list views.
-template <class T> void RegisterControl(const char* Name) {
-  RegisterPersistentClass(Name, [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
-    return std::make_unique<T>(Owner);
-  });
-}
-
 const bool GRegistered = [] {
-  RegisterControl<TSeCustomListView>("TSeCustomListView");
-  RegisterControl<TSeSkinSListView>("TSeSkinSListView");
+  RegisterComponentClass<TSeCustomListView>("TSeCustomListView");
+  RegisterComponentClass<TSeSkinSListView>("TSeSkinSListView");
   return true;
 }();
 
@@ -26,36 +20,13 @@ const TPropTable& TSeSkinSListView::Properties() {
   using L = TSeSkinSListView;
   static const TPropTable Table(
       &TSeCustomListView::Properties(),
-      {ReferenceProp(AccessorProp<L>("SkinEngine", TPropKind::pkString, &L::SkinEngineName,
-                                     &L::SetSkinEngineName)),
+      {ComponentProp<L, TSeSkinEngine>("SkinEngine", &L::SkinEngine, &L::SetSkinEngine),
        AccessorProp<L>("SkinObject", TPropKind::pkString, &L::SkinObject, &L::SetSkinObject),
        AccessorProp<L>("SkinHeaderObject", TPropKind::pkString, &L::SkinHeaderObject,
                        &L::SetSkinHeaderObject),
-       NotStoredProp(AccessorProp<L>("Version", TPropKind::pkString, &L::Version, &L::SetVersion))});
+       NotStoredProp(
+           AccessorProp<L>("Version", TPropKind::pkString, &L::Version, &L::SetVersion))});
   return Table;
-}
-
-std::string TSeSkinSListView::SkinEngineName() const {
-  return SkinEngine() ? SkinEngine()->Name() : FPendingEngine;
-}
-
-void TSeSkinSListView::SetSkinEngineName(const std::string& Value) {
-  FPendingEngine = Value;
-  if (!Loading())
-    ResolveEngine();
-}
-
-void TSeSkinSListView::Loaded() {
-  TSeSkinned::Loaded();
-  if (!FPendingEngine.empty())
-    ResolveEngine();
-}
-
-void TSeSkinSListView::ResolveEngine() {
-  TComponent* Found = Owner() && !FPendingEngine.empty() ? Owner()->FindComponent(FPendingEngine)
-                                                         : nullptr;
-  FPendingEngine.clear();
-  SetSkinEngine(dynamic_cast<TSeSkinEngine*>(Found));
 }
 
 void TSeSkinSListView::SetSkinEngine(TSeSkinEngine* Engine) {

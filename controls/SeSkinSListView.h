@@ -31,9 +31,6 @@ public:
   void SetSkinHeaderObject(const std::string& Value) { FSkinHeaderObject = Value; }
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
-  // The engine named in a stored layout is found among the owner's components once the
-  // whole layout has been read.
-  void Loaded() override;
 
   // The header's copy of its skin object, null when not attached.
   TSeSkinObject* HeaderSkin() const { return FHeaderSkin.get(); }
@@ -50,13 +47,6 @@ protected:
   void SkinAttached(TSeSkinObject& Copy) override;
 
 private:
-  // The stored layout's name for the engine: the engine's own once attached.
-  std::string SkinEngineName() const;
-  void SetSkinEngineName(const std::string& Value);
-  // Attaches to the owner's component of the pending name (none: detached).
-  void ResolveEngine();
-
   std::string FSkinHeaderObject = "Header";
-  std::string FPendingEngine;
   std::unique_ptr<TSeSkinObject> FHeaderSkin;
 };

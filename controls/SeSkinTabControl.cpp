@@ -27,21 +27,11 @@ const TPropTable& TSeSkinTabControl::Properties() {
   using C = TSeSkinTabControl;
   static const TPropTable Table(
       &TSeCustomTabControl::Properties(),
-      {ReferenceProp(AccessorProp<C>("SkinEngine", TPropKind::pkString, &C::SkinEngineName,
-                                     &C::SetSkinEngineName)),
+      {ComponentProp<C, TSeSkinEngine>("SkinEngine", &C::SkinEngine, &C::SetSkinEngine),
        AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject),
        NotStoredProp(
            AccessorProp<C>("Version", TPropKind::pkString, &C::Version, &C::SetVersion))});
   return Table;
-}
-
-std::string TSeSkinTabControl::SkinEngineName() const {
-  return SkinEngine() ? SkinEngine()->Name() : std::string();
-}
-
-void TSeSkinTabControl::SetSkinEngineName(const std::string& Value) {
-  TComponent* Found = Owner() && !Value.empty() ? Owner()->FindComponent(Value) : nullptr;
-  SetSkinEngine(dynamic_cast<TSeSkinEngine*>(Found));
 }
 
 // ---------------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "controls/MenuGeometry.h"
 #include "controls/SeCustomItem.h"
 #include "toolkit/Actions.h"
+#include "toolkit/PropertyStream.h"
 
 namespace {
 
@@ -260,6 +261,41 @@ TEST_F(MenuItemTest, AStoredItemKeepsItsOwnValuesAndItsOwnClick) {
   EXPECT_EQ("&Open", Other->Caption());
   Other->Click();
   EXPECT_EQ(3u, Ran.size());
+}
+
+TEST_F(MenuItemTest, AStoredItemNamesItsActionAndIsWrittenInStreamOrder) {
+  auto* Open = MakeComponent<TAction>(&Owner);
+  Open->SetName("actOpen");
+  Open->SetCaption("&Open");
+  Open->SetHint("Opens it");
+  TSeCustomItem* Stored = Item("");
+  Stored->SetName("mnuOpen");
+  Stored->SetLoading(true);
+  ComponentFromText("object mnuOpen: TSeCustomItem\r\n"
+                    "  Action = actOpen\r\n"
+                    "  Caption = 'Open &file'\r\n"
+                    "  ShortCut = 16463\r\n"
+                    "end\r\n",
+                    *Stored);
+  Stored->Loaded();
+  EXPECT_EQ(Open, Stored->Action());
+  // Linked as a stored item is: its own caption stays, the action's hint fills the blank.
+  EXPECT_EQ("Open &file", Stored->Caption());
+  EXPECT_EQ("Opens it", Stored->Hint());
+  EXPECT_EQ("object mnuOpen: TSeCustomItem\r\n"
+            "  Action = actOpen\r\n"
+            "  HelpContext = 0\r\n"
+            "  Hint = 'Opens it'\r\n"
+            "  Checked = False\r\n"
+            "  Enabled = True\r\n"
+            "  Caption = 'Open &file'\r\n"
+            "  ImageIndex = -1\r\n"
+            "  Scrolled = False\r\n"
+            "  ScrollCount = 0\r\n"
+            "  ShortCut = 16463\r\n"
+            "  Visible = True\r\n"
+            "end\r\n",
+            ComponentToText(*Stored));
 }
 
 } // namespace

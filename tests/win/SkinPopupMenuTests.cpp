@@ -17,7 +17,10 @@
 #include "tests/win/MenuTestSupport.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/AnsiText.h"
+#include "toolkit/ClassRegistry.h"
 #include "toolkit/Forms.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/PropertyStream.h"
 #include "toolkit/ShortCuts.h"
 
 namespace {
@@ -120,6 +123,43 @@ TEST_F(SkinPopupMenuTest, TheLevelsContentStartsInsideTheSkinsFrameMargins) {
   EXPECT_EQ(2 * RowHeight + Row->Height() + 2 + 3, Level.bottom - Level.top);
   EXPECT_EQ(300, Level.left);
   EXPECT_EQ(200, Level.top);
+}
+
+TEST_F(SkinPopupMenuTest, AStoredMenuIsMadeByClassNameAndFindsItsEngineAndImagesByName) {
+  Engine->SetName("SeSkinEngine1");
+  const TPersistentFactory* Factory = FindPersistentClass("TSeSkinPopupMenu");
+  ASSERT_NE(nullptr, Factory);
+  std::unique_ptr<TPersistent> Made = (*Factory)(Form);
+  auto* Stored = dynamic_cast<TSeSkinPopupMenu*>(Made.get());
+  ASSERT_NE(nullptr, Stored);
+  for (const char* ItemClass : {"TSeCustomItem", "TSeSkinItem", "TSeCustomPopupMenu"})
+    EXPECT_NE(nullptr, FindPersistentClass(ItemClass)) << ItemClass;
+  // The image list comes after the menu in the layout: found once the menu has loaded.
+  Stored->SetLoading(true);
+  ComponentFromText("object pmTray: TSeSkinPopupMenu\r\n"
+                    "  Images = ImageList1\r\n"
+                    "  SkinEngine = SeSkinEngine1\r\n"
+                    "end\r\n",
+                    *Stored);
+  auto* Images = MakeComponent<TImageList>(Form);
+  Images->SetName("ImageList1");
+  Stored->Loaded();
+  EXPECT_EQ(Engine, Stored->SkinEngine());
+  EXPECT_EQ(Images, Stored->Images());
+  EXPECT_EQ(Images, Stored->Items()->Images());
+  // Every item of the tree takes the engine.
+  auto* Item = dynamic_cast<TSeSkinItem*>(Stored->NewItem());
+  ASSERT_NE(nullptr, Item);
+  Stored->Items()->Add(Item);
+  Stored->SetSkinEngine(Engine);
+  EXPECT_EQ(Engine, Item->SkinEngine());
+  // Going, the engine and the images leave no reference behind.
+  Images->Free();
+  EXPECT_EQ(nullptr, Stored->Images());
+  Engine->Free();
+  Engine = nullptr;
+  EXPECT_EQ(nullptr, Stored->SkinEngine());
+  EXPECT_EQ(nullptr, Item->SkinEngine());
 }
 
 } // namespace
