@@ -145,7 +145,7 @@ TEST_F(PopupMenuTest, ArrowsWrapAndSkipAndTheClickRunsAfterTheWindowsHaveGone) {
   EXPECT_EQ(0u, LevelsAtClick);
 }
 
-TEST_F(PopupMenuTest, EscClosesOneLevelAndAltClosesThemAll) {
+TEST_F(PopupMenuTest, EscClosesOneLevelAndAltOrF10ClosesThemAll) {
   Add(Menu->Items(), "&Plain");
   TSeCustomItem* More = Add(Menu->Items(), "&More");
   Add(More, "Inner one");
@@ -169,6 +169,22 @@ TEST_F(PopupMenuTest, EscClosesOneLevelAndAltClosesThemAll) {
   EXPECT_TRUE(BackToOne);
   EXPECT_TRUE(TwoAgain);
   EXPECT_TRUE(None);
+  EXPECT_TRUE(Clicked.empty());
+
+  // F10 closes them all as Alt does.
+  std::atomic<bool> Open = false, Closed = false;
+  Play([&] {
+    if (!WaitForLevels(1))
+      return;
+    Tap(VK_DOWN);
+    Tap(VK_RIGHT);
+    Open = WaitForLevels(2);
+    Tap(VK_F10);
+    Closed = WaitForLevels(0);
+  });
+  OpenAt(300, 200);
+  EXPECT_TRUE(Open);
+  EXPECT_TRUE(Closed);
   EXPECT_TRUE(Clicked.empty());
 }
 
