@@ -21,6 +21,7 @@
 
 #include "bench/win/BenchCases.h"
 #include "bench/win/BlitReference.h"
+#include "bench/win/SkinBenchForm.h"
 #include "controls/SeSkinForm.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/Forms.h"
@@ -164,17 +165,14 @@ void Shows(const std::string& Skin) {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: FrameBench SKIN [SECONDS-PER-CASE]\n");
+  TSkinBench Bench;
+  if (!ReadSkinBenchArguments(argc, argv, "FrameBench", Bench))
     return 2;
-  }
-  const std::string Skin = argv[1];
-  const double Seconds = argc > 2 ? std::atof(argv[2]) : 1.0;
   TApplicationScope Scope;
   Application->Initialize();
-  PaintFrames(Skin, Seconds);
-  Drags(Skin);
-  Shows(Skin);
+  PaintFrames(Bench.Skin, Bench.Seconds);
+  Drags(Bench.Skin);
+  Shows(Bench.Skin);
   std::fflush(stdout);
   return 0;
 }

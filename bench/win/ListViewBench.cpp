@@ -19,10 +19,8 @@
 #include <vector>
 
 #include "bench/win/BenchCases.h"
+#include "bench/win/SkinBenchForm.h"
 #include "controls/SeSkinSListView.h"
-#include "skin/SkinEngine.h"
-#include "toolkit/Forms.h"
-#include "tools/skingallery/SkinViews.h"
 
 namespace {
 
@@ -98,18 +96,14 @@ template <class T> T* PlaceList(TForm* Form, int Left) {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: ListViewBench SKIN [SECONDS-PER-CASE]\n");
+  TSkinBench Bench;
+  if (!ReadSkinBenchArguments(argc, argv, "ListViewBench", Bench))
     return 2;
-  }
-  const double Seconds = argc > 2 ? std::atof(argv[2]) : 1.0;
   TApplicationScope Scope;
-  Application->Initialize();
-  auto* Form = MakeComponent<TForm>(Application);
-  Form->Position = TPosition::poDesigned;
-  Form->SetBounds(0, 20, 1060, 340);
-  auto* Engine = MakeComponent<TSeSkinEngine>(Form);
-  LoadSkin(argv[1], *Engine->Source());
+  MakeSkinBenchForm(Bench, 0, 20, 1060, 340);
+  TForm* Form = Bench.Form;
+  TSeSkinEngine* Engine = Bench.Engine;
+  const double Seconds = Bench.Seconds;
   TListView* Plain = PlaceList<TListView>(Form, 16);
   TSeSkinSListView* Skinned = PlaceList<TSeSkinSListView>(Form, 360);
   TSeSkinSListView* Unattached = PlaceList<TSeSkinSListView>(Form, 704);

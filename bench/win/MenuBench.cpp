@@ -19,14 +19,12 @@
 #include <vector>
 
 #include "bench/win/BenchCases.h"
+#include "bench/win/SkinBenchForm.h"
 #include "controls/MenuGeometry.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SePopupMenu.h"
 #include "controls/SeSkinPopupMenu.h"
 #include "gfx/EffectOptions.h"
-#include "skin/SkinEngine.h"
-#include "toolkit/Forms.h"
-#include "tools/skingallery/SkinViews.h"
 
 namespace {
 
@@ -108,18 +106,14 @@ double TimeOpening(bool Platform, const std::function<void()>& OpenMenu) {
 } // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: MenuBench SKIN [SECONDS-PER-CASE]\n");
+  TSkinBench Bench;
+  if (!ReadSkinBenchArguments(argc, argv, "MenuBench", Bench))
     return 2;
-  }
-  const double Seconds = argc > 2 ? std::atof(argv[2]) : 1.0;
   TApplicationScope Scope;
-  Application->Initialize();
-  auto* Form = MakeComponent<TForm>(Application);
-  Form->Position = TPosition::poDesigned;
-  Form->SetBounds(0, 20, 640, 600);
-  auto* Engine = MakeComponent<TSeSkinEngine>(Form);
-  LoadSkin(argv[1], *Engine->Source());
+  MakeSkinBenchForm(Bench, 0, 20, 640, 600);
+  TForm* Form = Bench.Form;
+  TSeSkinEngine* Engine = Bench.Engine;
+  const double Seconds = Bench.Seconds;
   Form->Show();
   GForm = Form->Handle();
   SetForegroundWindow(GForm);
