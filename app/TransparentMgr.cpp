@@ -124,7 +124,7 @@ HWND TTransparentMgr::CanTransparent(HWND Wnd) const {
 
 std::string TTransparentMgr::GetDisplayText(HWND Wnd) const {
   const std::string Title = ReadWindowTitle(Wnd);
-  if (Title == "Default IME")
+  if (AnsiSameText(Title, "Default IME"))
     return "Unknown";
   if (!Title.empty())
     return Title;

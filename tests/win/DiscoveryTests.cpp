@@ -57,8 +57,11 @@ TEST_F(DiscoveryTest, AVanishedWindowIsStillACandidateWithEmptyText) {
 TEST_F(DiscoveryTest, DisplayText) {
   EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("MirevanProbe", "Notepad")), "Notepad");
   EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("MirevanProbe", "Default IME")), "Unknown");
-  // Only the exact title counts as an input-method window.
-  EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("MirevanProbe", "default ime")), "default ime");
+  // The title counts in any mix of cases, as every text comparison of the discovery does.
+  EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("MirevanProbe", "default ime")), "Unknown");
+  EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("MirevanProbe", "DEFAULT Ime")), "Unknown");
+  EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("MirevanProbe", "Default IME 2")),
+            "Default IME 2");
   EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("Shell_TrayWnd", "")), "Task Window");
   EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("Shell_TrayWnd", "Taskbar")), "Taskbar");
   EXPECT_EQ(Manager.GetDisplayText(Fixture.Create("SomeUntitledClass", "")), "SomeUntitledClass");
