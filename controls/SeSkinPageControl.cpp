@@ -16,18 +16,12 @@ const TPropTable& TSeSkinPageControl::Properties() {
 
 namespace {
 
-template <class T> void RegisterControlClass(const char* Name) {
-  RegisterPersistentClass(Name, [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
-    return std::make_unique<T>(Owner);
-  });
-}
-
 // Stored layouts can hold tab and page controls and their sheets.
 const bool GRegistered = [] {
-  RegisterControlClass<TSeCustomTabControl>("TSeCustomTabControl");
-  RegisterControlClass<TSeCustomTabSheet>("TSeCustomTabSheet");
-  RegisterControlClass<TSeSkinTabControl>("TSeSkinTabControl");
-  RegisterControlClass<TSeSkinPageControl>("TSeSkinPageControl");
+  RegisterComponentClass<TSeCustomTabControl>("TSeCustomTabControl");
+  RegisterComponentClass<TSeCustomTabSheet>("TSeCustomTabSheet");
+  RegisterComponentClass<TSeSkinTabControl>("TSeSkinTabControl");
+  RegisterComponentClass<TSeSkinPageControl>("TSeSkinPageControl");
   return true;
 }();
 

@@ -6,15 +6,9 @@
 namespace {
 
 // Stored layouts may hold the list views.
-template <class T> void RegisterControl(const char* Name) {
-  RegisterPersistentClass(Name, [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
-    return std::make_unique<T>(Owner);
-  });
-}
-
 const bool GRegistered = [] {
-  RegisterControl<TSeCustomListView>("TSeCustomListView");
-  RegisterControl<TSeSkinSListView>("TSeSkinSListView");
+  RegisterComponentClass<TSeCustomListView>("TSeCustomListView");
+  RegisterComponentClass<TSeSkinSListView>("TSeSkinSListView");
   return true;
 }();
 

@@ -35,15 +35,6 @@ const TPropTable& TSeSkinTabControl::Properties() {
   return Table;
 }
 
-std::string TSeSkinTabControl::SkinEngineName() const {
-  return SkinEngine() ? SkinEngine()->Name() : std::string();
-}
-
-void TSeSkinTabControl::SetSkinEngineName(const std::string& Value) {
-  TComponent* Found = Owner() && !Value.empty() ? Owner()->FindComponent(Value) : nullptr;
-  SetSkinEngine(dynamic_cast<TSeSkinEngine*>(Found));
-}
-
 // ---------------------------------------------------------------------------------------
 // Metrics
 

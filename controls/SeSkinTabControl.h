@@ -18,10 +18,6 @@ public:
   static const TPropTable& Properties();
   const TPropTable* Published() const override { return &Properties(); }
 
-  // The stored layout names the engine: a component of the same owner.
-  std::string SkinEngineName() const;
-  void SetSkinEngineName(const std::string& Value);
-
   // The margins of the skin's "Frame" (0 without one); plain 2 without a skin.
   int MarginLeft() const override;
   int MarginTop() const override;

@@ -24,6 +24,13 @@ public:
   void SetSkinEngine(TSeSkinEngine* Engine) { FSkin.SetSkinEngine(Engine); }
   const std::string& SkinObject() const { return FSkin.SkinObject(); }
   void SetSkinObject(const std::string& Value) { FSkin.SetSkinObject(Value); }
+  // The engine as stored layouts name it: a component of the same owner.
+  std::string SkinEngineName() const { return SkinEngine() ? SkinEngine()->Name() : std::string(); }
+  void SetSkinEngineName(const std::string& Value) {
+    TComponent* Found =
+        this->Owner() && !Value.empty() ? this->Owner()->FindComponent(Value) : nullptr;
+    SetSkinEngine(dynamic_cast<TSeSkinEngine*>(Found));
+  }
   std::string Version() const { return SkinLibraryVersion; }
   void SetVersion(const std::string&) {}
 

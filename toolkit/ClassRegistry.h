@@ -25,3 +25,10 @@ template <class T> void RegisterPersistentClass() {
       return std::make_unique<T>();
   });
 }
+
+// A component class (made with its owner) under Name.
+template <class T> void RegisterComponentClass(const std::string& Name) {
+  RegisterPersistentClass(Name, [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
+    return std::make_unique<T>(Owner);
+  });
+}
