@@ -1,6 +1,8 @@
 // The edit's content: background, selection, the text from the first visible character (or
 // one mask per character), and the selected part again in the selection's colours.
 
+#include <vector>
+
 #include "controls/SeCustomEdit.h"
 #include "controls/TextMeasure.h"
 #include "gfx/Shapes.h"
@@ -17,7 +19,7 @@ void TSeCustomEdit::PaintClient() {
   PaintBackground();
   PaintFont().Assign(TextFont());
   Canvas().Font.Assign(PaintFont());
-  const TMeasureDC Measure(PaintFont());
+  const TMeasureDC Measure(PaintFont(), msColour);
   const TEditLayout L = Layout(Measure);
   const RECT Line = LineRect(LineHeight(Measure));
   const std::u16string& Text = FModel.Text();
@@ -50,12 +52,21 @@ void TSeCustomEdit::PaintText(int Left, int Cell, const RECT& Line, const RECT& 
   const std::u16string& Text = FModel.Text();
   const int From = FModel.First() - 1;
   if (FPasswordKind == pkNone) {
-    Canvas().Font.SetColor(Color);
-    TRect R{Left, Line.top, Line.right, Line.bottom};
-    DrawSkinText(Canvas(),
-                 std::wstring(reinterpret_cast<const wchar_t*>(Text.data()) + From,
-                              Text.size() - static_cast<size_t>(From)),
-                 R, DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
+    // Each character at the place the caret and the selection are measured to (the
+    // extents of the runs from the first visible character), whatever the font's shaping.
+    const auto* Visible = reinterpret_cast<const wchar_t*>(Text.data()) + From;
+    const int Count = static_cast<int>(Text.size()) - From;
+    if (Count <= 0)
+      return;
+    const TSelectObject Font(DC, Canvas().Font.Handle());
+    std::vector<INT> Advances(static_cast<size_t>(Count));
+    SIZE Size{};
+    GetTextExtentExPointW(DC, Visible, Count, 0, nullptr, Advances.data(), &Size);
+    for (int I = Count - 1; I > 0; --I)
+      Advances[static_cast<size_t>(I)] -= Advances[static_cast<size_t>(I) - 1];
+    SetBkMode(DC, TRANSPARENT);
+    SetTextColor(DC, ColorToRGB(Color));
+    ExtTextOutW(DC, Left, Line.top, 0, nullptr, Visible, static_cast<UINT>(Count), Advances.data());
     return;
   }
   for (int Pos = From, X = Left; Pos < static_cast<int>(Text.size()) && X < Line.right;

@@ -218,7 +218,7 @@ TFont TSeCustomEdit::TextFont() const {
   return Result;
 }
 
-int TSeCustomEdit::TextHeight() { return LineHeight(TMeasureDC(TextFont())); }
+int TSeCustomEdit::TextHeight() { return LineHeight(TMeasureDC(TextFont(), msColour)); }
 
 int TSeCustomEdit::LineHeight(const TMeasureDC& Measure) {
   return static_cast<int>(Measure.Extent(L"Pq", 2).cy);
@@ -257,12 +257,12 @@ TEditLayout TSeCustomEdit::Layout(const TMeasureDC& Measure) const {
 }
 
 int TSeCustomEdit::CaretX(int Pos) {
-  const TMeasureDC Measure(TextFont());
+  const TMeasureDC Measure(TextFont(), msColour);
   return EditCaretX(Layout(Measure), FModel.Text(), FModel.First(), Pos);
 }
 
 int TSeCustomEdit::PositionAt(int X) {
-  const TMeasureDC Measure(TextFont());
+  const TMeasureDC Measure(TextFont(), msColour);
   return EditPositionAt(Layout(Measure), FModel.Text(), FModel.First(), X);
 }
 
@@ -291,7 +291,7 @@ void TSeCustomEdit::DoFontChanged() {
 void TSeCustomEdit::CaretMoved() {
   if (!HandleAllocated())
     return;
-  const TMeasureDC Measure(TextFont());
+  const TMeasureDC Measure(TextFont(), msColour);
   const TEditLayout L = Layout(Measure);
   FModel.ScrollToCaret(L);
   if (FCaretMade)
@@ -352,6 +352,12 @@ bool TSeCustomEdit::Undo() {
   const bool Undone = FModel.Undo();
   CaretMoved();
   return Undone;
+}
+
+void TSeCustomEdit::SetSelection(int Start, int Length) {
+  FModel.MoveCaret(Start, false);
+  FModel.MoveCaret(Start + Length, true);
+  CaretMoved();
 }
 
 void TSeCustomEdit::SelectAll() {

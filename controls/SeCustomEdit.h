@@ -83,6 +83,8 @@ public:
   int SelLength() const { return FModel.SelCount(); }
   std::wstring SelText() const;
   int CaretPosition() const { return FModel.Caret(); }
+  // Selects Length units from Start, the caret at the selection's end.
+  void SetSelection(int Start, int Length);
   // The first visible character, 1-based.
   int FirstVisible() const { return FModel.First(); }
   const TEditModel& Model() const { return FModel; }

@@ -34,6 +34,8 @@ TSeState TSeSkinEdit::ObjectState() const {
 }
 
 void TSeSkinEdit::SkinAttached(TSeSkinObject&) {
+  // The frame's corners are masked in the skins: the parent shows there.
+  TakeTransparencyFrom("Frame");
   Font().Assign(SkinPart("Text")->GetFont());
   FontChanged();
 }

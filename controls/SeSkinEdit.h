@@ -27,7 +27,8 @@ protected:
   // The font of "Text" (or of the whole object) in the edit's state.
   TFont TextFont() const override;
   TSeCustomPopupMenu* NewContextMenu() override;
-  // The font of "Text" (or of the whole object) becomes the edit's.
+  // The font of "Text" (or of the whole object) becomes the edit's; a masked "Frame" makes
+  // it see-through.
   void SkinAttached(TSeSkinObject& Copy) override;
 
 private:

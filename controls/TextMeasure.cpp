@@ -1,14 +1,32 @@
 #include "controls/TextMeasure.h"
 
-TMeasureDC::TMeasureDC(const TFont& Font) : FFont(Font) {
+TMeasureDC::TMeasureDC(const TFont& Font, TMeasureSurface Surface) : FFont(Font) {
   const HDC Screen = GetDC(nullptr);
   FDC = CreateCompatibleDC(Screen);
   ReleaseDC(nullptr, Screen);
+  if (Surface == msColour) {
+    // Fonts may be laid out otherwise on the one-bit surface a new context starts with
+    // (unsmoothed, other advances): measure on the kind of surface painting uses.
+    BITMAPINFO Info{};
+    Info.bmiHeader.biSize = sizeof Info.bmiHeader;
+    Info.bmiHeader.biWidth = 1;
+    Info.bmiHeader.biHeight = 1;
+    Info.bmiHeader.biPlanes = 1;
+    Info.bmiHeader.biBitCount = 32;
+    void* Bits = nullptr;
+    FSurface = CreateDIBSection(FDC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+    if (FSurface)
+      FOldSurface = SelectObject(FDC, FSurface);
+  }
   FOld = SelectObject(FDC, FFont.Handle());
 }
 
 TMeasureDC::~TMeasureDC() {
   SelectObject(FDC, FOld);
+  if (FSurface) {
+    SelectObject(FDC, FOldSurface);
+    DeleteObject(FSurface);
+  }
   DeleteDC(FDC);
 }
 

@@ -7,11 +7,15 @@
 
 #include "toolkit/Font.h"
 
+// What a measuring context draws on: a new context's one-bit surface, or a colour one like
+// the surfaces controls paint on.
+enum TMeasureSurface { msMonochrome, msColour };
+
 // A memory device context with (a copy of) a font selected, for measuring outside painting;
-// both go with the object.
+// all of it goes with the object.
 class TMeasureDC {
 public:
-  explicit TMeasureDC(const TFont& Font);
+  explicit TMeasureDC(const TFont& Font, TMeasureSurface Surface = msMonochrome);
   ~TMeasureDC();
   TMeasureDC(const TMeasureDC&) = delete;
   TMeasureDC& operator=(const TMeasureDC&) = delete;
@@ -23,6 +27,8 @@ private:
   TFont FFont;
   HDC FDC;
   HGDIOBJ FOld;
+  HBITMAP FSurface = nullptr;
+  HGDIOBJ FOldSurface = nullptr;
 };
 
 // The size of Text in Font: one line, or with DT_WORDBREAK in Format broken into lines no

@@ -24,7 +24,7 @@ protected:
   // The real pointer at a point of the edit (its coordinates, the line's middle height).
   bool PointToX(int X) { return PointAt(Edit->ClientToScreen({X, Edit->TextRect().top + 5})); }
   int TextWidth(const std::wstring& Text) {
-    const TMeasureDC Measure(Edit->Font());
+    const TMeasureDC Measure(Edit->Font(), msColour);
     return Measure.Extent(Text.c_str(), static_cast<int>(Text.size())).cx;
   }
   int PlatformCaretX() {
@@ -174,7 +174,7 @@ TEST_F(EditViewTest, TheCompositionWindowStandsAtTheCaretInTheEditsFont) {
 
 TEST_F(EditViewTest, TheHeightFollowsTheFontAndTheFrame) {
   const auto PqHeight = [&] {
-    const TMeasureDC Measure(Edit->Font());
+    const TMeasureDC Measure(Edit->Font(), msColour);
     return Measure.Extent(L"Pq", 2).cy;
   };
   // Bevel 1 on both sides of a single kind, border 3: the text starts 5 pixels in.
@@ -245,6 +245,8 @@ TEST_F(EditViewTest, TheSkinGivesTheFontAndTheStateFollowsTheEdit) {
   ASSERT_NE(Text, nullptr);
   EXPECT_EQ(Edit->Font().Name(), Text->Font.Name());
   EXPECT_EQ(Edit->Font().Color(), Text->Font.Color());
+  // The frame's masked corners let the form show through.
+  EXPECT_TRUE(Edit->Transparent());
   EXPECT_EQ(Edit->SkinEngineName(), "");
   Engine->SetName("Engine");
   EXPECT_EQ(Edit->SkinEngineName(), "Engine");
