@@ -477,11 +477,6 @@ void TSeCustomEdit::MouseLeave() {
   Invalidate();
 }
 
-void TSeCustomEdit::EnabledChanged() {
-  TSeCustomControl::EnabledChanged();
-  Invalidate();
-}
-
 // ---------------------------------------------------------------------------------------
 // Input method
 

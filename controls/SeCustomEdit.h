@@ -139,7 +139,6 @@ protected:
   void MouseLeave() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(wchar_t& Key) override;
-  void EnabledChanged() override;
   void DoFontChanged() override;
 
 private:
