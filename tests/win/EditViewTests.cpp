@@ -169,7 +169,14 @@ TEST_F(EditViewTest, TheCompositionWindowStandsAtTheCaretInTheEditsFont) {
   GetObjectW(Edit->Font().Handle(), sizeof Own, &Own);
   EXPECT_EQ(std::wstring(Font.lfFaceName), std::wstring(Own.lfFaceName));
   EXPECT_EQ(Font.lfHeight, Own.lfHeight);
+  // A finished composition goes in as typed, one step of the history.
+  std::wstring Composed = L"漢字";
+  ImmSetCompositionStringW(Context, SCS_SETSTR, Composed.data(),
+                           static_cast<DWORD>(Composed.size() * sizeof(wchar_t)), nullptr, 0);
+  ImmNotifyIME(Context, NI_COMPOSITIONSTR, CPS_COMPLETE, 0);
   ImmReleaseContext(Wnd, Context);
+  EXPECT_TRUE(WaitFor([&] { return Edit->Text() == L"abc漢字"; })) << Edit->Text().size();
+  EXPECT_EQ(Edit->Model().History().size(), 1u);
 }
 
 TEST_F(EditViewTest, TheHeightFollowsTheFontAndTheFrame) {
