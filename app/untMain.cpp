@@ -4,6 +4,7 @@
 #include "app/TransparentMgr.h"
 #include "controls/SeSkinButton.h"
 #include "controls/SeSkinCheckBox.h"
+#include "controls/SeSkinEdit.h"
 #include "controls/SeSkinLabel.h"
 #include "controls/SeSkinTrackBar.h"
 #include "toolkit/AnsiText.h"
@@ -154,8 +155,8 @@ void TfrmTransparentMain::pnlDragMouseMove(TObject*, TShiftState, int, int) {
   POINT Pointer;
   GetCursorPos(&Pointer);
   PickedWindow = TopLevelWindowOf(WindowFromPoint(Pointer));
-  edtCaption->SetText(ReadWindowTitle(PickedWindow));
-  edtClass->SetText(ReadWindowClassName(PickedWindow));
+  edtCaption->SetText(WindowText(ReadWindowTitle(PickedWindow)));
+  edtClass->SetText(WindowText(ReadWindowClassName(PickedWindow)));
   chkIsTransparent->SetChecked(TransparentManager->IsTransparentWindow(PickedWindow));
   GetWindowRect(PickedWindow, &NewRect); // fails for none, leaving NewRect as it was
   DrawFrame();

@@ -20,6 +20,7 @@ class TSeSkinButton;
 class TSeSkinCheckBox;
 class TSeSkinGroupBox;
 class TSeSkinLabel;
+class TSeSkinEdit;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -67,9 +68,9 @@ public:
   TImage* img2 = nullptr;
   TSeSkinLabel* SeSkinLabel11 = nullptr;
   TSeSkinLabel* edtText = nullptr;
-  TEdit* edtCaption = nullptr;
+  TSeSkinEdit* edtCaption = nullptr;
   TSeSkinLabel* SeSkinLabel14 = nullptr;
-  TEdit* edtClass = nullptr;
+  TSeSkinEdit* edtClass = nullptr;
   TSeSkinCheckBox* chkIsTransparent = nullptr;
   // Page 3.
   TSeSkinGroupBox* SeSkinGroupBox1 = nullptr;

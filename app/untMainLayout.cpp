@@ -4,6 +4,7 @@
 #include "app/untMain.h"
 #include "controls/SeSkinButton.h"
 #include "controls/SeSkinCheckBox.h"
+#include "controls/SeSkinEdit.h"
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinGroupBox.h"
 #include "controls/SeSkinLabel.h"
@@ -75,6 +76,20 @@ TSeSkinCheckBox* PlaceCheckBox(TComponent* Owner, TWinControl* Parent, const cha
   Box->SetHint(Hint);
   Box->SetSkinEngine(Engine);
   return Box;
+}
+
+// A display-only edit of the drag page: 352 x 23, sized to its font, single bevel, border 3.
+TSeSkinEdit* PlaceDisplayEdit(TComponent* Owner, TWinControl* Parent, const char* Name, int Top,
+                              const std::string& Hint, TSeSkinEngine* Engine) {
+  auto* Edit = Place<TSeSkinEdit>(Owner, Parent, Name, 89, Top, 352, 23);
+  Edit->SetAutoSize(true);
+  Edit->SetBevelKind(qbkSingle);
+  Edit->SetBevelWidth(1);
+  Edit->SetBorderWidth(3);
+  Edit->SetEnabled(false);
+  Edit->SetHint(Hint);
+  Edit->SetSkinEngine(Engine);
+  return Edit;
 }
 
 TImage* PlacePicture(TComponent* Owner, TWinControl* Parent, const char* Name, int Left, int Top,
@@ -258,14 +273,12 @@ void TfrmTransparentMain::CreateLayout() {
       "button. The window which you selected will be opacity automatic.",
       SeSkinEngine1);
   edtText = PlaceLabel(this, tsDragOperate, "edtText", 16, 232, "Window Text:", nullptr);
-  edtCaption = Place<TEdit>(this, tsDragOperate, "edtCaption", 89, 227, 352, 23);
-  edtCaption->SetEnabled(false);
-  edtCaption->SetHint("Show the text of window which drag over");
+  edtCaption = PlaceDisplayEdit(this, tsDragOperate, "edtCaption", 227,
+                                "Show the text of window which drag over", SeSkinEngine1);
   SeSkinLabel14 =
       PlaceLabel(this, tsDragOperate, "SeSkinLabel14", 16, 264, "Window Class:", nullptr);
-  edtClass = Place<TEdit>(this, tsDragOperate, "edtClass", 89, 259, 352, 23);
-  edtClass->SetEnabled(false);
-  edtClass->SetHint("Show the class name of window which drag over");
+  edtClass = PlaceDisplayEdit(this, tsDragOperate, "edtClass", 259,
+                              "Show the class name of window which drag over", SeSkinEngine1);
   chkIsTransparent =
       PlaceCheckBox(this, tsDragOperate, "chkIsTransparent", 352, 288, 97, "Is Transparent",
                     "The window which dragged by mouse is transparent?", SeSkinEngine1);

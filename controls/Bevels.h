@@ -17,6 +17,15 @@ constexpr TSeBevelSides AllBevelSides = 0xF;
 
 enum TSeBevelKind : uint8_t { qbkNone, qbkSingle, qbkTile, qbkSoft, qbkBorder, qbkFlat };
 
+// The identifiers stored layouts write for these.
+inline constexpr const char* PerformanceNames[] = {"qzpNoBuffer", "qzpSharedBuffer",
+                                                   "qzpDoubleBuffer"};
+inline constexpr const char* BevelCutNames[] = {"qbvNone",  "qbvLowered", "qbvRaised",
+                                                "qbvSpace", "qbvBorder",  "qbvFlatBorder"};
+inline constexpr const char* BevelSideNames[] = {"qbsLeft", "qbsTop", "qbsRight", "qbsBottom"};
+inline constexpr const char* BevelKindNames[] = {"qbkNone", "qbkSingle", "qbkTile",
+                                                 "qbkSoft", "qbkBorder", "qbkFlat"};
+
 // The colours of one bevel: its left and top lines, its right and bottom lines.
 struct TSeBevelColors {
   TColor TopLeft = clNone;

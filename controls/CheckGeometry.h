@@ -12,6 +12,7 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TSeLeftRight { lrLeft, lrRight };
 // Scoped: the skin's text alignment has a taCenter of its own.
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+inline constexpr const char* AlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 // What a click or the space key makes of State: unchecked goes to grayed when that is

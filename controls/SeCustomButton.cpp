@@ -48,8 +48,6 @@ constexpr std::array<const char*, 11> KindNames{"bkCustom", "bkOK",     "bkCance
 constexpr std::array<const char*, 4> LayoutNames{"blGlyphLeft", "blGlyphRight", "blGlyphTop",
                                                  "blGlyphBottom"};
 constexpr std::array<const char*, 2> StateNames{"qbsNormal", "qbsPressed"};
-constexpr std::array<const char*, 3> PerformanceNames{"qzpNoBuffer", "qzpSharedBuffer",
-                                                      "qzpDoubleBuffer"};
 
 bool IsPushButton(const TControl* Control) {
   return dynamic_cast<const TSeCustomButton*>(Control) || dynamic_cast<const TButton*>(Control);

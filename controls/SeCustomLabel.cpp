@@ -10,9 +10,7 @@
 
 namespace {
 
-constexpr const char* AlignmentNames[] = {"taLeftJustify", "taRightJustify", "taCenter"};
 constexpr const char* LayoutNames[] = {"tlTop", "tlCenter", "tlBottom"};
-constexpr const char* PerformanceNames[] = {"qzpNoBuffer", "qzpSharedBuffer", "qzpDoubleBuffer"};
 
 constexpr UINT AlignmentFlags[] = {DT_LEFT, DT_RIGHT, DT_CENTER};
 

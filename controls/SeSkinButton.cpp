@@ -23,10 +23,7 @@ TSeState TSeSkinButton::ObjectState() const {
                                  : osNormal;
 }
 
-void TSeSkinButton::SkinAttached(TSeSkinObject&) {
-  if (const auto* Face = dynamic_cast<const TSeBitmapObject*>(FindSkinPart("Face")))
-    SetTransparent(Face->Masked || Face->MaskedBorder || Face->MaskedAngles);
-}
+void TSeSkinButton::SkinAttached(TSeSkinObject&) { TakeTransparencyFrom("Face"); }
 
 void TSeSkinButton::PaintFace() {
   if (!Skinned()) {

@@ -11,6 +11,7 @@
 
 #include "skin/SkinControlLink.h"
 #include "skin/SkinEngine.h"
+#include "skin/SkinObjects.h"
 #include "toolkit/Controls.h"
 
 template <class Base> class TSeSkinned : public Base {
@@ -48,6 +49,12 @@ protected:
   // The copy's sub-object of that name, or null.
   TSeSkinObject* FindSkinPart(std::string_view Name) const {
     return FSkin.Copy() ? FSkin.Copy()->FindObject(Name) : nullptr;
+  }
+  // A bitmap part with masked edges or corners makes the control see-through, so that its
+  // parent shows there; any other bitmap part makes it opaque.
+  void TakeTransparencyFrom(std::string_view Part) {
+    if (const auto* Bitmap = dynamic_cast<const TSeBitmapObject*>(FindSkinPart(Part)))
+      this->SetTransparent(Bitmap->Masked || Bitmap->MaskedBorder || Bitmap->MaskedAngles);
   }
   // The control's own set-up from a fresh copy (its font, its see-through flag, its size).
   virtual void SkinAttached(TSeSkinObject&) {}

@@ -489,6 +489,16 @@ LRESULT TWinControl::WindowMouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) 
 
   // The toolkit's own windows hand input to the windowless child under the pointer and keep
   // the mouse while a button is held.
+  DispatchOwnMouse(Msg, WParam, LParam, Point);
+  // The platform asks for a context menu when the right button goes up (WM_CONTEXTMENU
+  // from the default processing), once the mouse has been given back.
+  if (Msg == WM_RBUTTONUP && Self)
+    DefaultHandler(Msg, WParam, LParam);
+  return 0;
+}
+
+void TWinControl::DispatchOwnMouse(UINT Msg, WPARAM WParam, LPARAM LParam, POINT Point) {
+  const TComponentRef<TWinControl> Self(this);
   TControl* Target = FCaptureControl;
   if (!Target)
     Target = ControlAtPos(Point, false, false);
@@ -524,7 +534,6 @@ LRESULT TWinControl::WindowMouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam) 
     TControl::WndProc(Msg, WParam, LParam);
   else
     Target->Perform(Msg, WParam, MAKELPARAM(Point.x - Target->Left(), Point.y - Target->Top()));
-  return 0;
 }
 
 void TWinControl::TrackHover(POINT Point) {

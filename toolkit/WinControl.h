@@ -127,6 +127,8 @@ private:
   bool SetCursorMessage(HWND Under, WORD HitTest);
   void CaptureChanged(WPARAM WParam, LPARAM LParam);
   LRESULT WindowMouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
+  // A mouse message of a window of the toolkit's own class to the control it is for.
+  void DispatchOwnMouse(UINT Msg, WPARAM WParam, LPARAM LParam, POINT Point);
   void TrackHover(POINT Point);
   void EndHover();
   bool SetCursorFor(POINT Point);

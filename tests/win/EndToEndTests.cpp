@@ -298,6 +298,20 @@ protected:
       BeforeRelease();
     LeftButton(false);
   }
+  // The display-only edits of page 2, top first, found as text fields are found from outside:
+  // the windows that ask for typed characters.
+  static HWND EditField(const TMirevanProcess& Mirevan, int Which) {
+    HWND Found[2] = {};
+    int Count = 0;
+    for (int I = 0; HWND Wnd = Mirevan.FindChild("MirevanWindow", "", I); ++I)
+      if ((SendMessageA(Wnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) && Count < 2)
+        Found[Count++] = Wnd;
+    RECT First{}, Second{};
+    GetWindowRect(Found[0], &First);
+    GetWindowRect(Found[1], &Second);
+    const bool FirstOnTop = First.top < Second.top;
+    return Which == 0 ? (FirstOnTop ? Found[0] : Found[1]) : (FirstOnTop ? Found[1] : Found[0]);
+  }
   // A control's text as the control itself answers it.
   static std::string TextOf(HWND Wnd) {
     char Text[300] = {};
@@ -314,8 +328,12 @@ TEST_F(DragEndToEndTest, DroppingTheTargetOnAChildControlTakesItsWindow) {
   Sleep(200);
   Drag(Target(Mirevan, 0), CentreOf(Child), [&] {
     // The display-only edits follow the pointer; the window is not transparent yet.
-    EXPECT_EQ(TextOf(Mirevan.FindChild("Edit", "", 0)), "drop here");
-    EXPECT_EQ(TextOf(Mirevan.FindChild("Edit", "", 1)), "MirevanProbe");
+    EXPECT_EQ(TextOf(EditField(Mirevan, 0)), "drop here");
+    EXPECT_EQ(TextOf(EditField(Mirevan, 1)), "MirevanProbe");
+    // The platform's own copy, which GetWindowText reads for another process.
+    char Title[64] = {};
+    GetWindowTextA(EditField(Mirevan, 0), Title, sizeof Title);
+    EXPECT_STREQ(Title, "drop here");
     EXPECT_EQ(SendMessageA(Mirevan.FindChild("MirevanWindow", "Is Transparent"), BM_GETCHECK, 0, 0),
               BST_UNCHECKED);
   });

@@ -14,6 +14,7 @@
 #include "app/untMain.h"
 #include "controls/SeSkinButton.h"
 #include "controls/SeSkinCheckBox.h"
+#include "controls/SeSkinEdit.h"
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinLabel.h"
 #include "controls/SeSkinSListView.h"
@@ -106,6 +107,26 @@ TEST_F(MainWindowTest, OpensOnTheFirstPageWithEveryPageAndTheStoredLayout) {
   EXPECT_NE(SendMessageA(Form->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
   EXPECT_EQ(Screen->Cursors(crDragTool), LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
   EXPECT_NE(Screen->Cursors(crDragTool), Screen->Cursors(crDefault));
+}
+
+TEST_F(MainWindowTest, TheDragPagesEditsAreDisabledSkinnedDisplays) {
+  Start();
+  for (TSeSkinEdit* Edit : {Form->edtCaption, Form->edtClass}) {
+    EXPECT_EQ(Edit->Left(), 89);
+    EXPECT_EQ(Edit->Width(), 352);
+    EXPECT_TRUE(Edit->AutoSize());
+    EXPECT_EQ(Edit->BevelKind(), qbkSingle);
+    EXPECT_EQ(Edit->BevelWidth(), 1);
+    EXPECT_EQ(Edit->BorderWidth(), 3);
+    EXPECT_FALSE(Edit->Enabled());
+    EXPECT_EQ(Edit->SkinEngine(), Form->SeSkinEngine1);
+    EXPECT_EQ(Edit->ObjectState(), osDisabled);
+    // Sized to the skin's font: the text line between the two frames.
+    const RECT Line = Edit->TextRect();
+    EXPECT_EQ(Edit->Height(), 2 * Line.top + (Line.bottom - Line.top));
+  }
+  EXPECT_EQ(Form->edtCaption->Top(), 227);
+  EXPECT_EQ(Form->edtClass->Top(), 259);
 }
 
 TEST_F(MainWindowTest, SettingsPageShowsTheStoredLevelOnlyWhenActivated) {
@@ -387,8 +408,8 @@ TEST_F(DragToolTest, ReleasingOverAChildControlTakesItsTopLevelWindow) {
   EXPECT_EQ(DraggedCursor, crDragTool);
   EXPECT_EQ(Screen->Cursor(), crDefault);
   EXPECT_EQ(Form->PickedWindow, Target);
-  EXPECT_EQ(Form->edtCaption->Text(), "drag target");
-  EXPECT_EQ(Form->edtClass->Text(), "MirevanProbe");
+  EXPECT_EQ(Form->edtCaption->Text(), L"drag target");
+  EXPECT_EQ(Form->edtClass->Text(), L"MirevanProbe");
   EXPECT_TRUE(TransparentManager->HasWindow(Target));
   EXPECT_EQ(LayeredAlpha(Target), 120);
   EXPECT_TRUE(GReported.empty());
@@ -399,8 +420,8 @@ TEST_F(DragToolTest, ReleasingOverTheMainWindowChangesNothing) {
   SelectPage(2);
   Drag(Form->pnlDrag, CentreOf(Form->Handle()));
   EXPECT_EQ(Form->PickedWindow, nullptr);
-  EXPECT_EQ(Form->edtCaption->Text(), "");
-  EXPECT_EQ(Form->edtClass->Text(), "");
+  EXPECT_EQ(Form->edtCaption->Text(), L"");
+  EXPECT_EQ(Form->edtClass->Text(), L"");
   EXPECT_FALSE(Form->chkIsTransparent->Checked());
   EXPECT_TRUE(TransparentManager->Items().empty());
   EXPECT_FALSE(HasLayeredStyle(Form->Handle()));

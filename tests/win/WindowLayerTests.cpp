@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include <windowsx.h>
 
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/FixtureProcess.h"
@@ -48,9 +49,14 @@ public:
       Log(this, "blur");
     else if (Msg == WM_CREATE)
       Log(this, "create");
+    else if (Msg == WM_CONTEXTMENU) {
+      Log(this, GetCapture() ? "context menu (captured)" : "context menu");
+      ContextPoint = {GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)};
+    }
     return TCustomControl::WndProc(Msg, WParam, LParam);
   }
   int Paints = 0;
+  POINT ContextPoint{};
   bool ThrowInPaint = false;
   void (*Thrower)() = nullptr;
 
@@ -99,6 +105,8 @@ protected:
     Form->SetName("Form");
     Form->Position = TPosition::poDesigned;
     Form->SetBounds(100, 80, 400, 300);
+    // Off the form: a run before may have left the pointer anywhere.
+    PointAt({5, 5});
   }
   void TearDown() override {
     Form->Free();
@@ -437,6 +445,28 @@ TEST_F(WindowLayerTest, ReleasingTheButtonIsNotALostCapture) {
   SendMessageW(Panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
   SendMessageW(Panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(500, 12));
   EXPECT_EQ(Clicks, 1);
+}
+
+TEST_F(WindowLayerTest, TheRightButtonAsksForAContextMenuOnceItHasGivenTheMouseBack) {
+  auto* Panel = Add<TProbe>(Form, "Panel", {20, 20, 220, 120});
+  Add<TFlat>(Panel, "Flat", {10, 10, 50, 50});
+  ShowForm();
+  for (const POINT At : {POINT{100, 60}, POINT{20, 20}}) { // the panel's own, the flat's
+    GEvents.clear();
+    SendMessageW(Panel->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(At.x, At.y));
+    EXPECT_EQ(GetCapture(), Panel->Handle());
+    SendMessageW(Panel->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(At.x, At.y));
+    EXPECT_EQ(Count("Panel context menu"), 1);
+    EXPECT_EQ(Count("Panel context menu (captured)"), 0);
+    const POINT Screen = ScreenPoint(Panel, At.x, At.y);
+    EXPECT_EQ(Panel->ContextPoint.x, Screen.x);
+    EXPECT_EQ(Panel->ContextPoint.y, Screen.y);
+  }
+  // The left button asks for none.
+  GEvents.clear();
+  SendMessageW(Panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 60));
+  SendMessageW(Panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 60));
+  EXPECT_EQ(Count("Panel context menu"), 0);
 }
 
 TEST_F(WindowLayerTest, AHandlerMayFreeTheControlItWasCalledFor) {

@@ -12,9 +12,11 @@ bool PumpUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
   const ULONGLONG Deadline = GetTickCount64() + TimeoutMs;
   for (;;) {
     MSG Msg;
-    while (PeekMessageA(&Msg, nullptr, 0, 0, PM_REMOVE)) {
+    // Wide, as the application's loop: characters typed beyond the 8-bit code page arrive
+    // whole.
+    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&Msg);
-      DispatchMessageA(&Msg);
+      DispatchMessageW(&Msg);
     }
     if (Done())
       return true;
@@ -87,6 +89,23 @@ void CtrlKey(WORD Key, bool Shift) {
   if (Shift)
     KeyInput(VK_SHIFT, false);
   KeyInput(VK_CONTROL, false);
+}
+
+void ShiftKey(WORD Key) {
+  KeyInput(VK_SHIFT, true);
+  TapKey(Key);
+  KeyInput(VK_SHIFT, false);
+}
+
+void TypeUnits(const std::wstring& Text) {
+  for (const wchar_t Unit : Text)
+    for (const DWORD Up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+      INPUT Input{};
+      Input.type = INPUT_KEYBOARD;
+      Input.ki.wScan = Unit;
+      Input.ki.dwFlags = KEYEVENTF_UNICODE | Up;
+      SendInput(1, &Input, sizeof Input);
+    }
 }
 
 TForm* NewTestForm(int Left, int Top, int Width, int Height) {

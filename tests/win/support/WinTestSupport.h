@@ -27,6 +27,10 @@ void TapKey(WORD VirtualKey);
 void AltKey(WORD Key);
 // Ctrl held around a key, and Shift with it when asked.
 void CtrlKey(WORD Key, bool Shift = false);
+// Shift held around a key.
+void ShiftKey(WORD Key);
+// Each UTF-16 unit of Text typed as itself (VK_PACKET), whatever the keyboard layout.
+void TypeUnits(const std::wstring& Text);
 
 class TForm;
 // A form of the application's at a place of its own, not shown yet.

@@ -1,0 +1,6 @@
+#pragma once
+// The view of the single-line edit.
+
+#include "ControlViews.h"
+
+TControlView EditView();
