@@ -254,9 +254,11 @@ TEST_F(EditViewTest, TheSkinGivesTheFontAndTheStateFollowsTheEdit) {
   EXPECT_EQ(Edit->Font().Color(), Text->Font.Color());
   // The frame's masked corners let the form show through.
   EXPECT_TRUE(Edit->Transparent());
-  EXPECT_EQ(Edit->SkinEngineName(), "");
+  const TPropInfo* Stored = TSeSkinEdit::Properties().Find("SkinEngine");
+  ASSERT_NE(Stored, nullptr);
+  EXPECT_EQ(Stored->GetString(*Edit), "");
   Engine->SetName("Engine");
-  EXPECT_EQ(Edit->SkinEngineName(), "Engine");
+  EXPECT_EQ(Stored->GetString(*Edit), "Engine");
 
   EXPECT_EQ(Edit->ObjectState(), osNormal);
   Edit->SetFocus();
