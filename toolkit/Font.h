@@ -62,7 +62,7 @@ private:
   void Changed() { FHandle.reset(); }
 
   std::string FName = "MS Sans Serif";
-  int32_t FHeight; // 8 points at the screen's resolution
+  int32_t FHeight = 0; // 8 points at the screen's resolution (the constructor says so)
   TColor FColor = clWindowText;
   uint8_t FStyle = 0;
   TFontCharset FCharset = DefaultCharset;
