@@ -25,3 +25,10 @@ template <class T> void RegisterPersistentClass() {
       return std::make_unique<T>();
   });
 }
+
+// Registers a component class under Name; its factory makes one for the given owner.
+template <class T> void RegisterComponentClass(const std::string& Name) {
+  RegisterPersistentClass(Name, [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
+    return std::make_unique<T>(Owner);
+  });
+}

@@ -53,8 +53,9 @@ RECT THintWindow::KeptOnDesktop(RECT Rect) {
   return {Rect.left, Rect.top, Rect.left + Width, Rect.top + Height};
 }
 
-void THintWindow::ShowTopmost() {
-  SetWindowPos(Handle(), HWND_TOPMOST, Left(), Top(), Width(), Height(), SWP_NOACTIVATE);
+void THintWindow::ShowTopmost(const RECT& Place) {
+  SetWindowPos(Handle(), HWND_TOPMOST, Place.left, Place.top, Place.right - Place.left,
+               Place.bottom - Place.top, SWP_NOACTIVATE);
   SetVisible(true);
 }
 
@@ -63,7 +64,7 @@ void THintWindow::ActivateHint(const RECT& Rect, const std::string& Text) {
   SetCaption(Text);
   const RECT Place = KeptOnDesktop(Rect);
   SetBounds(Place.left, Place.top, Place.right - Place.left, Place.bottom - Place.top);
-  ShowTopmost();
+  ShowTopmost(Place);
   Invalidate();
 }
 

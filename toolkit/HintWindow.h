@@ -43,8 +43,8 @@ protected:
   // height, its right edge at most the desktop's width, its left edge at least the desktop's
   // left.
   static RECT KeptOnDesktop(RECT Rect);
-  // Shown at its bounds, topmost, without activation.
-  void ShowTopmost();
+  // Placed at Place topmost and shown, without activation.
+  void ShowTopmost(const RECT& Place);
   // While ActivateHint sets the text and bounds.
   bool Activating() const { return FActivating; }
   class TActivation {
