@@ -20,6 +20,7 @@ class TSeSkinButton;
 class TSeSkinCheckBox;
 class TSeSkinGroupBox;
 class TSeSkinLabel;
+class TSeSkinHint;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -34,6 +35,9 @@ public:
   // Frame and pages.
   TSeSkinEngine* SeSkinEngine1 = nullptr;
   TSeSkinForm* SeSkinForm1 = nullptr;
+  // The window's hints: the first one draws them, the second stays inactive.
+  TSeSkinHint* SeSkinHint1 = nullptr;
+  TSeSkinHint* SeSkinHint2 = nullptr;
   TSeSkinPageControl* SeSkinPageControl1 = nullptr;
   TSeCustomTabSheet* tsOperate = nullptr;
   TSeCustomTabSheet* tsWindowsList = nullptr;
