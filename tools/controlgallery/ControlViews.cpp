@@ -4,6 +4,7 @@
 
 #include "ButtonViews.h"
 #include "CheckViews.h"
+#include "HintViews.h"
 #include "ListViewViews.h"
 #include "MenuViews.h"
 #include "TabViews.h"
@@ -81,6 +82,7 @@ const std::vector<TControlView>& ControlViews() {
       ListViewView(),
       MenuView(),
       MenuScrollView(),
+      HintView(),
   };
   return Views;
 }
