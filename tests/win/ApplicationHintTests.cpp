@@ -50,17 +50,6 @@ protected:
     THintWindow* Window = Application->HintWindow();
     return Window && Window->HandleAllocated() && IsWindowVisible(Window->Handle());
   }
-  // The real pointer moved, its messages handled by the application's own loop.
-  static bool MoveTo(POINT Point) {
-    SetCursorPos(Point.x, Point.y);
-    return ProcessUntil(
-        [Point] {
-          POINT Now{};
-          GetCursorPos(&Now);
-          return Now.x == Point.x && Now.y == Point.y;
-        },
-        1000);
-  }
   static RECT WindowRect(HWND Wnd) {
     RECT R{};
     GetWindowRect(Wnd, &R);
@@ -154,19 +143,19 @@ TEST_F(ApplicationHintTest, ThePlainWindowStaysWholeOnTheDesktopOnTopAndOutOfThe
 TEST_F(ApplicationHintTest, AKeyOrAMoveOverTheFrameHidesTheHintAndAMoveWithinTheControlDoesNot) {
   ShowInFront(*Form);
   // Resting on the button shows its hint; moving on it leaves the hint up.
-  ASSERT_TRUE(MoveTo(Button->ClientToScreen({20, 10})));
+  ASSERT_TRUE(MovePointer(Button->ClientToScreen({20, 10})));
   ASSERT_TRUE(ProcessUntil([&] { return HintVisible(); }, 3000));
-  ASSERT_TRUE(MoveTo(Button->ClientToScreen({60, 15})));
+  ASSERT_TRUE(MovePointer(Button->ClientToScreen({60, 15})));
   ProcessUntil([] { return false; }, 150);
   EXPECT_TRUE(HintVisible());
   EXPECT_EQ(Application->HintControl(), Button);
   // Over the caption: a non-client move.
   const RECT Outer = WindowRect(Form->Handle());
-  ASSERT_TRUE(MoveTo({Outer.left + 60, Outer.top + 8}));
+  ASSERT_TRUE(MovePointer({Outer.left + 60, Outer.top + 8}));
   EXPECT_TRUE(ProcessUntil([&] { return !HintVisible(); }, 1000));
   EXPECT_EQ(Application->HintControl(), nullptr);
 
-  ASSERT_TRUE(MoveTo(Button->ClientToScreen({20, 10})));
+  ASSERT_TRUE(MovePointer(Button->ClientToScreen({20, 10})));
   ASSERT_TRUE(ProcessUntil([&] { return HintVisible(); }, 3000));
   TapKey(VK_SHIFT);
   EXPECT_TRUE(ProcessUntil([&] { return !HintVisible(); }, 1000));

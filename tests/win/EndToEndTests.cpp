@@ -131,32 +131,6 @@ TEST_F(EndToEndTest, TheButtonsClickedWithThePointerTakeAndLetGoOfWindows) {
   EXPECT_TRUE(WaitUntil([&] { return !HasLayeredStyle(Wnd); }, 3000));
 }
 
-// The program's shown hint window: a topmost tool window of the toolkit's class.
-HWND FindHintWindow(DWORD ProcessId) {
-  struct TSearch {
-    DWORD ProcessId;
-    HWND Found = nullptr;
-  } Search{ProcessId};
-  EnumWindows(
-      [](HWND Wnd, LPARAM Param) {
-        auto* S = reinterpret_cast<TSearch*>(Param);
-        DWORD Process = 0;
-        GetWindowThreadProcessId(Wnd, &Process);
-        char Class[64] = {};
-        GetClassNameA(Wnd, Class, sizeof Class);
-        const LONG ExStyle = GetWindowLongA(Wnd, GWL_EXSTYLE);
-        if (Process == S->ProcessId && IsWindowVisible(Wnd) &&
-            std::string(Class) == "MirevanWindow" && (ExStyle & WS_EX_TOOLWINDOW) &&
-            (ExStyle & WS_EX_TOPMOST)) {
-          S->Found = Wnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&Search));
-  return Search.Found;
-}
-
 TEST_F(EndToEndTest, RestingOnAButtonShowsItsHintUnderThePointerUntilAKeyIsPressed) {
   TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=0\r\nTransparentNewWindow=0");
   SetForegroundWindow(Mirevan.MainWindow());

@@ -257,25 +257,15 @@ protected:
     NewHint();
     ShowInFront(*Main);
   }
-  // Moves the real pointer; the application's own loop handles what follows.
-  static bool MoveTo(POINT Point) {
-    SetCursorPos(Point.x, Point.y);
-    return ProcessUntil(
-        [Point] {
-          POINT Now{};
-          GetCursorPos(&Now);
-          return Now.x == Point.x && Now.y == Point.y;
-        },
-        1000);
-  }
   bool HoverUntilShown() {
-    return MoveTo(Button->ClientToScreen({20, 10})) && ProcessUntil([] { return Shown(); }, 3000);
+    return MovePointer(Button->ClientToScreen({20, 10})) &&
+           ProcessUntil([] { return Shown(); }, 3000);
   }
 };
 
 TEST_F(HintInputTest, AKeyHidesTheHint) {
   ASSERT_TRUE(HoverUntilShown());
-  ASSERT_TRUE(MoveTo(Button->ClientToScreen({90, 20})));
+  ASSERT_TRUE(MovePointer(Button->ClientToScreen({90, 20})));
   ProcessUntil([] { return false; }, 150);
   EXPECT_TRUE(Shown()) << "a move within the control hid the hint";
   TapKey(VK_CONTROL);

@@ -264,26 +264,11 @@ TEST_F(MainWindowTest, SystemCloseCommandHasNoEffectButCloseEndsTheLoop) {
   EXPECT_TRUE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-// A shown hint window of this process with the given text.
+// The shown hint window of this process, when it reads Text.
 bool HintShown(const std::string& Text) {
-  struct TSearch {
-    std::string Text;
-    bool Found = false;
-  } Search{Text};
-  EnumWindows(
-      [](HWND Wnd, LPARAM Param) {
-        auto* S = reinterpret_cast<TSearch*>(Param);
-        DWORD Process = 0;
-        GetWindowThreadProcessId(Wnd, &Process);
-        char Title[256] = {};
-        GetWindowTextA(Wnd, Title, sizeof Title);
-        if (Process == GetCurrentProcessId() && IsWindowVisible(Wnd) &&
-            (GetWindowLongA(Wnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && S->Text == Title)
-          S->Found = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&Search));
-  return Search.Found;
+  const HWND Hint = FindHintWindow(GetCurrentProcessId());
+  char Title[256] = {};
+  return Hint && GetWindowTextA(Hint, Title, sizeof Title) >= 0 && Text == Title;
 }
 
 TEST_F(MainWindowTest, RestingOnAControlShowsItsHint) {
