@@ -21,6 +21,7 @@ class TSeSkinCheckBox;
 class TSeSkinGroupBox;
 class TSeSkinLabel;
 class TSeSkinEdit;
+class TSeSkinHint;
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
@@ -35,6 +36,9 @@ public:
   // Frame and pages.
   TSeSkinEngine* SeSkinEngine1 = nullptr;
   TSeSkinForm* SeSkinForm1 = nullptr;
+  // The window's hints: the first one draws them, the second stays inactive.
+  TSeSkinHint* SeSkinHint1 = nullptr;
+  TSeSkinHint* SeSkinHint2 = nullptr;
   TSeSkinPageControl* SeSkinPageControl1 = nullptr;
   TSeCustomTabSheet* tsOperate = nullptr;
   TSeCustomTabSheet* tsWindowsList = nullptr;

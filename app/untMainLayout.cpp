@@ -7,6 +7,7 @@
 #include "controls/SeSkinEdit.h"
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinGroupBox.h"
+#include "controls/SeSkinHint.h"
 #include "controls/SeSkinLabel.h"
 #include "controls/SeSkinSListView.h"
 #include "controls/SeSkinTrackBar.h"
@@ -151,6 +152,15 @@ void TfrmTransparentMain::CreateLayout() {
   SeSkinForm1->SystemMenuOptions().SetAnimation(MenuAnimation);
   SeSkinForm1->TrayMenuOptions().SetAnimation(MenuAnimation);
   SeSkinForm1->SetSkinEngine(SeSkinEngine1);
+  // Both hint components are active as laid out; loaded first, the first one takes the
+  // application's hints and makes the second inactive.
+  SeSkinHint1 = MakeComponent<TSeSkinHint>(this);
+  SeSkinHint1->SetName("SeSkinHint1");
+  SeSkinHint1->Animation().SetEnabled(true);
+  SeSkinHint1->Animation().SetEffectKind(RandomEffectName);
+  SeSkinHint1->SetSkinEngine(SeSkinEngine1);
+  SeSkinHint2 = MakeComponent<TSeSkinHint>(this);
+  SeSkinHint2->SetName("SeSkinHint2");
 
   SeSkinPageControl1 = Place<TSeSkinPageControl>(this, this, "SeSkinPageControl1", 0, 0, 471, 332);
   SeSkinPageControl1->SetPerformance(qzpDoubleBuffer);

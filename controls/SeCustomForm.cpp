@@ -47,13 +47,16 @@ void TSeCustomForm::Loaded() {
   if (!FForm)
     return;
   FCaption = FForm->Caption();
-  FTrayIcon = std::make_unique<TSeTrayIcon>(SE_TRAYNOTIFY, 1);
-  FTrayIcon->OnNotify = [this](UINT MouseMessage) {
-    if (MouseMessage == WM_LBUTTONDBLCLK)
-      Restore();
-    else if (MouseMessage == WM_RBUTTONUP)
-      ShowSystemMenu();
-  };
+  // Loading again (a hint form does, each time its hint shows) keeps the private window.
+  if (!FTrayIcon) {
+    FTrayIcon = std::make_unique<TSeTrayIcon>(SE_TRAYNOTIFY, 1);
+    FTrayIcon->OnNotify = [this](UINT MouseMessage) {
+      if (MouseMessage == WM_LBUTTONDBLCLK)
+        Restore();
+      else if (MouseMessage == WM_RBUTTONUP)
+        ShowSystemMenu();
+    };
+  }
   HICON Icon = reinterpret_cast<HICON>(GetClassLongPtrW(FForm->Handle(), GCLP_HICONSM));
   if (!Icon)
     Icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");

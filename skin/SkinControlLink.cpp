@@ -5,20 +5,23 @@
 #include "toolkit/Controls.h"
 
 TSeSkinControlLink::TSeSkinControlLink(TControl& Control, std::string DefaultObject)
-    : FControl(Control), FSkinObject(std::move(DefaultObject)) {}
+    : FOwner(Control), FControl(&Control), FSkinObject(std::move(DefaultObject)) {}
+
+TSeSkinControlLink::TSeSkinControlLink(TComponent& Owner, std::string DefaultObject)
+    : FOwner(Owner), FControl(nullptr), FSkinObject(std::move(DefaultObject)) {}
 
 TSeSkinControlLink::~TSeSkinControlLink() {
   if (FEngine)
-    FEngine->RemoveFreeNotification(&FControl);
+    FEngine->RemoveFreeNotification(&FOwner);
 }
 
 void TSeSkinControlLink::SetSkinEngine(TSeSkinEngine* Engine) {
   if (Engine != FEngine) {
     if (FEngine)
-      FEngine->RemoveFreeNotification(&FControl);
+      FEngine->RemoveFreeNotification(&FOwner);
     FEngine = Engine;
     if (FEngine)
-      FEngine->FreeNotification(&FControl);
+      FEngine->FreeNotification(&FOwner);
   }
   TSeSkinSource* Source = FEngine ? FEngine->Source() : nullptr;
   if (Source && !Source->Changing && Source->ObjectCount() > 0) {
@@ -26,14 +29,15 @@ void TSeSkinControlLink::SetSkinEngine(TSeSkinEngine* Engine) {
     if (const TSeSkinObject* Template = Source->FindObject(FSkinObject))
       FCopy = CloneSkinObject(*Template, nullptr);
     if (FCopy) {
-      FCopy->AttachControl(&FControl);
+      FCopy->AttachControl(FControl);
       if (OnAttached)
         OnAttached(*FCopy);
     }
   } else {
     FCopy.reset();
   }
-  FControl.Invalidate();
+  if (FControl)
+    FControl->Invalidate();
 }
 
 void TSeSkinControlLink::SetSkinObject(const std::string& Value) {
@@ -42,7 +46,7 @@ void TSeSkinControlLink::SetSkinObject(const std::string& Value) {
 }
 
 bool TSeSkinControlLink::Skinned() const {
-  if (FControl.Destroying() || FControl.Loading() || !FEngine || !FCopy)
+  if (FOwner.Destroying() || FOwner.Loading() || !FEngine || !FCopy)
     return false;
   const TSeSkinSource* Source = FEngine->Source();
   return Source && !Source->Changing && Source->ObjectCount() > 0 &&
@@ -68,7 +72,8 @@ bool TSeSkinControlLink::HandleMessage(UINT Msg, WPARAM, LPARAM LParam) {
       SetSkinEngine(FEngine);
     return true;
   case SE_OBJECTINVALIDATE:
-    FControl.Invalidate();
+    if (FControl)
+      FControl->Invalidate();
     return true;
   default:
     return false;

@@ -28,6 +28,7 @@ TApplication::TApplication() : TComponent(nullptr) {
   FHintTimer = MakeComponent<TTimer>(this);
   FHintTimer->SetEnabled(false);
   FHintTimer->SetOnTimer([this](TObject*) { ShowPendingHint(); });
+  SetShowHint(true);
 }
 
 TApplication::~TApplication() {
@@ -56,6 +57,7 @@ bool TApplication::HandleMessage(MSG& Msg) {
     FTerminated = true;
     return false;
   }
+  CancelHintOn(Msg);
   if (Guarded(false, [&] { return IsDialogKey(Msg); }))
     return true;
   if (Msg.message == CM_RELEASE) {
@@ -120,13 +122,34 @@ void TApplication::ShowException(const std::exception& E) {
   MessageBoxW(Owner, WindowText(E.what()).c_str(), WindowText(Title).c_str(), MB_OK | MB_ICONSTOP);
 }
 
+void TApplication::SetShowHint(bool Value) {
+  if (Value == FShowHint)
+    return;
+  FShowHint = Value;
+  if (!FShowHint) {
+    CancelHint();
+    if (THintWindow* Old = FHintWindow) {
+      FHintWindow = nullptr;
+      DestroyComponent(Old);
+    }
+    return;
+  }
+  FHintWindow = HintWindowClass(this);
+  FHintWindow->FreeNotification(this);
+}
+
+void TApplication::CancelHintOn(const MSG& Msg) {
+  if (FHintWindow && FHintControl && FHintWindow->IsHintMsg(Msg))
+    CancelHint();
+}
+
 void TApplication::HintMouseMessage(UINT Msg, TControl* Control) {
   if (Msg != WM_MOUSEMOVE) {
     CancelHint();
     return;
   }
   TControl* Candidate =
-      ShowHint && Control && Control->ShowHint() && !Control->Hint().empty() ? Control : nullptr;
+      FShowHint && Control && Control->ShowHint() && !Control->Hint().empty() ? Control : nullptr;
   if (Candidate == FHintControl)
     return;
   CancelHint();
@@ -152,7 +175,8 @@ void TApplication::ShowPendingHint() {
   if (!FHintControl)
     return;
   if (FHintShown) {
-    FHintWindow->ReleaseHint();
+    if (FHintWindow)
+      FHintWindow->ReleaseHint();
     FHintShown = false;
     return;
   }
@@ -163,7 +187,7 @@ void TApplication::ShowPendingHint() {
 }
 
 void TApplication::ShowHintAt(TControl* Control, POINT At) {
-  if (!Control || !ShowHint || Control->Hint().empty())
+  if (!Control || !FShowHint || Control->Hint().empty())
     return;
   CancelHint();
   FHintControl = Control;
@@ -172,11 +196,24 @@ void TApplication::ShowHintAt(TControl* Control, POINT At) {
 }
 
 void TApplication::ShowHintWindow(POINT At) {
-  if (!FHintWindow)
-    FHintWindow = MakeComponent<THintWindow>(this);
-  FHintWindow->ActivateHint(At, FHintControl->Hint());
+  THintInfo Info;
+  Info.HintControl = FHintControl;
+  Info.HintPos = At;
+  Info.HintMaxWidth = GetSystemMetrics(SM_CXSCREEN);
+  Info.HintStr = FHintControl->Hint();
+  GetCursorPos(&Info.CursorPos);
+  Info.HideTimeout = HintHidePause;
+  bool CanShow = true;
+  if (OnShowHint)
+    OnShowHint(Info.HintStr, CanShow, Info);
+  if (!CanShow || !FHintWindow)
+    return;
+  FHintWindow->SetBiDiMode(FHintControl->BiDiMode());
+  RECT Place = FHintWindow->CalcHintRect(Info.HintMaxWidth, Info.HintStr, Info.HintData);
+  OffsetRect(&Place, Info.HintPos.x, Info.HintPos.y);
+  FHintWindow->ActivateHintData(Place, Info.HintStr, Info.HintData);
   FHintShown = true;
-  StartHintTimer(HintHidePause);
+  StartHintTimer(Info.HideTimeout);
 }
 
 void TApplication::StartHintTimer(UINT Milliseconds) {

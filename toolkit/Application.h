@@ -8,9 +8,25 @@
 #include <string>
 
 #include "toolkit/Form.h"
+#include "toolkit/HintWindow.h"
 
-class THintWindow;
 class TTimer;
+
+// What the application is about to show as a hint; the show-hint handler may change it.
+struct THintInfo {
+  TControl* HintControl = nullptr;
+  // Where the hint window's top-left corner goes, in screen coordinates.
+  POINT HintPos{};
+  int HintMaxWidth = 0;
+  std::string HintStr;
+  // Handed to the hint window with the text; null unless the handler sets it.
+  void* HintData = nullptr;
+  POINT CursorPos{};
+  UINT HideTimeout = 0;
+};
+// Runs before a hint shows: it may change the text and the info, or clear CanShow.
+using TShowHintEvent =
+    std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 class TApplication : public TComponent {
 public:
@@ -48,7 +64,14 @@ public:
   std::string Title = "Mirevan";
   // The hint of what the pointer is over where no control shows one (a menu item's).
   std::string Hint;
-  bool ShowHint = true;
+  // Hints on: the application has a hint window, made by HintWindowClass. Switched off and
+  // on again, a new one is made (of the class set meanwhile).
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  THintWindowClass HintWindowClass = NewHintWindow<THintWindow>;
+  THintWindow* HintWindow() const { return FHintWindow; }
+  TShowHintEvent OnShowHint;
+  TColor HintColor = clInfoBk;
   UINT HintPause = 500;
   UINT HintHidePause = 2500;
   // The control whose hint is pending or shown, or null.
@@ -59,6 +82,9 @@ public:
   void ShowHintAt(TControl* Control, POINT At);
   // Every mouse message of the toolkit's windows, with the control under the pointer.
   void HintMouseMessage(UINT Msg, TControl* Control);
+  // A message the hint window counts as one that hides the hint does so (the loop's
+  // messages, and the activation changes the forms are told of).
+  void CancelHintOn(const MSG& Msg);
 
 protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -74,6 +100,7 @@ private:
   TForm* FMainForm = nullptr;
   bool FTerminated = false;
   TControl* FHintControl = nullptr;
+  bool FShowHint = false;
   THintWindow* FHintWindow = nullptr;
   TTimer* FHintTimer = nullptr;
   bool FHintShown = false;

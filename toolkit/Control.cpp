@@ -299,7 +299,21 @@ UINT TControl::DrawTextBiDiModeFlags(UINT Flags) const {
     else if (!(Flags & DT_CENTER))
       Flags |= DT_RIGHT;
   }
-  if (FBiDiMode != 0)
-    Flags |= DT_RTLREADING;
-  return Flags;
+  return Flags | DrawTextBiDiModeFlagsReadingOnly();
+}
+
+UINT TControl::DrawTextBiDiModeFlagsReadingOnly() const {
+  return GetSystemMetrics(SM_MIDEASTENABLED) != 0 && FBiDiMode != 0 ? DT_RTLREADING : 0;
+}
+
+DWORD TControl::BiDiModeExStyle() const {
+  if (GetSystemMetrics(SM_MIDEASTENABLED) == 0 || FBiDiMode == 0)
+    return 0;
+  // Mode 1 also aligns right and puts the scroll bar on the left; mode 2 only the latter.
+  DWORD Style = WS_EX_RTLREADING;
+  if (FBiDiMode == 1)
+    Style |= WS_EX_RIGHT | WS_EX_LEFTSCROLLBAR;
+  else if (FBiDiMode == 2)
+    Style |= WS_EX_LEFTSCROLLBAR;
+  return Style;
 }

@@ -96,6 +96,10 @@ public:
   // Text flags for this control's reading order: on a right-to-left system, right and left
   // alignment exchanged (mode 1) and right-to-left reading added (modes 1 to 3).
   UINT DrawTextBiDiModeFlags(UINT Flags) const;
+  // Only the reading order of those flags: DT_RTLREADING or 0.
+  UINT DrawTextBiDiModeFlagsReadingOnly() const;
+  // The extended window styles of this reading order on a right-to-left system.
+  DWORD BiDiModeExStyle() const;
   TControlStyle ControlStyle() const { return FControlStyle; }
   // Whether the pointer is over the control now (hover tracking keeps it).
   bool MouseInControl() const { return FMouseInControl; }

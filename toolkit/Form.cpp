@@ -168,6 +168,13 @@ LRESULT TForm::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
     Close();
     return 0;
   }
+  // The application's activation changing is told to its windows, not posted to its loop.
+  if (Msg == WM_ACTIVATEAPP && Application) {
+    MSG Told{};
+    Told.hwnd = Handle();
+    Told.message = Msg;
+    Application->CancelHintOn(Told);
+  }
   return TCustomControl::WndProc(Msg, WParam, LParam);
 }
 

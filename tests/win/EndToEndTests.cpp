@@ -8,6 +8,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
 
 #include "controls/TrackBarGeometry.h"
 #include "tests/win/support/FixtureProcess.h"
@@ -128,6 +129,34 @@ TEST_F(EndToEndTest, TheButtonsClickedWithThePointerTakeAndLetGoOfWindows) {
   ASSERT_NE(Opacity, nullptr);
   ASSERT_TRUE(ClickAtCentre(Opacity));
   EXPECT_TRUE(WaitUntil([&] { return !HasLayeredStyle(Wnd); }, 3000));
+}
+
+TEST_F(EndToEndTest, RestingOnAButtonShowsItsHintUnderThePointerUntilAKeyIsPressed) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=0\r\nTransparentNewWindow=0");
+  SetForegroundWindow(Mirevan.MainWindow());
+  const HWND Button = Mirevan.FindChild("MirevanWindow", "Transparent");
+  ASSERT_NE(Button, nullptr);
+  RECT Bounds;
+  GetWindowRect(Button, &Bounds);
+  const POINT On{Bounds.left + 20, (Bounds.top + Bounds.bottom) / 2};
+  ASSERT_TRUE(PointAt({On.x - 5, On.y}));
+  ASSERT_TRUE(PointAt(On));
+  HWND Hint = nullptr;
+  ASSERT_TRUE(
+      WaitUntil([&] { return (Hint = FindHintWindow(Mirevan.ProcessId())) != nullptr; }, 5000));
+  wchar_t Text[128] = {};
+  DWORD_PTR Length = 0;
+  SendMessageTimeoutW(Hint, WM_GETTEXT, std::size(Text), reinterpret_cast<LPARAM>(Text),
+                      SMTO_ABORTIFHUNG, 2000, &Length);
+  EXPECT_EQ(std::wstring(Text, Length), L"Transparent all opened window");
+  RECT Shown;
+  GetWindowRect(Hint, &Shown);
+  EXPECT_GT(Shown.top, On.y);
+  EXPECT_LE(Shown.left, On.x);
+  EXPECT_GT(Shown.right, On.x);
+  // A key hides it.
+  TapKey(VK_SHIFT);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(Hint); }, 3000));
 }
 
 TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {

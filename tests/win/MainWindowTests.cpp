@@ -12,10 +12,13 @@
 #include "app/EnumrateWindow.h"
 #include "app/TransparentMgr.h"
 #include "app/untMain.h"
+#include "controls/SeHintForm.h"
+#include "controls/SeHintWindow.h"
 #include "controls/SeSkinButton.h"
 #include "controls/SeSkinCheckBox.h"
 #include "controls/SeSkinEdit.h"
 #include "controls/SeSkinForm.h"
+#include "controls/SeSkinHint.h"
 #include "controls/SeSkinLabel.h"
 #include "controls/SeSkinSListView.h"
 #include "controls/SeSkinTrackBar.h"
@@ -282,26 +285,11 @@ TEST_F(MainWindowTest, SystemCloseCommandHasNoEffectButCloseEndsTheLoop) {
   EXPECT_TRUE(PeekMessageA(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-// A shown hint window of this process with the given text.
+// The shown hint window of this process, when it reads Text.
 bool HintShown(const std::string& Text) {
-  struct TSearch {
-    std::string Text;
-    bool Found = false;
-  } Search{Text};
-  EnumWindows(
-      [](HWND Wnd, LPARAM Param) {
-        auto* S = reinterpret_cast<TSearch*>(Param);
-        DWORD Process = 0;
-        GetWindowThreadProcessId(Wnd, &Process);
-        char Title[256] = {};
-        GetWindowTextA(Wnd, Title, sizeof Title);
-        if (Process == GetCurrentProcessId() && IsWindowVisible(Wnd) &&
-            (GetWindowLongA(Wnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) && S->Text == Title)
-          S->Found = true;
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&Search));
-  return Search.Found;
+  const HWND Hint = FindHintWindow(GetCurrentProcessId());
+  char Title[256] = {};
+  return Hint && GetWindowTextA(Hint, Title, sizeof Title) >= 0 && Text == Title;
 }
 
 TEST_F(MainWindowTest, RestingOnAControlShowsItsHint) {
@@ -309,6 +297,13 @@ TEST_F(MainWindowTest, RestingOnAControlShowsItsHint) {
   SendMessageA(Form->btnOpacity->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_FALSE(HintShown("Opacity all transparenty window"));
   EXPECT_TRUE(PumpUntil([] { return HintShown("Opacity all transparenty window"); }, 2000));
+  // The first hint component draws it; the second one was made inactive.
+  EXPECT_TRUE(Form->SeSkinHint1->Active());
+  EXPECT_FALSE(Form->SeSkinHint2->Active());
+  const auto* Window = dynamic_cast<TSeHintWindow*>(Application->HintWindow());
+  ASSERT_NE(Window, nullptr);
+  EXPECT_EQ(Window->Hint(), Form->SeSkinHint1);
+  EXPECT_TRUE(Window->HintForm()->Animation().Enabled());
   // A press hides it; a control without a hint shows none.
   SendMessageA(Form->btnOpacity->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   SendMessageA(Form->btnOpacity->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
@@ -334,9 +329,8 @@ TEST_F(MainWindowTest, TheWindowsListWearsTheSkinAndTheLayoutsListStyles) {
   // Report view with check boxes, grid lines, hot tracking and whole rows; the selection
   // shows without the focus; no caption is edited in place.
   const DWORD Extended = ListView_GetExtendedListViewStyle(List->Handle());
-  for (const DWORD Flag :
-       {DWORD{LVS_EX_CHECKBOXES}, DWORD{LVS_EX_GRIDLINES}, DWORD{LVS_EX_TRACKSELECT},
-        DWORD{LVS_EX_FULLROWSELECT}})
+  for (const DWORD Flag : {DWORD{LVS_EX_CHECKBOXES}, DWORD{LVS_EX_GRIDLINES},
+                           DWORD{LVS_EX_TRACKSELECT}, DWORD{LVS_EX_FULLROWSELECT}})
     EXPECT_TRUE(Extended & Flag) << Flag;
   const LONG Style = GetWindowLongA(List->Handle(), GWL_STYLE);
   EXPECT_EQ(Style & LVS_TYPEMASK, static_cast<LONG>(LVS_REPORT));

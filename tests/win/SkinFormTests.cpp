@@ -19,6 +19,7 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"
 #include "tests/win/support/DibShot.h"
+#include "tests/win/support/ScreenBackdrop.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Graphics.h"
@@ -38,47 +39,6 @@ void LoadBuiltInSkin(TSeSkinEngine& Engine) {
   TMemoryStream Stream(std::move(Bytes));
   Engine.ReadSkinStream(Stream);
   ASSERT_TRUE(Engine.HasSkin());
-}
-
-// A borderless window of one colour, for the screen behind the form.
-class TBackdrop {
-public:
-  TBackdrop(const RECT& Bounds, COLORREF Colour) : FBrush(CreateSolidBrush(Colour)) {
-    static const wchar_t* const Class = [] {
-      WNDCLASSEXW Info{};
-      Info.cbSize = sizeof Info;
-      Info.lpfnWndProc = DefWindowProcW;
-      Info.hInstance = GetModuleHandleW(nullptr);
-      Info.lpszClassName = L"MirevanSkinFormBackdrop";
-      RegisterClassExW(&Info);
-      return Info.lpszClassName;
-    }();
-    FWnd = CreateWindowExW(WS_EX_TOOLWINDOW, Class, L"", WS_POPUP, Bounds.left, Bounds.top,
-                           Bounds.right - Bounds.left, Bounds.bottom - Bounds.top, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-    SetClassLongPtrW(FWnd, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(FBrush));
-    ShowWindow(FWnd, SW_SHOWNOACTIVATE);
-    UpdateWindow(FWnd);
-  }
-  ~TBackdrop() {
-    DestroyWindow(FWnd);
-    DeleteObject(FBrush);
-  }
-  TBackdrop(const TBackdrop&) = delete;
-  TBackdrop& operator=(const TBackdrop&) = delete;
-
-private:
-  HBRUSH FBrush;
-  HWND FWnd = nullptr;
-};
-
-// What the screen shows in R, as 0x00RRGGBB.
-std::vector<uint32_t> ScreenPixels(const RECT& R) {
-  const TDibShot Shot(R.right - R.left, R.bottom - R.top);
-  const HDC Screen = GetDC(nullptr);
-  BitBlt(Shot.DC(), 0, 0, Shot.Width(), Shot.Height(), Screen, R.left, R.top, SRCCOPY);
-  ReleaseDC(nullptr, Screen);
-  return Shot.Pixels();
 }
 
 class SkinFormTest : public ::testing::Test {

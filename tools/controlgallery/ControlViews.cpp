@@ -5,6 +5,7 @@
 #include "ButtonViews.h"
 #include "CheckViews.h"
 #include "EditViews.h"
+#include "HintViews.h"
 #include "ListViewViews.h"
 #include "MenuViews.h"
 #include "TabViews.h"
@@ -83,6 +84,7 @@ const std::vector<TControlView>& ControlViews() {
       MenuView(),
       MenuScrollView(),
       EditView(),
+      HintView(),
   };
   return Views;
 }

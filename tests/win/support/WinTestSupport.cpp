@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
+#include <string>
 
 #include "hook/Hook.h"
 #include "toolkit/Application.h"
@@ -133,6 +134,41 @@ bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs) {
       return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
+}
+
+bool MovePointer(POINT Point) {
+  SetCursorPos(Point.x, Point.y);
+  return ProcessUntil(
+      [Point] {
+        POINT Now{};
+        GetCursorPos(&Now);
+        return Now.x == Point.x && Now.y == Point.y;
+      },
+      1000);
+}
+
+HWND FindHintWindow(DWORD ProcessId) {
+  struct TSearch {
+    DWORD ProcessId;
+    HWND Found = nullptr;
+  } Search{ProcessId};
+  EnumWindows(
+      [](HWND Wnd, LPARAM Param) {
+        auto* S = reinterpret_cast<TSearch*>(Param);
+        DWORD Process = 0;
+        GetWindowThreadProcessId(Wnd, &Process);
+        char Class[64] = {};
+        GetClassNameA(Wnd, Class, sizeof Class);
+        const LONG ExStyle = GetWindowLongA(Wnd, GWL_EXSTYLE);
+        if (Process != S->ProcessId || !IsWindowVisible(Wnd) ||
+            std::string(Class) != "MirevanWindow" || !(ExStyle & WS_EX_TOOLWINDOW) ||
+            !(ExStyle & WS_EX_TOPMOST))
+          return TRUE;
+        S->Found = Wnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
 }
 
 namespace {

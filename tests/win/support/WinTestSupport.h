@@ -40,6 +40,12 @@ void ShowInFront(TForm& Form);
 // Messages through the application's own handling (which offers dialog keys and characters
 // to the forms) until Done() holds or TimeoutMs have passed.
 bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs);
+// The real pointer moved, what follows handled by the application's own loop (which hides
+// hints on the messages the hint window names), until the system reports it there.
+bool MovePointer(POINT Point);
+// The shown hint window of a process: a visible topmost tool window of the toolkit's class;
+// null when there is none.
+HWND FindHintWindow(DWORD ProcessId);
 
 // A message-only window of the test process that records hook notifications (1025).
 class TNotifyReceiver {
