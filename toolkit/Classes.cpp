@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "toolkit/Streams.h"
 #include "toolkit/SysUtils.h"
 
 void TPersistent::Assign(const TPersistent& Source) { Source.AssignTo(*this); }
@@ -36,9 +37,17 @@ void TComponent::Loaded() {
   // did (an item linked to an action keeps the caption it was stored with).
   std::vector<TPendingReference> Pending = std::move(FPendingReferences);
   FPendingReferences.clear();
-  for (TPendingReference& Each : Pending)
-    Each.Apply(FindReference(Each.Name));
+  std::string Unresolved;
+  for (TPendingReference& Each : Pending) {
+    TComponent* Found = FindReference(Each.Name);
+    if (!Found && !Each.Name.empty())
+      Unresolved = Each.Name;
+    Each.Apply(Found);
+  }
   FLoading = false;
+  if (!Unresolved.empty())
+    throw EReadError("Unresolved reference '" + Unresolved + "' in " +
+                     (Name().empty() ? ClassName() : Name()));
 }
 
 void TComponent::DeferReference(const std::string& Property, const std::string& Name,

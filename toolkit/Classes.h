@@ -94,7 +94,8 @@ public:
   // References to other components by name (stored layouts name components that come later
   // in the stream): a reference property read while loading waits here until Loaded, which
   // hands Apply the owner's component of that name (null when there is none), still in the
-  // loading state.
+  // loading state. A name nothing answers to then raises EReadError "Unresolved reference
+  // '<name>' in <component>", once the loading has ended and the others are in place.
   void DeferReference(const std::string& Property, const std::string& Name,
                       std::function<void(TComponent*)> Apply);
   // The name Property waits for, or "" (what such a property reads as until it resolves).
@@ -102,6 +103,17 @@ public:
   // The component a reference names: the owner's of that name, letter case ignored; null for
   // an empty name or none.
   TComponent* FindReference(const std::string& Name) const;
+
+  // Stored layouts: the components written inside this one's record, in stream order (Root is
+  // the layout's root, which owns them all), and the placing of a component read inside
+  // another's record (a control on its parent, an item in its menu). Neither does anything
+  // here.
+  virtual void GetChildren(const std::function<void(TComponent&)>& Proc,
+                           const TComponent& Root) const {
+    (void)Proc;
+    (void)Root;
+  }
+  virtual void SetParentComponent(TComponent* Parent) { (void)Parent; }
 
   // Runs while the whole object still exists, right before it is freed (virtual calls still
   // reach the derived class here, unlike in a destructor): the components that asked are

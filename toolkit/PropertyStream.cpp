@@ -1,5 +1,10 @@
 #include "toolkit/PropertyStream.h"
 
+#include <exception>
+#include <memory>
+#include <vector>
+
+#include "toolkit/ClassRegistry.h"
 #include "toolkit/IdentNames.h"
 #include "toolkit/PropertyText.h"
 #include "toolkit/PropertyValues.h"
@@ -230,15 +235,57 @@ void ReadProperty(TValueReader& In, TPersistent& Object, std::string_view Path) 
     In.SkipValue(In.Byte()); // not a property of this class: passed over
 }
 
+// A record: class name, name, properties, then the records of its children, each list ended
+// by a zero byte.
+void WriteRecord(TStream& Dest, const TComponent& Component, const TComponent& Root) {
+  WriteShortStr(Dest, Component.ClassName());
+  WriteShortStr(Dest, Component.Name());
+  WriteProperties(Dest, Component, "");
+  WriteValueByte(Dest, 0);
+  Component.GetChildren([&](TComponent& Child) { WriteRecord(Dest, Child, Root); }, Root);
+  WriteValueByte(Dest, 0);
+}
+
+// Deeper than any layout goes; hostile bytes do not reach the stack's end.
+constexpr int MaxNesting = 64;
+
+struct TTreeReader {
+  TValueReader& In;
+  TComponent& Root;
+  std::vector<TComponent*> Read; // the children, in the order they were made
+
+  void Properties(TComponent& Component) {
+    for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true))
+      ReadProperty(In, Component, Property);
+  }
+  void Children(TComponent& Parent, int Depth) {
+    for (std::string ClassName = In.Name(true); !ClassName.empty(); ClassName = In.Name(true)) {
+      if (Depth >= MaxNesting)
+        throw EReadError("Components are nested too deeply");
+      const TPersistentFactory* Factory = FindPersistentClass(ClassName);
+      if (!Factory)
+        throw EReadError("Class " + ClassName + " not found");
+      std::unique_ptr<TPersistent> Made = (*Factory)(&Root);
+      auto* Child = dynamic_cast<TComponent*>(Made.get());
+      if (!Child)
+        throw EReadError("Class " + ClassName + " is not a component");
+      Made.release();
+      Root.InsertComponent(std::unique_ptr<TComponent>(Child));
+      Read.push_back(Child);
+      Child->SetLoading(true);
+      Child->SetName(In.Name(true));
+      Properties(*Child);
+      Child->SetParentComponent(&Parent);
+      Children(*Child, Depth + 1);
+    }
+  }
+};
+
 } // namespace
 
 void WriteComponentBinary(TStream& Dest, const TComponent& Component) {
   Dest.WriteBuffer("TPF0", 4);
-  WriteShortStr(Dest, Component.ClassName());
-  WriteShortStr(Dest, Component.Name());
-  WriteProperties(Dest, Component, "");
-  const uint8_t Ends[2] = {0, 0};
-  Dest.WriteBuffer(Ends, 2);
+  WriteRecord(Dest, Component, Component);
 }
 
 void ReadComponentBinary(TStream& Source, TComponent& Component) {
@@ -254,11 +301,31 @@ void ReadComponentBinary(TStream& Source, TComponent& Component) {
     ~TLoadingState() { Component.SetLoading(Was); }
   } Loading{Component};
   Component.SetLoading(true);
-  Component.SetName(In.ShortString());
-  for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true))
-    ReadProperty(In, Component, Property);
-  if (In.Byte() != 0) // owned components are not stored in the list
-    throw EReadError("Invalid stream format");
+  Component.SetName(In.Name(true));
+  TTreeReader Tree{In, Component, {}};
+  Tree.Properties(Component);
+  try {
+    Tree.Children(Component, 0);
+  } catch (...) {
+    // A tree that is not whole is not loaded; what was made ends its loading state.
+    for (TComponent* Child : Tree.Read)
+      Child->SetLoading(false);
+    throw;
+  }
+  // The children end their loading once the whole tree is in place (so that references
+  // reach components stored after them); one that fails leaves the rest loaded all the same.
+  std::exception_ptr Failure;
+  for (TComponent* Child : Tree.Read) {
+    try {
+      Child->Loaded();
+    } catch (...) {
+      Child->SetLoading(false);
+      if (!Failure)
+        Failure = std::current_exception();
+    }
+  }
+  if (Failure)
+    std::rethrow_exception(Failure);
 }
 
 std::string ComponentToText(const TComponent& Component) {
