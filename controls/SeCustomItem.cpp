@@ -6,6 +6,7 @@
 #include "toolkit/Actions.h"
 #include "toolkit/Published.h"
 #ifdef _WIN32
+#include "controls/SePopupMenu.h"
 #include "toolkit/ImageList.h"
 #endif
 
@@ -86,6 +87,22 @@ const TPropTable& TSeCustomItem::Properties() {
     return Own;
   }());
   return Table;
+}
+
+void TSeCustomItem::SetParentComponent(TComponent* AParent) {
+  if (auto* Item = dynamic_cast<TSeCustomItem*>(AParent))
+    Item->Add(this);
+#ifdef _WIN32
+  else if (auto* Menu = dynamic_cast<TSeCustomPopupMenu*>(AParent))
+    Menu->AdoptItem(this);
+#endif
+}
+
+void TSeCustomItem::GetChildren(const std::function<void(TComponent&)>& Proc,
+                                const TComponent& Root) const {
+  for (TSeCustomItem* Child : FItems)
+    if (Child->Owner() == &Root)
+      Proc(*Child);
 }
 
 bool TSeCustomItem::Exists(const TSeCustomItem* Item) { return LiveItems().contains(Item); }

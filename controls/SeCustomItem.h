@@ -154,6 +154,13 @@ public:
                                const TRect& Rect);
 #endif
 
+  // In a stored layout an item lies inside its parent item's record (the first level inside
+  // its menu's) and holds its own sub-items.
+  bool HasParent() const override { return true; }
+  void SetParentComponent(TComponent* AParent) override;
+  void GetChildren(const std::function<void(TComponent&)>& Proc,
+                   const TComponent& Root) const override;
+
 protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
 

@@ -55,6 +55,11 @@ TCustomImageList* TSeCustomPopupMenu::Images() const { return FItems->Images(); 
 
 void TSeCustomPopupMenu::SetImages(TCustomImageList* Value) { FItems->SetImages(Value); }
 
+void TSeCustomPopupMenu::GetChildren(const std::function<void(TComponent&)>& Proc,
+                                     const TComponent& Root) const {
+  FItems->GetChildren(Proc, Root);
+}
+
 void TSeCustomPopupMenu::AdoptItem(TSeCustomItem* Item) { FItems->Add(Item); }
 
 TSeCustomItem* TSeCustomPopupMenu::NewItem() { return FItemClass(this); }

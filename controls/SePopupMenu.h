@@ -26,6 +26,9 @@ public:
   TSeCustomItem* Items() const { return FItems; }
   // A stored item whose parent is the menu joins the first level.
   void AdoptItem(TSeCustomItem* Item);
+  // In a stored layout the first level's items lie inside the menu's record.
+  void GetChildren(const std::function<void(TComponent&)>& Proc,
+                   const TComponent& Root) const override;
   // A new item of the menu's item class, owned by the menu (not yet in the tree).
   TSeCustomItem* NewItem();
   // The images of the items that have none of their own (the root item's).

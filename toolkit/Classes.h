@@ -114,6 +114,8 @@ public:
     (void)Root;
   }
   virtual void SetParentComponent(TComponent* Parent) { (void)Parent; }
+  // Whether the component is written inside another one's record rather than the root's.
+  virtual bool HasParent() const { return false; }
 
   // Runs while the whole object still exists, right before it is freed (virtual calls still
   // reach the derived class here, unlike in a destructor): the components that asked are

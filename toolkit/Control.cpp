@@ -65,6 +65,11 @@ const TPropTable& TControl::Properties() {
   return Table;
 }
 
+void TControl::SetParentComponent(TComponent* AParent) {
+  if (auto* Container = dynamic_cast<TWinControl*>(AParent))
+    SetParent(Container);
+}
+
 void TControl::SetParent(TWinControl* AParent) {
   if (AParent == FParent)
     return;

@@ -52,6 +52,9 @@ public:
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* AParent);
+  // In a stored layout a control lies inside its parent's record.
+  bool HasParent() const override { return true; }
+  void SetParentComponent(TComponent* AParent) override;
 
   int Left() const { return FLeft; }
   int Top() const { return FTop; }

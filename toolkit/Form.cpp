@@ -77,6 +77,15 @@ void TForm::BeforeDestruction() {
   TCustomControl::BeforeDestruction();
 }
 
+void TForm::GetChildren(const std::function<void(TComponent&)>& Proc,
+                        const TComponent& Root) const {
+  if (&Root == this)
+    for (int I = 0; I < ComponentCount(); ++I)
+      if (!Components(I)->HasParent())
+        Proc(*Components(I));
+  TCustomControl::GetChildren(Proc, Root);
+}
+
 void TForm::Loaded() {
   TCustomControl::Loaded();
   if (Visible())

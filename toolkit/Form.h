@@ -23,6 +23,10 @@ public:
   std::string ClassName() const override { return "TForm"; }
   void BeforeDestruction() override;
   void Loaded() override;
+  // As the layout's root: the components it owns that lie in no other's record (engines,
+  // menus, timers), then its controls.
+  void GetChildren(const std::function<void(TComponent&)>& Proc,
+                   const TComponent& Root) const override;
 
   // Tells the owned components that the layout is complete (Loaded), then runs OnCreate;
   // the application calls it once the form is fully constructed.

@@ -65,6 +65,13 @@ void TWinControl::BeforeDestruction() {
   DestroyHandle();
 }
 
+void TWinControl::GetChildren(const std::function<void(TComponent&)>& Proc,
+                              const TComponent& Root) const {
+  for (TControl* Control : FControls)
+    if (Control->Owner() == &Root)
+      Proc(*Control);
+}
+
 void TWinControl::Loaded() {
   TControl::Loaded();
   // What the stored properties could not do to a window while they were read.

@@ -22,6 +22,9 @@ public:
   void BeforeDestruction() override;
   bool Windowed() const override { return true; }
   void Loaded() override;
+  // Its child controls of the layout (those Root owns), in their order.
+  void GetChildren(const std::function<void(TComponent&)>& Proc,
+                   const TComponent& Root) const override;
 
   // The window, made (with its parent's) when first asked for.
   HWND Handle();
