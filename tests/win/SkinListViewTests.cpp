@@ -308,11 +308,18 @@ TEST_F(SkinListViewTest, TheStoredLayoutNamesItsEngineAndKeepsTheStreamOrder) {
   EXPECT_FALSE(Copy->HideSelection());
   EXPECT_EQ(Copy->BevelInner, bvNone);
   EXPECT_EQ(Copy->Version(), "3.4.0");
-  // An engine name the owner does not know leaves it detached.
+  // An engine name the owner does not know is an error naming it; the list is left detached
+  // and loaded.
   Copy->SetLoading(true);
   ComponentFromText("object lvList: TSeSkinSListView\r\n  SkinEngine = NoEngine\r\nend\r\n", *Copy);
-  Copy->Loaded();
+  try {
+    Copy->Loaded();
+    ADD_FAILURE() << "an unknown engine name was taken";
+  } catch (const EReadError& Error) {
+    EXPECT_STREQ(Error.what(), "Unresolved reference 'NoEngine' in lvList");
+  }
   EXPECT_EQ(Copy->SkinEngine(), nullptr);
+  EXPECT_FALSE(Copy->Loading());
   EXPECT_NE(FindPersistentClass("TSeCustomListView"), nullptr);
 }
 
