@@ -67,16 +67,22 @@ public:
   }
 
 protected:
-  // The pointer came over the control or left it. The base does not repaint: controls with
-  // a hot look override these and invalidate.
+  // The pointer came over the control or left it: the events, then a repaint for a control
+  // with a hot look.
   virtual void MouseEnter() {
     if (OnMouseEnter)
       OnMouseEnter(this);
+    if (HotLook)
+      this->Invalidate();
   }
   virtual void MouseLeave() {
     if (OnMouseLeave)
       OnMouseLeave(this);
+    if (HotLook)
+      this->Invalidate();
   }
+  // Set by controls that look different while the pointer is over them.
+  bool HotLook = false;
   void PromoteForBlending() {
     if (FBlending.Enabled() && FPerformance == qzpNoBuffer)
       SetPerformance(qzpDoubleBuffer);

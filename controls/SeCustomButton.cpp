@@ -56,6 +56,7 @@ bool IsPushButton(const TControl* Control) {
 } // namespace
 
 TSeCustomButton::TSeCustomButton(TComponent* AOwner) : TSeCustomControl(AOwner) {
+  HotLook = true;
   // The button clicks on its own terms (the pointer released over it while tracking).
   FControlStyle = (FControlStyle & ~csClickEvents) | csCaptureMouse | csDoubleClicks;
   FColor = clBtnFace;
@@ -251,16 +252,6 @@ void TSeCustomButton::MouseCaptureLost() {
     FTracking = false;
     SetState(qbsNormal);
   }
-}
-
-void TSeCustomButton::MouseEnter() {
-  TSeCustomControl::MouseEnter();
-  Invalidate();
-}
-
-void TSeCustomButton::MouseLeave() {
-  TSeCustomControl::MouseLeave();
-  Invalidate();
 }
 
 void TSeCustomButton::KeyDown(WORD& Key, TShiftState Shift) {

@@ -23,6 +23,7 @@ RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
 } // namespace
 
 TSeCustomCheckBox::TSeCustomCheckBox(TComponent* AOwner) : TSeCustomControl(AOwner) {
+  HotLook = true;
   // OnClick reports a change of State, not a click.
   FControlStyle &= ~(csClickEvents | csDoubleClicks);
   SetBounds(Left(), Top(), 98, 20);
@@ -197,16 +198,6 @@ void TSeCustomCheckBox::KeyUp(WORD& Key, TShiftState Shift) {
     Invalidate();
   }
   TSeCustomControl::KeyUp(Key, Shift);
-}
-
-void TSeCustomCheckBox::MouseEnter() {
-  TSeCustomControl::MouseEnter();
-  Invalidate();
-}
-
-void TSeCustomCheckBox::MouseLeave() {
-  TSeCustomControl::MouseLeave();
-  Invalidate();
 }
 
 void TSeCustomCheckBox::EnabledChanged() {

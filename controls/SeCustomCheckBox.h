@@ -56,8 +56,6 @@ protected:
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyUp(WORD& Key, TShiftState Shift) override;
-  void MouseEnter() override;
-  void MouseLeave() override;
   void EnabledChanged() override;
   void CaptionChanged() override;
   // The layout the glyph and caption are placed by.

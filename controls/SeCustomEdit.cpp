@@ -66,6 +66,7 @@ const bool GRegistered = [] {
 
 TSeCustomEdit::TSeCustomEdit(TComponent* AOwner)
     : TSeCustomControl(AOwner), FContextMenuOptions(std::make_unique<TSePopupMenuOptions>()) {
+  HotLook = true;
   FControlStyle |= csCaptureMouse;
   FColor = clWindow;
   TControl::SetCursor(crIBeam);
@@ -466,16 +467,6 @@ void TSeCustomEdit::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y
 }
 
 void TSeCustomEdit::MouseCaptureLost() { FTracking = false; }
-
-void TSeCustomEdit::MouseEnter() {
-  TSeCustomControl::MouseEnter();
-  Invalidate();
-}
-
-void TSeCustomEdit::MouseLeave() {
-  TSeCustomControl::MouseLeave();
-  Invalidate();
-}
 
 // ---------------------------------------------------------------------------------------
 // Input method

@@ -135,8 +135,6 @@ protected:
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseCaptureLost() override;
-  void MouseEnter() override;
-  void MouseLeave() override;
   void KeyDown(WORD& Key, TShiftState Shift) override;
   void KeyPress(wchar_t& Key) override;
   void DoFontChanged() override;
