@@ -28,7 +28,7 @@ void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string
   if (!Table)
     return;
   for (const TPropInfo* Info : Table->Properties()) {
-    if (!Info->Stored)
+    if (!Info->Stored || (Info->IsStored && !Info->IsStored(Object)))
       continue;
     const std::string Name = Prefix + Info->Name;
     switch (Info->Kind) {
@@ -77,6 +77,8 @@ void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string
       break;
     default: {
       const int64_t Value = Info->GetOrd(Object);
+      if (Info->Default && *Info->Default == Value)
+        break;
       WriteShortStr(Dest, Name);
       switch (Info->Kind) {
       case TPropKind::pkBoolean:

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -52,6 +53,11 @@ struct TPropInfo {
   bool Last = false;
   // Read when present, never written (a display value such as a version).
   bool Stored = true;
+  // An ordinal value equal to it is not written.
+  std::optional<int64_t> Default;
+  // When set, the property is written only where it says so (a font only where the control
+  // does not take its parent's).
+  std::function<bool(const TPersistent&)> IsStored;
 };
 
 // One class's table: its parent's properties, then its own; those marked Last at the end.
@@ -212,6 +218,18 @@ TPropInfo ComponentProp(std::string Name, Getter Get, Setter Set) {
 // Info, read when present but never written.
 inline TPropInfo NotStoredProp(TPropInfo Info) {
   Info.Stored = false;
+  return Info;
+}
+
+// Info, not written while its ordinal value is Value.
+inline TPropInfo DefaultProp(TPropInfo Info, int64_t Value) {
+  Info.Default = Value;
+  return Info;
+}
+
+// Info, written only for objects where Stored says so.
+inline TPropInfo StoredWhen(TPropInfo Info, std::function<bool(const TPersistent&)> Stored) {
+  Info.IsStored = std::move(Stored);
   return Info;
 }
 
