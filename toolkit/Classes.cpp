@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "toolkit/Methods.h"
 #include "toolkit/Streams.h"
 #include "toolkit/SysUtils.h"
 
@@ -66,6 +67,33 @@ std::string TComponent::PendingReference(const std::string& Property) const {
 
 TComponent* TComponent::FindReference(const std::string& Name) const {
   return FOwner && !Name.empty() ? FOwner->FindComponent(Name) : nullptr;
+}
+
+const TMethodEntry* TComponent::FindMethod(const std::string& Name, TComponent*& Self) const {
+  // The layout's form owns the components it holds; the form itself has no owner of its kind.
+  const auto Lookup = [&](const TComponent* Each) -> const TMethodEntry* {
+    const TMethodTable* Table = Each->MethodTable();
+    const TMethodEntry* Entry = Table ? Table->Find(Name) : nullptr;
+    Self = Entry ? const_cast<TComponent*>(Each) : nullptr;
+    return Entry;
+  };
+  for (const TComponent* Owner = FOwner; Owner; Owner = Owner->FOwner)
+    if (const TMethodEntry* Entry = Lookup(Owner))
+      return Entry;
+  return Lookup(this);
+}
+
+void TComponent::SetEventName(const std::string& Event, const std::string& Method) {
+  std::erase_if(FEventNames, [&](const auto& Each) { return SameText(Each.first, Event); });
+  if (!Method.empty())
+    FEventNames.emplace_back(Event, Method);
+}
+
+std::string TComponent::EventName(const std::string& Event) const {
+  for (const auto& [Each, Method] : FEventNames)
+    if (SameText(Each, Event))
+      return Method;
+  return {};
 }
 
 TComponent* TComponent::FindComponent(const std::string& AName) const {

@@ -10,6 +10,8 @@
 #include "toolkit/SysUtils.h"
 
 class TPropTable;
+class TMethodTable;
+struct TMethodEntry;
 
 class TObject {
 public:
@@ -104,6 +106,16 @@ public:
   // an empty name or none.
   TComponent* FindReference(const std::string& Name) const;
 
+  // Event handlers by name: the methods this component's class offers layouts (a form's
+  // handlers), null for none; the entry of that name, looked up in the owners' tables, nearest
+  // first, then in this component's own, with the component whose table has it in Self.
+  virtual const TMethodTable* MethodTable() const { return nullptr; }
+  const TMethodEntry* FindMethod(const std::string& Name, TComponent*& Self) const;
+  // The method name an event was bound to from a layout ("" for none), which writing the
+  // layout again gives back.
+  void SetEventName(const std::string& Event, const std::string& Method);
+  std::string EventName(const std::string& Event) const;
+
   // Stored layouts: the components written inside this one's record, in stream order (Root is
   // the layout's root, which owns them all), and the placing of a component read inside
   // another's record (a control on its parent, an item in its menu). Neither does anything
@@ -141,6 +153,7 @@ private:
     std::function<void(TComponent*)> Apply;
   };
   std::vector<TPendingReference> FPendingReferences;
+  std::vector<std::pair<std::string, std::string>> FEventNames;
 };
 
 // Makes a component of type T owned by Owner and returns it; Owner frees it.

@@ -44,7 +44,8 @@ void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string
       if (const TPersistent* Sub = Info->Object(Object))
         WriteProperties(Dest, *Sub, Name + ".");
       break;
-    case TPropKind::pkReference: {
+    case TPropKind::pkReference:
+    case TPropKind::pkEvent: {
       const std::string Value = Info->GetString(Object);
       if (!Value.empty()) {
         WriteShortStr(Dest, Name);
@@ -198,6 +199,7 @@ void ReadValueInto(TValueReader& In, TPersistent& Object, const TPropInfo& Info)
     break;
   }
   case TPropKind::pkReference:
+  case TPropKind::pkEvent:
     if (Type != vaIdent)
       InvalidValue();
     Info.SetString(Object, In.ShortString());

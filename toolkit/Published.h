@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "toolkit/Classes.h"
+#include "toolkit/Methods.h"
 #include "toolkit/Streams.h"
 
 enum class TPropKind : uint8_t {
@@ -26,7 +27,8 @@ enum class TPropKind : uint8_t {
   pkObject,     // an owned sub-object, its properties written as "<Name>.<property>"
   pkBinary,     // bytes that the class reads and writes itself
   pkCollection, // owned items of one class, each written with its own properties
-  pkReference   // another component of the same owner, by its name (an identifier)
+  pkReference,  // another component of the same owner, by its name (an identifier)
+  pkEvent       // a handler, by the name of a method of the layout's form (an identifier)
 };
 
 using TIdentNames = std::span<const char* const>;
@@ -211,6 +213,31 @@ TPropInfo ComponentProp(std::string Name, Getter Get, Setter Set) {
       Object.DeferReference(Name, Value, Apply);
     else
       Apply(Object.FindReference(Value));
+  };
+  return Info;
+}
+
+// An event of T kept in a field: written as the name of the method it was bound to from a
+// layout (not at all while unassigned or assigned in code); read by binding the method of
+// that name (FindMethod) whose parameters fit. A name nothing answers to, or a method of
+// other parameters, raises EReadError naming it.
+template <class T, class E> TPropInfo EventProp(std::string Name, E T::*Field) {
+  TPropInfo Info = NewPropInfo(Name, TPropKind::pkEvent);
+  Info.GetString = [Field, Name](const TPersistent& O) {
+    const T& Object = static_cast<const T&>(O);
+    return Object.*Field ? Object.EventName(Name) : std::string();
+  };
+  Info.SetString = [Field, Name](TPersistent& O, const std::string& Value) {
+    T& Object = static_cast<T&>(O);
+    const std::string Where = (Object.Name().empty() ? Object.ClassName() : Object.Name()) + "." + Name;
+    TComponent* Self = nullptr;
+    const TMethodEntry* Entry = Object.FindMethod(Value, Self);
+    if (!Entry)
+      throw EReadError("Method '" + Value + "' not found for " + Where);
+    if (Entry->EventType != typeid(E))
+      throw EReadError("Method '" + Value + "' does not fit " + Where);
+    Object.*Field = std::any_cast<E>(Entry->Bind(*Self));
+    Object.SetEventName(Name, Value);
   };
   return Info;
 }

@@ -18,12 +18,27 @@ public:
   std::string ClassName() const override { return "TBox"; }
   static const TPropTable& Properties() {
     using C = TBox;
-    static const TPropTable Table(nullptr,
-                                  {FieldProp("Caption", &C::Caption),
-                                   ComponentProp<C, TBox>("Buddy", &C::Buddy, &C::SetBuddy)});
+    static const TPropTable Table(
+        nullptr, {FieldProp("Caption", &C::Caption),
+                  ComponentProp<C, TBox>("Buddy", &C::Buddy, &C::SetBuddy),
+                  DefaultProp(FieldProp("Size", &C::Size), 10),
+                  StoredWhen(DefaultProp(FieldProp("Shade", &C::Shade), 0),
+                             [](const TPersistent& O) { return static_cast<const C&>(O).Size; }),
+                  EventProp("OnPing", &C::OnPing), EventProp("OnCount", &C::OnCount)});
     return Table;
   }
   const TPropTable* Published() const override { return &Properties(); }
+  // The handlers a box offers the boxes it owns.
+  const TMethodTable* MethodTable() const override {
+    static const TMethodTable Table({Method("BoxPing", &TBox::BoxPing),
+                                     Method("BoxCount", &TBox::BoxCount)});
+    return &Table;
+  }
+  void BoxPing(TObject* Sender) { Pinged.push_back(dynamic_cast<TBox*>(Sender)); }
+  void BoxCount(TObject* Sender, int& Count) {
+    (void)Sender;
+    Count += static_cast<int>(Pinged.size()) + 1;
+  }
 
   void GetChildren(const std::function<void(TComponent&)>& Proc,
                    const TComponent& Root) const override {
@@ -46,6 +61,11 @@ public:
   }
 
   std::string Caption;
+  int32_t Size = 10;
+  int32_t Shade = 0;
+  TNotifyEvent OnPing;
+  std::function<void(TObject*, int&)> OnCount;
+  std::vector<TBox*> Pinged;
   TBox* Container = nullptr;
   std::string LoadedWithBuddy;
 
@@ -146,6 +166,68 @@ TEST(ComponentTree, UnknownClassesAndNamesAreClearErrorsAndWhatWasReadStaysOwned
   ASSERT_NE(nullptr, Child(Form, "B"));
   EXPECT_EQ(Child(Form, "A"), Child(Form, "B")->Buddy());
   EXPECT_FALSE(Child(Form, "B")->Loading());
+}
+
+TEST(ComponentTree, EventsAreBoundToTheFormsMethodsByNameAndDefaultsAreLeftOut) {
+  const std::string Text = "object Form1: TBox\r\n"
+                           "  Size = 0\r\n"
+                           "  OnCount = BoxCount\r\n"
+                           "  object Button1: TBox\r\n"
+                           "    Shade = 7\r\n"
+                           "    OnPing = BoxPing\r\n"
+                           "    OnCount = boxcount\r\n"
+                           "  end\r\n"
+                           "end\r\n";
+  TBox Form(nullptr);
+  ComponentFromText(Text, Form);
+  TBox* Button1 = Child(Form, "Button1");
+  ASSERT_NE(nullptr, Button1);
+  // The child's handlers are its owner's methods, called with the child as the sender; the
+  // root's come from its own table.
+  ASSERT_TRUE(Button1->OnPing);
+  Button1->OnPing(Button1);
+  Button1->OnPing(Button1);
+  EXPECT_EQ((std::vector<TBox*>{Button1, Button1}), Form.Pinged);
+  EXPECT_TRUE(Button1->Pinged.empty());
+  int Count = 0;
+  Form.OnCount(&Form, Count);
+  Button1->OnCount(Button1, Count);
+  EXPECT_EQ(6, Count);
+  // Written again: Size at its default of 10 and the Shade of a box of Size 0 are left out,
+  // the handlers keep the names they were read by (in the letter case of the method table's
+  // reader's text).
+  EXPECT_EQ("object Form1: TBox\r\n"
+            "  Size = 0\r\n"
+            "  OnCount = BoxCount\r\n"
+            "  object Button1: TBox\r\n"
+            "    Shade = 7\r\n"
+            "    OnPing = BoxPing\r\n"
+            "    OnCount = boxcount\r\n"
+            "  end\r\n"
+            "end\r\n",
+            ComponentToText(Form));
+  // A handler assigned in code has no name to write.
+  Button1->OnPing = [](TObject*) {};
+  Button1->SetEventName("OnPing", "");
+  Form.Shade = 3; // not stored while Size is 0
+  EXPECT_EQ(std::string::npos, ComponentToText(Form).find("OnPing"));
+  EXPECT_EQ(std::string::npos, ComponentToText(Form).find("Shade = 3"));
+
+  const auto ErrorOf = [](const std::string& Event) -> std::string {
+    TBox Other(nullptr);
+    try {
+      ComponentFromText("object F: TBox\r\n  object B: TBox\r\n    " + Event +
+                            "\r\n  end\r\nend\r\n",
+                        Other);
+    } catch (const EReadError& Error) {
+      return Error.what();
+    }
+    return "no error";
+  };
+  EXPECT_EQ("Method 'BoxPong' not found for B.OnPing", ErrorOf("OnPing = BoxPong"));
+  EXPECT_EQ("Method 'BoxCount' does not fit B.OnPing", ErrorOf("OnPing = BoxCount"));
+  EXPECT_EQ("Method 'BoxPing' does not fit B.OnCount", ErrorOf("OnCount = BoxPing"));
+  EXPECT_EQ("Invalid property value", ErrorOf("OnPing = 'BoxPing'"));
 }
 
 TEST(ComponentTree, HostileNestingIsRefusedBeforeTheStackRunsOut) {
