@@ -9,7 +9,14 @@
 #include "controls/SeSkinTrackBar.h"
 #include "toolkit/AnsiText.h"
 
-TfrmTransparentMain::TfrmTransparentMain(TComponent* AOwner) : TForm(AOwner) { CreateLayout(); }
+TfrmTransparentMain::TfrmTransparentMain(TComponent* AOwner) : TForm(AOwner) {
+  TMemoryStream Layout = StoredMainLayout();
+  CreateLayout(Layout);
+}
+
+TfrmTransparentMain::TfrmTransparentMain(TComponent* AOwner, TStream& Layout) : TForm(AOwner) {
+  CreateLayout(Layout);
+}
 
 LRESULT TfrmTransparentMain::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   switch (Msg) {

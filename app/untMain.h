@@ -23,13 +23,20 @@ class TSeSkinLabel;
 class TSeSkinEdit;
 class TSeSkinHint;
 
+// The main window's layout as the build compiled it into the program's resources.
+TMemoryStream StoredMainLayout();
+
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
 constexpr TCursor crDragTool = 5;
 
 class TfrmTransparentMain : public TForm {
 public:
+  // The window as the program stores it (its resource), or as Layout holds it.
   explicit TfrmTransparentMain(TComponent* AOwner);
+  TfrmTransparentMain(TComponent* AOwner, TStream& Layout);
   std::string ClassName() const override { return "TfrmTransparentMain"; }
+  // The handlers the stored layout names.
+  const TMethodTable* MethodTable() const override;
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
@@ -125,8 +132,10 @@ public:
   void tbTransparencyChange(TObject* Sender);
 
 private:
-  // The controls, their properties and their events, as the window is laid out.
-  void CreateLayout();
+  // Reads the layout: the controls, their properties and their events.
+  void CreateLayout(TStream& Layout);
+  // Field := the component of that name, which must be of Field's class.
+  template <class T> void Bind(T*& Field, const char* Name);
   void ApplyToChecked(bool ToTransparent);
   HWND TopLevelWindowOf(HWND Wnd);
   void DrawFrame();

@@ -34,17 +34,27 @@ const TPropTable& TSeCustomGroupBox::Properties() {
   static const TPropTable Table(
       nullptr,
       {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
-       AccessorProp<C>("CaptionMargin", TPropKind::pkInteger, &C::CaptionMargin,
-                       &C::SetCaptionMargin),
-       AccessorProp<C>("Enabled", TPropKind::pkBoolean, &C::Enabled, &C::SetEnabled),
-       ControlProp("Font"),
-       AccessorProp<C>("TabStop", TPropKind::pkBoolean, &C::TabStop, &C::SetTabStop),
-       AccessorProp<C>("Transparent", TPropKind::pkBoolean, &C::Transparent, &C::SetTransparent),
+       DefaultProp(AccessorProp<C>("CaptionMargin", TPropKind::pkInteger, &C::CaptionMargin,
+                                   &C::SetCaptionMargin),
+                   12),
+       DefaultProp(AccessorProp<C>("Enabled", TPropKind::pkBoolean, &C::Enabled, &C::SetEnabled),
+                   true),
+       ControlProp("Font"), ControlProp("ParentFont"),
+       DefaultProp(AccessorProp<C>("TabStop", TPropKind::pkBoolean, &C::TabStop, &C::SetTabStop),
+                   false),
+       DefaultProp(AccessorProp<C>("Transparent", TPropKind::pkBoolean, &C::Transparent,
+                                   &C::SetTransparent),
+                   false),
        ControlProp("Caption"),
-       AccessorProp<C>("CheckBoxAlignment", TPropKind::pkEnum, &C::CheckBoxAlignment,
-                       &C::SetCheckBoxAlignment, LeftRightNames),
-       AccessorProp<C>("Checked", TPropKind::pkBoolean, &C::Checked, &C::SetChecked),
-       AccessorProp<C>("UseCheckBox", TPropKind::pkBoolean, &C::UseCheckBox, &C::SetUseCheckBox)});
+       DefaultProp(AccessorProp<C>("CheckBoxAlignment", TPropKind::pkEnum, &C::CheckBoxAlignment,
+                                   &C::SetCheckBoxAlignment, LeftRightNames),
+                   lrLeft),
+       DefaultProp(AccessorProp<C>("Checked", TPropKind::pkBoolean, &C::Checked, &C::SetChecked),
+                   true),
+       DefaultProp(AccessorProp<C>("UseCheckBox", TPropKind::pkBoolean, &C::UseCheckBox,
+                                   &C::SetUseCheckBox),
+                   false),
+       ControlProp("Visible")});
   return Table;
 }
 

@@ -9,9 +9,13 @@ const TPropTable& TSeSkinButton::Properties() {
   using B = TSeSkinButton;
   static const TPropTable Table(
       &TSeCustomButton::Properties(),
-      {AccessorProp<B>("ShowCaption", TPropKind::pkBoolean, &B::ShowCaption, &B::SetShowCaption),
-       AccessorProp<B>("ShowGlyph", TPropKind::pkBoolean, &B::ShowGlyph, &B::SetShowGlyph),
-       AccessorProp<B>("SkinObject", TPropKind::pkString, &B::SkinObject, &B::SetSkinObject)});
+      {DefaultProp(AccessorProp<B>("ShowCaption", TPropKind::pkBoolean, &B::ShowCaption,
+                                   &B::SetShowCaption),
+                   true),
+       DefaultProp(AccessorProp<B>("ShowGlyph", TPropKind::pkBoolean, &B::ShowGlyph,
+                                   &B::SetShowGlyph),
+                   true),
+       SkinEngineProp<B>(), SkinObjectProp<B>(), SkinVersionProp<B>()});
   return Table;
 }
 

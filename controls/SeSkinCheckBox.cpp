@@ -9,7 +9,7 @@ const TPropTable& TSeSkinCheckBox::Properties() {
   using C = TSeSkinCheckBox;
   static const TPropTable Table(
       &TSeCustomCheckBox::Properties(),
-      {AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject)});
+      {SkinEngineProp<C>(), SkinObjectProp<C>(), SkinVersionProp<C>()});
   return Table;
 }
 

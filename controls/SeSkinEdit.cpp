@@ -21,10 +21,8 @@ const TPropTable& TSeSkinEdit::Properties() {
   using E = TSeSkinEdit;
   static const TPropTable Table(
       &TSeCustomEdit::Properties(),
-      {ComponentProp<E, TSeSkinEngine>("SkinEngine", &E::SkinEngine, &E::SetSkinEngine),
-       AccessorProp<E>("SkinObject", TPropKind::pkString, &E::SkinObject, &E::SetSkinObject),
-       NotStoredProp(
-           AccessorProp<E>("Version", TPropKind::pkString, &E::Version, &E::SetVersion))});
+      {SkinEngineProp<E>(), SkinObjectProp<E>(),
+       SkinVersionProp<E>()});
   return Table;
 }
 

@@ -16,7 +16,7 @@ const TPropTable& TSeSkinGroupBox::Properties() {
   using C = TSeSkinGroupBox;
   static const TPropTable Table(
       &TSeCustomGroupBox::Properties(),
-      {AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject)});
+      {SkinEngineProp<C>(), SkinObjectProp<C>(), SkinVersionProp<C>()});
   return Table;
 }
 

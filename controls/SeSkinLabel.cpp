@@ -8,7 +8,7 @@ const TPropTable& TSeSkinLabel::Properties() {
   using C = TSeSkinLabel;
   static const TPropTable Table(
       &TSeCustomLabel::Properties(),
-      {AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject)});
+      {SkinEngineProp<C>(), SkinObjectProp<C>(), SkinVersionProp<C>()});
   return Table;
 }
 

@@ -20,12 +20,10 @@ const TPropTable& TSeSkinSListView::Properties() {
   using L = TSeSkinSListView;
   static const TPropTable Table(
       &TSeCustomListView::Properties(),
-      {ComponentProp<L, TSeSkinEngine>("SkinEngine", &L::SkinEngine, &L::SetSkinEngine),
-       AccessorProp<L>("SkinObject", TPropKind::pkString, &L::SkinObject, &L::SetSkinObject),
+      {SkinEngineProp<L>(), SkinObjectProp<L>(),
        AccessorProp<L>("SkinHeaderObject", TPropKind::pkString, &L::SkinHeaderObject,
                        &L::SetSkinHeaderObject),
-       NotStoredProp(
-           AccessorProp<L>("Version", TPropKind::pkString, &L::Version, &L::SetVersion))});
+       SkinVersionProp<L>()});
   return Table;
 }
 

@@ -27,10 +27,8 @@ const TPropTable& TSeSkinTabControl::Properties() {
   using C = TSeSkinTabControl;
   static const TPropTable Table(
       &TSeCustomTabControl::Properties(),
-      {ComponentProp<C, TSeSkinEngine>("SkinEngine", &C::SkinEngine, &C::SetSkinEngine),
-       AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject),
-       NotStoredProp(
-           AccessorProp<C>("Version", TPropKind::pkString, &C::Version, &C::SetVersion))});
+      {SkinEngineProp<C>(), SkinObjectProp<C>(),
+       SkinVersionProp<C>()});
   return Table;
 }
 

@@ -11,7 +11,7 @@ const TPropTable& TSeSkinTrackBar::Properties() {
   using T = TSeSkinTrackBar;
   static const TPropTable Table(
       &TSeCustomTrackBar::Properties(),
-      {AccessorProp<T>("SkinObject", TPropKind::pkString, &T::SkinObject, &T::SetSkinObject)});
+      {SkinEngineProp<T>(), SkinObjectProp<T>(), SkinVersionProp<T>()});
   return Table;
 }
 

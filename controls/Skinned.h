@@ -13,6 +13,7 @@
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"
 #include "toolkit/Controls.h"
+#include "toolkit/Published.h"
 
 template <class Base> class TSeSkinned : public Base {
 public:
@@ -62,3 +63,15 @@ protected:
 private:
   TSeSkinControlLink FSkin;
 };
+
+// The published engine and skin object of a skinned class C, and its version (read, never
+// written), for its table.
+template <class C> TPropInfo SkinEngineProp() {
+  return ComponentProp<C, TSeSkinEngine>("SkinEngine", &C::SkinEngine, &C::SetSkinEngine);
+}
+template <class C> TPropInfo SkinObjectProp() {
+  return AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject);
+}
+template <class C> TPropInfo SkinVersionProp() {
+  return NotStoredProp(AccessorProp<C>("Version", TPropKind::pkString, &C::Version, &C::SetVersion));
+}

@@ -50,12 +50,19 @@ TSeSkinEngine::TSeSkinEngine(TComponent* AOwner)
 const TPropTable& TSeSkinEngine::Properties() {
   using T = TSeSkinEngine;
   static const TPropTable Table(
-      nullptr, {AccessorProp<T>("DeltaHue", TPropKind::pkInteger, &T::DeltaHue, &T::SetDeltaHue),
+      nullptr, {DefaultProp(AccessorProp<T>("DeltaHue", TPropKind::pkInteger, &T::DeltaHue,
+                                            &T::SetDeltaHue),
+                            0),
                 AccessorProp<T>("SkinFile", TPropKind::pkString, &T::SkinFile, &T::SetSkinFile),
-                AccessorProp<T>("SkinIndex", TPropKind::pkInteger, &T::SkinIndex, &T::SetSkinIndex),
+                ComponentProp<T, TSeSkinList>("SkinList", &T::SkinList, &T::SetSkinList),
+                DefaultProp(AccessorProp<T>("SkinIndex", TPropKind::pkInteger, &T::SkinIndex,
+                                            &T::SetSkinIndex),
+                            -1),
                 AccessorProp<T>("SkinStore", TPropKind::pkString, &T::SkinStore, &T::SetSkinStore),
-                FieldProp("SkinStoreCompression", &T::SkinStoreCompression),
+                DefaultProp(FieldProp("SkinStoreCompression", &T::SkinStoreCompression), false),
                 AccessorProp<T>("Version", TPropKind::pkString, &T::Version, &T::SetVersion),
+                EventProp("OnBeforeChange", &T::OnBeforeChange),
+                EventProp("OnAfterChange", &T::OnAfterChange),
                 LastProp(BinaryProp<T>(
                     "SkinStream", [](const T& Engine) { return Engine.FSkinIndex == -1; },
                     [](const T& Engine, TStream& Out) { Engine.WriteSkinStream(Out); },
@@ -199,6 +206,16 @@ const TPropTable& TSeSkinStream::Properties() {
                     "SkinStream", [](const T&) { return true; },
                     [](const T& Item, TStream& Out) { Item.WriteSkinStream(Out); },
                     [](T& Item, TStream& In) { Item.ReadSkinStream(In); }))});
+  return Table;
+}
+
+const TPropTable& TSeSkinList::Properties() {
+  using T = TSeSkinList;
+  static const TPropTable Table(
+      nullptr,
+      {CollectionProp<T, TSeSkinStream>("Skins", &T::SkinCount, &T::Skin, &T::ClearSkins,
+                                        &T::AddSkin),
+       NotStoredProp(AccessorProp<T>("Version", TPropKind::pkString, &T::Version, &T::SetVersion))});
   return Table;
 }
 

@@ -119,8 +119,16 @@ class TSeSkinList : public TComponent {
 public:
   using TComponent::TComponent;
   std::string ClassName() const override { return "TSeSkinList"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   TSeSkinCollection& Skins() { return FSkins; }
   std::string Version() const { return SkinLibraryVersion; }
+  void SetVersion(const std::string&) {}
+  // The entries as the stored list reads and writes them.
+  int SkinCount() const { return FSkins.Count(); }
+  TSeSkinStream* Skin(int Index) const { return FSkins.Items(Index); }
+  void ClearSkins() { FSkins.Clear(); }
+  TSeSkinStream* AddSkin() { return FSkins.Add(); }
 
 private:
   TSeSkinCollection FSkins;

@@ -40,28 +40,36 @@ TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
 TControl::~TControl() { SetParent(nullptr); }
 
 const TPropTable& TControl::Properties() {
+  using C = TControl;
+  // Defaults are a new control's values; the font is stored only where it is the control's
+  // own. The events come last, for the tables of the classes that publish them.
   static const TPropTable Table(
       nullptr,
-      {AccessorProp<TControl>("Left", TPropKind::pkInteger, &TControl::Left, &TControl::SetLeft),
-       AccessorProp<TControl>("Top", TPropKind::pkInteger, &TControl::Top, &TControl::SetTop),
-       AccessorProp<TControl>("Width", TPropKind::pkInteger, &TControl::Width, &TControl::SetWidth),
-       AccessorProp<TControl>("Height", TPropKind::pkInteger, &TControl::Height,
-                              &TControl::SetHeight),
-       AccessorProp<TControl>("Cursor", TPropKind::pkInteger, &TControl::Cursor,
-                              &TControl::SetCursor),
-       AccessorProp<TControl>("Hint", TPropKind::pkString, &TControl::Hint, &TControl::SetHint),
-       AccessorProp<TControl>("Caption", TPropKind::pkString, &TControl::Caption,
-                              &TControl::SetCaption),
-       AccessorProp<TControl>("Color", TPropKind::pkColor, &TControl::Color, &TControl::SetColor),
-       AccessorProp<TControl>("Enabled", TPropKind::pkBoolean, &TControl::Enabled,
-                              &TControl::SetEnabled),
-       ObjectProp<TControl>("Font", &TControl::FFont),
-       AccessorProp<TControl>("ParentFont", TPropKind::pkBoolean, &TControl::ParentFont,
-                              &TControl::SetParentFont),
-       AccessorProp<TControl>("ShowHint", TPropKind::pkBoolean, &TControl::ShowHint,
-                              &TControl::SetShowHint),
-       AccessorProp<TControl>("Visible", TPropKind::pkBoolean, &TControl::Visible,
-                              &TControl::SetVisible)});
+      {AccessorProp<C>("Left", TPropKind::pkInteger, &C::Left, &C::SetLeft),
+       AccessorProp<C>("Top", TPropKind::pkInteger, &C::Top, &C::SetTop),
+       AccessorProp<C>("Width", TPropKind::pkInteger, &C::Width, &C::SetWidth),
+       AccessorProp<C>("Height", TPropKind::pkInteger, &C::Height, &C::SetHeight),
+       DefaultProp(AccessorProp<C>("Cursor", TPropKind::pkInteger, &C::Cursor, &C::SetCursor),
+                   crDefault),
+       AccessorProp<C>("Hint", TPropKind::pkString, &C::Hint, &C::SetHint),
+       AccessorProp<C>("Caption", TPropKind::pkString, &C::Caption, &C::SetCaption),
+       DefaultProp(AccessorProp<C>("Color", TPropKind::pkColor, &C::Color, &C::SetColor),
+                   clBtnFace),
+       DefaultProp(AccessorProp<C>("Enabled", TPropKind::pkBoolean, &C::Enabled, &C::SetEnabled),
+                   true),
+       StoredWhen(ObjectProp<C>("Font", &C::FFont),
+                  [](const TPersistent& O) { return !static_cast<const C&>(O).ParentFont(); }),
+       DefaultProp(AccessorProp<C>("ParentFont", TPropKind::pkBoolean, &C::ParentFont,
+                                   &C::SetParentFont),
+                   true),
+       DefaultProp(AccessorProp<C>("ShowHint", TPropKind::pkBoolean, &C::ShowHint,
+                                   &C::SetShowHint),
+                   true),
+       DefaultProp(AccessorProp<C>("Visible", TPropKind::pkBoolean, &C::Visible, &C::SetVisible),
+                   true),
+       EventProp("OnClick", &C::OnClick), EventProp("OnDblClick", &C::OnDblClick),
+       EventProp("OnMouseDown", &C::OnMouseDown), EventProp("OnMouseMove", &C::OnMouseMove),
+       EventProp("OnMouseUp", &C::OnMouseUp), EventProp("OnResize", &C::OnResize)});
   return Table;
 }
 

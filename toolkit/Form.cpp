@@ -1,14 +1,34 @@
 #include "toolkit/Form.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
 #include "toolkit/Application.h"
 #include "toolkit/ControlMessages.h"
+#include "toolkit/ControlProps.h"
+#include "toolkit/PropertyStream.h"
 #include "toolkit/Screen.h"
 
 namespace {
+
+constexpr const char* PositionNames[] = {"poDesigned", "poDesktopCenter"};
+
+// ClientWidth or ClientHeight: set alone, the other keeps its value.
+TPropInfo ClientSizeProp(const char* Name, bool Width) {
+  TPropInfo Info = NewPropInfo(Name, TPropKind::pkInteger);
+  Info.GetOrd = [Width](const TPersistent& O) -> int64_t {
+    const auto& Form = static_cast<const TForm&>(O);
+    return Width ? Form.ClientWidth() : Form.ClientHeight();
+  };
+  Info.SetOrd = [Width](TPersistent& O, int64_t Value) {
+    auto& Form = static_cast<TForm&>(O);
+    const int Size = static_cast<int>(Value);
+    Form.SetClientSize(Width ? Size : Form.ClientWidth(), Width ? Form.ClientHeight() : Size);
+  };
+  return Info;
+}
 
 // The controls that take the focus by Tab, in tab order (depth first, in child order).
 void CollectTabStops(TWinControl* Parent, std::vector<TWinControl*>& Stops) {
@@ -64,9 +84,32 @@ TForm::~TForm() {
     std::erase(Screen->FForms, this);
 }
 
+const TPropTable& TForm::Properties() {
+  using C = TForm;
+  // A form's font is its own, and it is not stored as shown or hidden.
+  static const TPropTable Table(
+      nullptr,
+      {ControlProp("Left"), ControlProp("Top"), ControlProp("Caption"),
+       ClientSizeProp("ClientHeight", false), ClientSizeProp("ClientWidth", true),
+       ControlProp("Color"), StoredWhen(ControlProp("Font"), nullptr),
+       FieldProp("Position", &C::Position, TPropKind::pkEnum, PositionNames),
+       AccessorProp<C>("ShowHint", TPropKind::pkBoolean, &C::ShowHint, &C::SetShowHint),
+       EventProp("OnClose", &C::OnClose), EventProp("OnCloseQuery", &C::OnCloseQuery),
+       EventProp("OnCreate", &C::OnCreate), EventProp("OnDestroy", &C::OnDestroy)});
+  return Table;
+}
+
+void TForm::ReadLayout(TStream& Layout) {
+  SetLoading(true);
+  ReadComponentBinary(Layout, *this);
+}
+
 void TForm::AfterConstruction() {
-  for (int I = 0; I < ComponentCount(); ++I)
-    Components(I)->Loaded();
+  if (Loading())
+    Loaded(); // read from a stored layout, whose components are loaded already
+  else
+    for (int I = 0; I < ComponentCount(); ++I)
+      Components(I)->Loaded();
   if (OnCreate)
     OnCreate(this);
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "toolkit/CustomControl.h"
+#include "toolkit/Streams.h"
 
 enum class TPosition { poDesigned, poDesktopCenter };
 // What closing a form does: nothing, hide it, free it, or minimise it.
@@ -21,6 +22,11 @@ public:
   explicit TForm(TComponent* AOwner);
   ~TForm() override;
   std::string ClassName() const override { return "TForm"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  // Reads the form's stored layout (PropertyStream.h) in the loading state, which lasts until
+  // AfterConstruction; the components read are loaded already.
+  void ReadLayout(TStream& Layout);
   void BeforeDestruction() override;
   void Loaded() override;
   // As the layout's root: the components it owns that lie in no other's record (engines,
@@ -28,8 +34,9 @@ public:
   void GetChildren(const std::function<void(TComponent&)>& Proc,
                    const TComponent& Root) const override;
 
-  // Tells the owned components that the layout is complete (Loaded), then runs OnCreate;
-  // the application calls it once the form is fully constructed.
+  // Ends the loading of a form read from a stored layout (Loaded), or tells the components
+  // made in code that the layout is complete (theirs), then runs OnCreate; the application
+  // calls it once the form is fully constructed.
   virtual void AfterConstruction();
 
   int ClientWidth() const { return FClientWidth; }

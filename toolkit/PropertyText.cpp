@@ -132,6 +132,16 @@ void WriteObject(TValueReader& In, std::string& Out, const std::string& ClassNam
   Out += Indent + "end\r\n";
 }
 
+} // namespace
+
+std::string PropertyValueText(TValueReader& In, const std::string& Indent) {
+  std::string Out;
+  WriteValue(In, Out, Indent);
+  return Out;
+}
+
+namespace {
+
 // ---------------------------------------------------------------------------------------
 // Text to binary
 

@@ -20,6 +20,12 @@ public:
   using Exception::Exception;
 };
 
+class TValueReader;
+
+// One value of the binary form, its type byte first, as the text form writes it (the lines of
+// a collection or a binary value after the first indented by Indent and two more spaces).
+std::string PropertyValueText(TValueReader& In, const std::string& Indent);
+
 // Reads one object in binary form from Source and returns its text. Raises EReadError for
 // truncated or oversized data and EParserError for an unknown value type or too deep nesting.
 std::string ObjectBinaryToText(TStream& Source);
