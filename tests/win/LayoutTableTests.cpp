@@ -213,6 +213,42 @@ TEST_F(LayoutTableTest, APictureIsStoredAsItsClassNameAndBmpBytesAndReadsBackPix
   Form->Free();
 }
 
+// A BMP file of 3 x 2 pixels, 8 bits with a colour table of two entries.
+std::vector<uint8_t> PalettedBmp() {
+  const uint32_t Offset = 14 + 40 + 2 * 4, Size = Offset + 2 * 4;
+  std::vector<uint8_t> File{'B', 'M'};
+  const auto Put = [&File](uint32_t Value, int Count) {
+    for (int I = 0; I < Count; ++I)
+      File.push_back(static_cast<uint8_t>(Value >> (8 * I)));
+  };
+  Put(Size, 4), Put(0, 4), Put(Offset, 4);
+  Put(40, 4), Put(3, 4), Put(2, 4), Put(1, 2), Put(8, 2), Put(BI_RGB, 4), Put(8, 4);
+  Put(0, 4), Put(0, 4), Put(2, 4), Put(0, 4);
+  Put(0x00FF0000, 4), Put(0x000000FF, 4);            // red, blue
+  File.insert(File.end(), {0, 1, 0, 0, 1, 1, 0, 0}); // rows padded to 4 bytes
+  return File;
+}
+
+TEST_F(LayoutTableTest, APalettedBitmapKeepsItsDepthAndColoursWhenStoredAgain) {
+  TMemoryStream Source(PalettedBmp());
+  TBitmap Bitmap;
+  Bitmap.LoadFromStream(Source);
+  const std::vector<uint32_t> Pixels = PixelsOf(Bitmap);
+  EXPECT_EQ(Pixels, (std::vector<uint32_t>{0xFF0000, 0xFF, 0xFF0000, 0xFF, 0xFF, 0xFF0000}));
+  TMemoryStream Saved;
+  Bitmap.SaveToStream(Saved);
+  ASSERT_GE(Saved.Size(), 14 + 40);
+  EXPECT_EQ(Saved.Bytes()[28], 8); // the depth: 8 bits, with its table
+  EXPECT_EQ(Saved.Size(), 14 + 40 + 256 * 4 + 2 * 4);
+  Saved.SetPosition(0);
+  TBitmap Again;
+  Again.LoadFromStream(Saved);
+  EXPECT_EQ(PixelsOf(Again), Pixels);
+  TMemoryStream SavedAgain;
+  Again.SaveToStream(SavedAgain);
+  EXPECT_EQ(SavedAgain.Bytes(), Saved.Bytes());
+}
+
 TEST_F(LayoutTableTest, TheFormFrameWritesItsPropertiesInStreamOrder) {
   TForm* Form = NewForm();
   auto* Defaults = Make<TSeSkinForm>(Form, "SeSkinForm1");
