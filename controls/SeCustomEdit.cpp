@@ -8,7 +8,6 @@
 #include "controls/TextMeasure.h"
 #include "gfx/EffectOptions.h"
 #include "toolkit/AnsiText.h"
-#include "toolkit/ClassRegistry.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Published.h"
 
@@ -55,12 +54,6 @@ private:
   HWND FWnd;
   HIMC FContext;
 };
-
-// Stored layouts may hold edits.
-const bool GRegistered = [] {
-  RegisterComponentClass<TSeCustomEdit>("TSeCustomEdit");
-  return true;
-}();
 
 } // namespace
 

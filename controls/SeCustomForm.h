@@ -42,12 +42,37 @@ struct TSeFrameConstraints {
   int32_t MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;
 };
 
+class TSeCustomForm;
+
+// The frame's Constraints as a stored sub-object: each value reads and writes the frame's.
+class TSeFormConstraints : public TPersistent {
+public:
+  explicit TSeFormConstraints(TSeCustomForm& Form) : FForm(Form) {}
+  std::string ClassName() const override { return "TSizeConstraints"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  int32_t MaxHeight() const;
+  void SetMaxHeight(int32_t Value);
+  int32_t MaxWidth() const;
+  void SetMaxWidth(int32_t Value);
+  int32_t MinHeight() const;
+  void SetMinHeight(int32_t Value);
+  int32_t MinWidth() const;
+  void SetMinWidth(int32_t Value);
+
+private:
+  void Change(int32_t TSeFrameConstraints::*Field, int32_t Value);
+  TSeCustomForm& FForm;
+};
+
 class TSeCustomForm : public TSeHook, private TSeWindowStateHost {
 public:
   // Owner must be the form whose frame this is.
   explicit TSeCustomForm(TComponent* AOwner);
   ~TSeCustomForm() override;
   std::string ClassName() const override { return "TSeCustomForm"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   bool IsFormFrame() const override { return true; }
   void Loaded() override;
   void BeforeDestruction() override;
@@ -75,12 +100,19 @@ public:
   // Minimizing or hiding in the tray acts on the whole application.
   bool MinimizeApplication() const override { return FMinimizeApplication; }
   void SetMinimizeApplication(bool Value) { FMinimizeApplication = Value; }
+  // Kept with the layout; the background is not stretched.
+  bool StretchBackground() const { return FStretchBackground; }
+  void SetStretchBackground(bool Value) { FStretchBackground = Value; }
 
   TSeWindowState WindowState() const { return FStates.WindowState(); }
   // While loading only recorded, applied after loading.
   void SetWindowState(TSeWindowState Value) { FStates.SetWindowState(Value); }
   TSeWindowState PreviousState() const { return FStates.PreviousState(); }
   const TRect& NormalBounds() const { return FStates.NormalBounds(); }
+  // The state a stored layout keeps: the one waiting to be applied, else the current one.
+  TSeWindowState StoredWindowState() const {
+    return FStates.HasPendingState() ? FStates.PendingState() : WindowState();
+  }
 
   // The actions of the caption buttons, the system menu and the window-state messages.
   void Close() override;
@@ -250,10 +282,12 @@ private:
   std::unique_ptr<class TSeBackgroundCapture> FCapture;
   TseBitmap* FShowImage = nullptr; // while the show transition takes the window's picture
   TSeFrameConstraints FConstraints;
+  TSeFormConstraints FConstraintsProps{*this};
   TSeFrameMetrics FMetrics;
   TSeFormPerformance FPerformance = qzfpNoBuffer;
   bool FStayOnTop = false;
   bool FMinimizeApplication = true;
+  bool FStretchBackground = false;
   std::string FCaption;
   std::wstring FLastText; // the window text last seen answering WM_GETTEXT
   TseBitmap FPersistent;

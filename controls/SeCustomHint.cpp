@@ -8,7 +8,6 @@
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/AnsiText.h"
-#include "toolkit/ClassRegistry.h"
 #include "toolkit/Published.h"
 
 namespace {
@@ -22,10 +21,9 @@ std::vector<TSeCustomHint*>& LiveHints() {
 // The component whose window class and show-hint handler the application has now.
 TSeCustomHint* GInstalled = nullptr;
 
-// Library start: the hint font is made, and stored layouts may hold hint components.
+// Library start: the hint font is made.
 const bool GStarted = [] {
   HintFont();
-  RegisterComponentClass<TSeCustomHint>("TSeCustomHint");
   return true;
 }();
 

@@ -2,18 +2,7 @@
 
 #include "controls/SeSkinPopupMenu.h"
 #include "skin/SkinObject.h"
-#include "toolkit/ClassRegistry.h"
 #include "toolkit/Published.h"
-
-namespace {
-
-// Stored layouts may hold skinned edits.
-const bool GRegistered = [] {
-  RegisterComponentClass<TSeSkinEdit>("TSeSkinEdit");
-  return true;
-}();
-
-} // namespace
 
 TSeSkinEdit::TSeSkinEdit(TComponent* AOwner) : TSeSkinned(AOwner, "Edit") {}
 

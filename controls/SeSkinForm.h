@@ -21,6 +21,8 @@ public:
   explicit TSeSkinForm(TComponent* AOwner);
   ~TSeSkinForm() override;
   std::string ClassName() const override { return "TSeSkinForm"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   void Loaded() override;
 
   TSeSkinEngine* SkinEngine() const { return FEngine; }

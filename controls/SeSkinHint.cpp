@@ -2,17 +2,7 @@
 
 #include "skin/SkinEngine.h"
 #include "toolkit/AnsiText.h"
-#include "toolkit/ClassRegistry.h"
 #include "toolkit/Published.h"
-
-namespace {
-
-const bool GRegistered = [] {
-  RegisterComponentClass<TSeSkinHint>("TSeSkinHint");
-  return true;
-}();
-
-} // namespace
 
 TSeSkinHint::TSeSkinHint(TComponent* AOwner) : TSeCustomHint(AOwner), FSkin(*this, "Hint") {}
 

@@ -2,21 +2,7 @@
 
 #include "controls/SeSkinItem.h"
 #include "skin/SkinEngine.h"
-#include "toolkit/ClassRegistry.h"
 #include "toolkit/Published.h"
-
-namespace {
-
-// Stored layouts can hold the menus and their items.
-const bool GRegistered = [] {
-  RegisterComponentClass<TSeCustomItem>("TSeCustomItem");
-  RegisterComponentClass<TSeSkinItem>("TSeSkinItem");
-  RegisterComponentClass<TSeCustomPopupMenu>("TSeCustomPopupMenu");
-  RegisterComponentClass<TSeSkinPopupMenu>("TSeSkinPopupMenu");
-  return true;
-}();
-
-} // namespace
 
 TSeSkinPopupMenu::TSeSkinPopupMenu(TComponent* AOwner)
     : TSeCustomPopupMenu(AOwner, [](TComponent* Owner) -> TSeCustomItem* {

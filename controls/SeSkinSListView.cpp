@@ -1,18 +1,6 @@
 #include "controls/SeSkinSListView.h"
 
 #include "skin/SkinMessages.h"
-#include "toolkit/ClassRegistry.h"
-
-namespace {
-
-// Stored layouts may hold the list views.
-const bool GRegistered = [] {
-  RegisterComponentClass<TSeCustomListView>("TSeCustomListView");
-  RegisterComponentClass<TSeSkinSListView>("TSeSkinSListView");
-  return true;
-}();
-
-} // namespace
 
 TSeSkinSListView::TSeSkinSListView(TComponent* AOwner) : TSeSkinned(AOwner, "ListBox") {}
 

@@ -8,12 +8,16 @@
 #include "gfx/Animation.h"
 #include "toolkit/Classes.h"
 
+class TPropTable;
+
 enum TSeDirection : uint8_t { qdNone, qdNoRotate, qdRotate90, qdRotate180, qdRotate270 };
 enum TSeFormDragMode : uint8_t { qfdmBorder, qfdmFullDrag };
 
 class TSeBlending : public TPersistent {
 public:
   std::string ClassName() const override { return "TSeBlending"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   // Copies both values as they are, then fires OnChange once.
   void Assign(const TPersistent& Source) override;
   bool Enabled() const { return FEnabled; }
@@ -32,6 +36,8 @@ private:
 class TSeShadow : public TPersistent {
 public:
   std::string ClassName() const override { return "TSeShadow"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   void Assign(const TPersistent& Source) override;
   bool Enabled() const { return FEnabled; }
   void SetEnabled(bool Value);
@@ -49,6 +55,8 @@ private:
 class TSeGravitation : public TPersistent {
 public:
   std::string ClassName() const override { return "TSeGravitation"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   void Assign(const TPersistent& Source) override;
   bool Enabled = true;
   // Pixels, 1..50.
@@ -62,6 +70,8 @@ private:
 class TSeDragging : public TPersistent {
 public:
   std::string ClassName() const override { return "TSeDragging"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   void Assign(const TPersistent& Source) override;
   bool Moveable = true;
   bool Sizeable = true;
@@ -73,6 +83,8 @@ class TSeAnimation : public TPersistent {
 public:
   TSeAnimation();
   std::string ClassName() const override { return "TSeAnimation"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   void Assign(const TPersistent& Source) override;
   const TseAnimationRec& Rec() const { return *FRec; }
 
@@ -97,6 +109,8 @@ private:
 class TSeEffectBundle : public TPersistent {
 public:
   TSeEffectBundle();
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   // Copies all three from a bundle of the same class and fires OnChange once.
   void Assign(const TPersistent& Source) override;
   const TSeBlending& Blending() const { return *FBlending; }

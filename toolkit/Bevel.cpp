@@ -2,6 +2,8 @@
 
 void TBevel::Paint() {
   RECT Frame = ClientRect();
-  DrawEdge(Canvas().Handle(), &Frame, Shape == TBevelShape::bsFrame ? EDGE_ETCHED : BDR_SUNKENOUTER,
-           BF_RECT);
+  const bool Raised = Style == TBevelStyle::bsRaised;
+  const UINT Edge = Shape == TBevelShape::bsFrame ? (Raised ? EDGE_BUMP : EDGE_ETCHED)
+                                                  : (Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER);
+  DrawEdge(Canvas().Handle(), &Frame, Edge, BF_RECT);
 }

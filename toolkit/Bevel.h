@@ -6,12 +6,16 @@
 #include "toolkit/GraphicControl.h"
 
 enum class TBevelShape { bsBox, bsFrame };
+enum class TBevelStyle { bsLowered, bsRaised };
 
 class TBevel : public TGraphicControl {
 public:
   using TGraphicControl::TGraphicControl;
   std::string ClassName() const override { return "TBevel"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   TBevelShape Shape = TBevelShape::bsBox;
+  TBevelStyle Style = TBevelStyle::bsLowered;
 
 protected:
   void Paint() override;

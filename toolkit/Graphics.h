@@ -107,6 +107,12 @@ public:
   // New 32-bit contents of the given size, all zero.
   void SetSize32(int AWidth, int AHeight);
   void Clear();
+  // The picture as the bytes of a BMP file (bits as deep as the bitmap's own; 32 for one
+  // made by the screen); nothing for an empty bitmap.
+  void SaveToStream(TStream& Stream) const;
+  // Reads the rest of Stream as a BMP file; raises EInvalidGraphic "Bitmap image is not
+  // valid" for bytes that are not one.
+  void LoadFromStream(TStream& Stream);
   // A copy of another bitmap's picture (empty for an empty one).
   void Assign(const TPersistent& Source) override;
 
@@ -153,6 +159,8 @@ public:
   const TGraphic* Graphic() const { return FGraphic.get(); }
   void SetGraphic(std::unique_ptr<TGraphic> Graphic);
   void LoadFromFile(const std::string& FileName);
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   TNotifyEvent OnChange;
 
 private:

@@ -9,6 +9,8 @@ class TImage : public TGraphicControl {
 public:
   explicit TImage(TComponent* AOwner);
   std::string ClassName() const override { return "TImage"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   TPicture& Picture() { return FPicture; }
 
 protected:

@@ -9,6 +9,8 @@ class TLabel : public TGraphicControl {
 public:
   using TGraphicControl::TGraphicControl;
   std::string ClassName() const override { return "TLabel"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
   // With AutoSize on (the default) an unwrapped label is as large as its text.

@@ -1,9 +1,18 @@
 #include "toolkit/Panel.h"
 
+namespace {
+
+UINT EdgeOf(TPanelBevel Bevel) {
+  return Bevel == TPanelBevel::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER;
+}
+
+} // namespace
+
 void TPanel::Paint() {
-  if (BevelOuter == TPanelBevel::bvNone)
-    return;
   RECT Frame = ClientRect();
-  DrawEdge(Canvas().Handle(), &Frame,
-           BevelOuter == TPanelBevel::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+  // The outer edge first; the inner one inside what it leaves.
+  if (BevelOuter != TPanelBevel::bvNone)
+    DrawEdge(Canvas().Handle(), &Frame, EdgeOf(BevelOuter), BF_RECT | BF_ADJUST);
+  if (BevelInner != TPanelBevel::bvNone)
+    DrawEdge(Canvas().Handle(), &Frame, EdgeOf(BevelInner), BF_RECT | BF_ADJUST);
 }

@@ -11,7 +11,11 @@ class TPanel : public TCustomControl {
 public:
   using TCustomControl::TCustomControl;
   std::string ClassName() const override { return "TPanel"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
+  // The outer edge, and the one drawn inside it.
   TPanelBevel BevelOuter = TPanelBevel::bvRaised;
+  TPanelBevel BevelInner = TPanelBevel::bvNone;
 
 protected:
   void Paint() override;

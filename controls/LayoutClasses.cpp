@@ -1,0 +1,70 @@
+// Library start: every component class that stored layouts may name, the library's own and
+// the toolkit's plain ones, made by that name when a layout is read. They are registered in
+// one place so that a program that reads layouts finds them all, whichever of them its own
+// code uses.
+
+#include "controls/LayoutClasses.h"
+
+#include "controls/SeCustomForm.h"
+#include "controls/SeCustomHint.h"
+#include "controls/SeCustomItem.h"
+#include "controls/SeCustomTabSheet.h"
+#include "controls/SeSkinButton.h"
+#include "controls/SeSkinCheckBox.h"
+#include "controls/SeSkinEdit.h"
+#include "controls/SeSkinForm.h"
+#include "controls/SeSkinGroupBox.h"
+#include "controls/SeSkinHint.h"
+#include "controls/SeSkinItem.h"
+#include "controls/SeSkinLabel.h"
+#include "controls/SeSkinPageControl.h"
+#include "controls/SeSkinPopupMenu.h"
+#include "controls/SeSkinSListView.h"
+#include "controls/SeSkinTabControl.h"
+#include "controls/SeSkinTrackBar.h"
+#include "skin/SkinEngine.h"
+#include "toolkit/ClassRegistry.h"
+#include "toolkit/LayoutClasses.h"
+
+namespace {
+
+const bool GRegistered = [] {
+  RegisterToolkitClasses();
+  // The skin's components.
+  RegisterComponentClass<TSeSkinEngine>("TSeSkinEngine");
+  RegisterComponentClass<TSeSkinList>("TSeSkinList");
+  // Form frames and hints.
+  RegisterComponentClass<TSeCustomForm>("TSeCustomForm");
+  RegisterComponentClass<TSeSkinForm>("TSeSkinForm");
+  RegisterComponentClass<TSeCustomHint>("TSeCustomHint");
+  RegisterComponentClass<TSeSkinHint>("TSeSkinHint");
+  // Menus and their items.
+  RegisterComponentClass<TSeCustomItem>("TSeCustomItem");
+  RegisterComponentClass<TSeSkinItem>("TSeSkinItem");
+  RegisterComponentClass<TSeCustomPopupMenu>("TSeCustomPopupMenu");
+  RegisterComponentClass<TSeSkinPopupMenu>("TSeSkinPopupMenu");
+  // Controls.
+  RegisterComponentClass<TSeCustomButton>("TSeCustomButton");
+  RegisterComponentClass<TSeSkinButton>("TSeSkinButton");
+  RegisterComponentClass<TSeCustomCheckBox>("TSeCustomCheckBox");
+  RegisterComponentClass<TSeSkinCheckBox>("TSeSkinCheckBox");
+  RegisterComponentClass<TSeCustomGroupBox>("TSeCustomGroupBox");
+  RegisterComponentClass<TSeSkinGroupBox>("TSeSkinGroupBox");
+  RegisterComponentClass<TSeCustomLabel>("TSeCustomLabel");
+  RegisterComponentClass<TSeSkinLabel>("TSeSkinLabel");
+  RegisterComponentClass<TSeCustomTrackBar>("TSeCustomTrackBar");
+  RegisterComponentClass<TSeSkinTrackBar>("TSeSkinTrackBar");
+  RegisterComponentClass<TSeCustomEdit>("TSeCustomEdit");
+  RegisterComponentClass<TSeSkinEdit>("TSeSkinEdit");
+  RegisterComponentClass<TSeCustomListView>("TSeCustomListView");
+  RegisterComponentClass<TSeSkinSListView>("TSeSkinSListView");
+  RegisterComponentClass<TSeCustomTabControl>("TSeCustomTabControl");
+  RegisterComponentClass<TSeCustomTabSheet>("TSeCustomTabSheet");
+  RegisterComponentClass<TSeSkinTabControl>("TSeSkinTabControl");
+  RegisterComponentClass<TSeSkinPageControl>("TSeSkinPageControl");
+  return true;
+}();
+
+} // namespace
+
+extern "C" const bool MirevanControlClassesRegistered = GRegistered;
