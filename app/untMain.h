@@ -37,6 +37,8 @@ public:
   std::string ClassName() const override { return "TfrmTransparentMain"; }
   // The handlers the stored layout names.
   const TMethodTable* MethodTable() const override;
+  // Puts a component read from the layout in the field of its name.
+  void BindField(TComponent& Component) override;
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
 
@@ -134,8 +136,6 @@ public:
 private:
   // Reads the layout: the controls, their properties and their events.
   void CreateLayout(TStream& Layout);
-  // Field := the component of that name, which must be of Field's class.
-  template <class T> void Bind(T*& Field, const char* Name);
   void ApplyToChecked(bool ToTransparent);
   HWND TopLevelWindowOf(HWND Wnd);
   void DrawFrame();

@@ -1,5 +1,5 @@
-// The main window from its stored layout: read from the program's resources, then every field
-// bound to the component of its name and every handler offered by name.
+// The main window from its stored layout, read from the program's resources: each component
+// put in the field of its name as it is read, and the handlers offered by name.
 
 #include "app/untMain.h"
 #include "controls/SeSkinButton.h"
@@ -14,6 +14,10 @@
 #include "skin/SkinEngine.h"
 #include "toolkit/Methods.h"
 #include "toolkit/Streams.h"
+#include "toolkit/SysUtils.h"
+
+#include <functional>
+#include <vector>
 
 // The layout the build compiled into the program (raw data named after the form's class).
 TMemoryStream StoredMainLayout() {
@@ -55,65 +59,102 @@ const TMethodTable* TfrmTransparentMain::MethodTable() const {
   return &Table;
 }
 
-template <class T> void TfrmTransparentMain::Bind(T*& Field, const char* Name) {
-  Field = dynamic_cast<T*>(FindComponent(Name));
-  if (!Field)
-    throw EReadError(std::string("The main window's layout has no ") + Name + " of its kind");
+namespace {
+
+// A field of the window and how a component read under its name is put there: false when the
+// component is not of the field's class.
+struct TFieldEntry {
+  const char* Name;
+  std::function<bool(TfrmTransparentMain&, TComponent&)> Bind;
+  std::function<bool(const TfrmTransparentMain&)> Bound;
+};
+
+template <class T> TFieldEntry Field(const char* Name, T* TfrmTransparentMain::*Member) {
+  return {Name,
+          [Member](TfrmTransparentMain& Form, TComponent& Component) {
+            Form.*Member = dynamic_cast<T*>(&Component);
+            return Form.*Member != nullptr;
+          },
+          [Member](const TfrmTransparentMain& Form) { return Form.*Member != nullptr; }};
+}
+
+[[noreturn]] void Missing(const char* Name) {
+  throw EReadError(std::string("The main window's layout has no ") + Name + " of its kind");
+}
+
+const std::vector<TFieldEntry>& Fields() {
+#define MIREVAN_FIELD(Name) Field(#Name, &TfrmTransparentMain::Name)
+  static const std::vector<TFieldEntry> Entries{
+      MIREVAN_FIELD(SeSkinEngine1),
+      MIREVAN_FIELD(SeSkinForm1),
+      MIREVAN_FIELD(SeSkinHint1),
+      MIREVAN_FIELD(SeSkinHint2),
+      MIREVAN_FIELD(SeSkinPageControl1),
+      MIREVAN_FIELD(tsOperate),
+      MIREVAN_FIELD(tsWindowsList),
+      MIREVAN_FIELD(tsDragOperate),
+      MIREVAN_FIELD(tsSettings),
+      MIREVAN_FIELD(tsAbout),
+      MIREVAN_FIELD(btnTransparent),
+      MIREVAN_FIELD(SeSkinGroupBox5),
+      MIREVAN_FIELD(Image3),
+      MIREVAN_FIELD(SeSkinLabel1),
+      MIREVAN_FIELD(btnOpacity),
+      MIREVAN_FIELD(SeSkinGroupBox6),
+      MIREVAN_FIELD(Image2),
+      MIREVAN_FIELD(SeSkinLabel2),
+      MIREVAN_FIELD(SeSkinLabel12),
+      MIREVAN_FIELD(btnRefresh),
+      MIREVAN_FIELD(btnMakeTransparent),
+      MIREVAN_FIELD(btnMakeOpacity),
+      MIREVAN_FIELD(lvList),
+      MIREVAN_FIELD(btnCheckAll),
+      MIREVAN_FIELD(btnUnCheckall),
+      MIREVAN_FIELD(bvl1),
+      MIREVAN_FIELD(bvl2),
+      MIREVAN_FIELD(pnlDrag),
+      MIREVAN_FIELD(img1),
+      MIREVAN_FIELD(SeSkinLabel4),
+      MIREVAN_FIELD(Panel1),
+      MIREVAN_FIELD(img2),
+      MIREVAN_FIELD(SeSkinLabel11),
+      MIREVAN_FIELD(edtText),
+      MIREVAN_FIELD(edtCaption),
+      MIREVAN_FIELD(SeSkinLabel14),
+      MIREVAN_FIELD(edtClass),
+      MIREVAN_FIELD(chkIsTransparent),
+      MIREVAN_FIELD(SeSkinGroupBox1),
+      MIREVAN_FIELD(chkStart),
+      MIREVAN_FIELD(chkNewWindow),
+      MIREVAN_FIELD(chkClose),
+      MIREVAN_FIELD(chkAutoStart),
+      MIREVAN_FIELD(SeSkinGroupBox2),
+      MIREVAN_FIELD(tbTransparency),
+      MIREVAN_FIELD(lblTransparency),
+      MIREVAN_FIELD(SeSkinGroupBox3),
+      MIREVAN_FIELD(imgBanner),
+      MIREVAN_FIELD(SeSkinGroupBox4),
+      MIREVAN_FIELD(lblVersion),
+      MIREVAN_FIELD(lblNotice),
+  };
+#undef MIREVAN_FIELD
+  return Entries;
+}
+
+} // namespace
+
+void TfrmTransparentMain::BindField(TComponent& Component) {
+  for (const TFieldEntry& Entry : Fields())
+    if (SameText(Entry.Name, Component.Name())) {
+      if (!Entry.Bind(*this, Component))
+        Missing(Entry.Name);
+      return;
+    }
 }
 
 void TfrmTransparentMain::CreateLayout(TStream& Layout) {
   ReadLayout(Layout);
-#define MIREVAN_BIND(Field) Bind(Field, #Field)
-  MIREVAN_BIND(SeSkinEngine1);
-  MIREVAN_BIND(SeSkinForm1);
-  MIREVAN_BIND(SeSkinHint1);
-  MIREVAN_BIND(SeSkinHint2);
-  MIREVAN_BIND(SeSkinPageControl1);
-  MIREVAN_BIND(tsOperate);
-  MIREVAN_BIND(tsWindowsList);
-  MIREVAN_BIND(tsDragOperate);
-  MIREVAN_BIND(tsSettings);
-  MIREVAN_BIND(tsAbout);
-  MIREVAN_BIND(btnTransparent);
-  MIREVAN_BIND(SeSkinGroupBox5);
-  MIREVAN_BIND(Image3);
-  MIREVAN_BIND(SeSkinLabel1);
-  MIREVAN_BIND(btnOpacity);
-  MIREVAN_BIND(SeSkinGroupBox6);
-  MIREVAN_BIND(Image2);
-  MIREVAN_BIND(SeSkinLabel2);
-  MIREVAN_BIND(SeSkinLabel12);
-  MIREVAN_BIND(btnRefresh);
-  MIREVAN_BIND(btnMakeTransparent);
-  MIREVAN_BIND(btnMakeOpacity);
-  MIREVAN_BIND(lvList);
-  MIREVAN_BIND(btnCheckAll);
-  MIREVAN_BIND(btnUnCheckall);
-  MIREVAN_BIND(bvl1);
-  MIREVAN_BIND(bvl2);
-  MIREVAN_BIND(pnlDrag);
-  MIREVAN_BIND(img1);
-  MIREVAN_BIND(SeSkinLabel4);
-  MIREVAN_BIND(Panel1);
-  MIREVAN_BIND(img2);
-  MIREVAN_BIND(SeSkinLabel11);
-  MIREVAN_BIND(edtText);
-  MIREVAN_BIND(edtCaption);
-  MIREVAN_BIND(SeSkinLabel14);
-  MIREVAN_BIND(edtClass);
-  MIREVAN_BIND(chkIsTransparent);
-  MIREVAN_BIND(SeSkinGroupBox1);
-  MIREVAN_BIND(chkStart);
-  MIREVAN_BIND(chkNewWindow);
-  MIREVAN_BIND(chkClose);
-  MIREVAN_BIND(chkAutoStart);
-  MIREVAN_BIND(SeSkinGroupBox2);
-  MIREVAN_BIND(tbTransparency);
-  MIREVAN_BIND(lblTransparency);
-  MIREVAN_BIND(SeSkinGroupBox3);
-  MIREVAN_BIND(imgBanner);
-  MIREVAN_BIND(SeSkinGroupBox4);
-  MIREVAN_BIND(lblVersion);
-  MIREVAN_BIND(lblNotice);
-#undef MIREVAN_BIND
+  for (const TFieldEntry& Entry : Fields())
+    if (!Entry.Bound(*this))
+      Missing(Entry.Name);
 }

@@ -46,7 +46,10 @@ void TSeCustomForm::Loaded() {
   SetControl(FForm);
   if (!FForm)
     return;
-  FCaption = FForm->Caption();
+  if (FCaption.empty())
+    FCaption = FForm->Caption();
+  else
+    FForm->SetCaption(FCaption);
   // Loading again (a hint form does, each time its hint shows) keeps the private window.
   if (!FTrayIcon) {
     FTrayIcon = std::make_unique<TSeTrayIcon>(SE_TRAYNOTIFY, 1);
@@ -123,7 +126,7 @@ void TSeCustomForm::SetStayOnTop(bool Value) {
 
 void TSeCustomForm::SetCaption(const std::string& Value) {
   FCaption = Value;
-  if (FForm)
+  if (FForm && !Loading()) // a stored caption goes to the form when the layout is in
     FForm->SetCaption(Value);
 }
 

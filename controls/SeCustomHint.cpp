@@ -118,7 +118,12 @@ void TSeCustomHint::SetActive(bool Value) {
 void TSeCustomHint::Install() {
   if (FInstalled || !Application || Destroying())
     return;
-  if (TForm* Main = Application->MainForm())
+  // The main form's other hints; while the first form is still being made (its layout loads
+  // before the application names it the main form), the hints of the form that holds this one.
+  TForm* Main = Application->MainForm();
+  if (!Main)
+    Main = dynamic_cast<TForm*>(Owner());
+  if (Main)
     for (int I = 0; I < Main->ComponentCount(); ++I) {
       auto* Other = dynamic_cast<TSeCustomHint*>(Main->Components(I));
       if (Other && Other != this && Other->Active())

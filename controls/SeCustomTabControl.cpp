@@ -265,6 +265,8 @@ void TSeCustomTabControl::SetTabsText(const std::string& Value) {
 }
 
 std::string TSeCustomTabControl::ActivePageName() const {
+  if (!FActivePage && Loading())
+    return FLoadedActivePage; // still to come, as it was read
   return FActivePage ? FActivePage->Name() : std::string();
 }
 

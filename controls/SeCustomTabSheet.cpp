@@ -16,8 +16,7 @@ const TPropTable& TSeCustomTabSheet::Properties() {
   using S = TSeCustomTabSheet;
   static const TPropTable Table(
       nullptr,
-      {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
-       ControlProp("Caption"),
+      {ControlProp("Caption"), // the page control gives a sheet its bounds
        DefaultProp(AccessorProp<S>("ImageIndex", TPropKind::pkInteger, &S::ImageIndex,
                                    &S::SetImageIndex),
                    -1),

@@ -126,6 +126,10 @@ public:
     (void)Root;
   }
   virtual void SetParentComponent(TComponent* Parent) { (void)Parent; }
+  // A component just made and named while this root's layout is read, before its properties:
+  // a root keeps it in the field of that name, if it has one (handlers that run while the
+  // layout loads reach it there). Nothing here.
+  virtual void BindField(TComponent& Component) { (void)Component; }
   // Whether the component is written inside another one's record rather than the root's.
   virtual bool HasParent() const { return false; }
 

@@ -31,7 +31,8 @@ const TPropTable& TPanel::Properties() {
                    Ord(TPanelBevel::bvRaised)),
        ControlProp("Caption"), DefaultProp(ControlProp("Color"), clBtnFace), ControlProp("Enabled"),
        ControlProp("Font"), ControlProp("ParentFont"), ControlProp("ShowHint"),
-       ControlProp("Visible")});
+       ControlProp("Visible"), ControlProp("OnClick"), ControlProp("OnMouseDown"),
+       ControlProp("OnMouseMove"), ControlProp("OnMouseUp")});
   return Table;
 }
 
@@ -55,7 +56,8 @@ const TPropTable& TImage::Properties() {
                                 {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"),
                                  ControlProp("Height"), ControlProp("Cursor"), ControlProp("Hint"),
                                  ControlProp("Enabled"), ObjectProp<C>("Picture", &C::FPicture),
-                                 ControlProp("ShowHint"), ControlProp("Visible")});
+                                 ControlProp("ShowHint"), ControlProp("Visible"),
+                                 ControlProp("OnClick")});
   return Table;
 }
 

@@ -101,13 +101,14 @@ const TPropTable& TForm::Properties() {
 
 void TForm::ReadLayout(TStream& Layout) {
   SetLoading(true);
-  ReadComponentBinary(Layout, *this);
+  FLayoutComponents = ReadComponentTree(Layout, *this);
 }
 
 void TForm::AfterConstruction() {
-  if (Loading())
-    Loaded(); // read from a stored layout, whose components are loaded already
-  else
+  if (Loading()) { // read from a stored layout: its components first, then the form
+    LoadComponents(std::exchange(FLayoutComponents, {}));
+    Loaded();
+  } else
     for (int I = 0; I < ComponentCount(); ++I)
       Components(I)->Loaded();
   if (OnCreate)

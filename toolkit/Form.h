@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <vector>
 #include <string>
 
 #include "toolkit/CustomControl.h"
@@ -25,7 +26,8 @@ public:
   static const TPropTable& Properties();
   const TPropTable* Published() const override { return &Properties(); }
   // Reads the form's stored layout (PropertyStream.h) in the loading state, which lasts until
-  // AfterConstruction; the components read are loaded already.
+  // AfterConstruction: the components read are loaded there, the form last (by then it is
+  // the application's main form, when it is the first).
   void ReadLayout(TStream& Layout);
   void BeforeDestruction() override;
   void Loaded() override;
@@ -34,8 +36,8 @@ public:
   void GetChildren(const std::function<void(TComponent&)>& Proc,
                    const TComponent& Root) const override;
 
-  // Ends the loading of a form read from a stored layout (Loaded), or tells the components
-  // made in code that the layout is complete (theirs), then runs OnCreate; the application
+  // Ends the loading of a form read from a stored layout (its components', then its own), or
+  // tells the components made in code that the layout is complete (theirs), then runs OnCreate; the application
   // calls it once the form is fully constructed.
   virtual void AfterConstruction();
 
@@ -86,6 +88,7 @@ protected:
 private:
   int FClientWidth = 0;
   int FClientHeight = 0;
+  std::vector<TComponent*> FLayoutComponents; // read, waiting for AfterConstruction
 };
 
 // The form a control sits on, or null.

@@ -12,6 +12,9 @@
 
 namespace {
 
+constexpr LONG PixelsPerMetre = 2835;
+
+
 [[noreturn]] void InvalidBitmap() { throw EInvalidGraphic("Bitmap image is not valid"); }
 
 constexpr int FileHeaderSize = 14;
@@ -88,6 +91,8 @@ void TBitmap::SaveToStream(TStream& Stream) const {
   const DWORD Colors = Bits <= 8 ? (1u << Bits) : 0;
   Info.Header.biClrUsed = 0;
   Info.Header.biSizeImage = static_cast<DWORD>(Pixels.size());
+  // 72 dots per inch, as bitmap files usually say (GetDIBits leaves it 0).
+  Info.Header.biXPelsPerMeter = Info.Header.biYPelsPerMeter = PixelsPerMetre;
   const DWORD Offset = FileHeaderSize + sizeof(BITMAPINFOHEADER) + Colors * sizeof(RGBQUAD);
   BITMAPFILEHEADER File{};
   File.bfType = 0x4D42; // "BM"

@@ -278,6 +278,7 @@ struct TTreeReader {
       Read.push_back(Child);
       Child->SetLoading(true);
       Child->SetName(In.Name(true));
+      Root.BindField(*Child);
       Properties(*Child);
       Child->SetParentComponent(&Parent);
       Children(*Child, Depth + 1);
@@ -292,7 +293,7 @@ void WriteComponentBinary(TStream& Dest, const TComponent& Component) {
   WriteRecord(Dest, Component, Component);
 }
 
-void ReadComponentBinary(TStream& Source, TComponent& Component) {
+std::vector<TComponent*> ReadComponentTree(TStream& Source, TComponent& Component) {
   TValueReader In(Source);
   if (In.Bytes(4) != "TPF0")
     throw EReadError("Invalid stream format");
@@ -316,10 +317,13 @@ void ReadComponentBinary(TStream& Source, TComponent& Component) {
       Child->SetLoading(false);
     throw;
   }
-  // The children end their loading once the whole tree is in place (so that references
-  // reach components stored after them); one that fails leaves the rest loaded all the same.
+  return Tree.Read;
+}
+
+void LoadComponents(const std::vector<TComponent*>& Components) {
+  // One that fails leaves the rest loaded all the same.
   std::exception_ptr Failure;
-  for (TComponent* Child : Tree.Read) {
+  for (TComponent* Child : Components) {
     try {
       Child->Loaded();
     } catch (...) {
@@ -330,6 +334,12 @@ void ReadComponentBinary(TStream& Source, TComponent& Component) {
   }
   if (Failure)
     std::rethrow_exception(Failure);
+}
+
+void ReadComponentBinary(TStream& Source, TComponent& Component) {
+  // The children end their loading once the whole tree is in place, so that references reach
+  // components stored after them.
+  LoadComponents(ReadComponentTree(Source, Component));
 }
 
 std::string ComponentToText(const TComponent& Component) {

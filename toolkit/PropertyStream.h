@@ -2,6 +2,7 @@
 // Components to and from the property stream through their published properties.
 
 #include <string>
+#include <vector>
 
 #include "toolkit/Classes.h"
 #include "toolkit/Streams.h"
@@ -20,6 +21,12 @@ void WriteComponentBinary(TStream& Dest, const TComponent& Component);
 // are not a property stream raise EReadError or EParserError. The children read before an
 // error stay owned by Component.
 void ReadComponentBinary(TStream& Source, TComponent& Component);
+
+// ReadComponentBinary in two steps: the tree, its components still loading (each returned in
+// the order it came), then their Loaded in that order (the first failure raised once every
+// one has run).
+std::vector<TComponent*> ReadComponentTree(TStream& Source, TComponent& Component);
+void LoadComponents(const std::vector<TComponent*>& Components);
 
 // The same through the textual form.
 std::string ComponentToText(const TComponent& Component);
