@@ -28,8 +28,8 @@ public:
   int Count() const { return static_cast<int>(SendMessageA(FList, LVM_GETITEMCOUNT, 0, 0)); }
   int PerPage() const { return static_cast<int>(SendMessageA(FList, LVM_GETCOUNTPERPAGE, 0, 0)); }
   bool Checked(int Row) const {
-    const auto State = SendMessageA(FList, LVM_GETITEMSTATE, static_cast<WPARAM>(Row),
-                                    LVIS_STATEIMAGEMASK);
+    const auto State =
+        SendMessageA(FList, LVM_GETITEMSTATE, static_cast<WPARAM>(Row), LVIS_STATEIMAGEMASK);
     return ((State & LVIS_STATEIMAGEMASK) >> 12) == 2;
   }
   std::string Text(int Row, int Column) {
@@ -38,7 +38,8 @@ public:
     Item.pszText = reinterpret_cast<LPSTR>(FMemory.At(1024));
     Item.cchTextMax = 1024;
     FMemory.Write(Item);
-    const auto Length = SendMessageA(FList, LVM_GETITEMTEXTA, static_cast<WPARAM>(Row), FMemory.At());
+    const auto Length =
+        SendMessageA(FList, LVM_GETITEMTEXTA, static_cast<WPARAM>(Row), FMemory.At());
     std::string Text(static_cast<size_t>(std::max<LRESULT>(Length, 0)), '\0');
     FMemory.Read(1024, Text.data(), Text.size());
     return Text;
@@ -91,12 +92,13 @@ private:
 
 // True for texts in order, letter case ignored as the user's locale orders them.
 bool InOrder(const std::vector<std::string>& Texts, bool Ascending) {
-  return std::is_sorted(Texts.begin(), Texts.end(), [&](const std::string& A, const std::string& B) {
-    const int Order = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, A.c_str(), -1,
-                                     B.c_str(), -1) -
-                      CSTR_EQUAL;
-    return Ascending ? Order < 0 : Order > 0;
-  });
+  return std::is_sorted(
+      Texts.begin(), Texts.end(), [&](const std::string& A, const std::string& B) {
+        const int Order =
+            CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, A.c_str(), -1, B.c_str(), -1) -
+            CSTR_EQUAL;
+        return Ascending ? Order < 0 : Order > 0;
+      });
 }
 
 class WindowsListEndToEndTest : public ::testing::Test {
@@ -111,15 +113,7 @@ protected:
   }
   // Opens "Windows List" with a click on its tab, and waits for the list to show.
   static HWND OpenWindowsList(const TMirevanProcess& Mirevan) {
-    SetForegroundWindow(Mirevan.MainWindow());
-    const HWND Tabs = Mirevan.FindTabControl();
-    if (!Tabs)
-      return nullptr;
-    TRemoteMemory Memory(Mirevan.ProcessId(), sizeof(RECT));
-    SendMessageA(Tabs, TCM_GETITEMRECT, 1, Memory.At());
-    POINT Tab = CentreOf(Memory.Read<RECT>());
-    ClientToScreen(Tabs, &Tab);
-    if (!ClickAt(Tab))
+    if (!Mirevan.ClickTab(1))
       return nullptr;
     HWND List = nullptr;
     WaitUntil(

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "tests/win/support/WinTestSupport.h"
 #include "toolkit/ModuleInfo.h"
 #include "toolkit/SysUtils.h"
 
@@ -147,6 +148,24 @@ void TMirevanProcess::SelectPage(int Index) const {
   SendMessageA(FindTabControl(), TCM_SETCURFOCUS, static_cast<WPARAM>(Index), 0);
 }
 
+bool TMirevanProcess::ClickTab(int Index) const {
+  SetForegroundWindow(FMainWindow);
+  const HWND Tabs = FindTabControl();
+  if (!Tabs)
+    return false;
+  TRemoteMemory Memory(FProcess.dwProcessId, sizeof(RECT));
+  if (!SendMessageA(Tabs, TCM_GETITEMRECT, static_cast<WPARAM>(Index), Memory.At()))
+    return false;
+  const RECT Tab = Memory.Read<RECT>();
+  POINT Centre{(Tab.left + Tab.right) / 2, (Tab.top + Tab.bottom) / 2};
+  ClientToScreen(Tabs, &Centre);
+  return ClickAt(Centre);
+}
+
+int TMirevanProcess::ActivePage() const {
+  return static_cast<int>(SendMessageA(FindTabControl(), TCM_GETCURSEL, 0, 0));
+}
+
 int TMirevanProcess::FindListRow(const std::string& Text) const {
   const HWND List = FindChild(WC_LISTVIEWA, "");
   if (!List)
@@ -157,8 +176,7 @@ int TMirevanProcess::FindListRow(const std::string& Text) const {
   Find.psz = reinterpret_cast<LPCSTR>(Remote.At(512));
   Remote.Write(Find);
   Remote.Write(512, Text.c_str(), Text.size() + 1);
-  return static_cast<int>(
-      SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1), Remote.At()));
+  return static_cast<int>(SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1), Remote.At()));
 }
 
 TRemoteMemory::TRemoteMemory(DWORD ProcessId, size_t Size)

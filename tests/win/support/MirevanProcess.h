@@ -30,6 +30,12 @@ public:
   HWND FindTabControl() const;
   // What a click on a tab of the page control does.
   void SelectPage(int Index) const;
+  // A click of the real pointer at the centre of a tab of the page control (the window is
+  // brought to the front first); false when there is no such tab or the pointer did not get
+  // there.
+  bool ClickTab(int Index) const;
+  // The index of the active page, as the page control answers it.
+  int ActivePage() const;
   // A row of the windows list by its text, or -1 (read across the process boundary).
   int FindListRow(const std::string& Text) const;
   // The program's message box, when one is shown, or null.

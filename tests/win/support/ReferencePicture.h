@@ -9,3 +9,10 @@
 
 void ExpectMatchesReference(const TSkinPicture& Actual, const std::string& Reference,
                             const std::string& Label);
+
+// The same check for pictures taken from the screen, where text may come out a shade apart:
+// a pixel counts as different when one of its channels is more than MaxChannelDifference
+// away, and the check fails when more than MaxDifferentShare of the pixels differ.
+void ExpectMatchesReferenceWithin(const TSkinPicture& Actual, const std::string& Reference,
+                                  const std::string& Label, int MaxChannelDifference,
+                                  double MaxDifferentShare);
