@@ -7,7 +7,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   zlib1g-dev googletest libbenchmark-dev libpixman-1-dev pkg-config
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
-  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick
+  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick xcompmgr
 )
 
 missing=()

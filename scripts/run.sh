@@ -2,9 +2,11 @@
 # Builds Mirevan and runs it under Wine from the program's directory.
 #
 # With a display (DISPLAY set and reachable) Mirevan runs there until you close it.
-# Without one it runs on a virtual display beside a window of another program (Wine's
-# Minesweeper, opened after Mirevan so that it turns translucent), saves a screenshot as mirevan.png in the current directory, and keeps running
-# until Mirevan exits or you press Ctrl+C; everything started is then stopped.
+# Without one it runs on a virtual display with a compositing manager (xcompmgr, so that
+# translucent windows show what lies behind them) beside a window of another program (Wine's
+# Minesweeper, opened after Mirevan so that it turns translucent, and placed over the left
+# edge of Mirevan's window), saves a screenshot as mirevan.png in the current directory, and
+# keeps running until Mirevan exits or you press Ctrl+C; everything started is then stopped.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 here=$(pwd)
@@ -20,6 +22,16 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   display=$DISPLAY
 fi
 wine_session_start "$root/build/windows" run-prefix "$display"
+if [ -z "$display" ]; then
+  xcompmgr >"$WINE_SESSION_LOGS/xcompmgr.log" 2>&1 &
+  wine_session_track $!
+  # Minesweeper opens where it was last closed: half over Mirevan's window, half over the
+  # desktop.
+  for value in Xpos=330 Ypos=420; do
+    wine reg add 'HKCU\Software\Microsoft\WinMine' /v "${value%=*}" /t REG_DWORD \
+      /d "${value#*=}" /f >>"$WINE_SESSION_LOGS/winemine.log" 2>&1
+  done
+fi
 
 cd "$root/build/windows/bin"
 wine Mirevan.exe >"$WINE_SESSION_LOGS/mirevan.log" 2>&1 &

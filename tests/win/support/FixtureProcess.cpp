@@ -159,6 +159,12 @@ void TFixtureProcess::MakeLayered(HWND Wnd, BYTE Alpha) {
 
 void TFixtureProcess::ClearLayered(HWND Wnd) { Command("unlayer\t" + HandleText(Wnd)); }
 
+void TFixtureProcess::Fill(HWND Wnd, uint32_t Rgb) {
+  char Colour[8];
+  std::snprintf(Colour, sizeof Colour, "%06lx", static_cast<unsigned long>(Rgb & 0xFFFFFF));
+  Command("fill\t" + HandleText(Wnd) + "\t" + Colour);
+}
+
 void TFixtureProcess::Move(HWND Wnd, const RECT& Bounds) {
   Command("move\t" + HandleText(Wnd) + "\t" + std::to_string(Bounds.left) + "\t" +
           std::to_string(Bounds.top) + "\t" + std::to_string(Bounds.right - Bounds.left) + "\t" +

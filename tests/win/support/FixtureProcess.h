@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 class TFixtureProcess {
@@ -21,6 +22,8 @@ public:
   void Show(HWND Wnd, int Command = SW_SHOWNOACTIVATE);
   void MakeLayered(HWND Wnd, BYTE Alpha);
   void ClearLayered(HWND Wnd);
+  // Paints Wnd's class background in one colour (0xRRGGBB), for every window of the class.
+  void Fill(HWND Wnd, uint32_t Rgb);
   // Moves any window, this process's too; it happens when the window's thread pumps.
   void Move(HWND Wnd, const RECT& Bounds);
   void Destroy(HWND Wnd);
