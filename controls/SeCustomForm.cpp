@@ -46,10 +46,10 @@ void TSeCustomForm::Loaded() {
   SetControl(FForm);
   if (!FForm)
     return;
-  if (FCaption.empty())
-    FCaption = FForm->Caption();
-  else
+  if (std::exchange(FCaptionRead, false))
     FForm->SetCaption(FCaption);
+  else
+    FCaption = FForm->Caption();
   // Loading again (a hint form does, each time its hint shows) keeps the private window.
   if (!FTrayIcon) {
     FTrayIcon = std::make_unique<TSeTrayIcon>(SE_TRAYNOTIFY, 1);
@@ -126,7 +126,8 @@ void TSeCustomForm::SetStayOnTop(bool Value) {
 
 void TSeCustomForm::SetCaption(const std::string& Value) {
   FCaption = Value;
-  if (FForm && !Loading()) // a stored caption goes to the form when the layout is in
+  FCaptionRead = Loading(); // a stored caption goes to the form when the layout is in
+  if (FForm && !FCaptionRead)
     FForm->SetCaption(Value);
 }
 

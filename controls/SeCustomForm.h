@@ -286,6 +286,7 @@ private:
   TSeFrameMetrics FMetrics;
   TSeFormPerformance FPerformance = qzfpNoBuffer;
   bool FStayOnTop = false;
+  bool FCaptionRead = false; // Caption came with the layout, for the form once it is in
   bool FMinimizeApplication = true;
   bool FStretchBackground = false;
   std::string FCaption;

@@ -17,9 +17,6 @@ constexpr std::array<const char*, 4> PerformanceNames{"qzfpNoBuffer", "qzfpShare
 constexpr std::array<const char*, 5> WindowStateNames{"qwsNormal", "qwsMaximized", "qwsMinimized",
                                                       "qwsRollup", "qwsTray"};
 
-constexpr int64_t DefaultBorderIcons =
-    (1 << qbiClose) | (1 << qbiSystemMenu) | (1 << qbiMinimize) | (1 << qbiMaximize);
-
 } // namespace
 
 // ---------------------------------------------------------------------------------------
@@ -75,9 +72,10 @@ const TPropTable& TSeCustomForm::Properties() {
       {DefaultProp(AccessorProp<C>("Active", TPropKind::pkBoolean, &C::Active, &C::SetActive),
                    true),
        ObjectProp<C>("Animation", &C::FAnimation), ObjectProp<C>("Blending", &C::FBlending),
-       DefaultProp(AccessorProp<C>("BorderIcons", TPropKind::pkSet, &C::BorderIcons,
-                                   &C::SetBorderIcons, BorderIconNames),
-                   DefaultBorderIcons),
+       // Always written: a new frame takes its icons from the form it sits on, so no one value
+       // is what reading leaves.
+       AccessorProp<C>("BorderIcons", TPropKind::pkSet, &C::BorderIcons, &C::SetBorderIcons,
+                       BorderIconNames),
        DefaultProp(AccessorProp<C>("BorderStyle", TPropKind::pkEnum, &C::BorderStyle,
                                    &C::SetBorderStyle, BorderStyleNames),
                    qbsStandard),

@@ -259,8 +259,12 @@ TEST_F(LayoutTableTest, TheFormFrameWritesItsPropertiesInStreamOrder) {
                                   "\r\n"
                                   "  TrayMenuOptions.Animation.EffectKind = " +
                                   Random + "\r\n";
+  // The border icons are always written: a new frame takes them from its form (this one has
+  // its maximise box).
   EXPECT_EQ(ComponentToText(*Defaults),
-            "object SeSkinForm1: TSeSkinForm\r\n" + OptionLines + "end\r\n");
+            "object SeSkinForm1: TSeSkinForm\r\n  Animation.EffectKind = " + Random +
+                "\r\n  BorderIcons = [qbiClose, qbiSystemMenu, qbiMinimize, qbiMaximize]\r\n" +
+                OptionLines.substr(OptionLines.find("  SystemMenuOptions")) + "end\r\n");
   Defaults->Free();
 
   auto* Engine = Make<TSeSkinEngine>(Form, "SeSkinEngine1");

@@ -161,7 +161,7 @@ protected:
 };
 
 TEST_F(MainLayoutEndToEndTest, TheWindowOpensAtOperateWithItsTextAndClientSize) {
-  EXPECT_EQ(WindowTextOf(Mirevan.MainWindow()), "Mirevan ");
+  EXPECT_EQ(WindowTextOf(Mirevan.MainWindow()), "Mirevan V1.0"); // the frame's caption
   RECT Client{};
   GetClientRect(Mirevan.MainWindow(), &Client);
   EXPECT_EQ(Client.right, 471);

@@ -105,7 +105,7 @@ TEST_F(MainWindowTest, OpensOnTheFirstPageWithEveryPageAndTheStoredLayout) {
   EXPECT_EQ(Client.bottom, 332);
   char Title[64] = {};
   GetWindowTextA(Form->Handle(), Title, sizeof Title);
-  EXPECT_STREQ(Title, "Mirevan ");
+  EXPECT_STREQ(Title, "Mirevan V1.0"); // the frame's caption
   EXPECT_EQ(TransparentManager->NotifyWindow(), Form->Handle());
   EXPECT_NE(SendMessageA(Form->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
   EXPECT_EQ(Screen->Cursors(crDragTool), LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));

@@ -273,10 +273,11 @@ TEST_F(SkinListViewTest, TheStoredLayoutNamesItsEngineAndKeepsTheStreamOrder) {
   List->SetReadOnly(true);
   List->SetHideSelection(false);
   List->BevelInner = bvNone;
+  List->SetViewStyle(vsList); // the list's own default is a report
   const std::string Text = ComponentToText(*List);
   // The toolkit list's properties first, then the skin's; the version is never stored.
   const size_t Bevel = Text.find("BevelInner = bvNone"), Columns = Text.find("Columns = <"),
-               View = Text.find("ViewStyle = vsReport"),
+               View = Text.find("ViewStyle = vsList"),
                EngineAt = Text.find("SkinEngine = SeSkinEngine1"),
                Object = Text.find("SkinObject = 'ListBox'"),
                Header = Text.find("SkinHeaderObject = 'Header2'");

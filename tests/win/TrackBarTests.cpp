@@ -199,7 +199,7 @@ TEST_F(TrackBarTest, PublishedInStreamOrder) {
   const std::vector<std::string> Own{
       "Min",      "Max",       "Position",     "Orientation", "ThumbHalfWidth",        "LineSize",
       "PageSize", "Frequency", "ThumbVisible", "ShowTicks",   "IntervalHighlightType", "TickMarks",
-      "TabStop",  "SkinObject"};
+      "TabStop",  "OnChange", "SkinEngine", "SkinObject", "Version"};
   ASSERT_GE(Names.size(), Own.size());
   EXPECT_EQ(std::vector<std::string>(Names.end() - static_cast<long>(Own.size()), Names.end()),
             Own);

@@ -15,7 +15,7 @@ struct TSearch {
   DWORD ProcessId;
   HWND Found = nullptr;
   const char* ClassName = "MirevanWindow";
-  const char* Title = "Mirevan ";
+  const char* Title = "Mirevan V1.0"; // the frame's caption, which the window takes
 };
 
 BOOL CALLBACK FindTopLevel(HWND Wnd, LPARAM Param) {
