@@ -250,7 +250,7 @@ int main(int argc, char** argv) {
     CopyBeside(Name, Dir);
   std::vector<TProgram> Programs{
       TProgram("minimal", HereDir(), "MinimalWindow.exe", "MinimalBenchWindow", "Minimal", false),
-      TProgram("mirevan", Dir, "Mirevan.exe", "MirevanWindow", "Mirevan ", true)};
+      TProgram("mirevan", Dir, "Mirevan.exe", "MirevanWindow", "Mirevan V1.0", true)};
   for (TProgram& Program : Programs)
     Learn(Program);
   for (int Run = 0; Run < Runs; ++Run)
