@@ -156,8 +156,9 @@ TEST_F(MainLayoutTable, EveryControlOfEveryPageIsInItsPlaceWithItsTextsAndItsSki
     for (size_t I = 0; I < Row.Bounds.size(); ++I)
       EXPECT_EQ(std::to_string(Row.Bounds[I]), Value(Row.Name, Bounds[I])) << Bounds[I];
     EXPECT_EQ(Row.Attached ? "SeSkinEngine1" : "(none)", Value(Row.Name, "SkinEngine"));
-    if (SkinObjects.count(Row.Class))
+    if (SkinObjects.count(Row.Class)) {
       EXPECT_EQ(SkinObjects.at(Row.Class), Value(Row.Name, "SkinObject"));
+    }
   }
   // The layout holds nothing more than the design: the rows, the pages and their control,
   // the About page's boxes, and the four non-visual components.
