@@ -86,10 +86,15 @@ TForm::~TForm() {
 
 const TPropTable& TForm::Properties() {
   using C = TForm;
-  // A form's font is its own, and it is not stored as shown or hidden.
+  // A form's font is its own, and it is not stored as shown or hidden; a centred form's place
+  // is the screen's to give.
+  const auto Placed = [](const TPersistent& O) {
+    return static_cast<const C&>(O).Position == TPosition::poDesigned;
+  };
   static const TPropTable Table(
       nullptr,
-      {ControlProp("Left"), ControlProp("Top"), ControlProp("Caption"),
+      {StoredWhen(ControlProp("Left"), Placed), StoredWhen(ControlProp("Top"), Placed),
+       ControlProp("Caption"),
        ClientSizeProp("ClientHeight", false), ClientSizeProp("ClientWidth", true),
        ControlProp("Color"), StoredWhen(ControlProp("Font"), nullptr),
        FieldProp("Position", &C::Position, TPropKind::pkEnum, PositionNames),

@@ -16,6 +16,9 @@
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/PropertyStream.h"
 #include "toolkit/Published.h"
+#include "toolkit/FileStreams.h"
+#include "skin/SkinEngine.h"
+#include "skin/SkinSource.h"
 
 namespace {
 
@@ -158,4 +161,46 @@ TEST_F(StoredLayoutTest, EveryRegisteredClassIsMadeWithItsDeclaredDefaultsAndRea
       All += Each + "\n";
     return All;
   }();
+}
+
+TEST_F(StoredLayoutTest, ASkinListStoredWithTheFormGivesTheEngineItsSkinAndTheEngineStoresNoCopy) {
+  TForm* Form = NewForm();
+  auto* List = MakeComponent<TSeSkinList>(Form);
+  List->SetName("SeSkinList1");
+  {
+    TFileStream File(MIREVAN_BUILTIN_SKIN, TFileMode::fmOpenRead);
+    List->AddSkin()->ReadSkinStream(File); // the stored form: a byte, then the skin
+  }
+  List->AddSkin()->Tag = 7; // an empty entry
+  auto* Engine = MakeComponent<TSeSkinEngine>(Form);
+  Engine->SetName("SeSkinEngine1");
+  Engine->SetSkinList(List);
+  Engine->SetSkinIndex(0);
+  ASSERT_EQ(18, Engine->Source()->ObjectCount());
+  const std::string Text = ComponentToText(*Form);
+  // The list holds the skins; the engine names the list and the entry and keeps no copy.
+  EXPECT_EQ(std::string::npos, Text.find("Left ="));
+  EXPECT_NE(std::string::npos, Text.find("SkinList = SeSkinList1"));
+  EXPECT_NE(std::string::npos, Text.find("SkinIndex = 0"));
+  EXPECT_EQ(2u, [&] { // one for each entry, the empty one's a 0
+    size_t Count = 0;
+    for (size_t At = Text.find("SkinStream = {"); At != std::string::npos;
+         At = Text.find("SkinStream = {", At + 1))
+      ++Count;
+    return Count;
+  }());
+  EXPECT_NE(std::string::npos, Text.find("Tag = 7"));
+
+  // Read into a new form: the engine loads the list's entry once everything is in.
+  TForm* Again = NewForm();
+  ComponentFromText(Text, *Again);
+  auto* ReadEngine = Named<TSeSkinEngine>(Again, "SeSkinEngine1");
+  auto* ReadList = Named<TSeSkinList>(Again, "SeSkinList1");
+  ASSERT_TRUE(ReadEngine && ReadList);
+  EXPECT_EQ(ReadList, ReadEngine->SkinList());
+  EXPECT_EQ(2, ReadList->SkinCount());
+  EXPECT_EQ(7, ReadList->Skin(1)->Tag);
+  EXPECT_EQ(0, ReadEngine->SkinIndex());
+  EXPECT_EQ(18, ReadEngine->Source()->ObjectCount());
+  EXPECT_EQ(Text, ComponentToText(*Again));
 }
