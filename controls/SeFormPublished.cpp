@@ -4,6 +4,7 @@
 
 #include "controls/SeCustomForm.h"
 #include "controls/SeSkinForm.h"
+#include "controls/Skinned.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/Published.h"
 
@@ -109,9 +110,9 @@ const TPropTable& TSeSkinForm::Properties() {
   using C = TSeSkinForm;
   static const TPropTable Table(
       &TSeCustomForm::Properties(),
-      {ComponentProp<C, TSeSkinEngine>("SkinEngine", &C::SkinEngine, &C::SetSkinEngine),
+      {SkinEngineProp<C>(),
        StoredWhen(
-           AccessorProp<C>("SkinObject", TPropKind::pkString, &C::SkinObject, &C::SetSkinObject),
+           SkinObjectProp<C>(),
            [](const TPersistent& Form) {
              return static_cast<const C&>(Form).SkinObject() != "Form";
            })});

@@ -1,5 +1,6 @@
 #include "controls/SeSkinHint.h"
 
+#include "controls/Skinned.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Published.h"
@@ -10,8 +11,8 @@ const TPropTable& TSeSkinHint::Properties() {
   using H = TSeSkinHint;
   static const TPropTable Table(
       &TSeCustomHint::Properties(),
-      {ComponentProp<H, TSeSkinEngine>("SkinEngine", &H::SkinEngine, &H::SetSkinEngine),
-       AccessorProp<H>("SkinObject", TPropKind::pkString, &H::SkinObject, &H::SetSkinObject)});
+      {SkinEngineProp<H>(),
+       SkinObjectProp<H>()});
   return Table;
 }
 

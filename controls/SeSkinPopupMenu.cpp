@@ -1,6 +1,7 @@
 #include "controls/SeSkinPopupMenu.h"
 
 #include "controls/SeSkinItem.h"
+#include "controls/Skinned.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/Published.h"
 
@@ -13,7 +14,7 @@ const TPropTable& TSeSkinPopupMenu::Properties() {
   using C = TSeSkinPopupMenu;
   static const TPropTable Table(
       &TSeCustomPopupMenu::Properties(),
-      {ComponentProp<C, TSeSkinEngine>("SkinEngine", &C::SkinEngine, &C::SetSkinEngine)});
+      {SkinEngineProp<C>()});
   return Table;
 }
 
