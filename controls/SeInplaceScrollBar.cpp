@@ -68,7 +68,8 @@ void TSeInplaceScrollBar::BoundsChanged() {
 }
 
 bool TSeInplaceScrollBar::Usable() const {
-  return !Destroying() && HandleAllocated() && Parent() && Parent()->HandleAllocated() && FTarget &&
+  // Its own window is made when it first shows.
+  return !Destroying() && Parent() && Parent()->HandleAllocated() && FTarget &&
          !FTarget->Destroying() && FTarget->HandleAllocated();
 }
 

@@ -113,11 +113,15 @@ void TWinControl::CreateParams(TCreateParams& Params) {
 void TWinControl::CreateWnd() {
   TCreateParams Params;
   CreateParams(Params);
-  if (Visible())
+  const HWND ParentWnd = Parent() ? Parent()->FHandle : nullptr;
+  // Into a parent on screen a window comes hidden, and shows once it is complete: bound, with
+  // its font, in its place among its siblings and with its children. Otherwise it could paint
+  // (its frame, at least) before this object sees its messages.
+  const bool ShowWhenComplete = Visible() && ParentWnd && IsWindowVisible(ParentWnd);
+  if (Visible() && !ShowWhenComplete)
     Params.Style |= WS_VISIBLE;
   if (!Enabled())
     Params.Style |= WS_DISABLED;
-  const HWND ParentWnd = Parent() ? Parent()->FHandle : nullptr;
   static UINT NextId = 100;
   if (!FId)
     FId = NextId++;
@@ -141,13 +145,37 @@ void TWinControl::CreateWnd() {
     throw Exception("Error creating window");
   UpdateBoundsFromWindow();
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
+  if (ParentWnd && !Parent()->FCreatingChildren)
+    TakeSiblingOrder();
   CreateChildHandles();
+  if (ShowWhenComplete)
+    ShowWindow(FHandle, SW_SHOWNA);
 }
 
 void TWinControl::CreateChildHandles() {
+  FCreatingChildren = true;
+  struct TDone {
+    bool& Flag;
+    ~TDone() { Flag = false; }
+  } Done{FCreatingChildren};
   for (TControl* Child : FControls)
-    if (auto* Windowed = dynamic_cast<TWinControl*>(Child); Windowed && !Windowed->FHandle)
+    if (auto* Windowed = dynamic_cast<TWinControl*>(Child);
+        Windowed && !Windowed->FHandle && Windowed->Visible())
       Windowed->CreateWnd();
+}
+
+void TWinControl::TakeSiblingOrder() {
+  // Made together, the siblings' windows lie in the order of the controls, the first on top.
+  const std::vector<TControl*>& Siblings = Parent()->FControls;
+  HWND Above = HWND_TOP;
+  for (TControl* Sibling : Siblings) {
+    if (Sibling == this)
+      break;
+    if (auto* Windowed = dynamic_cast<TWinControl*>(Sibling); Windowed && Windowed->FHandle)
+      Above = Windowed->FHandle;
+  }
+  SetWindowPos(FHandle, Above, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOOWNERZORDER);
 }
 
 void TWinControl::Bind(HWND Wnd, bool OwnClass) {
@@ -220,10 +248,12 @@ void TWinControl::InsertControl(TControl* Control) {
   FControls.push_back(Control);
   if (!FHandle || Control->Loading())
     return;
-  if (Control->Windowed())
-    static_cast<TWinControl*>(Control)->HandleNeeded();
-  else
+  if (Control->Windowed()) {
+    if (Control->Visible())
+      static_cast<TWinControl*>(Control)->HandleNeeded();
+  } else {
     Control->Invalidate();
+  }
 }
 
 void TWinControl::RemoveControl(TControl* Control) {
@@ -666,6 +696,8 @@ void TWinControl::PaintControls(HDC DC) {
 void TWinControl::VisibleChanged() {
   if (FHandle)
     ShowWindow(FHandle, Visible() ? SW_SHOWNA : SW_HIDE);
+  else if (Visible() && Parent() && Parent()->FHandle && !Loading())
+    CreateWnd(); // shown for the first time
 }
 
 void TWinControl::EnabledChanged() {

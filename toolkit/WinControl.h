@@ -26,7 +26,8 @@ public:
   void GetChildren(const std::function<void(TComponent&)>& Proc,
                    const TComponent& Root) const override;
 
-  // The window, made (with its parent's) when first asked for.
+  // The window, made (with its parent's) when first asked for. A parent's window brings its
+  // visible children's with it; a hidden child's is made when it first shows, or is asked for.
   HWND Handle();
   bool HandleAllocated() const { return FHandle != nullptr; }
   void HandleNeeded() { Handle(); }
@@ -121,6 +122,8 @@ private:
   void InsertControl(TControl* Control);
   void RemoveControl(TControl* Control);
   void CreateChildHandles();
+  // A window made after its siblings' goes where it would have gone if made with them.
+  void TakeSiblingOrder();
   void UpdateBoundsFromWindow();
   // Pieces of WndProc, one kind of message each.
   TWinControl* ReflectionTarget(UINT Msg, WPARAM WParam, LPARAM LParam) const;
@@ -143,6 +146,7 @@ private:
   bool FTabStop = false;
   bool FTrackingLeave = false;
   bool FReleasingCapture = false;
+  bool FCreatingChildren = false;
   TControl* FCaptureControl = nullptr; // the windowless child that holds the mouse
   TControl* FHoverControl = nullptr;   // the windowless child under the pointer
   UINT FId = 0;

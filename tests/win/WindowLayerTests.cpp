@@ -49,6 +49,8 @@ public:
       Log(this, "blur");
     else if (Msg == WM_CREATE)
       Log(this, "create");
+    else if (Msg == WM_SHOWWINDOW && WParam)
+      Log(this, "shown");
     else if (Msg == WM_CONTEXTMENU) {
       Log(this, GetCapture() ? "context menu (captured)" : "context menu");
       ContextPoint = {GET_X_LPARAM(LParam), GET_Y_LPARAM(LParam)};
@@ -195,6 +197,65 @@ TEST_F(WindowLayerTest, RecreatingTheWindowKeepsTheObjectItsBoundsAndItsChildren
   EXPECT_EQ(Bounds.left, 20);
   EXPECT_EQ(Bounds.top, 30);
   EXPECT_EQ(Styled->Width(), 200);
+}
+
+// The child windows of Parent, top first.
+std::vector<HWND> ChildOrder(HWND Parent) {
+  std::vector<HWND> Order;
+  for (HWND Wnd = GetWindow(Parent, GW_CHILD); Wnd; Wnd = GetWindow(Wnd, GW_HWNDNEXT))
+    Order.push_back(Wnd);
+  return Order;
+}
+
+TEST_F(WindowLayerTest, AHiddenControlGetsItsWindowsWhenItFirstShowsAndTakesItsPlace) {
+  auto* Before = Add<TProbe>(Form, "Before", {10, 10, 60, 40});
+  auto* Hidden = Add<TProbe>(Form, "Hidden", {70, 10, 250, 150});
+  auto* Inner = Add<TProbe>(Hidden, "Inner", {5, 5, 50, 30});
+  auto* Native = Add<TButton>(Hidden, "Native", {60, 5, 150, 30});
+  auto* After = Add<TProbe>(Form, "After", {10, 160, 60, 190});
+  auto* Asked = Add<TProbe>(Form, "Asked", {270, 10, 320, 40});
+  Hidden->SetVisible(false);
+  Asked->SetVisible(false);
+  ShowForm();
+  EXPECT_TRUE(Before->HandleAllocated());
+  EXPECT_TRUE(After->HandleAllocated());
+  EXPECT_FALSE(Hidden->HandleAllocated());
+  EXPECT_FALSE(Inner->HandleAllocated());
+  EXPECT_FALSE(Native->HandleAllocated());
+  EXPECT_EQ(Count("Hidden create"), 0);
+
+  GEvents.clear();
+  Hidden->SetVisible(true);
+  ASSERT_TRUE(Hidden->HandleAllocated());
+  ASSERT_TRUE(Inner->HandleAllocated());
+  ASSERT_TRUE(Native->HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(Inner->Handle()));
+  EXPECT_TRUE(IsWindowVisible(Native->Handle()));
+  EXPECT_EQ(TWinControl::FromHandle(Native->Handle()), Native);
+  // It shows once its children are made, not while it is being created.
+  EXPECT_EQ(GEvents, (std::vector<std::string>{"Hidden create", "Inner create", "Inner shown",
+                                               "Hidden shown"}));
+  // Where it would lie had it been made with its siblings: in the order of the controls.
+  EXPECT_EQ(ChildOrder(Form->Handle()),
+            (std::vector<HWND>{Before->Handle(), Hidden->Handle(), After->Handle()}));
+
+  // Asked for, a hidden control's window is made, hidden, in its place too.
+  const HWND AskedWnd = Asked->Handle();
+  EXPECT_FALSE(IsWindowVisible(AskedWnd));
+  EXPECT_EQ(ChildOrder(Form->Handle()),
+            (std::vector<HWND>{Before->Handle(), Hidden->Handle(), After->Handle(), AskedWnd}));
+  Asked->SetVisible(true);
+  EXPECT_TRUE(IsWindowVisible(AskedWnd));
+  EXPECT_EQ(Asked->Handle(), AskedWnd);
+}
+
+TEST_F(WindowLayerTest, ControlsMadeTogetherLieInTheirOrderFirstOnTop) {
+  auto* First = Add<TProbe>(Form, "First", {10, 10, 60, 40});
+  auto* Second = Add<TButton>(Form, "Second", {70, 10, 150, 40});
+  auto* Third = Add<TProbe>(Form, "Third", {160, 10, 210, 40});
+  ShowForm();
+  EXPECT_EQ(ChildOrder(Form->Handle()),
+            (std::vector<HWND>{First->Handle(), Second->Handle(), Third->Handle()}));
 }
 
 // --- The exception barrier
