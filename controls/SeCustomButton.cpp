@@ -82,21 +82,18 @@ const TPropTable& TSeCustomButton::Properties() {
        DefaultProp(AccessorProp<B>("ModalResult", TPropKind::pkInteger, &B::ModalResult,
                                    &B::SetModalResult),
                    0),
-       DefaultProp(AccessorProp<B>("NumGlyphs", TPropKind::pkInteger, &B::NumGlyphs,
-                                   &B::SetNumGlyphs),
-                   1),
+       DefaultProp(
+           AccessorProp<B>("NumGlyphs", TPropKind::pkInteger, &B::NumGlyphs, &B::SetNumGlyphs), 1),
        DefaultProp(AccessorProp<B>("Spacing", TPropKind::pkInteger, &B::Spacing, &B::SetSpacing),
                    4),
-       DefaultProp(AccessorProp<B>("State", TPropKind::pkEnum, &B::State, &B::SetState,
-                                   StateNames),
+       DefaultProp(AccessorProp<B>("State", TPropKind::pkEnum, &B::State, &B::SetState, StateNames),
                    qbsNormal),
-       DefaultProp(AccessorProp<B>("Layout", TPropKind::pkEnum, &B::Layout, &B::SetLayout,
-                                   LayoutNames),
-                   blGlyphLeft),
+       DefaultProp(
+           AccessorProp<B>("Layout", TPropKind::pkEnum, &B::Layout, &B::SetLayout, LayoutNames),
+           blGlyphLeft),
        DefaultProp(AccessorProp<B>("TabStop", TPropKind::pkBoolean, &B::TabStop, &B::SetTabStop),
                    true),
-       DefaultProp(AccessorProp<B>("WordWrap", TPropKind::pkBoolean, &B::WordWrap,
-                                   &B::SetWordWrap),
+       DefaultProp(AccessorProp<B>("WordWrap", TPropKind::pkBoolean, &B::WordWrap, &B::SetWordWrap),
                    false),
        DefaultProp(AccessorProp<B>("Performance", TPropKind::pkEnum, &B::Performance,
                                    &B::SetPerformance, PerformanceNames),
@@ -314,8 +311,8 @@ TPoint TSeCustomButton::CaptionExtent() {
   const std::wstring Text = CaptionText();
   SIZE Size{};
   // A scratch context: the extent does not depend on where the button paints.
-  const TWindowDC Screen(nullptr);
-  const TSelectObject Font(Screen.DC(), Canvas().Font.Handle());
+  const TScreenScratchDC Screen;
+  SelectObject(Screen.DC(), Canvas().Font.Handle());
   GetTextExtentPoint32W(Screen.DC(), Text.c_str(), static_cast<int>(Text.size()), &Size);
   return {Size.cx, Size.cy};
 }
@@ -432,7 +429,7 @@ void TSeCustomButton::PaintGlyph() {
   Info.bmiHeader.biPlanes = 1;
   Info.bmiHeader.biBitCount = 32;
   std::vector<TsePixel> Pixels(static_cast<size_t>(W) * H);
-  const TWindowDC Screen(nullptr);
+  const TScreenScratchDC Screen;
   if (!GetDIBits(Screen.DC(), FGlyph.Handle(), 0, H, Pixels.data(), &Info, DIB_RGB_COLORS))
     return;
   const TsePixel Clear = Pixels[static_cast<size_t>(H - 1) * W] & 0xFFFFFF;

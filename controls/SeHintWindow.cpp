@@ -27,7 +27,7 @@ RECT TSeHintWindow::CalcHintRect(int MaxWidth, const std::string& Text, void* Da
   Attach(Data);
   if (!FHint)
     return THintWindow::CalcHintRect(MaxWidth, Text, Data);
-  const TWindowDC Screen(nullptr);
+  const TScreenScratchDC Screen;
   TCanvas Canvas(Screen.DC());
   Canvas.Font.Assign(HintFont());
   const TRect Size = FHint->CalcRect(Canvas, Text);

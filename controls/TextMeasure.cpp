@@ -1,9 +1,7 @@
 #include "controls/TextMeasure.h"
 
 TMeasureDC::TMeasureDC(const TFont& Font, TMeasureSurface Surface) : FFont(Font) {
-  const HDC Screen = GetDC(nullptr);
-  FDC = CreateCompatibleDC(Screen);
-  ReleaseDC(nullptr, Screen);
+  FDC = CreateCompatibleDC(nullptr); // compatible with the screen
   if (Surface == msColour) {
     // Fonts may be laid out otherwise on the one-bit surface a new context starts with
     // (unsmoothed, other advances): measure on the kind of surface painting uses.

@@ -7,6 +7,7 @@
 #include "skin/SkinMessages.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
+#include "toolkit/GdiGuards.h"
 
 namespace {
 
@@ -56,12 +57,10 @@ bool TSeSkinObject::UseRightToLeftReading() const {
 }
 
 int PlatformTextWidth(const std::wstring& Text, const TFont& Font) {
-  const HDC DC = GetDC(nullptr);
-  const HGDIOBJ Old = SelectObject(DC, Font.Handle());
+  const TScreenScratchDC Screen;
+  SelectObject(Screen.DC(), Font.Handle());
   SIZE Size{};
-  GetTextExtentPoint32W(DC, Text.c_str(), static_cast<int>(Text.size()), &Size);
-  SelectObject(DC, Old);
-  ReleaseDC(nullptr, DC);
+  GetTextExtentPoint32W(Screen.DC(), Text.c_str(), static_cast<int>(Text.size()), &Size);
   return Size.cx;
 }
 

@@ -105,3 +105,20 @@ private:
   HDC FDC;
   POINT FOld{};
 };
+
+// A context of the screen's device for measuring text and answering format questions, never
+// drawn on: the same one every time on a thread, where asking for the screen's context anew
+// is a round trip to the window server (under Wine). Its state is saved by the guard and put
+// back when the guard ends, so fonts selected through it do not stay.
+class TScreenScratchDC {
+public:
+  TScreenScratchDC();
+  ~TScreenScratchDC() { RestoreDC(FDC, FSaved); }
+  TScreenScratchDC(const TScreenScratchDC&) = delete;
+  TScreenScratchDC& operator=(const TScreenScratchDC&) = delete;
+  HDC DC() const { return FDC; }
+
+private:
+  HDC FDC;
+  int FSaved;
+};

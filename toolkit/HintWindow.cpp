@@ -24,8 +24,8 @@ LRESULT THintWindow::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 RECT THintWindow::TextBlock(const std::string& Text, int MaxWidth, UINT Format) const {
   RECT Area{0, 0, MaxWidth, 0};
-  const TWindowDC Screen(nullptr);
-  const TSelectObject Selected(Screen.DC(), Font().Handle());
+  const TScreenScratchDC Screen;
+  SelectObject(Screen.DC(), Font().Handle());
   DrawTextW(Screen.DC(), WindowText(Text).c_str(), -1, &Area,
             DT_CALCRECT | DT_NOPREFIX | Format | DrawTextBiDiModeFlagsReadingOnly());
   return Area;

@@ -24,8 +24,8 @@ void TLabel::AdjustBounds() {
   RECT Area{0, 0, 0, 0};
   const std::wstring Text = Caption().empty() ? std::wstring(L" ") : WindowText(Caption());
   {
-    const TWindowDC Screen(nullptr);
-    const TSelectObject Selected(Screen.DC(), Font().Handle());
+    const TScreenScratchDC Screen;
+    SelectObject(Screen.DC(), Font().Handle());
     DrawTextW(Screen.DC(), Text.c_str(), -1, &Area, DT_CALCRECT | DT_SINGLELINE);
   }
   SetBounds(Left(), Top(), Area.right, Area.bottom);

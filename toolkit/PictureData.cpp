@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "toolkit/GdiGuards.h"
 #include "toolkit/Graphics.h"
 #include "toolkit/PropertyValues.h"
 #include "toolkit/Published.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr LONG PixelsPerMetre = 2835;
-
 
 [[noreturn]] void InvalidBitmap() { throw EInvalidGraphic("Bitmap image is not valid"); }
 
@@ -82,10 +82,9 @@ void TBitmap::SaveToStream(TStream& Stream) const {
   Info.Header.biBitCount = static_cast<WORD>(Bits);
   Info.Header.biCompression = BI_RGB;
   std::vector<uint8_t> Pixels(static_cast<size_t>(RowBytes(FWidth, Bits) * FHeight));
-  const HDC Screen = GetDC(nullptr);
-  const int Lines = GetDIBits(Screen, Handle(), 0, FHeight, Pixels.data(),
+  const TScreenScratchDC Screen;
+  const int Lines = GetDIBits(Screen.DC(), Handle(), 0, FHeight, Pixels.data(),
                               reinterpret_cast<BITMAPINFO*>(&Info), DIB_RGB_COLORS);
-  ReleaseDC(nullptr, Screen);
   if (Lines != FHeight)
     InvalidBitmap();
   const DWORD Colors = Bits <= 8 ? (1u << Bits) : 0;

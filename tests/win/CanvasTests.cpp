@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "gfx/Bitmap.h"
@@ -13,6 +14,7 @@
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
+#include "toolkit/GdiGuards.h"
 
 namespace {
 
@@ -112,6 +114,50 @@ TEST(Text, RotationTurnsTheFlatRenderingAndKeepsTheBackground) {
         ASSERT_EQ(Seen, Expected) << X << "," << Y << (CounterClockwise ? " ccw" : " cw");
       }
     EXPECT_GT(TextPixels, 20);
+  }
+}
+
+// A scratch context of the screen measures text as the screen's own context does, is the
+// same one on a thread and a thread's own elsewhere, and keeps nothing selected through it.
+TEST(Text, TheScreenScratchContextMeasuresAsTheScreenAndKeepsNothing) {
+  const std::wstring Sample = L"Handled Windows List: Make Transparent";
+  for (const auto& [Face, Height, Weight] :
+       {std::tuple{L"Tahoma", -11, FW_NORMAL}, std::tuple{L"Arial", -16, FW_BOLD},
+        std::tuple{L"Courier New", -13, FW_NORMAL}}) {
+    LOGFONTW Log{};
+    Log.lfHeight = Height;
+    Log.lfWeight = Weight;
+    wcscpy_s(Log.lfFaceName, Face);
+    const HFONT Font = CreateFontIndirectW(&Log);
+    SIZE Screen{}, Scratch{};
+    const HDC ScreenDC = GetDC(nullptr);
+    const HGDIOBJ Old = SelectObject(ScreenDC, Font);
+    GetTextExtentPoint32W(ScreenDC, Sample.c_str(), static_cast<int>(Sample.size()), &Screen);
+    SelectObject(ScreenDC, Old);
+    ReleaseDC(nullptr, ScreenDC);
+    HDC First = nullptr;
+    {
+      const TScreenScratchDC Guard;
+      First = Guard.DC();
+      ASSERT_NE(First, nullptr);
+      SelectObject(Guard.DC(), Font);
+      GetTextExtentPoint32W(Guard.DC(), Sample.c_str(), static_cast<int>(Sample.size()), &Scratch);
+    }
+    EXPECT_EQ(Scratch.cx, Screen.cx) << static_cast<int>(Height);
+    EXPECT_EQ(Scratch.cy, Screen.cy) << static_cast<int>(Height);
+    {
+      const TScreenScratchDC Again;
+      EXPECT_EQ(Again.DC(), First);
+      EXPECT_NE(GetCurrentObject(Again.DC(), OBJ_FONT), Font);
+    }
+    DeleteObject(Font); // deletable: no context holds it any more
+    HDC Elsewhere = nullptr;
+    std::thread([&] {
+      const TScreenScratchDC Guard;
+      Elsewhere = Guard.DC();
+    }).join();
+    EXPECT_NE(Elsewhere, nullptr);
+    EXPECT_NE(Elsewhere, First);
   }
 }
 
