@@ -5,6 +5,7 @@
 #include "gfx/Platform.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/Application.h"
+#include "toolkit/FlagScope.h"
 #include "toolkit/GdiGuards.h"
 
 namespace {
@@ -199,14 +200,20 @@ void TSeCustomForm::RefreshFrame() {
   GetWindowRect(Wnd, &Window);
   const int W = Window.right - Window.left, H = Window.bottom - Window.top;
   constexpr UINT Flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(Wnd, nullptr, 0, 0, W, H + 1, Flags);
-  SetWindowPos(Wnd, nullptr, 0, 0, W, H, Flags);
-  RECT After;
-  GetClientRect(Wnd, &After);
-  const int DW = (Before.right - Before.left) - (After.right - After.left);
-  const int DH = (Before.bottom - Before.top) - (After.bottom - After.top);
-  if (DW != 0 || DH != 0)
-    SetWindowPos(Wnd, nullptr, 0, 0, W + DW, H + DH, Flags);
+  {
+    // The window's shape is made once, for the size it ends at, not for each on the way.
+    const TFlagScope Held(FRegionHeld);
+    SetWindowPos(Wnd, nullptr, 0, 0, W, H + 1, Flags);
+    SetWindowPos(Wnd, nullptr, 0, 0, W, H, Flags);
+    RECT After;
+    GetClientRect(Wnd, &After);
+    const int DW = (Before.right - Before.left) - (After.right - After.left);
+    const int DH = (Before.bottom - Before.top) - (After.bottom - After.top);
+    if (DW != 0 || DH != 0)
+      SetWindowPos(Wnd, nullptr, 0, 0, W + DW, H + DH, Flags);
+  }
+  if (FWidth != FRegionWidth || FHeight != FRegionHeight)
+    UpdateRegion();
   RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
@@ -285,7 +292,7 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
 void TSeCustomForm::AfterMessage(TMessage& Message) {
   switch (Message.Msg) {
   case WM_WINDOWPOSCHANGED:
-    if (FWidth != FRegionWidth || FHeight != FRegionHeight)
+    if (!FRegionHeld && (FWidth != FRegionWidth || FHeight != FRegionHeight))
       UpdateRegion();
     break;
   case WM_GETTEXT:

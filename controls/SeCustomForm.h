@@ -300,6 +300,7 @@ private:
   bool FPaintEnabled = true;
   int FWidth = 0, FHeight = 0;
   int FRegionWidth = -1, FRegionHeight = -1; // the size the window's shape was made for
+  bool FRegionHeld = false;                  // while RefreshFrame resizes the window
 
   // The mouse on the frame.
   TSeFrameZone FHotZone = fzNone;

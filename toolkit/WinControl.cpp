@@ -6,6 +6,7 @@
 
 #include "toolkit/ControlMessages.h"
 #include "toolkit/ErrorReport.h"
+#include "toolkit/FlagScope.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/Screen.h"
 #include "toolkit/WindowSubclass.h"
@@ -153,11 +154,7 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateChildHandles() {
-  FCreatingChildren = true;
-  struct TDone {
-    bool& Flag;
-    ~TDone() { Flag = false; }
-  } Done{FCreatingChildren};
+  const TFlagScope Creating(FCreatingChildren);
   for (TControl* Child : FControls)
     if (auto* Windowed = dynamic_cast<TWinControl*>(Child);
         Windowed && !Windowed->FHandle && Windowed->Visible())

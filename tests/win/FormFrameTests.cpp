@@ -83,6 +83,27 @@ TEST_F(FormFrameTest, AChangeOfBorderStyleKeepsTheClientSize) {
   EXPECT_EQ(Insets().top, 0);
 }
 
+TEST_F(FormFrameTest, ARefreshMakesTheShapeOnceForTheSizeItEndsAt) {
+  int Shapes = 0;
+  Frame->OnResize = [&](TObject*) { ++Shapes; };
+  Frame->SetBorderStyle(qbsToolWindow); // the frame's height changes, the client's does not
+  EXPECT_EQ(Shapes, 1);
+  RECT Window;
+  GetWindowRect(Form->Handle(), &Window);
+  const HRGN Shape = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(Form->Handle(), Shape), ERROR);
+  RECT Box;
+  GetRgnBox(Shape, &Box);
+  DeleteObject(Shape);
+  EXPECT_EQ(Box.right - Box.left, Window.right - Window.left);
+  EXPECT_EQ(Box.bottom - Box.top, Window.bottom - Window.top);
+  // Outside a refresh every new size gets its shape at once.
+  SetWindowPos(Form->Handle(), nullptr, 0, 0, Window.right - Window.left + 20,
+               Window.bottom - Window.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(Shapes, 2);
+  Frame->OnResize = nullptr;
+}
+
 TEST_F(FormFrameTest, TheFrameAnswersHitTestingItself) {
   EXPECT_EQ(HitAt(10, 1), HTTOPLEFT); // 10 along the top border
   EXPECT_EQ(HitAt(Frame->FrameWidth() / 2, 1), HTTOP);
