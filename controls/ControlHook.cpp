@@ -50,13 +50,13 @@ void TControlHook::Install() {
   DWORD_PTR Ref = 0;
   if (SubclassData(Wnd, HookProc, HookLinkId, Ref))
     return; // ours already
-  if (SetWindowSubclass(Wnd, HookProc, HookLinkId, reinterpret_cast<DWORD_PTR>(this)))
+  if (SetSubclass(Wnd, HookProc, HookLinkId, reinterpret_cast<DWORD_PTR>(this)))
     FInstalledOn = Wnd;
 }
 
 void TControlHook::Uninstall() {
   if (FInstalledOn)
-    RemoveWindowSubclass(FInstalledOn, HookProc, HookLinkId);
+    RemoveSubclass(FInstalledOn, HookProc, HookLinkId);
   FInstalledOn = nullptr;
 }
 
@@ -72,7 +72,7 @@ LRESULT CALLBACK TControlHook::HookProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARA
 
 LRESULT TControlHook::Dispatch(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   if (!FControl)
-    return DefSubclassProc(Wnd, Msg, WParam, LParam);
+    return DefSubclass(Wnd, Msg, WParam, LParam);
   TMessage Message{Msg, WParam, LParam, 0};
   // A client may leave (or free itself) while the message goes round: the round works on a
   // copy and skips those no longer registered.
@@ -94,7 +94,7 @@ LRESULT TControlHook::Dispatch(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
           Guarded([&] { (*It)->AfterMessage(Message); });
     };
     try {
-      Message.Result = DefSubclassProc(Wnd, Msg, WParam, LParam);
+      Message.Result = DefSubclass(Wnd, Msg, WParam, LParam);
     } catch (...) {
       After();
       throw;

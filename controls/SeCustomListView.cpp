@@ -9,6 +9,7 @@
 #include "toolkit/ControlMessages.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/WindowSubclass.h"
 
 namespace {
 
@@ -177,13 +178,13 @@ void TSeCustomListView::PaintBorder(TCanvas& Canvas, const TRect& Rect) {
 void TSeCustomListView::SubclassHeader(HWND Header) {
   if (!Header || FHeaderHandle)
     return;
-  if (SetWindowSubclass(Header, HeaderProc, HeaderLinkId, reinterpret_cast<DWORD_PTR>(this)))
+  if (SetSubclass(Header, HeaderProc, HeaderLinkId, reinterpret_cast<DWORD_PTR>(this)))
     FHeaderHandle = Header;
 }
 
 void TSeCustomListView::ReleaseHeader() {
   if (FHeaderHandle)
-    RemoveWindowSubclass(FHeaderHandle, HeaderProc, HeaderLinkId);
+    RemoveSubclass(FHeaderHandle, HeaderProc, HeaderLinkId);
   FHeaderHandle = nullptr;
   FPressedSection = -1;
 }
@@ -216,7 +217,7 @@ LRESULT TSeCustomListView::HeaderMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPAR
   case WM_ERASEBKGND:
     return 1;
   case WM_NCDESTROY: {
-    const LRESULT Result = DefSubclassProc(Wnd, Msg, WParam, LParam);
+    const LRESULT Result = DefSubclass(Wnd, Msg, WParam, LParam);
     ReleaseHeader();
     return Result;
   }
@@ -231,7 +232,7 @@ LRESULT TSeCustomListView::HeaderMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPAR
   default:
     break;
   }
-  return DefSubclassProc(Wnd, Msg, WParam, LParam);
+  return DefSubclass(Wnd, Msg, WParam, LParam);
 }
 
 int TSeCustomListView::SectionAt(LPARAM Point) const {

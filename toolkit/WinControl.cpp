@@ -179,7 +179,7 @@ void TWinControl::Bind(HWND Wnd, bool OwnClass) {
   FHandle = Wnd;
   FOwnClass = OwnClass;
   FClassProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Wnd, GWLP_WNDPROC));
-  SetWindowSubclass(Wnd, BoundProc, BindingId, reinterpret_cast<DWORD_PTR>(this));
+  SetSubclass(Wnd, BoundProc, BindingId, reinterpret_cast<DWORD_PTR>(this));
   // A chain that somebody began before us: its procedure is not the class's, and our
   // default processing has to go on down the chain instead.
   if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Wnd, GWLP_WNDPROC)) == FClassProc)
@@ -192,7 +192,7 @@ void TWinControl::Bind(HWND Wnd, bool OwnClass) {
 void TWinControl::Unbind() {
   if (!FHandle)
     return;
-  RemoveWindowSubclass(FHandle, BoundProc, BindingId);
+  RemoveSubclass(FHandle, BoundProc, BindingId);
   FHandle = nullptr;
   FTrackingLeave = false;
   FCaptureControl = nullptr;
@@ -235,7 +235,7 @@ LRESULT TWinControl::DefaultHandler(UINT Msg, WPARAM WParam, LPARAM LParam) {
     return 0;
   if (FClassProc)
     return CallWindowProcW(FClassProc, FHandle, Msg, WParam, LParam);
-  return DefSubclassProc(FHandle, Msg, WParam, LParam);
+  return DefSubclass(FHandle, Msg, WParam, LParam);
 }
 
 // ---------------------------------------------------------------------------------------
