@@ -9,8 +9,11 @@
 //
 // Everything is observed from outside, from process creation on:
 //   shown     the main window (by class and title) is visible;
-//   drawn     the screen at one of nine points over the window's rectangle differs from
-//             what it showed there before the start: something of the window is on screen;
+//   drawn     the screen anywhere in the window's rectangle differs from what it showed there
+//             before the start: the program's first picture of the window is on screen (with
+//             a show animation, its first frame, which may change only a few pixels);
+//   sampled   the screen at one of nine points over the window's rectangle differs: a part
+//             of the window large enough to reach one of them is on screen;
 //   complete  all nine points show the window's finished picture, learnt in a first,
 //             untimed start that waits for the picture to hold still (Mirevan's window comes
 //             in with its show animation, so this includes that animation);
@@ -21,6 +24,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -37,8 +41,8 @@ using TColours = std::array<COLORREF, 9>;
 struct TProgram {
   TProgram(std::string ALabel, std::string ADir, std::string AExe, const char* AClassName,
            const char* ATitle, bool AFreshSettings)
-      : Label(std::move(ALabel)), Dir(std::move(ADir)), Exe(std::move(AExe)),
-        ClassName(AClassName), Title(ATitle), FreshSettings(AFreshSettings) {}
+      : Label(std::move(ALabel)), Dir(std::move(ADir)), Exe(std::move(AExe)), ClassName(AClassName),
+        Title(ATitle), FreshSettings(AFreshSettings) {}
 
   std::string Label;
   std::string Dir; // with a trailing backslash
@@ -51,7 +55,7 @@ struct TProgram {
   TPoints Points{};
   TColours Finished{};
   // Milliseconds per timed run.
-  std::vector<double> Shown, Drawn, Complete, Close;
+  std::vector<double> Shown, Drawn, Sampled, Complete, Close;
 };
 
 std::string HereDir() {
@@ -95,6 +99,38 @@ TPoints PointsOver(const RECT& R) {
   for (int I = 0; I < 9; ++I)
     Points[I] = {R.left + W * (1 + 2 * (I % 3)) / 6, R.top + H * (1 + 2 * (I / 3)) / 6};
   return Points;
+}
+
+// What the screen shows in R, pixel by pixel, as 0x00RRGGBB.
+std::vector<uint32_t> ScreenPicture(const RECT& R) {
+  const int W = R.right - R.left, H = R.bottom - R.top;
+  std::vector<uint32_t> Pixels(static_cast<size_t>(W) * H);
+  BITMAPINFO Info{};
+  Info.bmiHeader.biSize = sizeof Info.bmiHeader;
+  Info.bmiHeader.biWidth = W;
+  Info.bmiHeader.biHeight = -H;
+  Info.bmiHeader.biPlanes = 1;
+  Info.bmiHeader.biBitCount = 32;
+  void* Bits = nullptr;
+  const HDC Screen = GetDC(nullptr);
+  const HDC Memory = CreateCompatibleDC(Screen);
+  const HBITMAP Section = CreateDIBSection(Screen, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+  if (Memory && Section) {
+    const HGDIOBJ Old = SelectObject(Memory, Section);
+    BitBlt(Memory, 0, 0, W, H, Screen, R.left, R.top, SRCCOPY);
+    GdiFlush();
+    // Colours only: what the alpha byte of a copy of the screen holds is the platform's own.
+    std::transform(static_cast<const uint32_t*>(Bits),
+                   static_cast<const uint32_t*>(Bits) + Pixels.size(), Pixels.begin(),
+                   [](uint32_t P) { return P & 0xFFFFFFu; });
+    SelectObject(Memory, Old);
+  }
+  if (Section)
+    DeleteObject(Section);
+  if (Memory)
+    DeleteDC(Memory);
+  ReleaseDC(nullptr, Screen);
+  return Pixels;
 }
 
 TColours ScreenAt(const TPoints& Points) {
@@ -198,17 +234,22 @@ void Learn(TProgram& Program) {
 
 void TimeOnce(TProgram& Program) {
   const TColours Before = ScreenAt(Program.Points);
+  const std::vector<uint32_t> BeforePicture = ScreenPicture(Program.Bounds);
   TRun Run(Program);
   HWND Main = nullptr;
-  bool Drawn = false;
+  bool Drawn = false, Sampled = false;
   // The screen is watched from the start: a show animation may draw before the window is
-  // visible.
+  // visible, and may begin anywhere in the window's rectangle (at an edge, in the middle).
   if (!Run.Poll(
           [&] {
             if (!Main && (Main = Run.FindMain(Program)) != nullptr)
               Program.Shown.push_back(Run.MsSinceStart());
             const TColours Colours = ScreenAt(Program.Points);
-            if (!Drawn && Colours != Before) {
+            if (!Sampled && Colours != Before) {
+              Sampled = true;
+              Program.Sampled.push_back(Run.MsSinceStart());
+            }
+            if (!Drawn && (Sampled || ScreenPicture(Program.Bounds) != BeforePicture)) {
               Drawn = true;
               Program.Drawn.push_back(Run.MsSinceStart());
             }
@@ -216,8 +257,11 @@ void TimeOnce(TProgram& Program) {
           },
           30000))
     TRun::Fail(Program.Label + ": the window's finished picture did not appear");
-  if (!Drawn) // the same picture as before the start: drawn and complete at once
+  // The same picture as before the start: drawn and complete at once.
+  if (!Drawn)
     Program.Drawn.push_back(Run.MsSinceStart());
+  if (!Sampled)
+    Program.Sampled.push_back(Run.MsSinceStart());
   Program.Complete.push_back(Run.MsSinceStart());
   RECT Bounds;
   GetWindowRect(Main, &Bounds);
@@ -257,21 +301,22 @@ int main(int argc, char** argv) {
     for (TProgram& Program : Programs)
       TimeOnce(Program);
 
-  std::printf("%-10s %10s %10s %10s %10s %6s\n", "program", "shown ms", "drawn ms",
-              "complete ms", "close ms", "runs");
+  std::printf("%-10s %10s %10s %10s %11s %10s %6s\n", "program", "shown ms", "drawn ms",
+              "sampled ms", "complete ms", "close ms", "runs");
   for (const TProgram& Program : Programs)
-    std::printf("%-10s %10.1f %10.1f %10.1f %10.1f %6d\n", Program.Label.c_str(),
-                Median(Program.Shown), Median(Program.Drawn), Median(Program.Complete),
-                Median(Program.Close), Runs);
+    std::printf("%-10s %10.1f %10.1f %10.1f %11.1f %10.1f %6d\n", Program.Label.c_str(),
+                Median(Program.Shown), Median(Program.Drawn), Median(Program.Sampled),
+                Median(Program.Complete), Median(Program.Close), Runs);
   const TProgram &Minimal = Programs[0], &Mirevan = Programs[1];
-  std::printf("ratio startup_shown_mirevan_vs_minimal %.2f\n",
-              Median(Mirevan.Shown) / Median(Minimal.Shown));
-  std::printf("ratio startup_drawn_mirevan_vs_minimal %.2f\n",
-              Median(Mirevan.Drawn) / Median(Minimal.Drawn));
-  std::printf("ratio startup_complete_mirevan_vs_minimal %.2f\n",
-              Median(Mirevan.Complete) / Median(Minimal.Complete));
-  std::printf("ratio close_mirevan_vs_minimal %.2f\n",
-              Median(Mirevan.Close) / Median(Minimal.Close));
+  const auto Ratio = [&](const char* Figure, std::vector<double> TProgram::*Times) {
+    std::printf("ratio %s_mirevan_vs_minimal %.2f\n", Figure,
+                Median(Mirevan.*Times) / Median(Minimal.*Times));
+  };
+  Ratio("startup_shown", &TProgram::Shown);
+  Ratio("startup_drawn", &TProgram::Drawn);
+  Ratio("startup_sampled", &TProgram::Sampled);
+  Ratio("startup_complete", &TProgram::Complete);
+  Ratio("close", &TProgram::Close);
   std::fflush(stdout);
   for (const char* Name : {"Mirevan.exe", "Hook.dll", "DragOn.bmp", "DragOff.bmp", "Status.cfg"})
     DeleteFileA((Dir + Name).c_str());
