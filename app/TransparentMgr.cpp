@@ -92,6 +92,14 @@ void TTransparentMgr::SetTransparency(int32_t Level) {
     return;
   FStatus->Transparency = Level;
   TransparentAll();
+  SaveSettings();
+}
+
+void TTransparentMgr::SetSetting(bool& Field, bool Value) {
+  if (Field == Value)
+    return;
+  Field = Value;
+  SaveSettings();
 }
 
 bool TTransparentMgr::AutoStart() const { return FStatus->GetAutoStart(); }

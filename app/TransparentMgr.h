@@ -95,12 +95,13 @@ public:
   void SetTransparency(int32_t Level);
 
   int32_t Transparency() const { return FStatus->Transparency; }
+  // Each setting that changes is written to the settings file at once, as well as at the end.
   bool TransparentStart() const { return FStatus->TransparentStart; }
-  void SetTransparentStart(bool Value) { FStatus->TransparentStart = Value; }
+  void SetTransparentStart(bool Value) { SetSetting(FStatus->TransparentStart, Value); }
   bool TransparentNewWindow() const { return FStatus->TransparentNewWindow; }
-  void SetTransparentNewWindow(bool Value) { FStatus->TransparentNewWindow = Value; }
+  void SetTransparentNewWindow(bool Value) { SetSetting(FStatus->TransparentNewWindow, Value); }
   bool OpacityOnClose() const { return FStatus->OpacityOnClose; }
-  void SetOpacityOnClose(bool Value) { FStatus->OpacityOnClose = Value; }
+  void SetOpacityOnClose(bool Value) { SetSetting(FStatus->OpacityOnClose, Value); }
   bool AutoStart() const;
   void SetAutoStart(bool Value);
 
@@ -132,6 +133,8 @@ public:
   TStatus& Status() { return *FStatus; }
 
 private:
+  void SetSetting(bool& Field, bool Value);
+
   // Entries are shared with FListed so that a row of the windows list can still use an
   // entry that has left Items; it is freed once neither holds it.
   std::vector<std::shared_ptr<TTransparentItem>> FItems;

@@ -1,3 +1,5 @@
+#include <windows.h>
+
 #include <utility>
 
 #include "app/TransparentMgr.h"
@@ -22,8 +24,20 @@ void TStatus::LoadSettings() {
   OpacityShortCut = static_cast<uint16_t>(Ini.ReadInteger(S, "OpacityShortCut", 0));
 }
 
+namespace {
+
+// For the tests of a program ended in the middle of a write: with this variable set, the
+// writer stops for good between writing the new file and putting it in the old one's place.
+void HoldIfAsked() {
+  if (GetEnvironmentVariableA("MIREVAN_HOLD_SETTINGS_WRITE", nullptr, 0) > 0)
+    Sleep(INFINITE);
+}
+
+} // namespace
+
 void TStatus::SaveSettings() {
-  TIniFile Ini(FFileName);
+  TIniFileUpdate Update(FFileName);
+  TIniFile& Ini = Update.Ini();
   const char* S = SettingsSection;
   Ini.WriteInteger(S, "Transparency", Transparency);
   Ini.WriteBool(S, "TransparentStart", TransparentStart);
@@ -33,6 +47,7 @@ void TStatus::SaveSettings() {
   Ini.WriteInteger(S, "DecreaseTransparency", DecreaseTransparency);
   Ini.WriteInteger(S, "TransparentShortCut", TransparentShortCut);
   Ini.WriteInteger(S, "OpacityShortCut", OpacityShortCut);
+  Update.Commit(HoldIfAsked);
 }
 
 void TStatus::SetAutoStart(const std::string& Path) {

@@ -42,3 +42,40 @@ void TIniFile::WriteInteger(const std::string& Section, const std::string& Ident
 void TIniFile::WriteBool(const std::string& Section, const std::string& Ident, bool Value) {
   WriteString(Section, Ident, Value ? "1" : "0");
 }
+
+// ---------------------------------------------------------------------------------------
+// TIniFileUpdate
+
+TIniFileUpdate::TIniFileUpdate(std::string FileName)
+    : FFileName(std::move(FileName)), FCopy(FFileName + ".tmp") {
+  // The copy starts as the file is, so what nobody here knows stays; without a file it
+  // starts empty.
+  const char* Copy = FCopy.FileName().c_str();
+  if (!CopyFileA(FFileName.c_str(), Copy, FALSE)) {
+    const DWORD Error = GetLastError();
+    DeleteFileA(Copy);
+    if (Error != ERROR_FILE_NOT_FOUND && Error != ERROR_PATH_NOT_FOUND)
+      throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
+  }
+}
+
+TIniFileUpdate::~TIniFileUpdate() {
+  if (!FCommitted)
+    DeleteFileA(FCopy.FileName().c_str());
+}
+
+void TIniFileUpdate::Commit(void (*BeforeReplace)()) {
+  const char* Copy = FCopy.FileName().c_str();
+  const HANDLE File = CreateFileA(Copy, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const bool Flushed = File != INVALID_HANDLE_VALUE && FlushFileBuffers(File);
+  if (File != INVALID_HANDLE_VALUE)
+    CloseHandle(File);
+  if (!Flushed)
+    throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
+  if (BeforeReplace)
+    BeforeReplace();
+  if (!MoveFileExA(Copy, FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
+  FCommitted = true;
+}

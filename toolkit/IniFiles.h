@@ -31,3 +31,26 @@ public:
 private:
   std::string FFileName;
 };
+
+// Writes to an initialisation file in one step. The writes go to a copy beside the file
+// (its name followed by ".tmp"), which takes the file's place when committed; so a failure,
+// a full disk or an end of the program midway leaves the old file or the new one, never a
+// part of one. Not committed, the copy is deleted.
+class TIniFileUpdate {
+public:
+  explicit TIniFileUpdate(std::string FileName);
+  ~TIniFileUpdate();
+  TIniFileUpdate(const TIniFileUpdate&) = delete;
+  TIniFileUpdate& operator=(const TIniFileUpdate&) = delete;
+
+  // The copy, for the writes.
+  TIniFile& Ini() { return FCopy; }
+  // The copy on the disk and in the file's place, or EIniFileException "Unable to write to
+  // <file>". BeforeReplace, when given, runs between the two (tests stop the program there).
+  void Commit(void (*BeforeReplace)() = nullptr);
+
+private:
+  std::string FFileName;
+  TIniFile FCopy;
+  bool FCommitted = false;
+};

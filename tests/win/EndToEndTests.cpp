@@ -211,6 +211,53 @@ TEST_F(EndToEndTest, ClosingRestoresManagedWindowsAndWritesTheSettings) {
   EXPECT_EQ(Ini.ReadInteger("Setting", "TransparentStart", 0), 1);
 }
 
+// Ended by force right after a setting changed, the program leaves the settings file either
+// as it was or as the change made it, whole, and the next start reads it.
+TEST_F(EndToEndTest, EndedDuringASettingsWriteTheFileIsTheOldOrTheNewWhole) {
+  const std::string Path = Temp.Path() + "Status.cfg";
+  const auto ClickNewWindowOption = [](TMirevanProcess& Mirevan) {
+    Mirevan.SelectPage(3);
+    const HWND Box =
+        Mirevan.FindChild("MirevanWindow", "Transparent while new window show or opened");
+    return Box && ClickAtCentre(Box);
+  };
+  const auto Exists = [](const std::string& File) {
+    return GetFileAttributesA(File.c_str()) != INVALID_FILE_ATTRIBUTES;
+  };
+  std::string Old;
+  {
+    // Stopped between writing the new file and putting it in place: the old file stays.
+    SetEnvironmentVariableA("MIREVAN_HOLD_SETTINGS_WRITE", "1");
+    TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0\r\nTransparency=99",
+                            "[Other]\r\nColour=blue\r\n");
+    SetEnvironmentVariableA("MIREVAN_HOLD_SETTINGS_WRITE", nullptr);
+    Old = SettingsText();
+    ASSERT_TRUE(ClickNewWindowOption(Mirevan));
+    ASSERT_TRUE(WaitUntil([&] { return Exists(Path + ".tmp"); }, 3000));
+    Sleep(200); // the writer is in its hold by now
+    ASSERT_TRUE(Mirevan.Kill());
+    EXPECT_EQ(SettingsText(), Old);
+    // The new file was complete: only its taking the old one's place was missing.
+    const TIniFile Unplaced(Path + ".tmp");
+    EXPECT_TRUE(Unplaced.ReadBool("Setting", "TransparentNewWindow", false));
+    EXPECT_EQ(Unplaced.ReadString("Other", "Colour", ""), "blue");
+  }
+  {
+    // The next start reads the old file, and its first write clears what the last one left.
+    TMirevanProcess Mirevan(Temp.Path(), "");
+    ASSERT_TRUE(ClickNewWindowOption(Mirevan));
+    // Written at once: ended by force now, the file is the new one, whole.
+    ASSERT_TRUE(WaitUntil(
+        [&] { return SettingsText().find("TransparentNewWindow=1") != std::string::npos; }, 3000));
+    ASSERT_TRUE(Mirevan.Kill());
+    EXPECT_FALSE(Exists(Path + ".tmp"));
+    const TIniFile Ini(Path);
+    EXPECT_EQ(Ini.ReadInteger("Setting", "Transparency", 0), 99); // kept from the old file
+    EXPECT_EQ(Ini.ReadString("Other", "Colour", ""), "blue");
+    EXPECT_NE(SettingsText(), Old);
+  }
+}
+
 TEST_F(EndToEndTest, WithoutOpacityOnCloseWindowsStayTranslucent) {
   const HWND Managed = NewWindow("managed");
   TMirevanProcess Mirevan(Temp.Path(),

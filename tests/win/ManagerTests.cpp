@@ -9,6 +9,7 @@
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/ErrorReport.h"
+#include "toolkit/IniFiles.h"
 
 namespace {
 
@@ -60,6 +61,26 @@ TEST_F(ManagerTest, TakingAManagedWindowAgainReappliesTheLevelWithoutASecondEntr
   EXPECT_EQ(LayeredAlpha(First), 90);
   EXPECT_TRUE(Manager->FindItem(First)->Transparent);
   EXPECT_EQ(LayeredAlpha(Second), 150);
+}
+
+TEST_F(ManagerTest, EachChangedSettingIsWrittenAtOnce) {
+  const std::string Path = Temp.Path() + "Status.cfg";
+  const TIniFile File(Path);
+  const auto Stored = [&](const char* Key) { return File.ReadInteger("Setting", Key, -99); };
+  // The fixture switched the hook option and start-up option off: both are in the file.
+  EXPECT_EQ(Stored("TransparentNewWindow"), 0);
+  EXPECT_EQ(Stored("TransparentStart"), 0);
+  Manager->SetOpacityOnClose(false);
+  EXPECT_EQ(Stored("OpacityOnClose"), 0);
+  Manager->SetTransparency(99);
+  EXPECT_EQ(Stored("Transparency"), 99);
+  Manager->SetTransparentStart(true);
+  EXPECT_EQ(Stored("TransparentStart"), 1);
+  // An unchanged value writes nothing.
+  ASSERT_TRUE(DeleteFileA(Path.c_str()));
+  Manager->SetTransparency(99);
+  Manager->SetTransparentStart(true);
+  EXPECT_EQ(GetFileAttributesA(Path.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(ManagerTest, NonCandidatesAreNotTaken) {

@@ -124,6 +124,42 @@ TEST_F(StatusTest, SaveLeavesUnknownSectionsAndKeysAlone) {
   EXPECT_EQ(Ini.ReadInteger("Setting", "Transparency", 0), 13);
 }
 
+TEST_F(StatusTest, ASaveTakesTheFilesPlaceInOneStepAndLeavesNoCopyBehind) {
+  WriteFile("[Setting]\r\nTransparency=12\r\n");
+  TStatus Status(Path());
+  Status.LoadSettings();
+  Status.Transparency = 13;
+  Status.SaveSettings();
+  EXPECT_NE(ReadFile().find("Transparency=13"), std::string::npos) << ReadFile();
+  EXPECT_EQ(GetFileAttributesA((Path() + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(StatusTest, AFileThatCannotBeReplacedStaysAsItWasByteForByte) {
+  const std::string Old = "[Setting]\r\nTransparency=12\r\n; kept as it is\r\n";
+  WriteFile(Old);
+  TStatus Status(Path());
+  Status.LoadSettings();
+  Status.Transparency = 13;
+  {
+    // Another program holds the file open and lets nobody delete or rename it.
+    const HANDLE Held = CreateFileA(Path().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(Held, INVALID_HANDLE_VALUE);
+    try {
+      Status.SaveSettings();
+      ADD_FAILURE() << "the save did not fail";
+    } catch (const EIniFileException& E) {
+      EXPECT_EQ(E.Message(), "Unable to write to " + Path());
+    }
+    CloseHandle(Held);
+  }
+  EXPECT_EQ(ReadFile(), Old);
+  EXPECT_EQ(GetFileAttributesA((Path() + ".tmp").c_str()), INVALID_FILE_ATTRIBUTES);
+  // Released, the next save goes through.
+  Status.SaveSettings();
+  EXPECT_NE(ReadFile().find("Transparency=13"), std::string::npos) << ReadFile();
+}
+
 TEST_F(StatusTest, AnUnwritableFileRaisesTheMessageWithItsPath) {
   ASSERT_TRUE(CreateDirectoryA(Path().c_str(), nullptr));
   TStatus Status(Path());

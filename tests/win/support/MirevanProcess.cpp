@@ -98,6 +98,11 @@ bool TMirevanProcess::Close(DWORD TimeoutMs) {
   return WaitForSingleObject(FProcess.hProcess, TimeoutMs) == WAIT_OBJECT_0;
 }
 
+bool TMirevanProcess::Kill() {
+  TerminateProcess(FProcess.hProcess, 1);
+  return WaitForSingleObject(FProcess.hProcess, 5000) == WAIT_OBJECT_0;
+}
+
 namespace {
 
 struct TChildSearch {

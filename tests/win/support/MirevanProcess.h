@@ -23,6 +23,8 @@ public:
   bool Running() const;
   // Posts WM_CLOSE and waits for the program to end.
   bool Close(DWORD TimeoutMs = 15000);
+  // Ends the program at once, as the task manager does, and waits until it has ended.
+  bool Kill();
   // A visible child window of the main window by class and text (text "" matches any),
   // the Index-th in z-order.
   HWND FindChild(const std::string& ClassName, const std::string& Text, int Index = 0) const;
