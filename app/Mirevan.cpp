@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/RunningCopy.h"
 #include "app/TransparentMgr.h"
 #include "app/untMain.h"
 #include "toolkit/Forms.h"
@@ -14,6 +15,10 @@ bool IsNtPlatform() { return OsVersion().PlatformId == VER_PLATFORM_WIN32_NT; }
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // A second start brings the running copy forward and ends before it touches anything.
+  TRunningCopy RunningCopy;
+  if (!RunningCopy.Take())
+    return 0;
   // The application object exists before the manager and goes after it.
   TApplicationScope ApplicationObject;
   Application->Title = "Mirevan";
@@ -28,6 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   Application->Initialize();
   Application->CreateForm<TfrmTransparentMain>();
+  RunningCopy.Publish(Application->MainForm()->Handle());
   Application->Run();
   return 0;
 }

@@ -1,10 +1,12 @@
 #include "app/untMain.h"
 
 #include "app/EnumrateWindow.h"
+#include "app/RunningCopy.h"
 #include "app/TransparentMgr.h"
 #include "controls/SeSkinButton.h"
 #include "controls/SeSkinCheckBox.h"
 #include "controls/SeSkinEdit.h"
+#include "controls/SeSkinForm.h"
 #include "controls/SeSkinLabel.h"
 #include "controls/SeSkinTrackBar.h"
 #include "toolkit/AnsiText.h"
@@ -27,8 +29,20 @@ LRESULT TfrmTransparentMain::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
     // Swallowed: the frame carries out the commands it knows.
     return 0;
   default:
+    if (Msg == TRunningCopy::ComeForwardMessage()) {
+      ComeForward();
+      return 0;
+    }
     return TForm::WndProc(Msg, WParam, LParam);
   }
+}
+
+void TfrmTransparentMain::ComeForward() {
+  // From the tray, rolled up or minimised the window comes back; maximised it stays so.
+  const TSeWindowState State = SeSkinForm1->WindowState();
+  if (State == qwsTray || State == qwsRollup || State == qwsMinimized)
+    SeSkinForm1->Restore();
+  SetForegroundWindow(Handle());
 }
 
 void TfrmTransparentMain::WMHookNotify(WPARAM WParam, LPARAM LParam) {

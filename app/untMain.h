@@ -41,6 +41,9 @@ public:
   void BindField(TComponent& Component) override;
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
+  // Asked by a second start of the program: the window back from the tray, a roll-up or
+  // the task bar, and to the front.
+  void ComeForward();
 
   // Frame and pages.
   TSeSkinEngine* SeSkinEngine1 = nullptr;

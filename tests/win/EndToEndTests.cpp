@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -313,6 +314,68 @@ TEST_F(EndToEndTest, TheSystemMenuRollsTheWindowUpAndRestoresIt) {
   TapKey('R'); // "&Restore"
   EXPECT_TRUE(WaitUntil([&] { return Height() == Before.bottom - Before.top; }, 3000));
   EXPECT_TRUE(Mirevan.Running());
+}
+
+// Starts Mirevan.exe in Dir once more and waits for that process to end; its exit code, or
+// -1 when it did not end within the time.
+int StartAgainAndWait(const std::string& Dir, DWORD& Milliseconds) {
+  STARTUPINFOA Startup{};
+  Startup.cb = sizeof Startup;
+  PROCESS_INFORMATION Process{};
+  std::string CommandLine = "\"" + Dir + "Mirevan.exe\"";
+  const ULONGLONG From = GetTickCount64();
+  if (!CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, Dir.c_str(),
+                      &Startup, &Process))
+    return -1;
+  DWORD Code = static_cast<DWORD>(-1);
+  if (WaitForSingleObject(Process.hProcess, 15000) == WAIT_OBJECT_0)
+    GetExitCodeProcess(Process.hProcess, &Code);
+  else
+    TerminateProcess(Process.hProcess, 1);
+  Milliseconds = static_cast<DWORD>(GetTickCount64() - From);
+  CloseHandle(Process.hProcess);
+  CloseHandle(Process.hThread);
+  return static_cast<int>(Code);
+}
+
+TEST_F(EndToEndTest, ASecondStartBringsTheRunningCopyForwardAndEndsTouchingNothing) {
+  const HWND Managed = NewWindow("managed");
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparentNewWindow=0");
+  ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
+  const HWND Main = Mirevan.MainWindow();
+  const std::string Settings = SettingsText();
+  const HWND Front = NewWindow("in front");
+  SetForegroundWindow(Front);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Front; }, 3000));
+
+  DWORD Took = 0;
+  EXPECT_EQ(StartAgainAndWait(Temp.Path(), Took), 0);
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Main; }, 3000));
+  EXPECT_TRUE(Mirevan.Running());
+  EXPECT_EQ(LayeredAlpha(Managed), 150);
+  EXPECT_FALSE(HasLayeredStyle(Front));
+  EXPECT_EQ(SettingsText(), Settings);
+  std::printf("a second start ended after %lu ms\n", static_cast<unsigned long>(Took));
+
+  // Rolled up, the window comes back whole.
+  RECT Whole{};
+  GetWindowRect(Main, &Whole);
+  const auto Height = [&] {
+    RECT Now{};
+    GetWindowRect(Main, &Now);
+    return Now.bottom - Now.top;
+  };
+  AltKey(VK_SPACE);
+  Sleep(300);
+  TapKey('L'); // "Ro&llup"
+  ASSERT_TRUE(WaitUntil([&] { return Height() < (Whole.bottom - Whole.top) / 3; }, 3000));
+  SetForegroundWindow(Front);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Front; }, 3000));
+  EXPECT_EQ(StartAgainAndWait(Temp.Path(), Took), 0);
+  EXPECT_TRUE(WaitUntil([&] { return Height() == Whole.bottom - Whole.top; }, 3000));
+  EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Main; }, 3000));
+  EXPECT_EQ(LayeredAlpha(Managed), 150);
+  EXPECT_EQ(SettingsText(), Settings);
 }
 
 TEST_F(EndToEndTest, AFirstRunWithoutSettingsWritesTheDefaults) {
