@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/Guard.h"
 #include "app/RunningCopy.h"
 #include "app/TransparentMgr.h"
 #include "app/untMain.h"
@@ -15,6 +16,8 @@ bool IsNtPlatform() { return OsVersion().PlatformId == VER_PLATFORM_WIN32_NT; }
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  if (const std::string CommandLine = GetCommandLineA(); IsGuardCommandLine(CommandLine))
+    return RunGuard(CommandLine);
   // A second start brings the running copy forward and ends before it touches anything.
   TRunningCopy RunningCopy;
   if (!RunningCopy.Take())
@@ -24,7 +27,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application->Title = "Mirevan";
   // Module initialisation: the manager reads "Status.cfg" before any window exists. It is
   // destroyed first at the end: windows released, settings written, hook removed.
+  // The guard outlives the manager: once the manager has released its windows and written
+  // the settings, the guard's end tells it that all ended in order.
+  TGuard Guard;
+  Guard.Open();
   TTransparentManagerScope Manager;
+  TransparentManager->SetGuard(&Guard);
 
   if (!IsNtPlatform()) {
     MessageBoxA(nullptr, "This application must be run Windows 2000 or later!", "Error",

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "app/EnumrateWindow.h"
+#include "app/Guard.h"
+#include "app/GuardBlock.h"
 #include "hook/Hook.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/ComCtrls.h"
@@ -19,6 +21,17 @@ void TTransparentItem::MakeTransparent(uint8_t Alpha) {
   SetWindowLongA(Handle, GWL_EXSTYLE, GetWindowLongA(Handle, GWL_EXSTYLE) | WS_EX_LAYERED);
   SetLayeredWindowAttributes(Handle, 0, Alpha, LWA_ALPHA);
   Transparent = true;
+}
+
+void TTransparentItem::RecordFoundState() {
+  ThreadId = GetWindowThreadProcessId(Handle, &ProcessId);
+  ProcessCreated = ProcessCreationTime(ProcessId);
+  FoundLayered = (GetWindowLongA(Handle, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+  if (FoundLayered && !GetLayeredWindowAttributes(Handle, &FoundKey, &FoundAlpha, &FoundFlags)) {
+    FoundKey = 0;
+    FoundAlpha = 255;
+    FoundFlags = 0;
+  }
 }
 
 void TTransparentItem::MakeOpacity() {
@@ -64,9 +77,11 @@ void TTransparentMgr::TransparentWindow(HWND Wnd) {
     return;
   }
   auto Item = std::make_shared<TTransparentItem>(Wnd);
+  Item->RecordFoundState();
   Item->Transparent = true;
   Item->MakeTransparent(Alpha());
   FItems.push_back(std::move(Item));
+  TellGuard();
 }
 
 void TTransparentMgr::TransparentAll() {
@@ -85,6 +100,7 @@ void TTransparentMgr::ReleaseAll() {
       FItems.front()->MakeOpacity();
     FItems.erase(FItems.begin());
   }
+  TellGuard();
 }
 
 void TTransparentMgr::SetTransparency(int32_t Level) {
@@ -99,7 +115,23 @@ void TTransparentMgr::SetSetting(bool& Field, bool Value) {
   if (Field == Value)
     return;
   Field = Value;
+  TellGuard();
   SaveSettings();
+}
+
+void TTransparentMgr::SetGuard(TGuard* Guard) {
+  FGuard = Guard;
+  TellGuard();
+}
+
+void TTransparentMgr::LaunchGuard() {
+  if (FGuard)
+    FGuard->Launch();
+}
+
+void TTransparentMgr::TellGuard() {
+  if (FGuard)
+    FGuard->Publish(FItems, OpacityOnClose());
 }
 
 bool TTransparentMgr::AutoStart() const { return FStatus->GetAutoStart(); }
@@ -157,6 +189,7 @@ void TTransparentMgr::RemoveDeadWindows() {
   for (size_t I = FItems.size(); I-- > 0;)
     if (!IsWindow(FItems[I]->Handle))
       FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(I));
+  TellGuard();
 }
 
 std::vector<TWindowListRow> TTransparentMgr::ListRows() {

@@ -61,8 +61,18 @@ public:
   // MakeOpacity for any window, managed or not.
   static void OpacityWindow(HWND Wnd);
 
+  // Notes what the window is before Mirevan first makes it layered, and whose it is (the
+  // guard tells it from a later window with the same handle by that).
+  void RecordFoundState();
+
   bool Transparent = false;
   const HWND Handle;
+  bool FoundLayered = false;
+  COLORREF FoundKey = 0;
+  BYTE FoundAlpha = 255;
+  DWORD FoundFlags = 0;
+  DWORD ProcessId = 0, ThreadId = 0;
+  uint64_t ProcessCreated = 0;
 };
 
 // A row of the windows list: what is shown, and the entry it acts on.
@@ -73,6 +83,7 @@ struct TWindowListRow {
 };
 
 class TListView;
+class TGuard;
 
 class TTransparentMgr {
 public:
@@ -131,9 +142,14 @@ public:
 
   const std::vector<std::shared_ptr<TTransparentItem>>& Items() const { return FItems; }
   TStatus& Status() { return *FStatus; }
+  // The guard that learns of every change to the managed windows; null for none.
+  void SetGuard(TGuard* Guard);
+  // Starts the guard's process, once the main window has first shown.
+  void LaunchGuard();
 
 private:
   void SetSetting(bool& Field, bool Value);
+  void TellGuard();
 
   // Entries are shared with FListed so that a row of the windows list can still use an
   // entry that has left Items; it is freed once neither holds it.
@@ -142,6 +158,7 @@ private:
   std::unique_ptr<TStatus> FStatus;
   HWND FNotifyWindow = nullptr;
   bool FStarted = false;
+  TGuard* FGuard = nullptr;
 };
 
 // The one manager of the program; null while it does not exist.

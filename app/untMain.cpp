@@ -25,6 +25,9 @@ LRESULT TfrmTransparentMain::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_HOOKNOTIFY_MAIN:
     WMHookNotify(WParam, LParam);
     return 0;
+  case WM_LAUNCHGUARD:
+    TransparentManager->LaunchGuard();
+    return 0;
   case WM_SYSCOMMAND:
     // Swallowed: the frame carries out the commands it knows.
     return 0;
@@ -60,6 +63,8 @@ void TfrmTransparentMain::WMHookNotify(WPARAM WParam, LPARAM LParam) {
 
 void TfrmTransparentMain::FormCreate(TObject*) {
   TransparentManager->SetNotifyWindow(Handle());
+  // Handled once the window has shown: the guard's start does not slow the window's.
+  PostMessageW(Handle(), WM_LAUNCHGUARD, 0, 0);
   SeSkinPageControl1->SetActivePageIndex(0);
   Screen->SetCursors(crDragTool, LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
   FScreenCanvas = std::make_unique<TCanvas>(GetDC(nullptr));

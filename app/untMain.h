@@ -27,6 +27,7 @@ class TSeSkinHint;
 TMemoryStream StoredMainLayout();
 
 constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
+constexpr UINT WM_LAUNCHGUARD = WM_APP + 1;      // posted to itself once it has shown
 constexpr TCursor crDragTool = 5;
 
 class TfrmTransparentMain : public TForm {

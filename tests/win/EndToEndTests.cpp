@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "controls/TrackBarGeometry.h"
 #include "tests/win/support/FixtureProcess.h"
@@ -256,6 +257,106 @@ TEST_F(EndToEndTest, EndedDuringASettingsWriteTheFileIsTheOldOrTheNewWhole) {
     EXPECT_EQ(Ini.ReadInteger("Setting", "Transparency", 0), 99); // kept from the old file
     EXPECT_EQ(Ini.ReadString("Other", "Colour", ""), "blue");
     EXPECT_NE(SettingsText(), Old);
+  }
+}
+
+// Wine's own Notepad, with its main window; ended with the object.
+class TNotepad {
+public:
+  TNotepad() {
+    STARTUPINFOA Startup{};
+    Startup.cb = sizeof Startup;
+    char CommandLine[] = "notepad.exe";
+    if (!CreateProcessA(nullptr, CommandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &Startup, &FProcess))
+      return;
+    WaitUntil(
+        [&] {
+          return (FWindow = FindWindowA("Notepad", nullptr)) != nullptr && IsWindowVisible(FWindow);
+        },
+        10000);
+  }
+  ~TNotepad() {
+    if (FProcess.hProcess) {
+      TerminateProcess(FProcess.hProcess, 0);
+      WaitForSingleObject(FProcess.hProcess, 5000);
+      CloseHandle(FProcess.hProcess);
+      CloseHandle(FProcess.hThread);
+    }
+  }
+  TNotepad(const TNotepad&) = delete;
+  TNotepad& operator=(const TNotepad&) = delete;
+  HWND Window() const { return FWindow; }
+
+private:
+  PROCESS_INFORMATION FProcess{};
+  HWND FWindow = nullptr;
+};
+
+TEST_F(EndToEndTest, KilledMirevansGuardGivesTheWindowsBackAsAnOrderlyEndWould) {
+  const TNotepad Notepad;
+  ASSERT_NE(Notepad.Window(), nullptr);
+  const HWND Managed = NewWindow("managed");
+  const HWND Found = NewWindow("layered by its owner");
+  Fixture.MakeLayered(Found, 77);
+  const HWND Doomed = NewWindow("destroyed before the kill");
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparentNewWindow=0\r\n"
+                                       "Transparency=120\r\nOpacityOnClose=1");
+  ASSERT_TRUE(BecomesLayeredWith(Managed, 120));
+  ASSERT_TRUE(BecomesLayeredWith(Found, 120));
+  ASSERT_TRUE(BecomesLayeredWith(Doomed, 120));
+  ASSERT_TRUE(BecomesLayeredWith(Notepad.Window(), 120));
+  Fixture.Destroy(Doomed);
+  const HWND Later = NewWindow("opened after the destroyed one");
+  const ULONGLONG Killed = GetTickCount64();
+  ASSERT_TRUE(Mirevan.Kill());
+  EXPECT_TRUE(WaitUntil(
+      [&] { return !HasLayeredStyle(Managed) && !HasLayeredStyle(Notepad.Window()); }, 1000));
+  const ULONGLONG Restored = GetTickCount64();
+  std::printf("opaque again %llu ms after the kill\n", Restored - Killed);
+  // Layered before Mirevan took it, a window gets its own alpha back.
+  EXPECT_TRUE(HasLayeredStyle(Found));
+  EXPECT_EQ(LayeredAlpha(Found), 77);
+  EXPECT_FALSE(HasLayeredStyle(Later));
+}
+
+TEST_F(EndToEndTest, KilledWithoutOpacityOnCloseOrAfterItsGuardTheWindowsStayAsTheyAre) {
+  {
+    const HWND Managed = NewWindow("managed, option off");
+    TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparentNewWindow=0\r\n"
+                                         "OpacityOnClose=0");
+    ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
+    ASSERT_TRUE(Mirevan.Kill());
+    Sleep(1000);
+    EXPECT_EQ(LayeredAlpha(Managed), 150);
+  }
+  {
+    const HWND Managed = NewWindow("managed, guard gone");
+    TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nOpacityOnClose=1");
+    ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
+    const DWORD GuardId = GuardProcessId(Mirevan.ProcessId());
+    ASSERT_NE(GuardId, 0u);
+    const HANDLE Guard = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, GuardId);
+    ASSERT_NE(Guard, nullptr);
+    TerminateProcess(Guard, 1);
+    WaitForSingleObject(Guard, 5000);
+    CloseHandle(Guard);
+    EXPECT_TRUE(Mirevan.Running());
+    ASSERT_TRUE(Mirevan.Kill());
+    Sleep(1000);
+    EXPECT_EQ(LayeredAlpha(Managed), 150);
+  }
+  {
+    // Ended in order, Mirevan leaves the windows translucent without the option, and its
+    // guard ends without acting.
+    const HWND Managed = NewWindow("managed, orderly end");
+    TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparentNewWindow=0\r\n"
+                                         "OpacityOnClose=0");
+    ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
+    ASSERT_NE(Mirevan.Guard(), nullptr);
+    EXPECT_TRUE(Mirevan.Close());
+    EXPECT_EQ(WaitForSingleObject(Mirevan.Guard(), 0), WAIT_OBJECT_0); // ended with it
+    EXPECT_EQ(LayeredAlpha(Managed), 150);
   }
 }
 

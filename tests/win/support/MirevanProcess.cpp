@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <fstream>
 #include <stdexcept>
+#include <tlhelp32.h>
 #include <vector>
 
 #include "tests/win/support/WinTestSupport.h"
@@ -80,13 +81,30 @@ TMirevanProcess::TMirevanProcess(const std::string& Dir, const std::string& Sett
     throw std::runtime_error("Mirevan's main window did not appear");
   FMainWindow = Search.Found;
   WaitForInputIdle(FProcess.hProcess, 5000);
+  // Its guard, started once the window has shown, runs from the same file: a next start
+  // copying the program there waits for it to end.
+  WaitUntil(
+      [&] {
+        if (const DWORD Guard = GuardProcessId(FProcess.dwProcessId))
+          FGuard = OpenProcess(SYNCHRONIZE, FALSE, Guard);
+        return FGuard != nullptr;
+      },
+      5000);
 }
 
 TMirevanProcess::~TMirevanProcess() {
   if (Running() && !Close(10000))
     TerminateProcess(FProcess.hProcess, 1);
+  WaitForGuard();
   CloseHandle(FProcess.hProcess);
   CloseHandle(FProcess.hThread);
+  if (FGuard)
+    CloseHandle(FGuard);
+}
+
+void TMirevanProcess::WaitForGuard() const {
+  if (FGuard)
+    WaitForSingleObject(FGuard, 5000);
 }
 
 bool TMirevanProcess::Running() const {
@@ -95,12 +113,32 @@ bool TMirevanProcess::Running() const {
 
 bool TMirevanProcess::Close(DWORD TimeoutMs) {
   PostMessageA(FMainWindow, WM_CLOSE, 0, 0);
-  return WaitForSingleObject(FProcess.hProcess, TimeoutMs) == WAIT_OBJECT_0;
+  const bool Ended = WaitForSingleObject(FProcess.hProcess, TimeoutMs) == WAIT_OBJECT_0;
+  if (Ended)
+    WaitForGuard();
+  return Ended;
 }
 
 bool TMirevanProcess::Kill() {
   TerminateProcess(FProcess.hProcess, 1);
-  return WaitForSingleObject(FProcess.hProcess, 5000) == WAIT_OBJECT_0;
+  const bool Ended = WaitForSingleObject(FProcess.hProcess, 5000) == WAIT_OBJECT_0;
+  WaitForGuard();
+  return Ended;
+}
+
+DWORD GuardProcessId(DWORD MirevanProcessId) {
+  DWORD Found = 0;
+  const HANDLE Snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (Snapshot == INVALID_HANDLE_VALUE)
+    return 0;
+  PROCESSENTRY32 Entry{};
+  Entry.dwSize = sizeof Entry;
+  for (BOOL More = Process32First(Snapshot, &Entry); More && !Found;
+       More = Process32Next(Snapshot, &Entry))
+    if (Entry.th32ParentProcessID == MirevanProcessId)
+      Found = Entry.th32ProcessID;
+  CloseHandle(Snapshot);
+  return Found;
 }
 
 namespace {

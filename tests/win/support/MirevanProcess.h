@@ -23,8 +23,11 @@ public:
   bool Running() const;
   // Posts WM_CLOSE and waits for the program to end.
   bool Close(DWORD TimeoutMs = 15000);
-  // Ends the program at once, as the task manager does, and waits until it has ended.
+  // Ends the program at once, as the task manager does, and waits until it has ended (its
+  // guard too, which then acts as it does when the program dies).
   bool Kill();
+  // Mirevan's guard process, or null when it was not found.
+  HANDLE Guard() const { return FGuard; }
   // A visible child window of the main window by class and text (text "" matches any),
   // the Index-th in z-order.
   HWND FindChild(const std::string& ClassName, const std::string& Text, int Index = 0) const;
@@ -44,9 +47,15 @@ public:
   HWND FindMessageBox() const;
 
 private:
+  void WaitForGuard() const;
+
   PROCESS_INFORMATION FProcess{};
   HWND FMainWindow = nullptr;
+  HANDLE FGuard = nullptr;
 };
+
+// The process a Mirevan process started: its guard; 0 when there is none.
+DWORD GuardProcessId(DWORD MirevanProcessId);
 
 // A block of another process's memory, for messages whose parameter points to data: the
 // data is written there before the message and read back after it.

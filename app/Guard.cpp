@@ -1,0 +1,159 @@
+#include "app/Guard.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <sstream>
+
+#include "app/GuardBlock.h"
+#include "app/TransparentMgr.h"
+#include "toolkit/ModuleInfo.h"
+
+// ---------------------------------------------------------------------------------------
+// The block
+
+uint64_t ProcessCreationTime(DWORD ProcessId) {
+  const HANDLE Process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessId);
+  if (!Process)
+    return 0;
+  FILETIME Created{}, Exited{}, Kernel{}, User{};
+  const bool Known = GetProcessTimes(Process, &Created, &Exited, &Kernel, &User) != FALSE;
+  CloseHandle(Process);
+  return Known ? (static_cast<uint64_t>(Created.dwHighDateTime) << 32) | Created.dwLowDateTime : 0;
+}
+
+bool SameWindow(const TGuardEntry& Entry) {
+  const auto Wnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(Entry.Window));
+  if (!Wnd || !IsWindow(Wnd))
+    return false;
+  DWORD ProcessId = 0;
+  const DWORD ThreadId = GetWindowThreadProcessId(Wnd, &ProcessId);
+  return ThreadId == Entry.ThreadId && ProcessId == Entry.ProcessId &&
+         ProcessCreationTime(ProcessId) == Entry.ProcessCreated;
+}
+
+// ---------------------------------------------------------------------------------------
+// Mirevan's side
+
+TGuard::~TGuard() {
+  EndInOrder();
+  if (FBlock)
+    UnmapViewOfFile(FBlock);
+  if (FMapping)
+    CloseHandle(FMapping);
+  if (FGuardProcess)
+    CloseHandle(FGuardProcess);
+}
+
+bool TGuard::Open() {
+  if (FBlock)
+    return true;
+  SECURITY_ATTRIBUTES Inherited{sizeof Inherited, nullptr, TRUE};
+  FMapping = CreateFileMappingW(INVALID_HANDLE_VALUE, &Inherited, PAGE_READWRITE, 0,
+                                sizeof(TGuardBlock), nullptr);
+  if (FMapping)
+    FBlock = static_cast<TGuardBlock*>(MapViewOfFile(FMapping, FILE_MAP_WRITE, 0, 0, 0));
+  if (!FBlock)
+    return false;
+  FBlock->Magic = TGuardBlock::Signature;
+  return true;
+}
+
+bool TGuard::Launch() {
+  if (!FBlock || FGuardProcess)
+    return FGuardProcess != nullptr;
+  HANDLE Self = nullptr;
+  if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &Self,
+                       SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, TRUE, 0))
+    return false;
+  std::ostringstream CommandLine;
+  CommandLine << '"' << ExeFileName() << "\" --guard " << reinterpret_cast<uintptr_t>(FMapping)
+              << ' ' << reinterpret_cast<uintptr_t>(Self);
+  std::string Line = CommandLine.str();
+  STARTUPINFOA Startup{};
+  Startup.cb = sizeof Startup;
+  PROCESS_INFORMATION Process{};
+  const bool Made = CreateProcessA(nullptr, Line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
+                                   nullptr, nullptr, &Startup, &Process);
+  CloseHandle(Self); // the guard has its own copy
+  if (!Made)
+    return false;
+  CloseHandle(Process.hThread);
+  FGuardProcess = Process.hProcess;
+  FGuardProcessId = Process.dwProcessId;
+  return true;
+}
+
+void TGuard::Publish(const std::vector<std::shared_ptr<TTransparentItem>>& Items,
+                     bool OpacityOnClose) {
+  if (!FBlock)
+    return;
+  const LONG Spare = 1 - FBlock->InUse;
+  TGuardList& List = FBlock->Slots[Spare];
+  uint32_t Count = 0;
+  for (const auto& Item : Items) {
+    if (Count == std::size(List.Entries))
+      break;
+    List.Entries[Count++] = {reinterpret_cast<uintptr_t>(Item->Handle),
+                             Item->ProcessId,
+                             Item->ThreadId,
+                             Item->ProcessCreated,
+                             Item->FoundLayered ? 1u : 0u,
+                             Item->FoundKey,
+                             Item->FoundFlags,
+                             Item->FoundAlpha};
+  }
+  List.Count = Count;
+  InterlockedExchange(&FBlock->OpacityOnClose, OpacityOnClose ? 1 : 0);
+  InterlockedExchange(&FBlock->InUse, Spare);
+}
+
+void TGuard::EndInOrder() {
+  if (FBlock)
+    InterlockedExchange(&FBlock->Orderly, 1);
+}
+
+// ---------------------------------------------------------------------------------------
+// The guard's side
+
+bool IsGuardCommandLine(const std::string& CommandLine) {
+  return CommandLine.find(" --guard ") != std::string::npos;
+}
+
+namespace {
+
+// What an orderly end does to a managed window, or for one that was layered before Mirevan
+// took it, its own attributes back.
+void GiveBack(const TGuardEntry& Entry) {
+  const auto Wnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(Entry.Window));
+  if (!Entry.WasLayered) {
+    TTransparentItem::OpacityWindow(Wnd);
+    return;
+  }
+  SetWindowLongA(Wnd, GWL_EXSTYLE, GetWindowLongA(Wnd, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(Wnd, Entry.Key, static_cast<BYTE>(Entry.Alpha), Entry.Flags);
+}
+
+} // namespace
+
+int RunGuard(const std::string& CommandLine) {
+  const size_t At = CommandLine.find(" --guard ");
+  unsigned long long BlockValue = 0, ProcessValue = 0;
+  if (At == std::string::npos ||
+      std::sscanf(CommandLine.c_str() + At + 9, "%llu %llu", &BlockValue, &ProcessValue) != 2)
+    return 1;
+  const auto Mapping = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(BlockValue));
+  const auto Mirevan = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(ProcessValue));
+  const auto* Block =
+      static_cast<const TGuardBlock*>(MapViewOfFile(Mapping, FILE_MAP_READ, 0, 0, 0));
+  if (!Block || Block->Magic != TGuardBlock::Signature)
+    return 1;
+  WaitForSingleObject(Mirevan, INFINITE);
+  if (Block->Orderly || !Block->OpacityOnClose)
+    return 0;
+  const TGuardList& List = Block->Slots[Block->InUse & 1];
+  for (uint32_t I = 0; I < List.Count && I < std::size(List.Entries); ++I)
+    if (SameWindow(List.Entries[I]))
+      GiveBack(List.Entries[I]);
+  return 0;
+}
