@@ -1,7 +1,6 @@
 #include "app/Guard.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <iterator>
 #include <sstream>
 
@@ -80,7 +79,6 @@ bool TGuard::Launch() {
     return false;
   CloseHandle(Process.hThread);
   FGuardProcess = Process.hProcess;
-  FGuardProcessId = Process.dwProcessId;
   return true;
 }
 

@@ -29,18 +29,15 @@ public:
   // Starts the guard process, once: after the window has first shown, so that the guard's
   // own start does not slow Mirevan's. False when it cannot be started.
   bool Launch();
-  bool Launched() const { return FGuardProcess != nullptr; }
   // The managed windows and the one setting, as they are now.
   void Publish(const std::vector<std::shared_ptr<TTransparentItem>>& Items, bool OpacityOnClose);
   // Mirevan has ended in order: the guard ends without acting.
   void EndInOrder();
-  DWORD GuardProcessId() const { return FGuardProcessId; }
 
 private:
   HANDLE FMapping = nullptr;
   TGuardBlock* FBlock = nullptr;
   HANDLE FGuardProcess = nullptr;
-  DWORD FGuardProcessId = 0;
 };
 
 // The guard's side: from the command line's "--guard <block> <process>", the handles it

@@ -212,8 +212,7 @@ void TSeCustomForm::RefreshFrame() {
     if (DW != 0 || DH != 0)
       SetWindowPos(Wnd, nullptr, 0, 0, W + DW, H + DH, Flags);
   }
-  if (FWidth != FRegionWidth || FHeight != FRegionHeight)
-    UpdateRegion();
+  UpdateRegionIfResized();
   RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
@@ -292,8 +291,8 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
 void TSeCustomForm::AfterMessage(TMessage& Message) {
   switch (Message.Msg) {
   case WM_WINDOWPOSCHANGED:
-    if (!FRegionHeld && (FWidth != FRegionWidth || FHeight != FRegionHeight))
-      UpdateRegion();
+    if (!FRegionHeld)
+      UpdateRegionIfResized();
     break;
   case WM_GETTEXT:
     CaptionTextSeen(Message);
@@ -336,6 +335,11 @@ HRGN TSeCustomForm::CreateFrameRegion() {
       return Region;
   }
   return CreateRectRgnIndirect(&Full);
+}
+
+void TSeCustomForm::UpdateRegionIfResized() {
+  if (FWidth != FRegionWidth || FHeight != FRegionHeight)
+    UpdateRegion();
 }
 
 void TSeCustomForm::UpdateRegion() {

@@ -183,6 +183,7 @@ public:
   virtual HRGN CreateFrameRegion();
   // Gives the window the frame's shape; runs whenever the frame's size changes.
   void UpdateRegion();
+  void UpdateRegionIfResized(); // the shape, unless it was made for the present size
   // Paints the frame (everything outside the client rectangle) through the surface
   // Performance chooses, copied to the window in four bands.
   void PaintFrame();

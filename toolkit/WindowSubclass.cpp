@@ -1,6 +1,5 @@
 #include "toolkit/WindowSubclass.h"
 
-#include <algorithm>
 #include <list>
 #include <unordered_map>
 
@@ -22,9 +21,6 @@ struct TChain {
   int Depth = 0;     // calls of the chain in progress
   bool Gone = false; // the window is destroyed: freed when the last call returns
 
-  bool HasLiveLinks() const {
-    return std::any_of(Links.begin(), Links.end(), [](const TLink& L) { return !L.Removed; });
-  }
   TLink* Find(SUBCLASSPROC Proc, UINT_PTR Id) {
     for (TLink& Link : Links)
       if (!Link.Removed && Link.Proc == Proc && Link.Id == Id)
