@@ -6,6 +6,7 @@
 
 #include "app/GuardBlock.h"
 #include "app/TransparentMgr.h"
+#include "toolkit/FileNames.h"
 #include "toolkit/ModuleInfo.h"
 
 // ---------------------------------------------------------------------------------------
@@ -68,11 +69,11 @@ bool TGuard::Launch() {
   std::ostringstream CommandLine;
   CommandLine << '"' << ExeFileName() << "\" --guard " << reinterpret_cast<uintptr_t>(FMapping)
               << ' ' << reinterpret_cast<uintptr_t>(Self);
-  std::string Line = CommandLine.str();
-  STARTUPINFOA Startup{};
+  std::wstring Line = WideFileName(CommandLine.str());
+  STARTUPINFOW Startup{};
   Startup.cb = sizeof Startup;
   PROCESS_INFORMATION Process{};
-  const bool Made = CreateProcessA(nullptr, Line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
+  const bool Made = CreateProcessW(nullptr, Line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
                                    nullptr, nullptr, &Startup, &Process);
   CloseHandle(Self); // the guard has its own copy
   if (!Made)

@@ -2,6 +2,11 @@
 
 #include <sys/stat.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "toolkit/FileNames.h"
 #include "toolkit/SysUtils.h"
 
 namespace {
@@ -10,6 +15,15 @@ int SeekFile(std::FILE* File, int64_t Offset, int Whence) {
   return _fseeki64(File, Offset, Whence);
 #else
   return fseeko(File, static_cast<off_t>(Offset), Whence);
+#endif
+}
+
+std::FILE* OpenFile(const std::string& FileName, TFileMode Mode) {
+  const bool Create = Mode == TFileMode::fmCreate;
+#ifdef _WIN32
+  return _wfopen(WideFileName(FileName).c_str(), Create ? L"w+b" : L"rb");
+#else
+  return std::fopen(FileName.c_str(), Create ? "w+b" : "rb");
 #endif
 }
 
@@ -23,7 +37,7 @@ int64_t TellFile(std::FILE* File) {
 } // namespace
 
 TFileStream::TFileStream(const std::string& FileName, TFileMode Mode)
-    : FFile(std::fopen(FileName.c_str(), Mode == TFileMode::fmCreate ? "w+b" : "rb")) {
+    : FFile(OpenFile(FileName, Mode)) {
   if (!FFile) {
     if (Mode == TFileMode::fmCreate)
       throw EFCreateError(FormatStr("Cannot create file %s", {FileName}));
@@ -53,6 +67,11 @@ int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
 }
 
 bool FileExists(const std::string& FileName) {
+#ifdef _WIN32
+  const DWORD Attributes = GetFileAttributesW(WideFileName(FileName).c_str());
+  return Attributes != INVALID_FILE_ATTRIBUTES && !(Attributes & FILE_ATTRIBUTE_DIRECTORY);
+#else
   struct stat Info {};
   return stat(FileName.c_str(), &Info) == 0 && !(Info.st_mode & S_IFDIR);
+#endif
 }

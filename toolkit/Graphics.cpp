@@ -1,6 +1,7 @@
 #include "toolkit/Graphics.h"
 
 #include "toolkit/AnsiText.h"
+#include "toolkit/FileNames.h"
 #include "toolkit/SysUtils.h"
 
 int ScreenPixelsPerInch() {
@@ -149,13 +150,14 @@ void TBitmap::Draw(HDC DC, const RECT& Rect) const {
 }
 
 void TBitmap::LoadFromFile(const std::string& FileName) {
-  const HANDLE File = CreateFileA(FileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+  const std::wstring Name = WideFileName(FileName);
+  const HANDLE File = CreateFileW(Name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (File == INVALID_HANDLE_VALUE)
     throw EFOpenError(FormatStr("Cannot open file %s", {FileName}));
   CloseHandle(File);
-  const auto Bitmap = static_cast<HBITMAP>(
-      LoadImageA(nullptr, FileName.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
+  const auto Bitmap =
+      static_cast<HBITMAP>(LoadImageW(nullptr, Name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   if (!Bitmap)
     throw EInvalidGraphic("Bitmap image is not valid");
   Adopt(Bitmap);

@@ -4,18 +4,23 @@
 
 #include <vector>
 
+#include "toolkit/FileNames.h"
 #include "toolkit/IniText.h"
 
 std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident,
                                  const std::string& Default) const {
   // The platform truncates silently, so grow until the value fits with room to spare.
-  std::vector<char> Buffer(2048);
+  const std::wstring WideSection = WideFileName(Section);
+  const std::wstring WideIdent = WideFileName(Ident);
+  const std::wstring WideDefault = WideFileName(Default);
+  const std::wstring File = WideFileName(FFileName);
+  std::vector<wchar_t> Buffer(2048);
   for (;;) {
     const DWORD Length =
-        GetPrivateProfileStringA(Section.c_str(), Ident.c_str(), Default.c_str(), Buffer.data(),
-                                 static_cast<DWORD>(Buffer.size()), FFileName.c_str());
+        GetPrivateProfileStringW(WideSection.c_str(), WideIdent.c_str(), WideDefault.c_str(),
+                                 Buffer.data(), static_cast<DWORD>(Buffer.size()), File.c_str());
     if (Length + 1 < Buffer.size())
-      return std::string(Buffer.data(), Length);
+      return Utf8FileName(std::wstring_view(Buffer.data(), Length));
     Buffer.resize(Buffer.size() * 4);
   }
 }
@@ -31,7 +36,8 @@ bool TIniFile::ReadBool(const std::string& Section, const std::string& Ident, bo
 
 void TIniFile::WriteString(const std::string& Section, const std::string& Ident,
                            const std::string& Value) {
-  if (!WritePrivateProfileStringA(Section.c_str(), Ident.c_str(), Value.c_str(), FFileName.c_str()))
+  if (!WritePrivateProfileStringW(WideFileName(Section).c_str(), WideFileName(Ident).c_str(),
+                                  WideFileName(Value).c_str(), WideFileName(FFileName).c_str()))
     throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
 }
 
@@ -50,10 +56,10 @@ TIniFileUpdate::TIniFileUpdate(std::string FileName)
     : FFileName(std::move(FileName)), FCopy(FFileName + ".tmp") {
   // The copy starts as the file is, so what nobody here knows stays; without a file it
   // starts empty.
-  const char* Copy = FCopy.FileName().c_str();
-  if (!CopyFileA(FFileName.c_str(), Copy, FALSE)) {
+  const std::wstring Copy = WideFileName(FCopy.FileName());
+  if (!CopyFileW(WideFileName(FFileName).c_str(), Copy.c_str(), FALSE)) {
     const DWORD Error = GetLastError();
-    DeleteFileA(Copy);
+    DeleteFileW(Copy.c_str());
     if (Error != ERROR_FILE_NOT_FOUND && Error != ERROR_PATH_NOT_FOUND)
       throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
   }
@@ -61,13 +67,13 @@ TIniFileUpdate::TIniFileUpdate(std::string FileName)
 
 TIniFileUpdate::~TIniFileUpdate() {
   if (!FCommitted)
-    DeleteFileA(FCopy.FileName().c_str());
+    DeleteFileW(WideFileName(FCopy.FileName()).c_str());
 }
 
 void TIniFileUpdate::Commit(void (*BeforeReplace)()) {
-  const char* Copy = FCopy.FileName().c_str();
-  const HANDLE File = CreateFileA(Copy, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::wstring Copy = WideFileName(FCopy.FileName());
+  const HANDLE File = CreateFileW(Copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   const bool Flushed = File != INVALID_HANDLE_VALUE && FlushFileBuffers(File);
   if (File != INVALID_HANDLE_VALUE)
     CloseHandle(File);
@@ -75,7 +81,8 @@ void TIniFileUpdate::Commit(void (*BeforeReplace)()) {
     throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
   if (BeforeReplace)
     BeforeReplace();
-  if (!MoveFileExA(Copy, FFileName.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+  if (!MoveFileExW(Copy.c_str(), WideFileName(FFileName).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
   FCommitted = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // An initialisation file read and written through the platform's private-profile functions.
 // Every call goes to the file, so keys and sections nobody here knows are left as they are.
+// The file's name, sections, keys and values are UTF-8.
 
 #include <cstdint>
 #include <string>

@@ -4,15 +4,17 @@
 
 #include <vector>
 
+#include "toolkit/FileNames.h"
+
 std::string ExeFileName() {
-  std::vector<char> Buffer(MAX_PATH);
+  std::vector<wchar_t> Buffer(MAX_PATH);
   for (;;) {
     const DWORD Length =
-        GetModuleFileNameA(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
+        GetModuleFileNameW(nullptr, Buffer.data(), static_cast<DWORD>(Buffer.size()));
     if (Length == 0)
       return {};
     if (Length < Buffer.size())
-      return std::string(Buffer.data(), Length);
+      return Utf8FileName(std::wstring_view(Buffer.data(), Length));
     Buffer.resize(Buffer.size() * 2);
   }
 }

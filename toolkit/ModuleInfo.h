@@ -3,5 +3,5 @@
 
 #include <string>
 
-// The full path of the running program's file, as the platform reports it.
+// The full path of the running program's file, as the platform reports it (UTF-8).
 std::string ExeFileName();

@@ -1,5 +1,6 @@
 #pragma once
-// A key of the registry, opened below a root key, with string values.
+// A key of the registry, opened below a root key, with string values. Key and value names and
+// the values are UTF-8, as the file names the values often are.
 
 #include <windows.h>
 

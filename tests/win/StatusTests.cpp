@@ -7,6 +7,9 @@
 
 #include "app/TransparentMgr.h"
 #include "tests/win/support/WinTestSupport.h"
+#include "toolkit/FileNames.h"
+#include "toolkit/FileStreams.h"
+#include "toolkit/Graphics.h"
 #include "toolkit/IniFiles.h"
 #include "toolkit/ModuleInfo.h"
 #include "toolkit/Registry.h"
@@ -219,6 +222,61 @@ TEST_F(AutoStartTest, AValueOfAnotherTypeRaisesInvalidDataType) {
   }
   // Writing replaces the value with a string again.
   Status.SetAutoStart("x");
+  EXPECT_TRUE(Status.GetAutoStart());
+}
+
+// A folder whose name the system's code page cannot spell: the file names are UTF-8 and
+// reach the platform whole.
+class FileNameTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    Folder =
+        Temp.Path() + "Mirevan \xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1 \xE8\xA9\xA6\xE9\xA8\x93\\";
+    ASSERT_TRUE(CreateDirectoryW(WideFileName(Folder).c_str(), nullptr));
+  }
+  TTempDir Temp;
+  std::string Folder;
+};
+
+TEST_F(FileNameTest, SettingsStreamsAndPicturesWorkThere) {
+  TStatus Saved(Folder + "Status.cfg");
+  Saved.Transparency = 77;
+  Saved.SaveSettings();
+  TStatus Loaded(Folder + "Status.cfg");
+  Loaded.LoadSettings();
+  EXPECT_EQ(Loaded.Transparency, 77);
+  EXPECT_TRUE(FileExists(Folder + "Status.cfg"));
+  EXPECT_FALSE(FileExists(Folder + "Status.cfg.tmp"));
+  EXPECT_FALSE(FileExists(Folder + "missing.cfg"));
+  // Only the wide name finds the file: the code page's spelling of it is another name.
+  EXPECT_NE(GetFileAttributesW((WideFileName(Folder) + L"Status.cfg").c_str()),
+            INVALID_FILE_ATTRIBUTES);
+
+  {
+    TFileStream Out(Folder + "data.bin", TFileMode::fmCreate);
+    Out.Write("skin", 4);
+  }
+  TFileStream In(Folder + "data.bin", TFileMode::fmOpenRead);
+  char Read[4] = {};
+  EXPECT_EQ(In.Read(Read, 4), 4);
+  EXPECT_EQ(std::string(Read, 4), "skin");
+
+  ASSERT_TRUE(CopyFileW(WideFileName(ExtractFilePath(ExeFileName()) + "DragOff.bmp").c_str(),
+                        WideFileName(Folder + "DragOff.bmp").c_str(), FALSE));
+  TBitmap Picture;
+  Picture.LoadFromFile(Folder + "DragOff.bmp");
+  EXPECT_GT(Picture.Width(), 0);
+}
+
+TEST_F(AutoStartTest, APathBeyondTheCodePageIsStoredWhole) {
+  const std::string Path = "C:\\Mirevan \xE8\xA9\xA6\xE9\xA8\x93\\Mirevan.exe";
+  Status.SetAutoStart(Path);
+  wchar_t Value[256] = {};
+  DWORD Size = sizeof Value;
+  ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"Software\\brelkor\\mirevan", L"Mirevan AutoStart",
+                         RRF_RT_REG_SZ, nullptr, Value, &Size),
+            ERROR_SUCCESS);
+  EXPECT_EQ(std::wstring(Value), L"C:\\Mirevan \u8A66\u9A13\\Mirevan.exe");
   EXPECT_TRUE(Status.GetAutoStart());
 }
 
