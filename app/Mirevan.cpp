@@ -8,6 +8,7 @@
 #include "app/untMain.h"
 #include "toolkit/Forms.h"
 #include "toolkit/OsVersion.h"
+#include "toolkit/SystemLibrary.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ bool IsNtPlatform() { return OsVersion().PlatformId == VER_PLATFORM_WIN32_NT; }
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  RestrictLibrarySearch();
   if (const std::string CommandLine = GetCommandLineA(); IsGuardCommandLine(CommandLine))
     return RunGuard(CommandLine);
   // A second start brings the running copy forward and ends before it touches anything.

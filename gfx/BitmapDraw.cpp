@@ -2,6 +2,7 @@
 
 #include "gfx/Bitmap.h"
 #include "toolkit/OsVersion.h"
+#include "toolkit/SystemLibrary.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ public:
     const TOsVersion Version = OsVersion();
     if (Version.PlatformId != VER_PLATFORM_WIN32_NT || Version.Major < 5)
       return;
-    FModule = LoadLibraryA("msimg32.dll");
+    FModule = LoadSystemLibrary(L"msimg32.dll");
     if (FModule)
       FProc = reinterpret_cast<TTransparentBltProc>(
           reinterpret_cast<void*>(GetProcAddress(FModule, "TransparentBlt")));

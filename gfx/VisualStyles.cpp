@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "toolkit/SystemLibrary.h"
+
 namespace {
 
 using TThemeQuery = BOOL(WINAPI*)();
@@ -34,7 +36,7 @@ public:
     EnterCriticalSection(&FLock);
     ++FReferences;
     if (!FModule) {
-      FModule = LoadLibraryA("uxtheme.dll");
+      FModule = LoadSystemLibrary(L"uxtheme.dll");
       if (FModule) {
         FIsAppThemed = Lookup<TThemeQuery>(FModule, "IsAppThemed");
         FIsThemeActive = Lookup<TThemeQuery>(FModule, "IsThemeActive");
