@@ -15,9 +15,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# No libstdc++/libgcc/winpthread DLLs next to the programs: everything is linked in.
+# No libstdc++/libgcc/winpthread or zlib DLLs next to the programs: everything is linked in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
+set(ZLIB_USE_STATIC_LIBS ON)
 
 # Test programs run under Wine; the environment (prefix, display) comes from the caller.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec.sh)
