@@ -8,6 +8,7 @@ packages=(
   zlib1g-dev googletest libbenchmark-dev libpixman-1-dev pkg-config
   clang-14 libfuzzer-14-dev libclang-rt-14-dev
   wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick xcompmgr
+  nsis zip unzip
 )
 
 missing=()

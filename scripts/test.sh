@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds both targets and runs every test: the host tests natively, then the Windows tests
-# under Wine on a private display. Set MIREVAN_WERROR=ON to treat warnings as errors.
+# Builds both targets and the release packages, and runs every test: the host tests natively,
+# then the Windows tests under Wine on a private display, the packages' among them. Set MIREVAN_WERROR=ON to treat warnings as errors.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -16,6 +16,8 @@ cmake --preset fuzz -DMIREVAN_WERROR="$werror" >/dev/null
 cmake --build build/fuzz -j "$jobs"
 cmake --preset windows -DMIREVAN_WERROR="$werror" >/dev/null
 cmake --build build/windows -j "$jobs"
+# The release and its packages (dist/), which the Windows tests install and run.
+MIREVAN_WERROR="$werror" scripts/package.sh
 
 host_status=0
 ctest --test-dir build/host --output-on-failure -j "$jobs" >build/host-ctest.log 2>&1 || host_status=$?

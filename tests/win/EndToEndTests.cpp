@@ -15,6 +15,7 @@
 #include "controls/TrackBarGeometry.h"
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/MirevanProcess.h"
+#include "tests/win/support/Notepad.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/IniFiles.h"
 
@@ -110,13 +111,6 @@ bool DragTransparencyBar(HWND Bar, int From, int To) {
   LeftButton(false);
   PumpFor(50);
   return Moved;
-}
-
-// A click with the pointer on a visible window of Mirevan's (a button at its centre).
-bool ClickAtCentre(HWND Wnd) {
-  RECT Bounds;
-  GetWindowRect(Wnd, &Bounds);
-  return ClickAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2});
 }
 
 TEST_F(EndToEndTest, TheButtonsClickedWithThePointerTakeAndLetGoOfWindows) {
@@ -259,39 +253,6 @@ TEST_F(EndToEndTest, EndedDuringASettingsWriteTheFileIsTheOldOrTheNewWhole) {
     EXPECT_NE(SettingsText(), Old);
   }
 }
-
-// Wine's own Notepad, with its main window; ended with the object.
-class TNotepad {
-public:
-  TNotepad() {
-    STARTUPINFOA Startup{};
-    Startup.cb = sizeof Startup;
-    char CommandLine[] = "notepad.exe";
-    if (!CreateProcessA(nullptr, CommandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &Startup, &FProcess))
-      return;
-    WaitUntil(
-        [&] {
-          return (FWindow = FindWindowA("Notepad", nullptr)) != nullptr && IsWindowVisible(FWindow);
-        },
-        10000);
-  }
-  ~TNotepad() {
-    if (FProcess.hProcess) {
-      TerminateProcess(FProcess.hProcess, 0);
-      WaitForSingleObject(FProcess.hProcess, 5000);
-      CloseHandle(FProcess.hProcess);
-      CloseHandle(FProcess.hThread);
-    }
-  }
-  TNotepad(const TNotepad&) = delete;
-  TNotepad& operator=(const TNotepad&) = delete;
-  HWND Window() const { return FWindow; }
-
-private:
-  PROCESS_INFORMATION FProcess{};
-  HWND FWindow = nullptr;
-};
 
 TEST_F(EndToEndTest, KilledMirevansGuardGivesTheWindowsBackAsAnOrderlyEndWould) {
   const TNotepad Notepad;

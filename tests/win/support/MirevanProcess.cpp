@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "tests/win/support/WinTestSupport.h"
+#include "toolkit/AnsiText.h"
 #include "toolkit/ModuleInfo.h"
 #include "toolkit/SysUtils.h"
 
@@ -54,14 +55,22 @@ TMirevanProcess::TMirevanProcess(const std::string& Dir, const std::string& Sett
     std::ofstream(Dir + "Status.cfg", std::ios::binary) << Extra << "[Setting]\r\n"
                                                         << Settings << "\r\n";
 
-  STARTUPINFOA Startup{};
+  Start(WindowText(Dir + "Mirevan.exe"), WindowText(Dir));
+}
+
+TMirevanProcess::TMirevanProcess(const std::wstring& Program, const std::wstring& WorkingDir) {
+  Start(Program, WorkingDir);
+}
+
+void TMirevanProcess::Start(const std::wstring& Program, const std::wstring& WorkingDir) {
+  STARTUPINFOW Startup{};
   Startup.cb = sizeof Startup;
-  std::string CommandLine = "\"" + Dir + "Mirevan.exe\"";
+  std::wstring CommandLine = L"\"" + Program + L"\"";
   // Wine now and then refuses to start a file copied a moment ago; a few tries settle it.
   DWORD Error = 0;
   for (int Attempt = 0; Attempt < 10; ++Attempt) {
-    if (CreateProcessA(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       Dir.c_str(), &Startup, &FProcess)) {
+    if (CreateProcessW(nullptr, CommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       WorkingDir.c_str(), &Startup, &FProcess)) {
       Error = 0;
       break;
     }
@@ -69,8 +78,8 @@ TMirevanProcess::TMirevanProcess(const std::string& Dir, const std::string& Sett
     Sleep(100);
   }
   if (Error)
-    throw std::runtime_error("cannot start " + CommandLine + " (error " + std::to_string(Error) +
-                             ")");
+    throw std::runtime_error("cannot start " + ToolkitText(CommandLine) + " (error " +
+                             std::to_string(Error) + ")");
   TSearch Search{FProcess.dwProcessId};
   if (!WaitUntil(
           [&] {

@@ -13,6 +13,9 @@ public:
   // main window is shown.
   TMirevanProcess(const std::string& Dir, const std::string& Settings,
                   const std::string& Extra = "", bool WithPictures = true);
+  // A Mirevan.exe started where it lies, as a user starts it: Program is its full path,
+  // WorkingDir the folder it starts in. Waits until the main window is shown.
+  TMirevanProcess(const std::wstring& Program, const std::wstring& WorkingDir);
   // Ends the program if it still runs (WM_CLOSE, then by force).
   ~TMirevanProcess();
   TMirevanProcess(const TMirevanProcess&) = delete;
@@ -47,6 +50,7 @@ public:
   HWND FindMessageBox() const;
 
 private:
+  void Start(const std::wstring& Program, const std::wstring& WorkingDir);
   void WaitForGuard() const;
 
   PROCESS_INFORMATION FProcess{};

@@ -63,6 +63,12 @@ bool ClickAt(POINT Point) {
   return true;
 }
 
+bool ClickAtCentre(HWND Wnd) {
+  RECT Bounds;
+  GetWindowRect(Wnd, &Bounds);
+  return ClickAt({(Bounds.left + Bounds.right) / 2, (Bounds.top + Bounds.bottom) / 2});
+}
+
 void KeyInput(WORD VirtualKey, bool Down) {
   INPUT Input{};
   Input.type = INPUT_KEYBOARD;

@@ -20,6 +20,8 @@ void LeftButton(bool Down);
 // A click of the real left button at a screen point, pumping after each half; false when the
 // pointer did not get there.
 bool ClickAt(POINT Point);
+// A click of the real left button at the centre of a visible window (another process's too).
+bool ClickAtCentre(HWND Wnd);
 // A real key pressed or let go, and both in turn.
 void KeyInput(WORD VirtualKey, bool Down);
 void TapKey(WORD VirtualKey);
