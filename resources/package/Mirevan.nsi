@@ -16,7 +16,9 @@ ManifestDPIAware true
 !define PRODUCT "Mirevan"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Mirevan"
 !define SETTINGS_KEY "Software\brelkor\mirevan"
-!define MAIN_WINDOW_CLASS "TfrmTransparentMain"
+; Mirevan's main window: the toolkit's window class, and the caption its frame shows.
+!define MAIN_WINDOW_CLASS "MirevanWindow"
+!define MAIN_WINDOW_TITLE "Mirevan V1.0"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -49,14 +51,14 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 the Mirevan developers"
 ; A running Mirevan holds its files: ask it to close, as its own close button does, and give
 ; it (and its guard, which ends with it) a few seconds.
 !macro CloseRunningMirevan
-  FindWindow $0 "${MAIN_WINDOW_CLASS}"
+  FindWindow $0 "${MAIN_WINDOW_CLASS}" "${MAIN_WINDOW_TITLE}"
   ${If} $0 <> 0
     SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
     StrCpy $1 0
     ${Do}
       Sleep 100
       IntOp $1 $1 + 1
-      FindWindow $0 "${MAIN_WINDOW_CLASS}"
+      FindWindow $0 "${MAIN_WINDOW_CLASS}" "${MAIN_WINDOW_TITLE}"
       ${If} $0 = 0
       ${OrIf} $1 >= 50
         ${ExitDo}

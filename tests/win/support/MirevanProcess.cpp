@@ -102,6 +102,8 @@ void TMirevanProcess::Start(const std::wstring& Program, const std::wstring& Wor
 }
 
 TMirevanProcess::~TMirevanProcess() {
+  if (!FProcess.hProcess)
+    return;
   if (Running() && !Close(10000))
     TerminateProcess(FProcess.hProcess, 1);
   WaitForGuard();
@@ -109,6 +111,15 @@ TMirevanProcess::~TMirevanProcess() {
   CloseHandle(FProcess.hThread);
   if (FGuard)
     CloseHandle(FGuard);
+}
+
+void TMirevanProcess::Detach() {
+  CloseHandle(FProcess.hProcess);
+  CloseHandle(FProcess.hThread);
+  if (FGuard)
+    CloseHandle(FGuard);
+  FProcess = {};
+  FGuard = nullptr;
 }
 
 void TMirevanProcess::WaitForGuard() const {

@@ -29,6 +29,8 @@ public:
   // Ends the program at once, as the task manager does, and waits until it has ended (its
   // guard too, which then acts as it does when the program dies).
   bool Kill();
+  // Lets the program run on after the object has gone.
+  void Detach();
   // Mirevan's guard process, or null when it was not found.
   HANDLE Guard() const { return FGuard; }
   // A visible child window of the main window by class and text (text "" matches any),
