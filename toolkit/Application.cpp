@@ -1,7 +1,6 @@
 #include "toolkit/Application.h"
 
-#include <commctrl.h>
-
+#include "toolkit/CommonControls.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/HintWindow.h"
@@ -37,8 +36,7 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
-  INITCOMMONCONTROLSEX Controls{sizeof Controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
-  InitCommonControlsEx(&Controls);
+  CommonControls();
   SetExceptionReporter(ReportToApplication);
   SetMouseWatcher(WatchMouse);
 }

@@ -2,24 +2,25 @@
 
 #include <algorithm>
 
+#include "toolkit/CommonControls.h"
 #include "toolkit/SysUtils.h"
 
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) { Recreate(); }
 
 TCustomImageList::~TCustomImageList() {
   if (FHandle)
-    ImageList_Destroy(FHandle);
+    CommonControls().ImageList_Destroy(FHandle);
 }
 
 void TCustomImageList::Recreate() {
   if (FHandle)
-    ImageList_Destroy(FHandle);
+    CommonControls().ImageList_Destroy(FHandle);
   // 24 bits and a mask: no alpha channel for the platform to guess at.
-  FHandle =
-      ImageList_Create(std::max(FWidth, 1), std::max(FHeight, 1), ILC_COLOR24 | ILC_MASK, 4, 4);
+  FHandle = CommonControls().ImageList_Create(std::max(FWidth, 1), std::max(FHeight, 1),
+                                              ILC_COLOR24 | ILC_MASK, 4, 4);
   if (!FHandle)
     throw Exception("Invalid image list");
-  ImageList_SetBkColor(FHandle, CLR_NONE);
+  CommonControls().ImageList_SetBkColor(FHandle, CLR_NONE);
 }
 
 void TCustomImageList::Changed() {
@@ -43,7 +44,7 @@ void TCustomImageList::SetHeight(int Value) {
   Changed();
 }
 
-int TCustomImageList::Count() const { return ImageList_GetImageCount(FHandle); }
+int TCustomImageList::Count() const { return CommonControls().ImageList_GetImageCount(FHandle); }
 
 int TCustomImageList::Add(const TBitmap& Strip, TColor MaskColor) {
   if (Strip.Empty() || FWidth <= 0 || FHeight <= 0 || Strip.Width() < FWidth)
@@ -64,9 +65,10 @@ int TCustomImageList::Add(const TBitmap& Strip, TColor MaskColor) {
            SRCCOPY);
   }
   const int First = Count();
-  const int Index = MaskColor == clNone
-                        ? ImageList_Add(FHandle, Copy.Handle(), nullptr)
-                        : ImageList_AddMasked(FHandle, Copy.Handle(), ColorToRGB(MaskColor));
+  const int Index =
+      MaskColor == clNone
+          ? CommonControls().ImageList_Add(FHandle, Copy.Handle(), nullptr)
+          : CommonControls().ImageList_AddMasked(FHandle, Copy.Handle(), ColorToRGB(MaskColor));
   if (Index < 0)
     return -1;
   Changed();
@@ -76,7 +78,7 @@ int TCustomImageList::Add(const TBitmap& Strip, TColor MaskColor) {
 void TCustomImageList::Clear() {
   if (Count() == 0)
     return;
-  ImageList_RemoveAll(FHandle);
+  CommonControls().ImageList_Remove(FHandle, -1);
   Changed();
 }
 
@@ -84,10 +86,10 @@ void TCustomImageList::Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabl
   if (Index < 0 || Index >= Count())
     return;
   if (Enabled) {
-    ImageList_Draw(FHandle, Index, Canvas.Handle(), X, Y, ILD_TRANSPARENT);
+    CommonControls().ImageList_Draw(FHandle, Index, Canvas.Handle(), X, Y, ILD_TRANSPARENT);
     return;
   }
-  if (const HICON Icon = ImageList_GetIcon(FHandle, Index, ILD_TRANSPARENT)) {
+  if (const HICON Icon = CommonControls().ImageList_GetIcon(FHandle, Index, ILD_TRANSPARENT)) {
     DrawStateW(Canvas.Handle(), nullptr, nullptr, reinterpret_cast<LPARAM>(Icon), 0, X, Y, FWidth,
                FHeight, DST_ICON | DSS_DISABLED);
     DestroyIcon(Icon);

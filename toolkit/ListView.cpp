@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/CommonControls.h"
 #include "toolkit/ControlProps.h"
 #include "toolkit/ErrorReport.h"
 
@@ -26,9 +27,8 @@ const bool GRegistered = [] {
 const TPropTable& TListColumn::Properties() {
   using C = TListColumn;
   static const TPropTable Table(
-      nullptr,
-      {AccessorProp<C>("Caption", TPropKind::pkString, &C::GetCaption, &C::SetCaption),
-       AccessorProp<C>("Width", TPropKind::pkInteger, &C::GetWidth, &C::SetWidth)});
+      nullptr, {AccessorProp<C>("Caption", TPropKind::pkString, &C::GetCaption, &C::SetCaption),
+                AccessorProp<C>("Width", TPropKind::pkInteger, &C::GetWidth, &C::SetWidth)});
   return Table;
 }
 
@@ -97,40 +97,43 @@ const TPropTable& TListView::Properties() {
   using L = TListView;
   static const TPropTable Table(
       nullptr,
-      {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"),
-       ControlProp("Height"), ControlProp("Hint"),
+      {ControlProp("Left"),
+       ControlProp("Top"),
+       ControlProp("Width"),
+       ControlProp("Height"),
+       ControlProp("Hint"),
        FieldProp("BevelInner", &L::BevelInner, TPropKind::pkEnum, BevelCutNames),
        FieldProp("BevelOuter", &L::BevelOuter, TPropKind::pkEnum, BevelCutNames),
        FieldProp("BevelKind", &L::BevelKind, TPropKind::pkEnum, BevelKindNames),
-       DefaultProp(AccessorProp<L>("Checkboxes", TPropKind::pkBoolean, &L::Checkboxes,
-                                   &L::SetCheckboxes),
-                   true),
+       DefaultProp(
+           AccessorProp<L>("Checkboxes", TPropKind::pkBoolean, &L::Checkboxes, &L::SetCheckboxes),
+           true),
        DefaultProp(ControlProp("Color"), clWindow),
        CollectionProp<L, TListColumn>("Columns", &L::ColumnCount, &L::Columns, &L::ClearColumns,
                                       &L::AddColumn),
-       ControlProp("Enabled"), ControlProp("Font"),
-       DefaultProp(AccessorProp<L>("GridLines", TPropKind::pkBoolean, &L::GridLines,
-                                   &L::SetGridLines),
-                   true),
+       ControlProp("Enabled"),
+       ControlProp("Font"),
+       DefaultProp(
+           AccessorProp<L>("GridLines", TPropKind::pkBoolean, &L::GridLines, &L::SetGridLines),
+           true),
        DefaultProp(AccessorProp<L>("HideSelection", TPropKind::pkBoolean, &L::HideSelection,
                                    &L::SetHideSelection),
                    true),
-       DefaultProp(AccessorProp<L>("HotTrack", TPropKind::pkBoolean, &L::HotTrack,
-                                   &L::SetHotTrack),
+       DefaultProp(AccessorProp<L>("HotTrack", TPropKind::pkBoolean, &L::HotTrack, &L::SetHotTrack),
                    true),
-       DefaultProp(AccessorProp<L>("ReadOnly", TPropKind::pkBoolean, &L::ReadOnly,
-                                   &L::SetReadOnly),
+       DefaultProp(AccessorProp<L>("ReadOnly", TPropKind::pkBoolean, &L::ReadOnly, &L::SetReadOnly),
                    false),
-       DefaultProp(AccessorProp<L>("RowSelect", TPropKind::pkBoolean, &L::RowSelect,
-                                   &L::SetRowSelect),
-                   true),
+       DefaultProp(
+           AccessorProp<L>("RowSelect", TPropKind::pkBoolean, &L::RowSelect, &L::SetRowSelect),
+           true),
        ControlProp("ShowHint"),
        DefaultProp(AccessorProp<L>("TabStop", TPropKind::pkBoolean, &L::TabStop, &L::SetTabStop),
                    true),
-       DefaultProp(AccessorProp<L>("ViewStyle", TPropKind::pkEnum, &L::ViewStyle,
-                                   &L::SetViewStyle, ViewStyleNames),
+       DefaultProp(AccessorProp<L>("ViewStyle", TPropKind::pkEnum, &L::ViewStyle, &L::SetViewStyle,
+                                   ViewStyleNames),
                    vsReport),
-       ControlProp("Visible"), EventProp("OnColumnClick", &L::OnColumnClick),
+       ControlProp("Visible"),
+       EventProp("OnColumnClick", &L::OnColumnClick),
        EventProp("OnCompare", &L::OnCompare)});
   return Table;
 }
@@ -328,6 +331,7 @@ void TListView::CustomSort(int Data) {
 
 void TListView::CreateParams(TCreateParams& Params) {
   TWinControl::CreateParams(Params);
+  CommonControls(); // the library registers the class
   Params.WinClassName = WC_LISTVIEWW;
   static const DWORD Views[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
   Params.Style |= Views[FViewStyle];
