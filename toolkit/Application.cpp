@@ -3,6 +3,7 @@
 #include "toolkit/CommonControls.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/ErrorReport.h"
+#include "toolkit/FileNames.h"
 #include "toolkit/HintWindow.h"
 #include "toolkit/Screen.h"
 #include "toolkit/Timer.h"
@@ -117,7 +118,7 @@ void TApplication::Restore() {
 
 void TApplication::ShowException(const std::exception& E) {
   const HWND Owner = FMainForm && FMainForm->HandleAllocated() ? FMainForm->Handle() : nullptr;
-  MessageBoxW(Owner, WindowText(E.what()).c_str(), WindowText(Title).c_str(), MB_OK | MB_ICONSTOP);
+  MessageBoxW(Owner, MessageText(E.what()).c_str(), WindowText(Title).c_str(), MB_OK | MB_ICONSTOP);
 }
 
 void TApplication::SetShowHint(bool Value) {

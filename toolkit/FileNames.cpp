@@ -13,6 +13,21 @@ std::wstring WideFileName(std::string_view FileName) {
   return Result;
 }
 
+std::wstring MessageText(std::string_view Message) {
+  if (Message.empty())
+    return {};
+  const int Size = static_cast<int>(Message.size());
+  UINT CodePage = CP_UTF8;
+  int Length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, Message.data(), Size, nullptr, 0);
+  if (Length == 0) {
+    CodePage = CP_ACP;
+    Length = MultiByteToWideChar(CP_ACP, 0, Message.data(), Size, nullptr, 0);
+  }
+  std::wstring Result(static_cast<size_t>(Length), L'\0');
+  MultiByteToWideChar(CodePage, 0, Message.data(), Size, Result.data(), Length);
+  return Result;
+}
+
 std::string Utf8FileName(std::wstring_view FileName) {
   if (FileName.empty())
     return {};

@@ -9,4 +9,7 @@
 #ifdef _WIN32
 std::wstring WideFileName(std::string_view FileName);
 std::string Utf8FileName(std::wstring_view FileName);
+// A message that may name a file ("Unable to write to <file>"), for a window: read as UTF-8
+// when it is valid UTF-8, in the code page otherwise.
+std::wstring MessageText(std::string_view Message);
 #endif

@@ -268,6 +268,15 @@ TEST_F(FileNameTest, SettingsStreamsAndPicturesWorkThere) {
   EXPECT_GT(Picture.Width(), 0);
 }
 
+TEST(MessageText, NamesInMessagesAreReadAsUtf8AndOtherTextInTheCodePage) {
+  EXPECT_EQ(MessageText("Unable to write to C:\\\xE8\xA9\xA6\\Status.cfg"),
+            L"Unable to write to C:\\\u8A66\\Status.cfg");
+  // Not UTF-8: the code page's letters (this prefix's is Windows-1252).
+  ASSERT_EQ(GetACP(), 1252u);
+  EXPECT_EQ(MessageText("Caf\xE9"), L"Caf\u00E9");
+  EXPECT_EQ(MessageText(""), L"");
+}
+
 TEST_F(AutoStartTest, APathBeyondTheCodePageIsStoredWhole) {
   const std::string Path = "C:\\Mirevan \xE8\xA9\xA6\xE9\xA8\x93\\Mirevan.exe";
   Status.SetAutoStart(Path);
