@@ -191,8 +191,10 @@ int main(int argc, char** argv) {
   // target 16 bytes past its source modulo 4096 made DrawTo_Copy's row memcpy about five
   // times slower.
   mallopt(M_MMAP_THRESHOLD, 1 << 20);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+  std::vector<char*> Arguments = BenchArguments(argc, argv);
+  int Count = static_cast<int>(Arguments.size()) - 1;
+  benchmark::Initialize(&Count, Arguments.data());
+  if (benchmark::ReportUnrecognizedArguments(Count, Arguments.data()))
     return 1;
   benchmark::AddCustomContext("pixel_rows", PixelRows().Name);
   TRatioReporter Reporter;
