@@ -34,7 +34,7 @@ void TRatioReporter::PrintRatios(std::ostream& Out, const std::vector<TRatio>& R
     std::vector<double> Values;
     for (size_t I = 0; I < Count; ++I)
       if (Reference->second[I] > 0)
-        Values.push_back(Ours->second[I] / Reference->second[I]);
+        Values.push_back(Ours->second[I] / (Reference->second[I] * Ratio.Scale));
     if (Values.empty())
       continue;
     std::sort(Values.begin(), Values.end());

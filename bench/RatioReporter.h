@@ -7,17 +7,19 @@
 // interleaves the repetitions of all benchmarks), and each ratio is the median over the
 // repetitions of ours / reference, the k-th repetition of one against the k-th of the other.
 
+#include <benchmark/benchmark.h>
 #include <map>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include <benchmark/benchmark.h>
-
 struct TRatio {
   std::string Name;
-  std::string Ours;      // benchmark names
+  std::string Ours; // benchmark names
   std::string Reference;
+  // Ours' work in units of the reference's (pixels drawn, say): the reference's time is
+  // multiplied by it before dividing.
+  double Scale = 1;
 };
 
 class TRatioReporter : public benchmark::ConsoleReporter {
