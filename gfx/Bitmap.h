@@ -84,6 +84,9 @@ public:
   bool Transparent = false;
 
 private:
+  // SetSize, with storage whose pixels are left as they come when Zeroed is false (the
+  // caller writes every one).
+  void Resize(int32_t AWidth, int32_t AHeight, bool Zeroed);
 #ifdef _WIN32
   bool AssignGraphic(const TPersistent& Source);
 #endif
