@@ -55,6 +55,9 @@ public:
   void DrawTo(TseBitmap& Target, int32_t X, int32_t Y) const;
   void DrawTo(TseBitmap& Target, int32_t X, int32_t Y, TRect SrcRect) const;
   void DrawTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const;
+  // DstRect of Target filled with unscaled copies of SrcRect from its top-left corner, cut
+  // at the right and bottom: the pixels of one DrawTo per copy, drawn a row at a time.
+  void TileTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const;
 
   // An opaque copy of another surface (or, in the Windows build, of a toolkit graphic).
   void Assign(const TPersistent& Source) override;
@@ -119,6 +122,9 @@ TPixelTarget PixelTargetOf(TseBitmap& Target);
 // Source's part SrcRect scaled into DstRect of Target, clipped to Target, in the pixel mode
 // Source's flags choose: the one loop behind DrawTo and the direct path of Draw.
 void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target);
+// DstRect of Target filled with copies of Source's part SrcRect as TileTo fills it: behind
+// TileTo and the direct path of Tile.
+void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target);
 
 // The 16.16 steps, and the start values of a destination clipped to Visible.
 struct TSampling {

@@ -1,7 +1,7 @@
 // DrawTo against a plain per-pixel drawing of the same formulas: every shortcut (whole
 // vectors of holes or of opaque pixels, runs of an enlargement, the exact halving, rows
 // gathered once, 24-bit targets) must give the same bits, on made-up pictures and on the
-// skins' own.
+// skins' own. Tiling, a row at a time, against one DrawTo per copy.
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -138,6 +138,73 @@ void FillInRuns(TseBitmap& Bitmap, std::mt19937& Random, uint32_t MaxRun) {
   }
 }
 
+// One draw per copy, column by column, as tiling always went.
+void DrawEachCopy(const TseBitmap& Source, TRect Dst, TRect Src, const TPixelTarget& Target) {
+  for (int32_t Left = Dst.Left; Left < Dst.Right; Left += Src.Width())
+    for (int32_t Top = Dst.Top; Top < Dst.Bottom; Top += Src.Height()) {
+      const TRect Piece = IntersectRect({Left, Top, Left + Src.Width(), Top + Src.Height()}, Dst);
+      DrawInto(Source, Piece,
+               {Src.Left, Src.Top, Src.Left + Piece.Width(), Src.Top + Piece.Height()}, Target);
+    }
+}
+
+// Tiling each part of Source over areas cut by every edge of the target, copies cut by the
+// area's own right and bottom, in each mode and at both depths.
+void ExpectTilingAsEachCopy(TseBitmap& Source, const std::vector<TRect>& Parts,
+                            std::mt19937& Random, const char* What) {
+  for (const TRect& Src : Parts) {
+    std::vector<TRect> Areas = {{0, 0, 61, 47}, {-1, -1, 60, 46}, {-7, -5, 70, 50},
+                                {5, 3, 6, 40},  {2, 9, 59, 10},   {-200, -150, 1, 1}};
+    for (int I = 0; I < 6; ++I) {
+      const int32_t L = static_cast<int32_t>(Random() % 90) - 30,
+                    T = static_cast<int32_t>(Random() % 70) - 20;
+      Areas.push_back({L, T, L + 1 + static_cast<int32_t>(Random() % 100),
+                       T + 1 + static_cast<int32_t>(Random() % 80)});
+    }
+    for (const TRect& Dst : Areas)
+      for (int Mode = 0; Mode < 3; ++Mode)
+        for (int32_t Bits : {32, 24}) {
+          Source.AlphaBlend = Mode == 1;
+          Source.Transparent = Mode == 2;
+          TTargetBuffer Expected(61, 47, Bits, 9), Actual(61, 47, Bits, 9);
+          DrawEachCopy(Source, Dst, Src, Expected.Target);
+          TileInto(Source, Dst, Src, Actual.Target);
+          ASSERT_EQ(Actual.Bytes, Expected.Bytes)
+              << What << " " << Bits << "-bit, alpha " << Source.AlphaBlend << " key "
+              << Source.Transparent << " dst " << Dst.Left << "," << Dst.Top << "," << Dst.Right
+              << "," << Dst.Bottom << " src " << Src.Left << "," << Src.Top << "," << Src.Right
+              << "," << Src.Bottom;
+        }
+  }
+}
+
+TEST(DrawToFastPaths, TilingMatchesOneDrawPerCopy) {
+  std::mt19937 Random(31);
+  TseBitmap Source;
+  Source.SetSize(80, 37);
+  FillInRuns(Source, Random, 6);
+  // Narrow parts laid into a row first, wide ones drawn copy by copy, a part wider than the
+  // target, and parts reaching outside the surface (scaled per copy).
+  ExpectTilingAsEachCopy(Source,
+                         {{0, 0, 1, 1},
+                          {3, 2, 6, 9},
+                          {10, 4, 27, 5},
+                          {0, 0, 63, 30},
+                          {5, 1, 69, 36},
+                          {0, 0, 80, 37},
+                          {-3, -2, 9, 8},
+                          {75, 30, 85, 40}},
+                         Random, "made up");
+  // A surface tiled over itself keeps drawing copy by copy.
+  Source.AlphaBlend = Source.Transparent = false;
+  Source.SetAlpha(255); // as the copy will have it
+  TseBitmap Twin;
+  Twin.Assign(Source);
+  TileInto(Source, {-3, 2, 70, 33}, {1, 1, 7, 6}, PixelTargetOf(Source));
+  DrawEachCopy(Twin, {-3, 2, 70, 33}, {1, 1, 7, 6}, PixelTargetOf(Twin));
+  EXPECT_TRUE(std::equal(Source.Bits(), Source.Bits() + 80 * 37, Twin.Bits()));
+}
+
 TEST(DrawToFastPaths, MatchThePerPixelDrawingOnMadeUpPictures) {
   std::mt19937 Random(2024);
   for (uint32_t MaxRun : {1u, 6u, 40u}) {
@@ -150,7 +217,7 @@ TEST(DrawToFastPaths, MatchThePerPixelDrawingOnMadeUpPictures) {
   }
 }
 
-TEST(DrawToFastPaths, MatchThePerPixelDrawingOnSkinPictures) {
+TEST(DrawToFastPaths, MatchThePerPixelDrawingAndTileOnSkinPictures) {
   TSeSkinSource Dark;
   Dark.LoadFromFile(MIREVAN_DARK_SKIN);
   TSeSkinSource BuiltIn;
@@ -173,6 +240,11 @@ TEST(DrawToFastPaths, MatchThePerPixelDrawingOnSkinPictures) {
       for (const TRect& Src : {Picture.BoundsRect(), TRect{W / 4, H / 4, W - W / 4, H - H / 4},
                                TRect{0, 0, std::min(W, 3), H}})
         CheckEveryMode(Picture, Src, Random, Picture.Name.c_str());
+      // Tiled as edges and centres are: a column, a row, the middle.
+      ExpectTilingAsEachCopy(Picture,
+                             {TRect{0, 0, std::min(W, 3), H}, TRect{0, 0, W, std::min(H, 4)},
+                              TRect{W / 4, H / 4, W - W / 4, H - H / 4}},
+                             Random, Picture.Name.c_str());
       Picture.AlphaBlend = Alpha;
       Picture.Transparent = Key;
     }
