@@ -8,8 +8,8 @@
 
 namespace {
 
-// A part by tile style: tiles from the part's top-left corner, cut at the right and bottom;
-// a stretch; or the picture unscaled in the middle of Whole.
+// A part by tile style: tiled (copies from the part's top-left corner, cut at the right and
+// bottom); a stretch; or the picture unscaled in the middle of Whole.
 void AddPart(std::vector<TScenePiece>& Out, const TseBitmap& Image, const TRect& Src,
              const TRect& Dst, TscTileStyle Style, bool Masked, const TRect& Whole) {
   if (Src.IsEmpty() || Dst.IsEmpty())
@@ -21,14 +21,7 @@ void AddPart(std::vector<TScenePiece>& Out, const TseBitmap& Image, const TRect&
     const int32_t T = Whole.Top + (Whole.Height() - Src.Height()) / 2;
     Out.push_back({&Image, Src, {L, T, L + Src.Width(), T + Src.Height()}, Masked});
   } else {
-    for (int32_t Top = Dst.Top; Top < Dst.Bottom; Top += Src.Height())
-      for (int32_t Left = Dst.Left; Left < Dst.Right; Left += Src.Width()) {
-        const TRect Piece = IntersectRect({Left, Top, Left + Src.Width(), Top + Src.Height()}, Dst);
-        Out.push_back({&Image,
-                       {Src.Left, Src.Top, Src.Left + Piece.Width(), Src.Top + Piece.Height()},
-                       Piece,
-                       Masked});
-      }
+    Out.push_back({&Image, Src, Dst, Masked, true});
   }
 }
 
@@ -94,7 +87,8 @@ void AddTree(std::vector<TScenePiece>& Out, const TSeSkinObject& Object, const T
 
 TSceneMode ModeOf(const TScenePiece& Piece) {
   if (Piece.Image->AlphaBlend)
-    return Piece.Src.Width() == Piece.Dst.Width() && Piece.Src.Height() == Piece.Dst.Height()
+    return Piece.Tiled || (Piece.Src.Width() == Piece.Dst.Width() &&
+                           Piece.Src.Height() == Piece.Dst.Height())
                ? TSceneMode::Alpha
                : TSceneMode::AlphaScaled;
   return Piece.Transparent ? TSceneMode::ColorKey : TSceneMode::Copy;
@@ -138,6 +132,9 @@ void DrawPiece(const TScenePiece& Piece, TseBitmap& Target) {
   auto& Image = const_cast<TseBitmap&>(*Piece.Image);
   const bool Kept = Image.Transparent;
   Image.Transparent = Piece.Transparent;
-  Image.DrawTo(Target, Piece.Dst, Piece.Src);
+  if (Piece.Tiled)
+    Image.TileTo(Target, Piece.Dst, Piece.Src);
+  else
+    Image.DrawTo(Target, Piece.Dst, Piece.Src);
   Image.Transparent = Kept;
 }

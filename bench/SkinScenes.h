@@ -14,7 +14,8 @@
 struct TScenePiece {
   const TseBitmap* Image;
   TRect Src, Dst;
-  bool Transparent; // the key colour makes holes, for this piece only
+  bool Transparent;   // the key colour makes holes, for this piece only
+  bool Tiled = false; // Dst filled with copies of Src, as Tile does, in one call
 };
 
 // How a piece's pixels are drawn: copied, with key holes, alpha-blended 1:1 or scaled.
