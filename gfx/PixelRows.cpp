@@ -67,6 +67,15 @@ void PixelRowsPortableMaskBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bo
   BlendRowsPortable(Out, Top, Bottom, Count);
 }
 
+void PixelRowsPortableFadeBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, uint8_t Alpha,
+                                size_t Count) {
+  for (size_t I = 0; I < Count; ++I) {
+    const TsePixel Colour = Top[I] & 0x00FFFFFF;
+    Top[I] = Colour | (Colour == KeyColor ? 0 : static_cast<TsePixel>(Alpha) << 24);
+    Out[I] = BlendPixel(Top[I], Bottom[I]);
+  }
+}
+
 void PixelRowsPortableGatherEven(TsePixel* Out, const TsePixel* Source, size_t Count) {
   for (size_t I = 0; I < Count; ++I)
     Out[I] = Source[2 * I];
@@ -84,6 +93,7 @@ const TPixelRowFunctions PixelRowsPortable = {"portable",
                                               SnapKeyRowPortable,
                                               PixelRowsPortableMaskAlpha,
                                               PixelRowsPortableMaskBlend,
+                                              PixelRowsPortableFadeBlend,
                                               PixelRowsPortableGatherEven,
                                               BlendEvenRowsPortable};
 

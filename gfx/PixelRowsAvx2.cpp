@@ -71,6 +71,7 @@ const TPixelRowFunctions PixelRowsAvx2 = {"avx2",
                                           TRows::SnapKeyRow,
                                           TRows::MaskAlphaRow,
                                           TRows::MaskBlendRow,
+                                          TRows::FadeBlendRow,
                                           TRows::GatherEven,
                                           TRows::BlendEvenRows};
 #endif

@@ -161,6 +161,42 @@ template <class V> struct TSimdRows {
     PixelRowsPortableMaskBlend(Out + I, Top + I, Bottom + I, Alpha + I, Count - I);
   }
 
+  // One alpha for every pixel: its lanes are set once, and alpha 0 or 255 (the first and
+  // last frames) take one side as it is, as Blend does per pixel.
+  static void FadeBlendRow(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, uint8_t Alpha,
+                           size_t Count) {
+    const T ColorMask = V::Set32(0x00FFFFFF);
+    const T Key = V::Set32(KeyColor);
+    const T AlphaBits = V::Set32(static_cast<int>(static_cast<TsePixel>(Alpha) << 24));
+    const T Zero = V::Zero();
+    const T TopWeight = V::Set16(Alpha);
+    const T BottomWeight = V::Set16(static_cast<short>(255 - Alpha));
+    const T C128 = V::Set16(128);
+    const auto Half = [&](T TopLanes, T BottomLanes) {
+      return V::Add16(V::Srl16(V::Add16(V::Mul16(TopLanes, TopWeight), C128), 8),
+                      V::Srl16(V::Add16(V::Mul16(BottomLanes, BottomWeight), C128), 8));
+    };
+    size_t I = 0;
+    for (; I + N <= Count; I += N) {
+      const T Colour = V::And(V::Load(Top + I), ColorMask);
+      const T Hole = V::Eq32(Colour, Key);
+      const T Pixels = V::Or(Colour, V::AndNot(Hole, AlphaBits));
+      V::Store(Top + I, Pixels);
+      const T Under = V::Load(Bottom + I);
+      T Blended;
+      if (Alpha == 0)
+        Blended = Under;
+      else if (Alpha == 255)
+        Blended = Pixels;
+      else
+        Blended = V::Pack16(Half(V::UnpackLo8(Pixels, Zero), V::UnpackLo8(Under, Zero)),
+                            Half(V::UnpackHi8(Pixels, Zero), V::UnpackHi8(Under, Zero)));
+      // Holes have alpha 0: the pixel under them stays.
+      V::Store(Out + I, V::Select(Hole, Under, Blended));
+    }
+    PixelRowsPortableFadeBlend(Out + I, Top + I, Bottom + I, Alpha, Count - I);
+  }
+
   static void GatherEven(TsePixel* Out, const TsePixel* Source, size_t Count) {
     size_t I = 0;
     for (; I + N <= Count; I += N)

@@ -72,6 +72,7 @@ const TPixelRowFunctions PixelRowsSse2 = {"sse2",
                                           TRows::SnapKeyRow,
                                           TRows::MaskAlphaRow,
                                           TRows::MaskBlendRow,
+                                          TRows::FadeBlendRow,
                                           TRows::GatherEven,
                                           TRows::BlendEvenRows};
 #endif

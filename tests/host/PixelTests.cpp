@@ -146,6 +146,17 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
                           Alphas.data() + Start, Count);
         EXPECT_EQ(ActualTop, ExpectedTop) << Form.Name << " mask blend " << Start << "+" << Count;
         EXPECT_EQ(ActualOut, ExpectedOut) << Form.Name << " mask blend " << Start << "+" << Count;
+        // One alpha throughout, the ends and the middle of its range.
+        for (int Alpha : {0, 1, 127, 128, 254, 255}) {
+          const std::vector<uint8_t> Same(Alphas.size(), static_cast<uint8_t>(Alpha));
+          std::vector<TsePixel> MaskTop(Top), FadeTop(Top), MaskOut(Bottom), FadeOut(Bottom);
+          PixelRowsPortable.MaskBlendRow(MaskOut.data() + Start, MaskTop.data() + Start,
+                                         Bottom.data() + Start, Same.data() + Start, Count);
+          Form.FadeBlendRow(FadeOut.data() + Start, FadeTop.data() + Start, Bottom.data() + Start,
+                            static_cast<uint8_t>(Alpha), Count);
+          EXPECT_EQ(FadeTop, MaskTop) << Form.Name << " fade " << Alpha << " " << Count;
+          EXPECT_EQ(FadeOut, MaskOut) << Form.Name << " fade " << Alpha << " " << Count;
+        }
       }
     std::vector<TsePixel> Solid(37, 0xFF000000);
     Solid[5] = 0;
