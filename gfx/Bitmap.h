@@ -122,6 +122,9 @@ TPixelTarget PixelTargetOf(TseBitmap& Target);
 // Source's part SrcRect scaled into DstRect of Target, clipped to Target, in the pixel mode
 // Source's flags choose: the one loop behind DrawTo and the direct path of Draw.
 void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target);
+// Count pixels of Line drawn over Pixels of a 32-bit target in the pixel mode Source's flags
+// choose.
+void DrawRow(const TseBitmap& Source, const TsePixel* Line, TsePixel* Pixels, size_t Count);
 // DstRect of Target filled with copies of Source's part SrcRect as TileTo fills it: behind
 // TileTo and the direct path of Tile.
 void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target);

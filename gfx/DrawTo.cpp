@@ -146,13 +146,18 @@ void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
                  Source.Transparent);
       continue;
     }
-    if (Source.AlphaBlend)
-      Rows.BlendRows(Pixels, Line, Pixels, Columns);
-    else if (Source.Transparent)
-      Rows.KeyRow(Pixels, Line, Columns);
-    else
-      std::memcpy(Pixels, Line, Columns * sizeof(TsePixel));
+    DrawRow(Source, Line, Pixels, Columns);
   }
+}
+
+void DrawRow(const TseBitmap& Source, const TsePixel* Line, TsePixel* Pixels, size_t Count) {
+  const TPixelRowFunctions& Rows = PixelRows();
+  if (Source.AlphaBlend)
+    Rows.BlendRows(Pixels, Line, Pixels, Count);
+  else if (Source.Transparent)
+    Rows.KeyRow(Pixels, Line, Count);
+  else
+    std::memcpy(Pixels, Line, Count * sizeof(TsePixel));
 }
 
 void TseBitmap::DrawTo(TseBitmap& Target, int32_t X, int32_t Y) const {

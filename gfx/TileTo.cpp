@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
-#include "gfx/PixelRows.h"
 
 namespace {
 
@@ -108,15 +107,6 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const bool Laid = SrcRect.Width() < NarrowWidth && Columns.size() > 1;
   const auto Count = static_cast<size_t>(Visible.Width());
   std::vector<TsePixel> Line(Laid ? Count : 0);
-  const TPixelRowFunctions& Rows = PixelRows();
-  const auto Write = [&](TsePixel* Pixels, const TsePixel* From, size_t N) {
-    if (Source.AlphaBlend)
-      Rows.BlendRows(Pixels, From, Pixels, N);
-    else if (Source.Transparent)
-      Rows.KeyRow(Pixels, From, N);
-    else
-      std::memcpy(Pixels, From, N * sizeof(TsePixel));
-  };
   // Bottom row first, in address order, as DrawInto goes.
   for (int32_t Y = Visible.Bottom - 1; Y >= Visible.Top; --Y) {
     const TsePixel* SourceLine = Source.PixelPtr(0, SourceRow(Y, DstRect, SrcRect, Visible.Top));
@@ -124,11 +114,12 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
         reinterpret_cast<TsePixel*>(Target.Bits + (Target.Height - 1 - Y) * Target.Stride);
     if (Laid) {
       LayRow(Line.data(), SourceLine, Columns, SrcRect.Width(), Visible.Left);
-      Write(Pixels + Visible.Left, Line.data(), Count);
+      DrawRow(Source, Line.data(), Pixels + Visible.Left, Count);
       continue;
     }
     for (const TSegment& Segment : Columns)
-      Write(Pixels + Segment.Left, SourceLine + Segment.First, static_cast<size_t>(Segment.Count));
+      DrawRow(Source, SourceLine + Segment.First, Pixels + Segment.Left,
+              static_cast<size_t>(Segment.Count));
   }
 }
 
