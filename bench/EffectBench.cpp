@@ -70,8 +70,10 @@ int main(int argc, char** argv) {
       Ratios.push_back({"compose_" + Lower + "_" + Size.Name + "_vs_memcpy", Name, Reference});
     }
   }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+  std::vector<char*> Arguments = BenchArguments(argc, argv);
+  int Count = static_cast<int>(Arguments.size()) - 1;
+  benchmark::Initialize(&Count, Arguments.data());
+  if (benchmark::ReportUnrecognizedArguments(Count, Arguments.data()))
     return 1;
   TRatioReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);

@@ -198,8 +198,10 @@ BENCHMARK(Write_Max)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Reference_Deflate9)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+  std::vector<char*> Arguments = BenchArguments(argc, argv);
+  int Count = static_cast<int>(Arguments.size()) - 1;
+  benchmark::Initialize(&Count, Arguments.data());
+  if (benchmark::ReportUnrecognizedArguments(Count, Arguments.data()))
     return 1;
   benchmark::AddCustomContext("skin_body_bytes", std::to_string(Compressed().Body.size()));
   benchmark::AddCustomContext("skin_max_body_bytes", std::to_string(Max().Body.size()));

@@ -13,9 +13,11 @@
 #include <iostream>
 #include <malloc.h>
 #include <pixman.h>
+#include <string>
 #include <vector>
 
 #include "bench/RatioReporter.h"
+#include "bench/SkinScenes.h"
 #include "bench/Surfaces.h"
 #include "gfx/PixelRows.h"
 
@@ -124,41 +126,120 @@ void CheckAlphaBlend(benchmark::State& State) {
   CountFrames(State);
 }
 
-void Reference_Memcpy(benchmark::State& State) {
-  const auto Source = MakeSurface(Width, Height, SourceSeed, OpaquePixel);
-  const auto Target = Background();
+void MemcpyFrames(benchmark::State& State, int32_t W, int32_t H) {
+  const auto Source = MakeSurface(W, H, SourceSeed, OpaquePixel);
+  const auto Target = MakeSurface(W, H, BackgroundSeed, OpaquePixel);
+  const size_t Bytes = static_cast<size_t>(W) * static_cast<size_t>(H) * 4;
   for (auto _ : State) {
-    std::memcpy(Target->Bits(), Source->Bits(), FrameBytes);
+    std::memcpy(Target->Bits(), Source->Bits(), Bytes);
     benchmark::ClobberMemory();
   }
-  CountFrames(State);
+  State.SetBytesProcessed(static_cast<int64_t>(State.iterations()) * static_cast<int64_t>(Bytes));
 }
 
 // pixman reads premultiplied pixels: the DrawTo_Alpha source, premultiplied.
-void Reference_PixmanOver(benchmark::State& State) {
-  std::vector<uint32_t> SourceBits =
-      Premultiplied(*MakeSurface(Width, Height, SourceSeed, MixedAlphaPixel));
-  const auto Target = Background();
+void PixmanOverFrames(benchmark::State& State, int32_t W, int32_t H) {
+  std::vector<uint32_t> SourceBits = Premultiplied(*MakeSurface(W, H, SourceSeed, MixedAlphaPixel));
+  const auto Target = MakeSurface(W, H, BackgroundSeed, OpaquePixel);
   pixman_image_t* Source =
-      pixman_image_create_bits(PIXMAN_a8r8g8b8, Width, Height, SourceBits.data(), Width * 4);
-  pixman_image_t* Dest =
-      pixman_image_create_bits(PIXMAN_a8r8g8b8, Width, Height, Target->Bits(), Width * 4);
+      pixman_image_create_bits(PIXMAN_a8r8g8b8, W, H, SourceBits.data(), W * 4);
+  pixman_image_t* Dest = pixman_image_create_bits(PIXMAN_a8r8g8b8, W, H, Target->Bits(), W * 4);
   if (!Source || !Dest)
     State.SkipWithError("pixman_image_create_bits failed");
   else
     for (auto _ : State) {
-      pixman_image_composite32(PIXMAN_OP_OVER, Source, nullptr, Dest, 0, 0, 0, 0, 0, 0, Width,
-                               Height);
+      pixman_image_composite32(PIXMAN_OP_OVER, Source, nullptr, Dest, 0, 0, 0, 0, 0, 0, W, H);
       benchmark::ClobberMemory();
     }
   if (Source)
     pixman_image_unref(Source);
   if (Dest)
     pixman_image_unref(Dest);
-  CountFrames(State);
+  State.SetBytesProcessed(static_cast<int64_t>(State.iterations()) * W * H * 4);
 }
 
-const std::vector<TRatio> Ratios = {
+void Reference_Memcpy(benchmark::State& State) { MemcpyFrames(State, Width, Height); }
+void Reference_PixmanOver(benchmark::State& State) { PixmanOverFrames(State, Width, Height); }
+
+// ---------------------------------------------------------------------------------------
+// Real pictures: each skin's pieces of one drawing mode over an opaque target of the main
+// window's size or full HD, all of them per iteration.
+
+struct TSkinFile {
+  const char* Name;
+  const char* Path;
+};
+constexpr TSkinFile SkinFiles[] = {{"builtin", MIREVAN_BUILTIN_SKIN}, {"ember", MIREVAN_DARK_SKIN}};
+struct TTargetSize {
+  const char* Name;
+  int32_t Width, Height;
+};
+constexpr TTargetSize TargetSizes[] = {{"471x332", 471, 332}, {"1920x1080", Width, Height}};
+struct TModeName {
+  TSceneMode Mode;
+  const char* Name;
+  const char* Reference; // "memcpy" or "pixman_over"
+};
+constexpr TModeName ModeNames[] = {{TSceneMode::Copy, "copy", "memcpy"},
+                                   {TSceneMode::ColorKey, "colorkey", "memcpy"},
+                                   {TSceneMode::Alpha, "alpha", "pixman_over"},
+                                   {TSceneMode::AlphaScaled, "alpha_scaled", "pixman_over"}};
+
+void DrawScene(benchmark::State& State, std::vector<TScenePiece> Pieces, TTargetSize Size) {
+  const auto Target = MakeSurface(Size.Width, Size.Height, BackgroundSeed, OpaquePixel);
+  for (auto _ : State) {
+    for (const TScenePiece& Piece : Pieces)
+      DrawPiece(Piece, *Target);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(static_cast<int64_t>(State.iterations()) * CoveredPixels(Pieces) * 4);
+}
+
+// Registers the real-picture benchmarks and their references; adds their ratios.
+void RegisterSkinScenes(std::vector<TRatio>& Ratios,
+                        std::vector<std::unique_ptr<TSeSkinSource>>& Skins) {
+  for (const TTargetSize& Size : TargetSizes) {
+    const std::string Tag = std::string("/") + Size.Name;
+    if (Size.Width != Width) {
+      benchmark::RegisterBenchmark(("Reference_Memcpy" + Tag).c_str(), MemcpyFrames, Size.Width,
+                                   Size.Height)
+          ->Unit(benchmark::kMicrosecond);
+      benchmark::RegisterBenchmark(("Reference_PixmanOver" + Tag).c_str(), PixmanOverFrames,
+                                   Size.Width, Size.Height)
+          ->Unit(benchmark::kMicrosecond);
+    }
+  }
+  for (const TSkinFile& File : SkinFiles) {
+    Skins.push_back(LoadSkin(File.Path));
+    if (Skins.back()->ObjectCount() == 0) {
+      std::cerr << "no skin in " << File.Path << '\n';
+      continue;
+    }
+    for (const TTargetSize& Size : TargetSizes) {
+      const std::vector<TScenePiece> Scene =
+          SkinScene(*Skins.back(), {0, 0, Size.Width, Size.Height});
+      for (const TModeName& Mode : ModeNames) {
+        std::vector<TScenePiece> Pieces = PiecesOf(Scene, Mode.Mode);
+        if (Pieces.empty())
+          continue;
+        const double Covered = static_cast<double>(CoveredPixels(Pieces));
+        const std::string Name =
+            std::string("Real_") + Mode.Name + "/" + File.Name + "/" + Size.Name;
+        benchmark::RegisterBenchmark(Name.c_str(), DrawScene, Pieces, Size)
+            ->Unit(benchmark::kMicrosecond);
+        const bool Memcpy = std::string(Mode.Reference) == "memcpy";
+        std::string Reference = Memcpy ? "Reference_Memcpy" : "Reference_PixmanOver";
+        if (Size.Width != Width)
+          Reference += std::string("/") + Size.Name;
+        Ratios.push_back({std::string("real_") + File.Name + "_" + Mode.Name + "_" + Size.Name +
+                              "_vs_" + Mode.Reference,
+                          Name, Reference, Covered / (static_cast<double>(Size.Width) * Size.Height)});
+      }
+    }
+  }
+}
+
+std::vector<TRatio> Ratios = {
     {"drawto_alpha_vs_pixman_over", "DrawTo_Alpha", "Reference_PixmanOver"},
     {"drawto_alpha_scaled_vs_pixman_over", "DrawTo_AlphaScaled", "Reference_PixmanOver"},
     {"drawto_copy_vs_memcpy", "DrawTo_Copy", "Reference_Memcpy"},
@@ -191,10 +272,14 @@ int main(int argc, char** argv) {
   // target 16 bytes past its source modulo 4096 made DrawTo_Copy's row memcpy about five
   // times slower.
   mallopt(M_MMAP_THRESHOLD, 1 << 20);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+  std::vector<char*> Arguments = BenchArguments(argc, argv);
+  int Count = static_cast<int>(Arguments.size()) - 1;
+  benchmark::Initialize(&Count, Arguments.data());
+  if (benchmark::ReportUnrecognizedArguments(Count, Arguments.data()))
     return 1;
   benchmark::AddCustomContext("pixel_rows", PixelRows().Name);
+  std::vector<std::unique_ptr<TSeSkinSource>> Skins;
+  RegisterSkinScenes(Ratios, Skins);
   TRatioReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);
   Reporter.PrintRatios(std::cout, Ratios);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gfx/Colors.h"
+#include "gfx/EffectProcs.h"
 #include "gfx/PixelRows.h"
 
 #ifdef _WIN32
@@ -141,7 +142,10 @@ void TseTransition::Compose(int32_t Percent) {
 }
 
 void TseTransition::ComposeFade(int32_t Percent) {
-  std::fill(FMask.begin(), FMask.end(), 0);
+  // The plain fade fills the whole mask with one value, turned or not, from 1 % on.
+  const bool Uniform = FEntry->Fade == FadeProc;
+  if (!Uniform || Percent <= 0)
+    std::fill(FMask.begin(), FMask.end(), 0);
   const int32_t C = FCols, R = FRows;
   switch (FSettings.Rotation()) {
   case qrNone:
@@ -167,7 +171,7 @@ void TseTransition::ComposeFade(int32_t Percent) {
     break;
   }
   }
-  ApplyMask();
+  ApplyMask(Uniform);
 }
 
 void TseTransition::ComposeBitmap(int32_t Percent) {
@@ -198,7 +202,7 @@ void TseTransition::ComposeBitmap(int32_t Percent) {
 
 // The mask scaled into every tile of the new image's alpha bytes (tiles and mask rows counted
 // from the bottom row, as the picture is stored), then the new image blended over the work.
-void TseTransition::ApplyMask() {
+void TseTransition::ApplyMask(bool Uniform) {
   const int32_t W = FNewImage.Width(), H = FNewImage.Height();
   TsePixel* Pixels = FNewImage.Bits();
   const bool OneToOne = FSettings.Resolution() == 1 && FSettings.TileCount() == 1 &&
@@ -208,6 +212,13 @@ void TseTransition::ApplyMask() {
     // One mask cell per pixel and the old image copied as it is: alpha, key holes and the
     // blend over the old image in one pass per row, with the same result as the steps below.
     const TPixelRowFunctions& Rows = PixelRows();
+    if (Uniform) {
+      // One alpha: the three surfaces' rows follow each other alike, so all go as one row.
+      Rows.FadeBlendRow(FWork->Bits(), Pixels, FOldImage.Bits(), FMask[0],
+                        static_cast<size_t>(W) * static_cast<size_t>(H));
+      FNewImage.AlphaBlend = true;
+      return;
+    }
     for (int32_t Row = 0; Row < H; ++Row) {
       TsePixel* Line = Pixels + static_cast<int64_t>(Row) * W;
       const uint8_t* Cells = FMask.data() + static_cast<int64_t>(Row) * FCols;

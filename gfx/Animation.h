@@ -103,7 +103,8 @@ private:
   void ComposeFade(int32_t Percent);
   void ComposeBitmap(int32_t Percent);
   void ComposeSlide(int32_t Percent);
-  void ApplyMask();
+  // Uniform: every cell of the mask holds the same value.
+  void ApplyMask(bool Uniform = false);
 
   const TseAnimationRec& FSettings;
   TseBitmap& FNewImage;

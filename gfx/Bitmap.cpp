@@ -10,7 +10,9 @@ TseBitmap::TseBitmap() = default;
 
 TseBitmap::~TseBitmap() = default;
 
-void TseBitmap::SetSize(int32_t AWidth, int32_t AHeight) {
+void TseBitmap::SetSize(int32_t AWidth, int32_t AHeight) { Resize(AWidth, AHeight, true); }
+
+void TseBitmap::Resize(int32_t AWidth, int32_t AHeight, bool Zeroed) {
   // Absolute values, computed without overflowing on the most negative integer.
   const auto Magnitude = [](int32_t V) { return V == INT32_MIN ? INT32_MAX : std::abs(V); };
   AWidth = Magnitude(AWidth);
@@ -18,7 +20,7 @@ void TseBitmap::SetSize(int32_t AWidth, int32_t AHeight) {
   if (AWidth == 0 || AHeight == 0 || (AWidth == FWidth && AHeight == FHeight && FStorage))
     return;
   FStorage.reset();
-  FStorage = TseBitmapStorage::Create(AWidth, AHeight);
+  FStorage = TseBitmapStorage::Create(AWidth, AHeight, Zeroed);
   FWidth = AWidth;
   FHeight = AHeight;
 }
@@ -148,9 +150,16 @@ void TseBitmap::LoadFromStream(TStream& Stream) {
       static_cast<uint64_t>(W) * static_cast<uint64_t>(H) * 4 >
           static_cast<uint64_t>(std::max<int64_t>(Stream.Remaining(), 0)))
     throw EReadError();
-  SetSize(W, H);
-  if (!Empty() && FWidth == W && FHeight == H)
-    Stream.ReadBuffer(Bits(), static_cast<int64_t>(W) * H * 4);
+  // Every pixel comes from the record, or the read fails and the surface goes.
+  Resize(W, H, false);
+  if (!Empty() && FWidth == W && FHeight == H) {
+    try {
+      Stream.ReadBuffer(Bits(), static_cast<int64_t>(W) * H * 4);
+    } catch (...) {
+      FStorage.reset();
+      throw;
+    }
+  }
   CheckAlphaBlend();
   if (!AlphaBlend)
     CheckTransparent(KeyColor);

@@ -55,6 +55,9 @@ public:
   void DrawTo(TseBitmap& Target, int32_t X, int32_t Y) const;
   void DrawTo(TseBitmap& Target, int32_t X, int32_t Y, TRect SrcRect) const;
   void DrawTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const;
+  // DstRect of Target filled with unscaled copies of SrcRect from its top-left corner, cut
+  // at the right and bottom: the pixels of one DrawTo per copy, drawn a row at a time.
+  void TileTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const;
 
   // An opaque copy of another surface (or, in the Windows build, of a toolkit graphic).
   void Assign(const TPersistent& Source) override;
@@ -84,6 +87,9 @@ public:
   bool Transparent = false;
 
 private:
+  // SetSize, with storage whose pixels are left as they come when Zeroed is false (the
+  // caller writes every one).
+  void Resize(int32_t AWidth, int32_t AHeight, bool Zeroed);
 #ifdef _WIN32
   bool AssignGraphic(const TPersistent& Source);
 #endif
@@ -116,6 +122,12 @@ TPixelTarget PixelTargetOf(TseBitmap& Target);
 // Source's part SrcRect scaled into DstRect of Target, clipped to Target, in the pixel mode
 // Source's flags choose: the one loop behind DrawTo and the direct path of Draw.
 void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target);
+// Count pixels of Line drawn over Pixels of a 32-bit target in the pixel mode Source's flags
+// choose.
+void DrawRow(const TseBitmap& Source, const TsePixel* Line, TsePixel* Pixels, size_t Count);
+// DstRect of Target filled with copies of Source's part SrcRect as TileTo fills it: behind
+// TileTo and the direct path of Tile.
+void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target);
 
 // The 16.16 steps, and the start values of a destination clipped to Visible.
 struct TSampling {

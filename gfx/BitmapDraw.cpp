@@ -51,6 +51,19 @@ bool DirectTarget(HDC DC, TPixelTarget& Target) {
   return true;
 }
 
+// DirectTarget, with DstRect moved from DC's logical coordinates to the section's pixels and
+// the platform's pending drawing to that memory done.
+bool DirectTargetAt(HDC DC, TRect& DstRect, TPixelTarget& Target) {
+  if (!DirectTarget(DC, Target))
+    return false;
+  POINT Origin{};
+  GetWindowOrgEx(DC, &Origin);
+  DstRect = {DstRect.Left - Origin.x, DstRect.Top - Origin.y, DstRect.Right - Origin.x,
+             DstRect.Bottom - Origin.y};
+  GdiFlush();
+  return true;
+}
+
 } // namespace
 
 bool TransparentBltAvailable() { return GMsimg32.Proc() != nullptr; }
@@ -67,12 +80,7 @@ void TseBitmap::Draw(HDC TargetDC, TRect DstRect, TRect SrcRect) const {
   if (Empty())
     return;
   TPixelTarget Target;
-  if (DirectTarget(TargetDC, Target)) {
-    POINT Origin{};
-    GetWindowOrgEx(TargetDC, &Origin);
-    DstRect = {DstRect.Left - Origin.x, DstRect.Top - Origin.y, DstRect.Right - Origin.x,
-               DstRect.Bottom - Origin.y};
-    GdiFlush(); // the platform may still owe drawing to that memory
+  if (DirectTargetAt(TargetDC, DstRect, Target)) {
     DrawInto(*this, DstRect, SrcRect, Target);
     return;
   }
@@ -101,8 +109,14 @@ void TseBitmap::Draw(HDC TargetDC, TRect DstRect, TRect SrcRect) const {
 
 void TseBitmap::Tile(HDC TargetDC, TRect DstRect, TRect SrcRect) const {
   const int32_t TileWidth = SrcRect.Width(), TileHeight = SrcRect.Height();
-  if (TileWidth <= 0 || TileHeight <= 0 || DstRect.IsEmpty())
+  if (Empty() || TileWidth <= 0 || TileHeight <= 0 || DstRect.IsEmpty())
     return;
+  TPixelTarget Target;
+  if (DirectTargetAt(TargetDC, DstRect, Target)) {
+    // Every copy straight into the section's memory in one pass, as Draw would put each.
+    TileInto(*this, DstRect, SrcRect, Target);
+    return;
+  }
   const int32_t Columns = DstRect.Width() / TileWidth + (DstRect.Width() % TileWidth ? 1 : 0);
   const int32_t Rows = DstRect.Height() / TileHeight + (DstRect.Height() % TileHeight ? 1 : 0);
   for (int32_t I = 0; I < Columns; ++I)

@@ -14,10 +14,12 @@
 
 class TseBitmapStorage {
 public:
-  // Zeroed storage of Width x Height pixels (both positive). Raises Exception with "Can't
+  // Storage of Width x Height pixels (both positive), zeroed unless Zeroed is false (the
+  // Windows sections always are). Raises Exception with "Can't
   // allocate the DIB handle", "Can't create compatible DC" or "Can't select an object into
   // DC"; nothing is left allocated then.
-  static std::unique_ptr<TseBitmapStorage> Create(int32_t Width, int32_t Height);
+  static std::unique_ptr<TseBitmapStorage> Create(int32_t Width, int32_t Height,
+                                                  bool Zeroed = true);
   ~TseBitmapStorage();
   TseBitmapStorage(const TseBitmapStorage&) = delete;
   TseBitmapStorage& operator=(const TseBitmapStorage&) = delete;

@@ -1,7 +1,8 @@
 #include "gfx/BitmapStorage.h"
 #include "toolkit/SysUtils.h"
 
-std::unique_ptr<TseBitmapStorage> TseBitmapStorage::Create(int32_t Width, int32_t Height) {
+std::unique_ptr<TseBitmapStorage> TseBitmapStorage::Create(int32_t Width, int32_t Height,
+                                                           bool /*Zeroed*/) {
   if (Width <= 0 || Height <= 0 || !StorageSizeFits(Width, Height))
     throw Exception("Can't allocate the DIB handle");
   std::unique_ptr<TseBitmapStorage> Storage(new TseBitmapStorage);

@@ -2,9 +2,11 @@
 // scaled nearest-neighbour in 16.16 fixed point, in the pixel mode the source's flags choose.
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "gfx/Bitmap.h"
+#include "gfx/ColumnMap.h"
 #include "gfx/PixelRows.h"
 
 namespace {
@@ -33,6 +35,23 @@ void WriteRow24(uint8_t* Target, const TsePixel* Line, size_t Count, bool AlphaB
     Target[1] = static_cast<uint8_t>(Pixel >> 8);
     Target[2] = static_cast<uint8_t>(Pixel >> 16);
   }
+}
+
+// Count copies of one pixel drawn over Pixels in the mode Source's flags choose.
+void WriteRun(TsePixel* Pixels, TsePixel Pixel, size_t Count, const TseBitmap& Source,
+              const TPixelRowFunctions& Rows) {
+  if (Source.AlphaBlend) {
+    const uint8_t Alpha = PixelAlpha(Pixel);
+    if (Alpha == 0)
+      return;
+    if (Alpha != 255) {
+      Rows.BlendFillRow(Pixels, Pixel, Count);
+      return;
+    }
+  } else if (Source.Transparent && IsKeyColored(Pixel)) {
+    return;
+  }
+  FillRow(Pixels, Pixel, Count);
 }
 
 } // namespace
@@ -71,42 +90,74 @@ void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const TSampling Sampling = MakeSampling(Part, DstRect, Visible);
   const auto Count = static_cast<size_t>(Visible.Width());
   const TPixelRowFunctions& Rows = PixelRows();
-  std::vector<TsePixel> Gathered;
-  if (Sampling.StepX != 65536)
-    Gathered.resize(Count);
+  const bool Scaled = Sampling.StepX != 65536;
+  std::optional<TColumnMap> Map;
+  if (Scaled)
+    Map.emplace(Part.Left, Part.Width(), Sampling.StartX, Sampling.StepX, Count);
+  // A surface drawn into its own pixels is read and written row by row from the top, each
+  // row gathered before it is written, as it always was; the shortcuts below would see it
+  // half written.
+  const bool OwnPixels = reinterpret_cast<const uint8_t*>(Source.Bits()) == Target.Bits;
+  // Runs of one source column go straight to 32-bit targets, a run at a time.
+  const bool ByRuns = Scaled && Map->LongRuns() && Target.BitsPerPixel == 32 && !OwnPixels;
+  // Halved alpha rows are read and blended in one pass.
+  const bool Halved = Scaled && Map->Halving() && Target.BitsPerPixel == 32 && !OwnPixels;
+  std::vector<TsePixel> Gathered(Scaled && !ByRuns ? Count : 0);
+  int32_t GatheredY = -1;
 
-  int64_t AccY = Sampling.StartY;
-  for (int32_t Y = Visible.Top; Y < Visible.Bottom; ++Y, AccY += Sampling.StepY) {
+  // Both surfaces keep their bottom row first: going up the target, rows of both are read
+  // and written in address order, as the processor's prefetching likes them.
+  const int32_t Height = Visible.Height();
+  for (int32_t K = 0; K < Height; ++K) {
+    const int32_t Y = OwnPixels ? Visible.Top + K : Visible.Bottom - 1 - K;
+    const int64_t AccY = Sampling.StartY + static_cast<int64_t>(Y - Visible.Top) * Sampling.StepY;
     const int32_t SourceY =
         Part.Top + static_cast<int32_t>(std::min<int64_t>(AccY >> 16, Part.Height() - 1));
     const TsePixel* SourceRow = Source.PixelPtr(0, SourceY);
+    uint8_t* TargetRow = Target.Bits + (Target.Height - 1 - Y) * Target.Stride;
+    auto* Pixels = reinterpret_cast<TsePixel*>(TargetRow) + Visible.Left;
+    if (Halved && Source.AlphaBlend) {
+      Rows.BlendEvenRows(Pixels, SourceRow + Map->First(), Pixels, Count);
+      continue;
+    }
+    if (ByRuns) {
+      for (const TColumnMap::TRun& Run : Map->Runs()) {
+        WriteRun(Pixels, SourceRow[Run.Column], Run.Length, Source, Rows);
+        Pixels += Run.Length;
+      }
+      continue;
+    }
     const TsePixel* Line;
     size_t Columns = Count;
-    if (Sampling.StepX == 65536) {
+    if (!Scaled) {
       // 1:1 columns read one run of the source row.
       const int32_t First = Part.Left + (Sampling.StartX >> 16);
       Columns = std::min<size_t>(Count, static_cast<size_t>(Part.Right - First));
       Line = SourceRow + First;
     } else {
-      int64_t AccX = Sampling.StartX;
-      for (size_t I = 0; I < Count; ++I, AccX += Sampling.StepX)
-        Gathered[I] = SourceRow[Part.Left + std::min<int64_t>(AccX >> 16, Part.Width() - 1)];
+      // Rows of an enlargement repeat a source row: it is gathered once.
+      if (SourceY != GatheredY || OwnPixels)
+        Map->Gather(Gathered.data(), SourceRow);
+      GatheredY = SourceY;
       Line = Gathered.data();
     }
-    uint8_t* TargetRow = Target.Bits + (Target.Height - 1 - Y) * Target.Stride;
     if (Target.BitsPerPixel == 24) {
       WriteRow24(TargetRow + Visible.Left * 3, Line, Columns, Source.AlphaBlend,
                  Source.Transparent);
       continue;
     }
-    auto* Pixels = reinterpret_cast<TsePixel*>(TargetRow) + Visible.Left;
-    if (Source.AlphaBlend)
-      Rows.BlendRows(Pixels, Line, Pixels, Columns);
-    else if (Source.Transparent)
-      Rows.KeyRow(Pixels, Line, Columns);
-    else
-      std::memcpy(Pixels, Line, Columns * sizeof(TsePixel));
+    DrawRow(Source, Line, Pixels, Columns);
   }
+}
+
+void DrawRow(const TseBitmap& Source, const TsePixel* Line, TsePixel* Pixels, size_t Count) {
+  const TPixelRowFunctions& Rows = PixelRows();
+  if (Source.AlphaBlend)
+    Rows.BlendRows(Pixels, Line, Pixels, Count);
+  else if (Source.Transparent)
+    Rows.KeyRow(Pixels, Line, Count);
+  else
+    std::memcpy(Pixels, Line, Count * sizeof(TsePixel));
 }
 
 void TseBitmap::DrawTo(TseBitmap& Target, int32_t X, int32_t Y) const {

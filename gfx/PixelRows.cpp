@@ -18,6 +18,12 @@ void KeyRowPortable(TsePixel* Dest, const TsePixel* Source, size_t Count) {
       Dest[I] = Source[I];
 }
 
+void BlendEvenRowsPortable(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom,
+                           size_t Count) {
+  for (size_t I = 0; I < Count; ++I)
+    Out[I] = BlendPixel(Top[2 * I], Bottom[I]);
+}
+
 void BlendFillRowPortable(TsePixel* Dest, TsePixel Pixel, size_t Count) {
   for (size_t I = 0; I < Count; ++I)
     Dest[I] = BlendPixel(Pixel, Dest[I]);
@@ -61,6 +67,20 @@ void PixelRowsPortableMaskBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bo
   BlendRowsPortable(Out, Top, Bottom, Count);
 }
 
+void PixelRowsPortableFadeBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, uint8_t Alpha,
+                                size_t Count) {
+  for (size_t I = 0; I < Count; ++I) {
+    const TsePixel Colour = Top[I] & 0x00FFFFFF;
+    Top[I] = Colour | (Colour == KeyColor ? 0 : static_cast<TsePixel>(Alpha) << 24);
+    Out[I] = BlendPixel(Top[I], Bottom[I]);
+  }
+}
+
+void PixelRowsPortableGatherEven(TsePixel* Out, const TsePixel* Source, size_t Count) {
+  for (size_t I = 0; I < Count; ++I)
+    Out[I] = Source[2 * I];
+}
+
 bool PixelRowsPortableSnap(TsePixel* Pixels, size_t Count, TsePixel Key) {
   return SnapKeyRowPortable(Pixels, Count, Key);
 }
@@ -72,7 +92,10 @@ const TPixelRowFunctions PixelRowsPortable = {"portable",
                                               HasPartialAlphaPortable,
                                               SnapKeyRowPortable,
                                               PixelRowsPortableMaskAlpha,
-                                              PixelRowsPortableMaskBlend};
+                                              PixelRowsPortableMaskBlend,
+                                              PixelRowsPortableFadeBlend,
+                                              PixelRowsPortableGatherEven,
+                                              BlendEvenRowsPortable};
 
 const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count) {
   static const TPixelRowFunctions* Forms[3];

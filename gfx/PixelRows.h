@@ -25,6 +25,13 @@ struct TPixelRowFunctions {
   // MaskAlphaRow on Top, then Out[i] = Top over Bottom as BlendRows, in one pass.
   void (*MaskBlendRow)(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, const uint8_t* Alpha,
                        size_t Count);
+  // MaskBlendRow with every Alpha[i] equal to Alpha: the frames of a plain fade.
+  void (*FadeBlendRow)(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, uint8_t Alpha,
+                       size_t Count);
+  // Out[i] = Source[2 i]: a row shrunk to half its width.
+  void (*GatherEven)(TsePixel* Out, const TsePixel* Source, size_t Count);
+  // Out[i] = Top[2 i] over Bottom[i], as BlendRows.
+  void (*BlendEvenRows)(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count);
 };
 
 extern const TPixelRowFunctions PixelRowsPortable;
@@ -43,6 +50,9 @@ const TPixelRowFunctions& PixelRows();
 void PixelRowsPortableMaskAlpha(TsePixel* Pixels, const uint8_t* Alpha, size_t Count);
 void PixelRowsPortableMaskBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom,
                                 const uint8_t* Alpha, size_t Count);
+void PixelRowsPortableFadeBlend(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, uint8_t Alpha,
+                                size_t Count);
+void PixelRowsPortableGatherEven(TsePixel* Out, const TsePixel* Source, size_t Count);
 // The portable key snapping, for the pixels after the last whole vector.
 bool PixelRowsPortableSnap(TsePixel* Pixels, size_t Count, TsePixel Key);
 

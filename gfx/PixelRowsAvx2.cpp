@@ -49,6 +49,12 @@ struct TAvx2 {
   static T WidenBytes(const uint8_t* P) {
     return _mm256_cvtepu8_epi32(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(P)));
   }
+  // Pixels 0, 2, 4 and 6 of A, then of B.
+  static T Even(T A, T B) {
+    const __m256 Halves = _mm256_shuffle_ps(_mm256_castsi256_ps(A), _mm256_castsi256_ps(B),
+                                            _MM_SHUFFLE(2, 0, 2, 0)); // a0 a2 b0 b2 a4 a6 b4 b6
+    return _mm256_permute4x64_epi64(_mm256_castps_si256(Halves), _MM_SHUFFLE(3, 1, 2, 0));
+  }
   static bool AnySet(T Mask) { return _mm256_movemask_epi8(Mask) != 0; }
   static bool AllSet(T Mask) { return _mm256_movemask_epi8(Mask) == -1; }
 };
@@ -64,5 +70,8 @@ const TPixelRowFunctions PixelRowsAvx2 = {"avx2",
                                           TRows::HasPartialAlpha,
                                           TRows::SnapKeyRow,
                                           TRows::MaskAlphaRow,
-                                          TRows::MaskBlendRow};
+                                          TRows::MaskBlendRow,
+                                          TRows::FadeBlendRow,
+                                          TRows::GatherEven,
+                                          TRows::BlendEvenRows};
 #endif

@@ -29,21 +29,55 @@ template <class V> struct TSimdRows {
                      V::Select(V::Eq32(Alpha, Zero), Bottom, Blended));
   }
 
-  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
+  // Out[i] = pixel i of TopAt over Bottom[i]; TopAt(I) gives the vector from pixel I on.
+  template <class TopVector, class TopPixel>
+  static void BlendLoop(TsePixel* Out, TopVector TopAt, TopPixel TopOne, const TsePixel* Bottom,
+                        size_t Count) {
+    const T Opaque = V::Set32(static_cast<int>(0xFF000000));
     size_t I = 0;
-    for (; I + N <= Count; I += N)
-      V::Store(Out + I, Blend(V::Load(Top + I), V::Load(Bottom + I)));
+    for (; I + N <= Count; I += N) {
+      // Whole vectors of opaque or of transparent pixels, as skins have them in long runs,
+      // take one side as it is; Bottom is not even read under opaque ones.
+      const T Pixels = TopAt(I);
+      const T Alpha = V::And(Pixels, Opaque);
+      if (V::AllSet(V::Eq32(Alpha, Opaque)))
+        V::Store(Out + I, Pixels);
+      else if (!V::AllSet(V::Eq32(Alpha, V::Zero())))
+        V::Store(Out + I, Blend(Pixels, V::Load(Bottom + I)));
+      else if (Out != Bottom)
+        V::Store(Out + I, V::Load(Bottom + I));
+    }
     for (; I < Count; ++I)
-      Out[I] = BlendPixel(Top[I], Bottom[I]);
+      Out[I] = BlendPixel(TopOne(I), Bottom[I]);
+  }
+
+  static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
+    BlendLoop(
+        Out, [Top](size_t I) { return V::Load(Top + I); }, [Top](size_t I) { return Top[I]; },
+        Bottom, Count);
+  }
+
+  // The halved row read and blended in one pass: the loads of the wide source row, the
+  // slow part, overlap the blending.
+  static void BlendEvenRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom,
+                            size_t Count) {
+    BlendLoop(
+        Out, [Top](size_t I) { return V::Even(V::Load(Top + 2 * I), V::Load(Top + 2 * I + N)); },
+        [Top](size_t I) { return Top[2 * I]; }, Bottom, Count);
   }
 
   static void KeyRow(TsePixel* Dest, const TsePixel* Source, size_t Count) {
     const T ColorMask = V::Set32(0x00FFFFFF);
     const T Key = V::Set32(KeyColor);
+    // A vector without holes is stored as it is and one of holes only is skipped: the
+    // destination is read only under vectors that mix the two.
     const auto Step = [&](size_t At) {
       const T Pixels = V::Load(Source + At);
       const T Hole = V::Eq32(V::And(Pixels, ColorMask), Key);
-      V::Store(Dest + At, V::Select(Hole, V::Load(Dest + At), Pixels));
+      if (!V::AnySet(Hole))
+        V::Store(Dest + At, Pixels);
+      else if (!V::AllSet(Hole))
+        V::Store(Dest + At, V::Select(Hole, V::Load(Dest + At), Pixels));
     };
     size_t I = 0;
     for (; I + 2 * N <= Count; I += 2 * N) {
@@ -84,18 +118,21 @@ template <class V> struct TSimdRows {
     const T ColorMask = V::Set32(0x00FFFFFF);
     const T Five = V::Set8(5);
     const T Exact = V::Set32(static_cast<int>(KeyColor));
-    bool Snapped = false;
+    T Found = V::Zero();
     size_t I = 0;
     for (; I + N <= Count; I += N) {
       const T Values = V::Load(Pixels + I);
       // Per byte |value - key|, then what exceeds 5; near pixels have none in their colour.
       const T Distance = V::Or(V::SubSatU8(Values, KeyVector), V::SubSatU8(KeyVector, Values));
       const T Near = V::Eq32(V::And(V::SubSatU8(Distance, Five), ColorMask), V::Zero());
-      if (V::AnySet(Near)) {
-        V::Store(Pixels + I, V::Or(V::And(Near, Exact), V::AndNot(Near, Values)));
-        Snapped = true;
-      }
+      Found = V::Or(Found, Near);
+      // Only vectors that change are written: holes already exactly key-coloured, as in
+      // every picture snapped before, are not, and the one branch stays predictable.
+      const T Result = V::Or(V::And(Near, Exact), V::AndNot(Near, Values));
+      if (!V::AllSet(V::Eq32(Result, Values)))
+        V::Store(Pixels + I, Result);
     }
+    const bool Snapped = V::AnySet(Found);
     return PixelRowsPortableSnap(Pixels + I, Count - I, Key) || Snapped;
   }
 
@@ -122,5 +159,48 @@ template <class V> struct TSimdRows {
       V::Store(Out + I, Blend(Pixels, V::Load(Bottom + I)));
     }
     PixelRowsPortableMaskBlend(Out + I, Top + I, Bottom + I, Alpha + I, Count - I);
+  }
+
+  // One alpha for every pixel: its lanes are set once, and alpha 0 or 255 (the first and
+  // last frames) take one side as it is, as Blend does per pixel.
+  static void FadeBlendRow(TsePixel* Out, TsePixel* Top, const TsePixel* Bottom, uint8_t Alpha,
+                           size_t Count) {
+    const T ColorMask = V::Set32(0x00FFFFFF);
+    const T Key = V::Set32(KeyColor);
+    const T AlphaBits = V::Set32(static_cast<int>(static_cast<TsePixel>(Alpha) << 24));
+    const T Zero = V::Zero();
+    const T TopWeight = V::Set16(Alpha);
+    const T BottomWeight = V::Set16(static_cast<short>(255 - Alpha));
+    const T C128 = V::Set16(128);
+    const auto Half = [&](T TopLanes, T BottomLanes) {
+      return V::Add16(V::Srl16(V::Add16(V::Mul16(TopLanes, TopWeight), C128), 8),
+                      V::Srl16(V::Add16(V::Mul16(BottomLanes, BottomWeight), C128), 8));
+    };
+    size_t I = 0;
+    for (; I + N <= Count; I += N) {
+      const T Colour = V::And(V::Load(Top + I), ColorMask);
+      const T Hole = V::Eq32(Colour, Key);
+      const T Pixels = V::Or(Colour, V::AndNot(Hole, AlphaBits));
+      V::Store(Top + I, Pixels);
+      const T Under = V::Load(Bottom + I);
+      T Blended;
+      if (Alpha == 0)
+        Blended = Under;
+      else if (Alpha == 255)
+        Blended = Pixels;
+      else
+        Blended = V::Pack16(Half(V::UnpackLo8(Pixels, Zero), V::UnpackLo8(Under, Zero)),
+                            Half(V::UnpackHi8(Pixels, Zero), V::UnpackHi8(Under, Zero)));
+      // Holes have alpha 0: the pixel under them stays.
+      V::Store(Out + I, V::Select(Hole, Under, Blended));
+    }
+    PixelRowsPortableFadeBlend(Out + I, Top + I, Bottom + I, Alpha, Count - I);
+  }
+
+  static void GatherEven(TsePixel* Out, const TsePixel* Source, size_t Count) {
+    size_t I = 0;
+    for (; I + N <= Count; I += N)
+      V::Store(Out + I, V::Even(V::Load(Source + 2 * I), V::Load(Source + 2 * I + N)));
+    PixelRowsPortableGatherEven(Out + I, Source + 2 * I, Count - I);
   }
 };

@@ -51,6 +51,11 @@ struct TSse2 {
     const T Zero = _mm_setzero_si128();
     return _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(Bytes), Zero), Zero);
   }
+  // Pixels 0 and 2 of A, then of B.
+  static T Even(T A, T B) {
+    return _mm_castps_si128(
+        _mm_shuffle_ps(_mm_castsi128_ps(A), _mm_castsi128_ps(B), _MM_SHUFFLE(2, 0, 2, 0)));
+  }
   static bool AnySet(T Mask) { return _mm_movemask_epi8(Mask) != 0; }
   static bool AllSet(T Mask) { return _mm_movemask_epi8(Mask) == 0xFFFF; }
 };
@@ -66,5 +71,8 @@ const TPixelRowFunctions PixelRowsSse2 = {"sse2",
                                           TRows::HasPartialAlpha,
                                           TRows::SnapKeyRow,
                                           TRows::MaskAlphaRow,
-                                          TRows::MaskBlendRow};
+                                          TRows::MaskBlendRow,
+                                          TRows::FadeBlendRow,
+                                          TRows::GatherEven,
+                                          TRows::BlendEvenRows};
 #endif

@@ -6,6 +6,7 @@
 
 #include "gfx/Bitmap.h"
 #include "gfx/BmpDecoder.h"
+#include "skin/Adler32.h"
 #include "skin/SkinObjectStream.h"
 #include "skin/SkinSource.h"
 
@@ -43,17 +44,31 @@ private:
   TSkinReadLog FLog;
 };
 
+// The last four of the bytes added, however they were split.
+class TLastBytes {
+public:
+  void Add(const uint8_t* Begin, const uint8_t* End) {
+    for (const uint8_t* At = End - std::min<ptrdiff_t>(End - Begin, 4); At < End; ++At)
+      FBytes = FBytes << 8 | *At;
+  }
+  uint32_t BigEndian() const { return FBytes; }
+
+private:
+  uint32_t FBytes = 0;
+};
+
 } // namespace
 
 std::vector<uint8_t> InflateSkinBody(TStream& Stream, int64_t Limit) {
   // zlib straight, in large steps: every call to inflate copies what it produced into its
   // window (up to 32 KB), so steps as small as a stream adapter's buffer would copy the
   // whole body once more. It stops at the end of the zlib stream (bytes after it may have
-  // been read); data that ends before, even in the checksum, is a read error.
+  // been read); data that ends before, even in the checksum, is a read error. zlib reads the
+  // checksum but leaves its test to us: its own sum goes a byte at a time.
   constexpr int64_t InputSize = 64 * 1024;
   constexpr int64_t OutputSize = 256 * 1024;
   z_stream Zlib{};
-  if (inflateInit(&Zlib) != Z_OK)
+  if (inflateInit(&Zlib) != Z_OK || inflateValidate(&Zlib, 0) != Z_OK)
     throw EDecompressionError("error");
   struct TInflateEnd {
     z_stream& Zlib;
@@ -70,8 +85,12 @@ std::vector<uint8_t> InflateSkinBody(TStream& Stream, int64_t Limit) {
   // buffers) is zeroed first.
   const auto Input = std::make_unique_for_overwrite<Bytef[]>(InputSize);
   const auto Output = std::make_unique_for_overwrite<Bytef[]>(OutputSize);
+  uint32_t Check = 1;  // the sum of no bytes
+  TLastBytes Consumed; // the checksum is the last four bytes inflate takes
   for (;;) {
     if (Zlib.avail_in == 0) {
+      if (Zlib.next_in)
+        Consumed.Add(Input.get(), Zlib.next_in);
       const int64_t Got = Stream.Read(Input.get(), InputSize);
       if (Got <= 0) // the data ends before the zlib stream does: cut short
         throw EReadError();
@@ -87,10 +106,14 @@ std::vector<uint8_t> InflateSkinBody(TStream& Stream, int64_t Limit) {
     const int Result = inflate(&Zlib, Z_NO_FLUSH);
     if (Result < 0 || Result == Z_NEED_DICT)
       throw EDecompressionError("error");
+    Check = Adler32(Check, Output.get(), static_cast<size_t>(Zlib.next_out - Output.get()));
     Body.insert(Body.end(), Output.get(), Zlib.next_out);
     if (Result == Z_STREAM_END)
       break;
   }
+  Consumed.Add(Input.get(), Zlib.next_in);
+  if (Consumed.BigEndian() != Check)
+    throw EDecompressionError("error");
   if (static_cast<int64_t>(Body.size()) > Limit)
     throw EDecompressionError("Skin data is too large");
   return Body;

@@ -146,7 +146,7 @@ namespace {
 // Text to binary
 
 // 0 to 15 for a hexadecimal digit of either case, -1 for any other character.
-int HexDigitValue(char C) {
+constexpr int HexDigitValue(char C) {
   if (C >= '0' && C <= '9')
     return C - '0';
   if (C >= 'A' && C <= 'F')
@@ -155,6 +155,16 @@ int HexDigitValue(char C) {
     return C - 'a' + 10;
   return -1;
 }
+
+// HexDigitValue of every character, looked up.
+struct THexDigits {
+  constexpr THexDigits() {
+    for (int C = 0; C < 256; ++C)
+      Value[C] = static_cast<int8_t>(HexDigitValue(static_cast<char>(C)));
+  }
+  int8_t Value[256]{};
+};
+constexpr THexDigits HexDigits;
 
 class TTextReader {
 public:
@@ -230,20 +240,22 @@ public:
   // The bytes of a binary value, after its "{" up to and including the "}". Blanks and line
   // ends may stand anywhere between the digits, even inside a pair.
   std::string HexBytes() {
-    std::string Bytes;
+    // Sized for the longest value that can end at the next "}" and cut to what was decoded:
+    // bytes are stored, not appended.
     const size_t Close = FText.find('}', FAt);
-    if (Close != std::string::npos)
-      Bytes.reserve((Close - FAt) / 2);
+    std::string Bytes((Close == std::string::npos ? FText.size() - FAt : Close - FAt) / 2, '\0');
+    size_t Out = 0;
     int High = -1; // the first digit of a pair that the second has not yet followed
     for (;;) {
       if (High < 0) {
         // Whole pairs side by side: nearly every digit of a value.
+        const auto* Text = reinterpret_cast<const uint8_t*>(FText.data());
         while (FAt + 1 < FText.size()) {
-          const int First = HexDigitValue(FText[FAt]);
-          const int Second = HexDigitValue(FText[FAt + 1]);
+          const int First = HexDigits.Value[Text[FAt]];
+          const int Second = HexDigits.Value[Text[FAt + 1]];
           if ((First | Second) < 0)
             break;
-          Bytes += static_cast<char>(First << 4 | Second);
+          Bytes[Out++] = static_cast<char>(First << 4 | Second);
           FAt += 2;
         }
       }
@@ -254,6 +266,7 @@ public:
         ++FAt;
         if (High >= 0)
           Fail("odd number of hexadecimal digits");
+        Bytes.resize(Out);
         return Bytes;
       }
       const int Digit = HexDigitValue(Peek());
@@ -263,7 +276,7 @@ public:
       if (High < 0) {
         High = Digit;
       } else {
-        Bytes += static_cast<char>(High << 4 | Digit);
+        Bytes[Out++] = static_cast<char>(High << 4 | Digit);
         High = -1;
       }
     }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "gfx/Animation.h"
@@ -100,23 +101,36 @@ struct Pictures {
 };
 
 TEST(Transition, AFadeFrameBlendsEveryPixelAtTheFadeValue) {
-  Pictures P(100, 50);
-  *P.New.PixelPtr(7, 9) = 0xFF7F007F; // key-coloured: shows the old image
-  TseAnimationRec Settings;
-  Settings.SetEffect("Fade");
-  TseTransition Transition(Settings, P.New, P.Old);
-  ASSERT_TRUE(Transition.Ready());
-  EXPECT_EQ(Transition.Cols(), 101);
-  EXPECT_EQ(Transition.Rows(), 51);
-  Transition.Compose(40); // MulDiv(40, 255, 100) = 102
-  for (int Y = 0; Y < 50; ++Y)
-    for (int X = 0; X < 100; ++X) {
-      const TsePixel Expected =
-          X == 7 && Y == 9
-              ? P.Old.GetPixel(X, Y)
-              : BlendPixel((P.New.GetPixel(X, Y) & 0xFFFFFF) | 102u << 24, P.Old.GetPixel(X, Y));
-      ASSERT_EQ(Transition.Work().GetPixel(X, Y), Expected) << X << "," << Y;
+  // Frames after frames, first and last included, turned or not; a width that leaves
+  // pixels after the last whole vector of a row.
+  for (const TseRotation Rotation : {qrNone, qrRotate90}) {
+    Pictures P(100, 50);
+    *P.New.PixelPtr(7, 9) = 0xFF7F007F; // key-coloured: shows the old image
+    TseAnimationRec Settings;
+    Settings.SetEffect("Fade");
+    Settings.SetRotation(Rotation);
+    TseTransition Transition(Settings, P.New, P.Old);
+    ASSERT_TRUE(Transition.Ready());
+    EXPECT_EQ(Transition.Cols(), 101);
+    EXPECT_EQ(Transition.Rows(), 51);
+    // MulDiv(P, 255, 100): 0, 3, 102, 252, 255.
+    for (const auto& [Percent, Alpha] :
+         std::vector<std::pair<int, uint32_t>>{{40, 102}, {0, 0}, {1, 3}, {99, 252}, {100, 255}}) {
+      Transition.Compose(Percent);
+      for (int Y = 0; Y < 50; ++Y)
+        for (int X = 0; X < 100; ++X) {
+          const TsePixel Colour = P.New.GetPixel(X, Y) & 0xFFFFFF;
+          const bool Hole = X == 7 && Y == 9;
+          ASSERT_EQ(P.New.GetPixel(X, Y), Colour | (Hole ? 0 : Alpha << 24)) << X << "," << Y;
+          const TsePixel Expected =
+              Hole ? P.Old.GetPixel(X, Y) : BlendPixel(Colour | Alpha << 24, P.Old.GetPixel(X, Y));
+          ASSERT_EQ(Transition.Work().GetPixel(X, Y), Expected)
+              << X << "," << Y << " at " << Percent << " %";
+        }
+      EXPECT_EQ(Transition.Mask().front(), Alpha);
+      EXPECT_EQ(Transition.Mask().back(), Alpha);
     }
+  }
 }
 
 TEST(Transition, TilesAndResolutionScaleTheMask) {

@@ -1,10 +1,12 @@
 // The two decoding steps every compressed skin goes through on loading: the inflated body,
 // read in large steps, and the hexadecimal values of text records.
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
+#include "skin/Adler32.h"
 #include "skin/SkinFilters.h"
 #include "skin/ZlibStreams.h"
 #include "toolkit/PropertyText.h"
@@ -47,6 +49,57 @@ TEST(BodyDecoding, BodiesOfManyStepsInflateWhole) {
     std::vector<uint8_t> Followed = Zlib;
     Followed.insert(Followed.end(), 100000, 0xAB);
     EXPECT_EQ(Inflate(Followed), Body) << Size;
+  }
+}
+
+// A stream that hands out at most Step bytes per read.
+class TTrickleStream : public TMemoryStream {
+public:
+  TTrickleStream(std::vector<uint8_t> Bytes, int64_t Step)
+      : TMemoryStream(std::move(Bytes)), FStep(Step) {}
+  int64_t Read(void* Buffer, int64_t Count) override {
+    return TMemoryStream::Read(Buffer, std::min(Count, FStep));
+  }
+
+private:
+  int64_t FStep;
+};
+
+TEST(BodyDecoding, ChecksumsMatchZlibsAtEveryLengthAndStart) {
+  // Lengths around the sixteen-byte groups and the blocks between reductions; bytes of
+  // all 255 give the largest sums.
+  std::vector<uint8_t> Random = Pattern(40000), Full(40000, 0xFF);
+  for (const std::vector<uint8_t>* Bytes : {&Random, &Full})
+    for (size_t Size : {0, 1, 15, 16, 17, 31, 33, 5551, 5552, 5553, 5568, 11104, 40000})
+      for (uint32_t Start : {1u, 0u, 0xFFF0FFF0u, 0x12345678u}) {
+        const uint32_t Expected =
+            static_cast<uint32_t>(adler32(Start, Bytes->data(), static_cast<uInt>(Size)));
+        EXPECT_EQ(Adler32(Start, Bytes->data(), Size), Expected) << Size << " " << Start;
+      }
+  // Any split gives the sum of the whole.
+  const uint32_t Whole = Adler32(1, Random.data(), Random.size());
+  for (size_t Split : {1, 7, 16, 5553, 39999})
+    EXPECT_EQ(
+        Adler32(Adler32(1, Random.data(), Split), Random.data() + Split, Random.size() - Split),
+        Whole);
+}
+
+TEST(BodyDecoding, TheChecksumIsTestedHoweverTheReadsSplitIt) {
+  const std::vector<uint8_t> Body = Pattern(70000);
+  const std::vector<uint8_t> Zlib = Deflated(Body);
+  for (int64_t Step : {1, 3, 5, 4096}) {
+    TTrickleStream Whole(Zlib, Step);
+    EXPECT_EQ(InflateSkinBody(Whole), Body) << Step;
+    // Each byte of the checksum changed.
+    for (size_t Back = 1; Back <= 4; ++Back) {
+      std::vector<uint8_t> Damaged = Zlib;
+      Damaged[Damaged.size() - Back] ^= 0x01;
+      TTrickleStream Stream(Damaged, Step);
+      EXPECT_THROW(InflateSkinBody(Stream), EDecompressionError) << Step << " " << Back;
+    }
+    // Cut inside the checksum.
+    TTrickleStream Cut(std::vector<uint8_t>(Zlib.begin(), Zlib.end() - 2), Step);
+    EXPECT_THROW(InflateSkinBody(Cut), EReadError) << Step;
   }
 }
 

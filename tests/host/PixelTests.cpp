@@ -63,6 +63,15 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
       Top[A * 4 + K] = (Top[A * 4 + K] & 0x00FFFFFF) | A << 24;
   for (size_t I = 0; I < Top.size(); I += 7)
     Top[I] = (Top[I] & 0xFF000000) | 0x7F007F; // some key pixels
+  // Then runs of one kind, long enough to fill whole vectors: holes, opaque, transparent.
+  for (size_t I = 256 * 4; I < Top.size(); ++I) {
+    const size_t Run = (I - 256 * 4) / 12 % 3;
+    Top[I] = Run == 0 ? KeyColor : (Top[I] & 0x00FFFFFF) | (Run == 1 ? 0xFF000000 : 0);
+  }
+  Top.resize(Top.size() + 80);
+  for (size_t I = Top.size() - 80; I < Top.size(); ++I)
+    Top[I] = I % 40 < 20 ? 0xFF000000 | I : I; // opaque then transparent vectors
+  Bottom.resize(Top.size(), 0x12345678);
 
   for (size_t F = 0; F < FormCount; ++F) {
     const TPixelRowFunctions& Form = *Forms[F];
@@ -79,6 +88,20 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
         PixelRowsPortable.KeyRow(Expected.data() + Start, Top.data() + Start, Count);
         Form.KeyRow(Actual.data() + Start, Top.data() + Start, Count);
         EXPECT_EQ(Actual, Expected) << Form.Name << " key " << Start << "+" << Count;
+
+        // Rows read at every other pixel, as an exact halving draws them.
+        if (2 * Count + Start <= Top.size()) {
+          Expected = Bottom;
+          Actual = Bottom;
+          PixelRowsPortable.BlendEvenRows(Expected.data() + Start, Top.data() + Start,
+                                          Expected.data() + Start, Count);
+          Form.BlendEvenRows(Actual.data() + Start, Top.data() + Start, Actual.data() + Start,
+                             Count);
+          EXPECT_EQ(Actual, Expected) << Form.Name << " blend even " << Start << "+" << Count;
+          Form.GatherEven(Actual.data() + Start, Top.data() + Start, Count);
+          for (size_t I = 0; I < Count; ++I)
+            ASSERT_EQ(Actual[Start + I], Top[Start + 2 * I]) << Form.Name << " gather " << I;
+        }
 
         for (TsePixel Fill : {0x80336699u, 0x01FFFFFFu, 0xFE000000u, 0x00FFFFFFu, 0xFF123456u}) {
           Expected = Bottom;
@@ -123,6 +146,17 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
                           Alphas.data() + Start, Count);
         EXPECT_EQ(ActualTop, ExpectedTop) << Form.Name << " mask blend " << Start << "+" << Count;
         EXPECT_EQ(ActualOut, ExpectedOut) << Form.Name << " mask blend " << Start << "+" << Count;
+        // One alpha throughout, the ends and the middle of its range.
+        for (int Alpha : {0, 1, 127, 128, 254, 255}) {
+          const std::vector<uint8_t> Same(Alphas.size(), static_cast<uint8_t>(Alpha));
+          std::vector<TsePixel> MaskTop(Top), FadeTop(Top), MaskOut(Bottom), FadeOut(Bottom);
+          PixelRowsPortable.MaskBlendRow(MaskOut.data() + Start, MaskTop.data() + Start,
+                                         Bottom.data() + Start, Same.data() + Start, Count);
+          Form.FadeBlendRow(FadeOut.data() + Start, FadeTop.data() + Start, Bottom.data() + Start,
+                            static_cast<uint8_t>(Alpha), Count);
+          EXPECT_EQ(FadeTop, MaskTop) << Form.Name << " fade " << Alpha << " " << Count;
+          EXPECT_EQ(FadeOut, MaskOut) << Form.Name << " fade " << Alpha << " " << Count;
+        }
       }
     std::vector<TsePixel> Solid(37, 0xFF000000);
     Solid[5] = 0;

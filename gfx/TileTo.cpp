@@ -1,0 +1,129 @@
+// An area filled with unscaled copies of a part of a surface, as one draw of each copy would
+// fill it, but a target row at a time: the copies of a narrow part are laid side by side in
+// one row first, so that each row is one pass of the pixel mode.
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "gfx/Bitmap.h"
+
+namespace {
+
+// Where a copy clipped by the target starts reading: the clipped start scaled as DrawInto
+// scales it, which for a 1:1 copy of Size pixels cut by Cut is one pixel before Cut.
+int32_t ClippedStart(int32_t Cut, int32_t Size) {
+  const int64_t Start = (int64_t{Size} * Cut * 65535 + Size / 2) / Size;
+  return static_cast<int32_t>(Start >> 16);
+}
+
+// Target columns Left to Left + Count read source columns from First on; Cut when the copy
+// is clipped on its left.
+struct TSegment {
+  int32_t Left, Count, First;
+  bool Cut;
+};
+
+// The visible columns of the copies, left to right: each as DrawInto clips and reads it.
+std::vector<TSegment> Segments(const TRect& DstRect, const TRect& SrcRect, const TRect& Visible) {
+  std::vector<TSegment> Out;
+  const int32_t Width = SrcRect.Width();
+  for (int32_t Left = DstRect.Left; Left < DstRect.Right; Left += Width) {
+    const int32_t Right = std::min(Left + Width, DstRect.Right);
+    const int32_t VisibleLeft = std::max(Left, Visible.Left);
+    const int32_t VisibleRight = std::min(Right, Visible.Right);
+    if (VisibleRight <= VisibleLeft) {
+      if (Left >= Visible.Right)
+        break;
+      continue;
+    }
+    const int32_t Cut = VisibleLeft - Left;
+    Out.push_back({VisibleLeft, VisibleRight - VisibleLeft,
+                   SrcRect.Left + (Cut ? ClippedStart(Cut, Right - Left) : 0), Cut != 0});
+  }
+  return Out;
+}
+
+// The source row of target row Y, as DrawInto of the copy that holds Y picks it.
+int32_t SourceRow(int32_t Y, const TRect& DstRect, const TRect& SrcRect, int32_t VisibleTop) {
+  const int32_t Height = SrcRect.Height();
+  const int32_t Top = DstRect.Top + (Y - DstRect.Top) / Height * Height;
+  const int32_t Bottom = std::min(Top + Height, DstRect.Bottom);
+  const int32_t FirstVisible = std::max(Top, VisibleTop);
+  const int32_t Cut = FirstVisible - Top;
+  const int64_t Row = (Cut ? ClippedStart(Cut, Bottom - Top) : 0) + int64_t{Y} - FirstVisible;
+  return SrcRect.Top + static_cast<int32_t>(std::min<int64_t>(Row, Bottom - Top - 1));
+}
+
+// The row of Segments laid into Line (LineLeft at Line[0]) from Source: the copies after a
+// cut one repeat the part's columns Period wide, so after one whole copy the rest is doubled
+// from what is already there.
+void LayRow(TsePixel* Line, const TsePixel* Source, const std::vector<TSegment>& Segments,
+            int32_t Period, int32_t LineLeft) {
+  size_t I = 0;
+  // Only the first copy can be cut by the target's left edge: it reads from its own start.
+  for (; I < Segments.size() && Segments[I].Cut; ++I)
+    std::memcpy(Line + (Segments[I].Left - LineLeft), Source + Segments[I].First,
+                Segments[I].Count * sizeof(TsePixel));
+  if (I == Segments.size())
+    return;
+  TsePixel* Run = Line + (Segments[I].Left - LineLeft);
+  const auto Length =
+      static_cast<size_t>(Segments.back().Left + Segments.back().Count - Segments[I].Left);
+  const size_t First = std::min<size_t>(Length, static_cast<size_t>(Period));
+  std::memcpy(Run, Source + Segments[I].First, First * sizeof(TsePixel));
+  for (size_t Done = First; Done < Length; Done *= 2)
+    std::memcpy(Run + Done, Run, std::min(Done, Length - Done) * sizeof(TsePixel));
+}
+
+// Copies this narrow are laid into one row before the pixel mode runs over it.
+constexpr int32_t NarrowWidth = 64;
+
+} // namespace
+
+void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixelTarget& Target) {
+  if (Source.Empty() || !Target.Bits || SrcRect.Width() <= 0 || SrcRect.Height() <= 0 ||
+      DstRect.IsEmpty())
+    return;
+  const bool Inside = IntersectRect(SrcRect, Source.BoundsRect()) == SrcRect;
+  const bool OwnPixels = reinterpret_cast<const uint8_t*>(Source.Bits()) == Target.Bits;
+  if (!Inside || OwnPixels || Target.BitsPerPixel != 32) {
+    // One draw per copy: parts reaching outside the surface scale what is left of them.
+    for (int32_t Left = DstRect.Left; Left < DstRect.Right; Left += SrcRect.Width())
+      for (int32_t Top = DstRect.Top; Top < DstRect.Bottom; Top += SrcRect.Height()) {
+        const TRect Piece =
+            IntersectRect({Left, Top, Left + SrcRect.Width(), Top + SrcRect.Height()}, DstRect);
+        DrawInto(
+            Source, Piece,
+            {SrcRect.Left, SrcRect.Top, SrcRect.Left + Piece.Width(), SrcRect.Top + Piece.Height()},
+            Target);
+      }
+    return;
+  }
+  const TRect Visible = IntersectRect(DstRect, {0, 0, Target.Width, Target.Height});
+  if (Visible.IsEmpty())
+    return;
+  const std::vector<TSegment> Columns = Segments(DstRect, SrcRect, Visible);
+  const bool Laid = SrcRect.Width() < NarrowWidth && Columns.size() > 1;
+  const auto Count = static_cast<size_t>(Visible.Width());
+  std::vector<TsePixel> Line(Laid ? Count : 0);
+  // Bottom row first, in address order, as DrawInto goes.
+  for (int32_t Y = Visible.Bottom - 1; Y >= Visible.Top; --Y) {
+    const TsePixel* SourceLine = Source.PixelPtr(0, SourceRow(Y, DstRect, SrcRect, Visible.Top));
+    auto* Pixels =
+        reinterpret_cast<TsePixel*>(Target.Bits + (Target.Height - 1 - Y) * Target.Stride);
+    if (Laid) {
+      LayRow(Line.data(), SourceLine, Columns, SrcRect.Width(), Visible.Left);
+      DrawRow(Source, Line.data(), Pixels + Visible.Left, Count);
+      continue;
+    }
+    for (const TSegment& Segment : Columns)
+      DrawRow(Source, SourceLine + Segment.First, Pixels + Segment.Left,
+              static_cast<size_t>(Segment.Count));
+  }
+}
+
+void TseBitmap::TileTo(TseBitmap& Target, TRect DstRect, TRect SrcRect) const {
+  if (!Target.Empty())
+    TileInto(*this, DstRect, SrcRect, PixelTargetOf(Target));
+}
