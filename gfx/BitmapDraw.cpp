@@ -18,8 +18,7 @@ public:
       return;
     FModule = LoadSystemLibrary(L"msimg32.dll");
     if (FModule)
-      FProc = reinterpret_cast<TTransparentBltProc>(
-          reinterpret_cast<void*>(GetProcAddress(FModule, "TransparentBlt")));
+      FProc = LibraryProc<TTransparentBltProc>(FModule, "TransparentBlt");
   }
   ~TMsimg32() {
     if (FModule)

@@ -3,13 +3,9 @@
 #include <cmath>
 
 #include "toolkit/OsVersion.h"
+#include "toolkit/SystemLibrary.h"
 
 namespace {
-
-template <class T> T Lookup(HMODULE Module, const char* Name) {
-  return Module ? reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(Module, Name)))
-                : nullptr;
-}
 
 // Set once when the program starts.
 struct TPlatform {
@@ -22,11 +18,11 @@ struct TPlatform {
   TPlatform() {
     Unicode = OsVersion().PlatformId == VER_PLATFORM_WIN32_NT;
     const HMODULE User = GetModuleHandleA("user32.dll");
-    MonitorFromRect = Lookup<TMonitorFromRect>(User, "MonitorFromRect");
-    MonitorFromPoint = Lookup<TMonitorFromPoint>(User, "MonitorFromPoint");
-    MonitorFromWindow = Lookup<TMonitorFromWindow>(User, "MonitorFromWindow");
-    GetMonitorInfo = Lookup<TGetMonitorInfo>(User, "GetMonitorInfoA");
-    GetScrollBarInfo = Lookup<TGetScrollBarInfo>(User, "GetScrollBarInfo");
+    MonitorFromRect = LibraryProc<TMonitorFromRect>(User, "MonitorFromRect");
+    MonitorFromPoint = LibraryProc<TMonitorFromPoint>(User, "MonitorFromPoint");
+    MonitorFromWindow = LibraryProc<TMonitorFromWindow>(User, "MonitorFromWindow");
+    GetMonitorInfo = LibraryProc<TGetMonitorInfo>(User, "GetMonitorInfoA");
+    GetScrollBarInfo = LibraryProc<TGetScrollBarInfo>(User, "GetScrollBarInfo");
   }
 
   bool Unicode = false;

@@ -12,10 +12,6 @@ using TCloseThemeData = HRESULT(WINAPI*)(HANDLE);
 using TDrawThemeBackground = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
 using TGetThemeBackgroundRegion = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, HRGN*);
 
-template <class T> T Lookup(HMODULE Module, const char* Name) {
-  return reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
-}
-
 // The two queries, and the three calls that draw a part of a theme class.
 class TThemeLibrary {
 public:
@@ -38,12 +34,12 @@ public:
     if (!FModule) {
       FModule = LoadSystemLibrary(L"uxtheme.dll");
       if (FModule) {
-        FIsAppThemed = Lookup<TThemeQuery>(FModule, "IsAppThemed");
-        FIsThemeActive = Lookup<TThemeQuery>(FModule, "IsThemeActive");
-        FOpen = Lookup<TOpenThemeData>(FModule, "OpenThemeData");
-        FClose = Lookup<TCloseThemeData>(FModule, "CloseThemeData");
-        FDraw = Lookup<TDrawThemeBackground>(FModule, "DrawThemeBackground");
-        FRegion = Lookup<TGetThemeBackgroundRegion>(FModule, "GetThemeBackgroundRegion");
+        FIsAppThemed = LibraryProc<TThemeQuery>(FModule, "IsAppThemed");
+        FIsThemeActive = LibraryProc<TThemeQuery>(FModule, "IsThemeActive");
+        FOpen = LibraryProc<TOpenThemeData>(FModule, "OpenThemeData");
+        FClose = LibraryProc<TCloseThemeData>(FModule, "CloseThemeData");
+        FDraw = LibraryProc<TDrawThemeBackground>(FModule, "DrawThemeBackground");
+        FRegion = LibraryProc<TGetThemeBackgroundRegion>(FModule, "GetThemeBackgroundRegion");
       }
     }
     const bool Loaded = FModule != nullptr;

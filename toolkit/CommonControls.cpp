@@ -20,7 +20,7 @@ HMODULE LoadLibraryOfManifest() {
 }
 
 template <class T> bool Find(HMODULE Module, const char* Name, T& Proc) {
-  Proc = reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
+  Proc = LibraryProc<T>(Module, Name);
   return Proc != nullptr;
 }
 
@@ -29,7 +29,7 @@ TCommonControls Load() {
   const HMODULE Module = LoadLibraryOfManifest();
   TCommonControls Calls{};
   decltype(&::InitCommonControlsEx) Init = nullptr;
-  const bool Complete = Module && Find(Module, "InitCommonControlsEx", Init) &&
+  const bool Complete = Find(Module, "InitCommonControlsEx", Init) &&
                         Find(Module, "ImageList_Create", Calls.ImageList_Create) &&
                         Find(Module, "ImageList_Destroy", Calls.ImageList_Destroy) &&
                         Find(Module, "ImageList_SetBkColor", Calls.ImageList_SetBkColor) &&

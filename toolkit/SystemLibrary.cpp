@@ -2,15 +2,6 @@
 
 #include <string>
 
-namespace {
-
-template <class T> T KernelProc(const char* Name) {
-  return reinterpret_cast<T>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), Name)));
-}
-
-} // namespace
-
 HMODULE LoadSystemLibrary(const wchar_t* Name) {
   std::wstring Path(MAX_PATH, L'\0');
   UINT Length = GetSystemDirectoryW(Path.data(), static_cast<UINT>(Path.size()));
@@ -33,8 +24,10 @@ void RestrictLibrarySearch() {
   using TSetDefaultDllDirectories = BOOL(WINAPI*)(DWORD);
   using TSetDllDirectory = BOOL(WINAPI*)(LPCWSTR);
   // Looked up: neither exists on the oldest systems the program runs on.
-  if (const auto SetDefault = KernelProc<TSetDefaultDllDirectories>("SetDefaultDllDirectories"))
+  const HMODULE Kernel = GetModuleHandleW(L"kernel32.dll");
+  if (const auto SetDefault =
+          LibraryProc<TSetDefaultDllDirectories>(Kernel, "SetDefaultDllDirectories"))
     SetDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
-  if (const auto SetDirectory = KernelProc<TSetDllDirectory>("SetDllDirectoryW"))
+  if (const auto SetDirectory = LibraryProc<TSetDllDirectory>(Kernel, "SetDllDirectoryW"))
     SetDirectory(L"");
 }

@@ -5,6 +5,13 @@
 
 #include <windows.h>
 
+// An entry point of a loaded library as its function type; null when the library is null or
+// lacks it.
+template <class T> T LibraryProc(HMODULE Module, const char* Name) {
+  return Module ? reinterpret_cast<T>(reinterpret_cast<void*>(GetProcAddress(Module, Name)))
+                : nullptr;
+}
+
 // Loads Name (a bare file name such as "uxtheme.dll") from the system directory; the
 // libraries it needs are looked for there first too. Null when it is not there.
 HMODULE LoadSystemLibrary(const wchar_t* Name);
