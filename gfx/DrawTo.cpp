@@ -104,6 +104,9 @@ void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const bool Halved = Scaled && Map->Halving() && Target.BitsPerPixel == 32 && !OwnPixels;
   std::vector<TsePixel> Gathered(Scaled && !ByRuns ? Count : 0);
   int32_t GatheredY = -1;
+  const bool Plain = !Source.AlphaBlend && !Source.Transparent;
+  int32_t DrawnY = -1;
+  const TsePixel* DrawnRow = nullptr;
 
   // Both surfaces keep their bottom row first: going up the target, rows of both are read
   // and written in address order, as the processor's prefetching likes them.
@@ -121,6 +124,13 @@ void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
       continue;
     }
     if (ByRuns) {
+      // A copied row repeated by the enlargement is the row just drawn.
+      if (Plain && SourceY == DrawnY) {
+        std::memcpy(Pixels, DrawnRow, Count * sizeof(TsePixel));
+        continue;
+      }
+      DrawnY = SourceY;
+      DrawnRow = Pixels;
       for (const TColumnMap::TRun& Run : Map->Runs()) {
         WriteRun(Pixels, SourceRow[Run.Column], Run.Length, Source, Rows);
         Pixels += Run.Length;

@@ -13,6 +13,7 @@ struct TAvx2 {
   static constexpr size_t Pixels = 8;
   static T Load(const TsePixel* P) { return _mm256_loadu_si256(reinterpret_cast<const T*>(P)); }
   static void Store(TsePixel* P, T V) { _mm256_storeu_si256(reinterpret_cast<T*>(P), V); }
+  static bool Aligned(const TsePixel* P) { return reinterpret_cast<uintptr_t>(P) % sizeof(T) == 0; }
   static T Zero() { return _mm256_setzero_si256(); }
   static T Set32(int V) { return _mm256_set1_epi32(V); }
   static T Set8(char V) { return _mm256_set1_epi8(V); }
@@ -30,6 +31,8 @@ struct TAvx2 {
   // Within each 128-bit half, as Pack16 packs back within each half.
   static T UnpackLo8(T A, T B) { return _mm256_unpacklo_epi8(A, B); }
   static T UnpackHi8(T A, T B) { return _mm256_unpackhi_epi8(A, B); }
+  static T MinU8(T A, T B) { return _mm256_min_epu8(A, B); }
+  static T MaxU8(T A, T B) { return _mm256_max_epu8(A, B); }
   static T SubSatU8(T A, T B) { return _mm256_subs_epu8(A, B); }
   static T Pack16(T A, T B) { return _mm256_packus_epi16(A, B); }
   static T Select(T Mask, T IfSet, T IfClear) { return _mm256_blendv_epi8(IfClear, IfSet, Mask); }

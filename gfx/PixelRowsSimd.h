@@ -34,19 +34,35 @@ template <class V> struct TSimdRows {
   static void BlendLoop(TsePixel* Out, TopVector TopAt, TopPixel TopOne, const TsePixel* Bottom,
                         size_t Count) {
     const T Opaque = V::Set32(static_cast<int>(0xFF000000));
+    const T Zero = V::Zero();
     size_t I = 0;
-    for (; I + N <= Count; I += N) {
-      // Whole vectors of opaque or of transparent pixels, as skins have them in long runs,
-      // take one side as it is; Bottom is not even read under opaque ones.
-      const T Pixels = TopAt(I);
-      const T Alpha = V::And(Pixels, Opaque);
-      if (V::AllSet(V::Eq32(Alpha, Opaque)))
-        V::Store(Out + I, Pixels);
-      else if (!V::AllSet(V::Eq32(Alpha, V::Zero())))
-        V::Store(Out + I, Blend(Pixels, V::Load(Bottom + I)));
-      else if (Out != Bottom)
-        V::Store(Out + I, V::Load(Bottom + I));
+    for (; I < Count && !V::Aligned(Out + I); ++I)
+      Out[I] = BlendPixel(TopOne(I), Bottom[I]);
+    // Four vectors at a time. A block wholly opaque or wholly transparent, as skins have them in
+    // long runs, takes one side as it is; Bottom is not even read under an opaque one. Any
+    // other block is blended vector by vector without further branches, which short runs of
+    // mixed pixels would mispredict.
+    for (; I + 4 * N <= Count; I += 4 * N) {
+      const T P0 = TopAt(I), P1 = TopAt(I + N), P2 = TopAt(I + 2 * N), P3 = TopAt(I + 3 * N);
+      const T Lowest = V::MinU8(V::MinU8(P0, P1), V::MinU8(P2, P3));
+      const T Highest = V::MaxU8(V::MaxU8(P0, P1), V::MaxU8(P2, P3));
+      if (V::AllSet(V::Eq32(V::And(Lowest, Opaque), Opaque))) {
+        V::Store(Out + I, P0);
+        V::Store(Out + I + N, P1);
+        V::Store(Out + I + 2 * N, P2);
+        V::Store(Out + I + 3 * N, P3);
+      } else if (!V::AllSet(V::Eq32(V::And(Highest, Opaque), Zero))) {
+        V::Store(Out + I, Blend(P0, V::Load(Bottom + I)));
+        V::Store(Out + I + N, Blend(P1, V::Load(Bottom + I + N)));
+        V::Store(Out + I + 2 * N, Blend(P2, V::Load(Bottom + I + 2 * N)));
+        V::Store(Out + I + 3 * N, Blend(P3, V::Load(Bottom + I + 3 * N)));
+      } else if (Out != Bottom) {
+        for (size_t K = 0; K < 4 * N; K += N)
+          V::Store(Out + I + K, V::Load(Bottom + I + K));
+      }
     }
+    for (; I + N <= Count; I += N)
+      V::Store(Out + I, Blend(TopAt(I), V::Load(Bottom + I)));
     for (; I < Count; ++I)
       Out[I] = BlendPixel(TopOne(I), Bottom[I]);
   }
@@ -69,23 +85,18 @@ template <class V> struct TSimdRows {
   static void KeyRow(TsePixel* Dest, const TsePixel* Source, size_t Count) {
     const T ColorMask = V::Set32(0x00FFFFFF);
     const T Key = V::Set32(KeyColor);
-    // A vector without holes is stored as it is and one of holes only is skipped: the
-    // destination is read only under vectors that mix the two.
-    const auto Step = [&](size_t At) {
-      const T Pixels = V::Load(Source + At);
-      const T Hole = V::Eq32(V::And(Pixels, ColorMask), Key);
-      if (!V::AnySet(Hole))
-        V::Store(Dest + At, Pixels);
-      else if (!V::AllSet(Hole))
-        V::Store(Dest + At, V::Select(Hole, V::Load(Dest + At), Pixels));
-    };
+    // Holes and pixels are merged branch-free, a whole vector at a time: short runs of either
+    // would mispredict a branch, and the destination's lines are fetched for the store anyway.
+    // Stores are aligned, so no vector spans two cache lines.
     size_t I = 0;
-    for (; I + 2 * N <= Count; I += 2 * N) {
-      Step(I);
-      Step(I + N);
+    for (; I < Count && !V::Aligned(Dest + I); ++I)
+      if (!IsKeyColored(Source[I]))
+        Dest[I] = Source[I];
+    for (; I + N <= Count; I += N) {
+      const T Pixels = V::Load(Source + I);
+      const T Holes = V::Eq32(V::And(Pixels, ColorMask), Key);
+      V::Store(Dest + I, V::Select(Holes, V::Load(Dest + I), Pixels));
     }
-    for (; I + N <= Count; I += N)
-      Step(I);
     for (; I < Count; ++I)
       if (!IsKeyColored(Source[I]))
         Dest[I] = Source[I];

@@ -13,6 +13,7 @@ struct TSse2 {
   static constexpr size_t Pixels = 4;
   static T Load(const TsePixel* P) { return _mm_loadu_si128(reinterpret_cast<const T*>(P)); }
   static void Store(TsePixel* P, T V) { _mm_storeu_si128(reinterpret_cast<T*>(P), V); }
+  static bool Aligned(const TsePixel* P) { return reinterpret_cast<uintptr_t>(P) % sizeof(T) == 0; }
   static T Zero() { return _mm_setzero_si128(); }
   static T Set32(int V) { return _mm_set1_epi32(V); }
   static T Set8(char V) { return _mm_set1_epi8(V); }
@@ -29,6 +30,8 @@ struct TSse2 {
   static T Mul16(T A, T B) { return _mm_mullo_epi16(A, B); }
   static T UnpackLo8(T A, T B) { return _mm_unpacklo_epi8(A, B); }
   static T UnpackHi8(T A, T B) { return _mm_unpackhi_epi8(A, B); }
+  static T MinU8(T A, T B) { return _mm_min_epu8(A, B); }
+  static T MaxU8(T A, T B) { return _mm_max_epu8(A, B); }
   static T SubSatU8(T A, T B) { return _mm_subs_epu8(A, B); }
   static T Pack16(T A, T B) { return _mm_packus_epi16(A, B); }
   static T Select(T Mask, T IfSet, T IfClear) {

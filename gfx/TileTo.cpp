@@ -106,12 +106,31 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const std::vector<TSegment> Columns = Segments(DstRect, SrcRect, Visible);
   const bool Laid = SrcRect.Width() < NarrowWidth && Columns.size() > 1;
   const auto Count = static_cast<size_t>(Visible.Width());
-  std::vector<TsePixel> Line(Laid ? Count : 0);
+  // Copied pixels are laid straight into the target; the other modes lay a row to draw.
+  const bool Plain = !Source.AlphaBlend && !Source.Transparent;
+  std::vector<TsePixel> Line(Laid && !Plain ? Count : 0);
+  std::vector<TsePixel*> LaidRows(Plain ? static_cast<size_t>(SrcRect.Height()) : 0);
   // Bottom row first, in address order, as DrawInto goes.
   for (int32_t Y = Visible.Bottom - 1; Y >= Visible.Top; --Y) {
-    const TsePixel* SourceLine = Source.PixelPtr(0, SourceRow(Y, DstRect, SrcRect, Visible.Top));
+    const int32_t Row = SourceRow(Y, DstRect, SrcRect, Visible.Top);
+    const TsePixel* SourceLine = Source.PixelPtr(0, Row);
     auto* Pixels =
         reinterpret_cast<TsePixel*>(Target.Bits + (Target.Height - 1 - Y) * Target.Stride);
+    if (Plain) {
+      // A copied row is the same in every copy of the part: after the first it is one copy
+      // of the target row laid from the same source row.
+      TsePixel*& Earlier = LaidRows[static_cast<size_t>(Row - SrcRect.Top)];
+      if (Earlier)
+        std::memcpy(Pixels + Visible.Left, Earlier, Count * sizeof(TsePixel));
+      else if (Laid)
+        LayRow(Pixels + Visible.Left, SourceLine, Columns, SrcRect.Width(), Visible.Left);
+      else
+        for (const TSegment& Segment : Columns)
+          std::memcpy(Pixels + Segment.Left, SourceLine + Segment.First,
+                      static_cast<size_t>(Segment.Count) * sizeof(TsePixel));
+      Earlier = Pixels + Visible.Left;
+      continue;
+    }
     if (Laid) {
       LayRow(Line.data(), SourceLine, Columns, SrcRect.Width(), Visible.Left);
       DrawRow(Source, Line.data(), Pixels + Visible.Left, Count);

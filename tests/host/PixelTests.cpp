@@ -68,20 +68,37 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
     const size_t Run = (I - 256 * 4) / 12 % 3;
     Top[I] = Run == 0 ? KeyColor : (Top[I] & 0x00FFFFFF) | (Run == 1 ? 0xFF000000 : 0);
   }
-  Top.resize(Top.size() + 80);
-  for (size_t I = Top.size() - 80; I < Top.size(); ++I)
-    Top[I] = I % 40 < 20 ? 0xFF000000 | I : I; // opaque then transparent vectors
+  // Runs longer than four whole vectors of the widest form: opaque, transparent and holes,
+  // each also broken by one pixel of another kind.
+  for (int Broken = 0; Broken < 2; ++Broken)
+    for (TsePixel Kind : {0xFF000000u, 0u, KeyColor}) {
+      const size_t Start = Top.size();
+      Top.resize(Start + 72);
+      for (size_t I = Start; I < Top.size(); ++I)
+        Top[I] = Kind == KeyColor ? KeyColor : Kind | (static_cast<TsePixel>(I) & 0xFFFFFF);
+      if (Broken)
+        Top[Start + 40] = 0x80654321;
+    }
   Bottom.resize(Top.size(), 0x12345678);
 
   for (size_t F = 0; F < FormCount; ++F) {
     const TPixelRowFunctions& Form = *Forms[F];
     for (size_t Start : {0u, 1u, 3u})
-      for (size_t Count : {0u, 1u, 7u, 9u, 31u, 1000u}) {
+      for (size_t Count : {size_t{0}, size_t{1}, size_t{7}, size_t{9}, size_t{31}, size_t{1000},
+                           Top.size() - Start}) {
         std::vector<TsePixel> Expected(Bottom), Actual(Bottom);
         PixelRowsPortable.BlendRows(Expected.data() + Start, Top.data() + Start,
                                     Expected.data() + Start, Count);
         Form.BlendRows(Actual.data() + Start, Top.data() + Start, Actual.data() + Start, Count);
         EXPECT_EQ(Actual, Expected) << Form.Name << " blend " << Start << "+" << Count;
+
+        // The top written over, as merging under a background does.
+        Expected = Top;
+        Actual = Top;
+        PixelRowsPortable.BlendRows(Expected.data() + Start, Expected.data() + Start,
+                                    Bottom.data() + Start, Count);
+        Form.BlendRows(Actual.data() + Start, Actual.data() + Start, Bottom.data() + Start, Count);
+        EXPECT_EQ(Actual, Expected) << Form.Name << " blend under " << Start << "+" << Count;
 
         Expected = Bottom;
         Actual = Bottom;
@@ -90,16 +107,17 @@ TEST(PixelRows, EveryFormGivesTheSameBits) {
         EXPECT_EQ(Actual, Expected) << Form.Name << " key " << Start << "+" << Count;
 
         // Rows read at every other pixel, as an exact halving draws them.
-        if (2 * Count + Start <= Top.size()) {
+        {
+          const size_t Half = std::min(Count, (Top.size() - Start) / 2);
           Expected = Bottom;
           Actual = Bottom;
           PixelRowsPortable.BlendEvenRows(Expected.data() + Start, Top.data() + Start,
-                                          Expected.data() + Start, Count);
+                                          Expected.data() + Start, Half);
           Form.BlendEvenRows(Actual.data() + Start, Top.data() + Start, Actual.data() + Start,
-                             Count);
-          EXPECT_EQ(Actual, Expected) << Form.Name << " blend even " << Start << "+" << Count;
-          Form.GatherEven(Actual.data() + Start, Top.data() + Start, Count);
-          for (size_t I = 0; I < Count; ++I)
+                             Half);
+          EXPECT_EQ(Actual, Expected) << Form.Name << " blend even " << Start << "+" << Half;
+          Form.GatherEven(Actual.data() + Start, Top.data() + Start, Half);
+          for (size_t I = 0; I < Half; ++I)
             ASSERT_EQ(Actual[Start + I], Top[Start + 2 * I]) << Form.Name << " gather " << I;
         }
 
