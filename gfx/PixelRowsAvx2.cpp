@@ -14,6 +14,10 @@ struct TAvx2 {
   static T Load(const TsePixel* P) { return _mm256_loadu_si256(reinterpret_cast<const T*>(P)); }
   static void Store(TsePixel* P, T V) { _mm256_storeu_si256(reinterpret_cast<T*>(P), V); }
   static bool Aligned(const TsePixel* P) { return reinterpret_cast<uintptr_t>(P) % sizeof(T) == 0; }
+  // A hint only: an address outside the process's memory is ignored, not a fault.
+  static void Prefetch(uintptr_t Address) {
+    _mm_prefetch(reinterpret_cast<const char*>(Address), _MM_HINT_T0);
+  }
   static T Zero() { return _mm256_setzero_si256(); }
   static T Set32(int V) { return _mm256_set1_epi32(V); }
   static T Set8(char V) { return _mm256_set1_epi8(V); }

@@ -4,12 +4,14 @@
 // pixel, in 16-bit lanes: (s * a + 128) >> 8 keeps exactly the high byte of every lane.
 
 #include <cstddef>
+#include <cstdint>
 
 #include "gfx/PixelRows.h"
 
 template <class V> struct TSimdRows {
   using T = typename V::T;
   static constexpr size_t N = V::Pixels;
+  static constexpr size_t PrefetchAhead = 1024;
 
   static T Blend(T Top, T Bottom) {
     const T Zero = V::Zero();
@@ -29,21 +31,33 @@ template <class V> struct TSimdRows {
                      V::Select(V::Eq32(Alpha, Zero), Bottom, Blended));
   }
 
-  // Out[i] = pixel i of TopAt over Bottom[i]; TopAt(I) gives the vector from pixel I on.
-  template <class TopVector, class TopPixel>
-  static void BlendLoop(TsePixel* Out, TopVector TopAt, TopPixel TopOne, const TsePixel* Bottom,
-                        size_t Count) {
+  // The vector of Top's pixels from pixel I on, Top read at every Step-th pixel.
+  template <size_t Step> static T TopAt(const TsePixel* Top, size_t I) {
+    if constexpr (Step == 1)
+      return V::Load(Top + I);
+    else
+      return V::Even(V::Load(Top + 2 * I), V::Load(Top + 2 * I + N));
+  }
+
+  // Out[i] = Top[Step * i] over Bottom[i].
+  template <size_t Step>
+  static void BlendLoop(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
     const T Opaque = V::Set32(static_cast<int>(0xFF000000));
     const T Zero = V::Zero();
     size_t I = 0;
     for (; I < Count && !V::Aligned(Out + I); ++I)
-      Out[I] = BlendPixel(TopOne(I), Bottom[I]);
+      Out[I] = BlendPixel(Top[Step * I], Bottom[I]);
     // Four vectors at a time. A block wholly opaque or wholly transparent, as skins have them in
     // long runs, takes one side as it is; Bottom is not even read under an opaque one. Any
     // other block is blended vector by vector without further branches, which short runs of
     // mixed pixels would mispredict.
     for (; I + 4 * N <= Count; I += 4 * N) {
-      const T P0 = TopAt(I), P1 = TopAt(I + N), P2 = TopAt(I + 2 * N), P3 = TopAt(I + 3 * N);
+      if constexpr (Step > 1) // a line of 16 pixels at a time, past the row's end too
+        for (size_t K = 0; K < 4 * N * Step; K += 16)
+          V::Prefetch(reinterpret_cast<uintptr_t>(Top + Step * I) +
+                      (K + PrefetchAhead) * sizeof(TsePixel));
+      const T P0 = TopAt<Step>(Top, I), P1 = TopAt<Step>(Top, I + N);
+      const T P2 = TopAt<Step>(Top, I + 2 * N), P3 = TopAt<Step>(Top, I + 3 * N);
       const T Lowest = V::MinU8(V::MinU8(P0, P1), V::MinU8(P2, P3));
       const T Highest = V::MaxU8(V::MaxU8(P0, P1), V::MaxU8(P2, P3));
       if (V::AllSet(V::Eq32(V::And(Lowest, Opaque), Opaque))) {
@@ -62,24 +76,20 @@ template <class V> struct TSimdRows {
       }
     }
     for (; I + N <= Count; I += N)
-      V::Store(Out + I, Blend(TopAt(I), V::Load(Bottom + I)));
+      V::Store(Out + I, Blend(TopAt<Step>(Top, I), V::Load(Bottom + I)));
     for (; I < Count; ++I)
-      Out[I] = BlendPixel(TopOne(I), Bottom[I]);
+      Out[I] = BlendPixel(Top[Step * I], Bottom[I]);
   }
 
   static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
-    BlendLoop(
-        Out, [Top](size_t I) { return V::Load(Top + I); }, [Top](size_t I) { return Top[I]; },
-        Bottom, Count);
+    BlendLoop<1>(Out, Top, Bottom, Count);
   }
 
   // The halved row read and blended in one pass: the loads of the wide source row, the
   // slow part, overlap the blending.
   static void BlendEvenRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom,
                             size_t Count) {
-    BlendLoop(
-        Out, [Top](size_t I) { return V::Even(V::Load(Top + 2 * I), V::Load(Top + 2 * I + N)); },
-        [Top](size_t I) { return Top[2 * I]; }, Bottom, Count);
+    BlendLoop<2>(Out, Top, Bottom, Count);
   }
 
   static void KeyRow(TsePixel* Dest, const TsePixel* Source, size_t Count) {

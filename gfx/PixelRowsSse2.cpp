@@ -14,6 +14,10 @@ struct TSse2 {
   static T Load(const TsePixel* P) { return _mm_loadu_si128(reinterpret_cast<const T*>(P)); }
   static void Store(TsePixel* P, T V) { _mm_storeu_si128(reinterpret_cast<T*>(P), V); }
   static bool Aligned(const TsePixel* P) { return reinterpret_cast<uintptr_t>(P) % sizeof(T) == 0; }
+  // A hint only: an address outside the process's memory is ignored, not a fault.
+  static void Prefetch(uintptr_t Address) {
+    _mm_prefetch(reinterpret_cast<const char*>(Address), _MM_HINT_T0);
+  }
   static T Zero() { return _mm_setzero_si128(); }
   static T Set32(int V) { return _mm_set1_epi32(V); }
   static T Set8(char V) { return _mm_set1_epi8(V); }
