@@ -9,6 +9,7 @@
 #include <string>
 
 #include "bench/RatioReporter.h"
+#include "bench/Streams.h"
 #include "bench/Surfaces.h"
 #include "gfx/Animation.h"
 
@@ -52,6 +53,19 @@ void Memcpy(benchmark::State& State, TSize Size) {
   State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(Bytes));
 }
 
+// A fade frame's memory floor: its three images read and written as the one-pass blend must.
+void FadeFloor(benchmark::State& State, TSize Size) {
+  const auto New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
+  const auto Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
+  const auto Work = MakeSurface(Size.Width, Size.Height, 13, OpaquePixel);
+  const size_t Count = static_cast<size_t>(Size.Width) * Size.Height;
+  for (auto _ : State) {
+    FadeStreams(Work->Bits(), New->Bits(), Old->Bits(), Count);
+    benchmark::ClobberMemory();
+  }
+  State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(Count) * 4);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -60,6 +74,11 @@ int main(int argc, char** argv) {
   for (const TSize& Size : Sizes) {
     const std::string Reference = std::string("Memcpy/") + Size.Name;
     benchmark::RegisterBenchmark(Reference.c_str(), Memcpy, Size)->Unit(benchmark::kMicrosecond);
+    const std::string Floor = std::string("FadeFloor/") + Size.Name;
+    benchmark::RegisterBenchmark(Floor.c_str(), FadeFloor, Size)->Unit(benchmark::kMicrosecond);
+    Ratios.push_back({std::string("floor_fade_") + Size.Name + "_vs_memcpy", Floor, Reference});
+    Ratios.push_back({std::string("compose_fade_") + Size.Name + "_vs_floor",
+                      std::string("Compose/Fade/") + Size.Name, Floor});
     for (const char* Effect : Effects) {
       const std::string Name = std::string("Compose/") + Effect + "/" + Size.Name;
       benchmark::RegisterBenchmark(Name.c_str(), Compose, std::string(Effect), Size)

@@ -18,6 +18,7 @@
 
 #include "bench/RatioReporter.h"
 #include "bench/SkinScenes.h"
+#include "bench/Streams.h"
 #include "bench/Surfaces.h"
 #include "gfx/PixelRows.h"
 
@@ -158,6 +159,29 @@ void PixmanOverFrames(benchmark::State& State, int32_t W, int32_t H) {
   State.SetBytesProcessed(static_cast<int64_t>(State.iterations()) * W * H * 4);
 }
 
+// The floors of DrawTo_ColorKey and DrawTo_AlphaScaled: the same sources and targets, read
+// and written as little as those draws must.
+void Floor_ColorKey(benchmark::State& State) {
+  const auto Source = MakeSurface(Width, Height, SourceSeed, KeyHolePixel);
+  const auto Target = Background();
+  for (auto _ : State) {
+    SourceOverTarget(Target->Bits(), Source->Bits(), static_cast<size_t>(Width) * Height);
+    benchmark::ClobberMemory();
+  }
+  CountFrames(State);
+}
+
+void Floor_AlphaScaled(benchmark::State& State) {
+  const auto Source = MakeSurface(2 * Width, 2 * Height, SourceSeed, MixedAlphaPixel);
+  const auto Target = Background();
+  for (auto _ : State) {
+    for (int32_t Y = 0; Y < Height; ++Y)
+      HalvedSourceOverTarget(Target->PixelPtr(0, Y), Source->PixelPtr(0, 2 * Y), Width);
+    benchmark::ClobberMemory();
+  }
+  CountFrames(State);
+}
+
 void Reference_Memcpy(benchmark::State& State) { MemcpyFrames(State, Width, Height); }
 void Reference_PixmanOver(benchmark::State& State) { PixmanOverFrames(State, Width, Height); }
 
@@ -233,7 +257,8 @@ void RegisterSkinScenes(std::vector<TRatio>& Ratios,
           Reference += std::string("/") + Size.Name;
         Ratios.push_back({std::string("real_") + File.Name + "_" + Mode.Name + "_" + Size.Name +
                               "_vs_" + Mode.Reference,
-                          Name, Reference, Covered / (static_cast<double>(Size.Width) * Size.Height)});
+                          Name, Reference,
+                          Covered / (static_cast<double>(Size.Width) * Size.Height)});
       }
     }
   }
@@ -249,6 +274,12 @@ std::vector<TRatio> Ratios = {
     {"setalpha_vs_memcpy", "SetAlpha", "Reference_Memcpy"},
     {"checktransparent_vs_memcpy", "CheckTransparent", "Reference_Memcpy"},
     {"checkalphablend_vs_memcpy", "CheckAlphaBlend", "Reference_Memcpy"},
+    // How far the machine's memory alone takes the two draws whose streams exceed their
+    // references', and how close the draws come to it.
+    {"floor_colorkey_vs_memcpy", "Floor_ColorKey", "Reference_Memcpy"},
+    {"drawto_colorkey_vs_floor", "DrawTo_ColorKey", "Floor_ColorKey"},
+    {"floor_alpha_scaled_vs_pixman_over", "Floor_AlphaScaled", "Reference_PixmanOver"},
+    {"drawto_alpha_scaled_vs_floor", "DrawTo_AlphaScaled", "Floor_AlphaScaled"},
 };
 
 } // namespace
@@ -262,6 +293,8 @@ BENCHMARK(MergeUnder)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SetAlpha)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CheckTransparent)->Unit(benchmark::kMicrosecond);
 BENCHMARK(CheckAlphaBlend)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Floor_ColorKey)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Floor_AlphaScaled)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Reference_Memcpy)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Reference_PixmanOver)->Unit(benchmark::kMicrosecond);
 
