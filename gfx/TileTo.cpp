@@ -110,8 +110,24 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const bool Plain = !Source.AlphaBlend && !Source.Transparent;
   std::vector<TsePixel> Line(Laid && !Plain ? Count : 0);
   std::vector<TsePixel*> LaidRows(Plain ? static_cast<size_t>(SrcRect.Height()) : 0);
+  // Whole rows of the target follow each other in memory: once a copy's height of them is
+  // copied, the rest repeats them a block at a time, doubling, down to the first copy, which
+  // a cut through it shifts by a row.
+  const int32_t Height = SrcRect.Height();
+  const bool Blocks = Plain && Visible.Left == 0 && Visible.Right == Target.Width &&
+                      Target.Stride == int64_t{Target.Width} * 4;
+  const int32_t TopCopy = DstRect.Top + (Visible.Top - DstRect.Top) / Height * Height;
+  const int32_t BlocksTop = TopCopy == Visible.Top ? Visible.Top : TopCopy + Height;
   // Bottom row first, in address order, as DrawInto goes.
   for (int32_t Y = Visible.Bottom - 1; Y >= Visible.Top; --Y) {
+    if (Blocks && Y >= BlocksTop && Visible.Bottom - 1 - Y >= Height) {
+      const int32_t Period = (Visible.Bottom - 1 - Y) / Height * Height;
+      const int32_t Rows = std::min(Period, Y - BlocksTop + 1);
+      uint8_t* To = Target.Bits + (Target.Height - 1 - Y) * Target.Stride;
+      std::memcpy(To, To - Period * Target.Stride, static_cast<size_t>(Rows * Target.Stride));
+      Y -= Rows - 1;
+      continue;
+    }
     const int32_t Row = SourceRow(Y, DstRect, SrcRect, Visible.Top);
     const TsePixel* SourceLine = Source.PixelPtr(0, Row);
     auto* Pixels =
