@@ -50,7 +50,7 @@ void TRatioReporter::PrintRatios(std::ostream& Out, const std::vector<TRatio>& R
 }
 
 std::vector<char*> BenchArguments(int argc, char** argv) {
-  static char Repetitions[] = "--benchmark_repetitions=5";
+  static char Repetitions[] = "--benchmark_repetitions=9";
   static char Interleave[] = "--benchmark_enable_random_interleaving=true";
   std::vector<char*> Arguments{argv[0], Repetitions, Interleave};
   Arguments.insert(Arguments.end(), argv + 1, argv + argc);
