@@ -32,6 +32,10 @@ struct TAvx2 {
   static T Add16(T A, T B) { return _mm256_add_epi16(A, B); }
   static T Sub16(T A, T B) { return _mm256_sub_epi16(A, B); }
   static T Mul16(T A, T B) { return _mm256_mullo_epi16(A, B); }
+  // (x * w + 128) >> 8 for bytes x and w in 16-bit lanes, as one rounding multiply: with the
+  // weight held as w * 128, (x * w * 128 + 2^14) >> 15 is the same value exactly.
+  static T Weight(uint8_t W) { return Set16(static_cast<short>(W * 128)); }
+  static T Scale(T Lanes, T Weight) { return _mm256_mulhrs_epi16(Lanes, Weight); }
   // Within each 128-bit half, as Pack16 packs back within each half.
   static T UnpackLo8(T A, T B) { return _mm256_unpacklo_epi8(A, B); }
   static T UnpackHi8(T A, T B) { return _mm256_unpackhi_epi8(A, B); }

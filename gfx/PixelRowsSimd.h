@@ -190,12 +190,10 @@ template <class V> struct TSimdRows {
     const T Key = V::Set32(KeyColor);
     const T AlphaBits = V::Set32(static_cast<int>(static_cast<TsePixel>(Alpha) << 24));
     const T Zero = V::Zero();
-    const T TopWeight = V::Set16(Alpha);
-    const T BottomWeight = V::Set16(static_cast<short>(255 - Alpha));
-    const T C128 = V::Set16(128);
+    const T TopWeight = V::Weight(Alpha);
+    const T BottomWeight = V::Weight(static_cast<uint8_t>(255 - Alpha));
     const auto Half = [&](T TopLanes, T BottomLanes) {
-      return V::Add16(V::Srl16(V::Add16(V::Mul16(TopLanes, TopWeight), C128), 8),
-                      V::Srl16(V::Add16(V::Mul16(BottomLanes, BottomWeight), C128), 8));
+      return V::Add16(V::Scale(TopLanes, TopWeight), V::Scale(BottomLanes, BottomWeight));
     };
     size_t I = 0;
     for (; I + N <= Count; I += N) {
