@@ -29,12 +29,14 @@ struct TAvx2 {
   static T Srl32(T A, int N) { return _mm256_srli_epi32(A, N); }
   static T Sll32(T A, int N) { return _mm256_slli_epi32(A, N); }
   static T Srl16(T A, int N) { return _mm256_srli_epi16(A, N); }
+  static T Sll16(T A, int N) { return _mm256_slli_epi16(A, N); }
   static T Add16(T A, T B) { return _mm256_add_epi16(A, B); }
   static T Sub16(T A, T B) { return _mm256_sub_epi16(A, B); }
-  static T Mul16(T A, T B) { return _mm256_mullo_epi16(A, B); }
   // (x * w + 128) >> 8 for bytes x and w in 16-bit lanes, as one rounding multiply: with the
-  // weight held as w * 128, (x * w * 128 + 2^14) >> 15 is the same value exactly.
+  // weight held as w * 128, (x * w * 128 + 2^14) >> 15 is the same value exactly. Weights
+  // are made by Weight (one for every lane) or WeightLanes (a byte in each 16-bit lane).
   static T Weight(uint8_t W) { return Set16(static_cast<short>(W * 128)); }
+  static T WeightLanes(T Bytes) { return Sll16(Bytes, 7); }
   static T Scale(T Lanes, T Weight) { return _mm256_mulhrs_epi16(Lanes, Weight); }
   // Within each 128-bit half, as Pack16 packs back within each half.
   static T UnpackLo8(T A, T B) { return _mm256_unpacklo_epi8(A, B); }

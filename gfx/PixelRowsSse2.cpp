@@ -32,8 +32,10 @@ struct TSse2 {
   static T Add16(T A, T B) { return _mm_add_epi16(A, B); }
   static T Sub16(T A, T B) { return _mm_sub_epi16(A, B); }
   static T Mul16(T A, T B) { return _mm_mullo_epi16(A, B); }
-  // (x * w + 128) >> 8 for bytes x and w in 16-bit lanes.
+  // (x * w + 128) >> 8 for bytes x and w in 16-bit lanes. Weights are made by Weight (one
+  // for every lane) or WeightLanes (a byte in each 16-bit lane).
   static T Weight(uint8_t W) { return Set16(W); }
+  static T WeightLanes(T Bytes) { return Bytes; }
   static T Scale(T Lanes, T Weight) { return Srl16(Add16(Mul16(Lanes, Weight), Set16(128)), 8); }
   static T UnpackLo8(T A, T B) { return _mm_unpacklo_epi8(A, B); }
   static T UnpackHi8(T A, T B) { return _mm_unpackhi_epi8(A, B); }
