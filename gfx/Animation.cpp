@@ -207,7 +207,7 @@ void TseTransition::ApplyMask(bool Uniform) {
   TsePixel* Pixels = FNewImage.Bits();
   const bool OneToOne = FSettings.Resolution() == 1 && FSettings.TileCount() == 1 &&
                         W == FOldImage.Width() && H == FOldImage.Height() &&
-                        !FOldImage.AlphaBlend && !FOldImage.Transparent;
+                        FOldImage.DrawsAsCopy();
   if (OneToOne) {
     // One mask cell per pixel and the old image copied as it is: alpha, key holes and the
     // blend over the old image in one pass per row, with the same result as the steps below.

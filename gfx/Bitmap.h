@@ -85,6 +85,8 @@ public:
   std::string Name;
   bool AlphaBlend = false;
   bool Transparent = false;
+  // Neither blended nor keyed: drawing it copies its pixels as they are.
+  bool DrawsAsCopy() const { return !AlphaBlend && !Transparent; }
 
 private:
   // SetSize, with storage whose pixels are left as they come when Zeroed is false (the

@@ -104,7 +104,7 @@ void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const bool Halved = Scaled && Map->Halving() && Target.BitsPerPixel == 32 && !OwnPixels;
   std::vector<TsePixel> Gathered(Scaled && !ByRuns ? Count : 0);
   int32_t GatheredY = -1;
-  const bool Plain = !Source.AlphaBlend && !Source.Transparent;
+  const bool Plain = Source.DrawsAsCopy();
   int32_t DrawnY = -1;
   const TsePixel* DrawnRow = nullptr;
 

@@ -16,17 +16,25 @@ template <class V> struct TSimdRows {
   // read skip one each, which the processor's own prefetching does not follow far enough.
   static constexpr size_t PrefetchAhead = 256;
 
+  // Top and Bottom mixed channel by channel, (t * wt + 128) >> 8 + (b * wb + 128) >> 8, with
+  // the weights in Scale's form for the lanes of the low and of the high unpacked half.
+  static T Mix(T Top, T Bottom, T TopLow, T BottomLow, T TopHigh, T BottomHigh) {
+    const T Zero = V::Zero();
+    const auto Half = [](T TopLanes, T BottomLanes, T TopWeight, T BottomWeight) {
+      return V::Add16(V::Scale(TopLanes, TopWeight), V::Scale(BottomLanes, BottomWeight));
+    };
+    return V::Pack16(
+        Half(V::UnpackLo8(Top, Zero), V::UnpackLo8(Bottom, Zero), TopLow, BottomLow),
+        Half(V::UnpackHi8(Top, Zero), V::UnpackHi8(Bottom, Zero), TopHigh, BottomHigh));
+  }
+
   static T Blend(T Top, T Bottom) {
     const T Zero = V::Zero();
     const T Alpha = V::Srl32(Top, 24);
     const T C255 = V::Set16(255);
-    const auto Half = [&](T TopLanes, T BottomLanes, T AlphaLanes) {
-      return V::Add16(V::Scale(TopLanes, V::WeightLanes(AlphaLanes)),
-                      V::Scale(BottomLanes, V::WeightLanes(V::Sub16(C255, AlphaLanes))));
-    };
-    const T Low = Half(V::UnpackLo8(Top, Zero), V::UnpackLo8(Bottom, Zero), V::AlphaLanesLo(Top));
-    const T High = Half(V::UnpackHi8(Top, Zero), V::UnpackHi8(Bottom, Zero), V::AlphaLanesHi(Top));
-    const T Blended = V::Pack16(Low, High);
+    const T Low = V::AlphaLanesLo(Top), High = V::AlphaLanesHi(Top);
+    const T Blended = Mix(Top, Bottom, V::WeightLanes(Low), V::WeightLanes(V::Sub16(C255, Low)),
+                          V::WeightLanes(High), V::WeightLanes(V::Sub16(C255, High)));
     // Alpha 255 and 0 take the pixel as it is: the formula would round them off by one.
     return V::Select(V::Eq32(Alpha, V::Set32(255)), Top,
                      V::Select(V::Eq32(Alpha, Zero), Bottom, Blended));
@@ -190,12 +198,8 @@ template <class V> struct TSimdRows {
     const T ColorMask = V::Set32(0x00FFFFFF);
     const T Key = V::Set32(KeyColor);
     const T AlphaBits = V::Set32(static_cast<int>(static_cast<TsePixel>(Alpha) << 24));
-    const T Zero = V::Zero();
     const T TopWeight = V::Weight(Alpha);
     const T BottomWeight = V::Weight(static_cast<uint8_t>(255 - Alpha));
-    const auto Half = [&](T TopLanes, T BottomLanes) {
-      return V::Add16(V::Scale(TopLanes, TopWeight), V::Scale(BottomLanes, BottomWeight));
-    };
     size_t I = 0;
     for (; I + N <= Count; I += N) {
       const T Colour = V::And(V::Load(Top + I), ColorMask);
@@ -209,8 +213,7 @@ template <class V> struct TSimdRows {
       else if (Alpha == 255)
         Blended = Pixels;
       else
-        Blended = V::Pack16(Half(V::UnpackLo8(Pixels, Zero), V::UnpackLo8(Under, Zero)),
-                            Half(V::UnpackHi8(Pixels, Zero), V::UnpackHi8(Under, Zero)));
+        Blended = Mix(Pixels, Under, TopWeight, BottomWeight, TopWeight, BottomWeight);
       // Holes have alpha 0: the pixel under them stays.
       V::Store(Out + I, V::Select(Hole, Under, Blended));
     }

@@ -107,13 +107,13 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const bool Laid = SrcRect.Width() < NarrowWidth && Columns.size() > 1;
   const auto Count = static_cast<size_t>(Visible.Width());
   // Copied pixels are laid straight into the target; the other modes lay a row to draw.
-  const bool Plain = !Source.AlphaBlend && !Source.Transparent;
+  const bool Plain = Source.DrawsAsCopy();
   std::vector<TsePixel> Line(Laid && !Plain ? Count : 0);
-  std::vector<TsePixel*> LaidRows(Plain ? static_cast<size_t>(SrcRect.Height()) : 0);
+  const int32_t Height = SrcRect.Height();
+  std::vector<TsePixel*> LaidRows(Plain ? static_cast<size_t>(Height) : 0);
   // Whole rows of the target follow each other in memory: once a copy's height of them is
   // copied, the rest repeats them a block at a time, doubling, down to the first copy, which
   // a cut through it shifts by a row.
-  const int32_t Height = SrcRect.Height();
   const bool Blocks = Plain && Visible.Left == 0 && Visible.Right == Target.Width &&
                       Target.Stride == int64_t{Target.Width} * 4;
   const int32_t TopCopy = DstRect.Top + (Visible.Top - DstRect.Top) / Height * Height;
