@@ -15,5 +15,5 @@ void SourceOverTarget(TsePixel* Target, const TsePixel* Source, size_t Count);
 void HalvedSourceOverTarget(TsePixel* Target, const TsePixel* Source, size_t Count);
 
 // A fade frame's: the new image read and written (its alpha), the old one read, the work
-// image written.
+// image written past the caches.
 void FadeStreams(TsePixel* Work, TsePixel* New, const TsePixel* Old, size_t Count);

@@ -142,10 +142,15 @@ void TseTransition::Compose(int32_t Percent) {
 }
 
 void TseTransition::ComposeFade(int32_t Percent) {
-  // The plain fade fills the whole mask with one value, turned or not, from 1 % on.
-  const bool Uniform = FEntry->Fade == FadeProc;
-  if (!Uniform || Percent <= 0)
-    std::fill(FMask.begin(), FMask.end(), 0);
+  FUniformCell.reset();
+  if (FEntry->Fade == FadeProc) {
+    // The plain fade gives every cell one value, turned or not: it is worked out on one cell.
+    uint8_t Cell = 0;
+    FEntry->Fade(&Cell, 1, 1, Percent);
+    ApplyUniformMask(Cell);
+    return;
+  }
+  std::fill(FMask.begin(), FMask.end(), 0);
   const int32_t C = FCols, R = FRows;
   switch (FSettings.Rotation()) {
   case qrNone:
@@ -171,7 +176,7 @@ void TseTransition::ComposeFade(int32_t Percent) {
     break;
   }
   }
-  ApplyMask(Uniform);
+  ApplyMask();
 }
 
 void TseTransition::ComposeBitmap(int32_t Percent) {
@@ -200,25 +205,43 @@ void TseTransition::ComposeBitmap(int32_t Percent) {
   ApplyMask();
 }
 
+const std::vector<uint8_t>& TseTransition::Mask() const {
+  if (FUniformCell) {
+    std::fill(FMask.begin(), FMask.end(), *FUniformCell);
+    FUniformCell.reset();
+  }
+  return FMask;
+}
+
+// One mask cell per pixel and the old image copied as it is: alpha, key holes and the blend
+// over the old image can go in one pass per row, with the same result as ApplyMask's steps.
+bool TseTransition::OneToOne() const {
+  return FSettings.Resolution() == 1 && FSettings.TileCount() == 1 &&
+         FNewImage.Width() == FOldImage.Width() && FNewImage.Height() == FOldImage.Height() &&
+         FOldImage.DrawsAsCopy();
+}
+
+void TseTransition::ApplyUniformMask(uint8_t Value) {
+  if (!OneToOne()) {
+    std::fill(FMask.begin(), FMask.end(), Value);
+    ApplyMask();
+    return;
+  }
+  // One alpha: the three surfaces' rows follow each other alike, so all go as one row. The
+  // mask itself is filled only when asked for.
+  PixelRows().FadeBlendRow(FWork->Bits(), FNewImage.Bits(), FOldImage.Bits(), Value,
+                           static_cast<size_t>(FNewImage.Width()) * FNewImage.Height());
+  FNewImage.AlphaBlend = true;
+  FUniformCell = Value;
+}
+
 // The mask scaled into every tile of the new image's alpha bytes (tiles and mask rows counted
 // from the bottom row, as the picture is stored), then the new image blended over the work.
-void TseTransition::ApplyMask(bool Uniform) {
+void TseTransition::ApplyMask() {
   const int32_t W = FNewImage.Width(), H = FNewImage.Height();
   TsePixel* Pixels = FNewImage.Bits();
-  const bool OneToOne = FSettings.Resolution() == 1 && FSettings.TileCount() == 1 &&
-                        W == FOldImage.Width() && H == FOldImage.Height() &&
-                        FOldImage.DrawsAsCopy();
-  if (OneToOne) {
-    // One mask cell per pixel and the old image copied as it is: alpha, key holes and the
-    // blend over the old image in one pass per row, with the same result as the steps below.
+  if (OneToOne()) {
     const TPixelRowFunctions& Rows = PixelRows();
-    if (Uniform) {
-      // One alpha: the three surfaces' rows follow each other alike, so all go as one row.
-      Rows.FadeBlendRow(FWork->Bits(), Pixels, FOldImage.Bits(), FMask[0],
-                        static_cast<size_t>(W) * static_cast<size_t>(H));
-      FNewImage.AlphaBlend = true;
-      return;
-    }
     for (int32_t Row = 0; Row < H; ++Row) {
       TsePixel* Line = Pixels + static_cast<int64_t>(Row) * W;
       const uint8_t* Cells = FMask.data() + static_cast<int64_t>(Row) * FCols;

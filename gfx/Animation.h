@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,7 +85,8 @@ public:
   int32_t Cols() const { return FCols; }
   int32_t Rows() const { return FRows; }
   const TseBitmap& Work() const { return *FWork; }
-  const std::vector<uint8_t>& Mask() const { return FMask; }
+  // The last frame's mask. The plain fade's is one value throughout, written out only here.
+  const std::vector<uint8_t>& Mask() const;
 
   // The old image, then the frame for Percent over it, into Work().
   void Compose(int32_t Percent);
@@ -103,8 +105,10 @@ private:
   void ComposeFade(int32_t Percent);
   void ComposeBitmap(int32_t Percent);
   void ComposeSlide(int32_t Percent);
-  // Uniform: every cell of the mask holds the same value.
-  void ApplyMask(bool Uniform = false);
+  bool OneToOne() const;
+  // The plain fade's frame, every cell of its mask Value.
+  void ApplyUniformMask(uint8_t Value);
+  void ApplyMask();
 
   const TseAnimationRec& FSettings;
   TseBitmap& FNewImage;
@@ -114,9 +118,10 @@ private:
   int32_t FCols = 0;
   int32_t FRows = 0;
   std::unique_ptr<TseBitmap> FWork;
-  std::vector<uint8_t> FMask;
-  std::vector<uint8_t> FTurned; // the generated mask before a rotation
-  std::vector<uint8_t> FWipe;   // the bitmap wipe map
+  mutable std::vector<uint8_t> FMask;
+  mutable std::optional<uint8_t> FUniformCell; // every cell of FMask, not yet written there
+  std::vector<uint8_t> FTurned;                // the generated mask before a rotation
+  std::vector<uint8_t> FWipe;                  // the bitmap wipe map
   std::vector<TseSlideCell> FCells;
 };
 

@@ -98,7 +98,7 @@ const TPixelRowFunctions PixelRowsPortable = {"portable",
                                               BlendEvenRowsPortable};
 
 const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count) {
-  static const TPixelRowFunctions* Forms[3];
+  static const TPixelRowFunctions* Forms[4];
   static const size_t Found = [] {
     size_t N = 0;
     Forms[N++] = &PixelRowsPortable;
@@ -107,6 +107,9 @@ const TPixelRowFunctions* const* AvailablePixelRows(size_t& Count) {
     __builtin_cpu_init();
     if (__builtin_cpu_supports("avx2"))
       Forms[N++] = &PixelRowsAvx2;
+    if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+        __builtin_cpu_supports("avx512dq"))
+      Forms[N++] = &PixelRowsAvx512;
 #endif
     return N;
   }();

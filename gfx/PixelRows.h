@@ -1,5 +1,5 @@
 #pragma once
-// Whole-row pixel loops, in a portable form and in SSE2 and AVX2 forms that give the same
+// Whole-row pixel loops, in a portable form and in SSE2, AVX2 and AVX-512 forms that give the same
 // bits; the fastest form the processor runs is chosen once.
 
 #include <cstddef>
@@ -39,6 +39,7 @@ extern const TPixelRowFunctions PixelRowsPortable;
 #define MIREVAN_PIXEL_ROWS_X86 1
 extern const TPixelRowFunctions PixelRowsSse2;
 extern const TPixelRowFunctions PixelRowsAvx2;
+extern const TPixelRowFunctions PixelRowsAvx512;
 #endif
 
 // Every form this processor can run, portable first.

@@ -13,6 +13,10 @@ struct TAvx2 {
   static constexpr size_t Pixels = 8;
   static T Load(const TsePixel* P) { return _mm256_loadu_si256(reinterpret_cast<const T*>(P)); }
   static void Store(TsePixel* P, T V) { _mm256_storeu_si256(reinterpret_cast<T*>(P), V); }
+  // Past the caches, for an aligned vector of an image written whole and not read back soon;
+  // Fence orders such stores before the image goes to anyone else.
+  static void Stream(TsePixel* P, T V) { _mm256_stream_si256(reinterpret_cast<T*>(P), V); }
+  static void Fence() { _mm_sfence(); }
   static bool Aligned(const TsePixel* P) { return reinterpret_cast<uintptr_t>(P) % sizeof(T) == 0; }
   // A hint only: an address outside the process's memory is ignored, not a fault.
   static void Prefetch(uintptr_t Address) {

@@ -101,18 +101,24 @@ struct Pictures {
 };
 
 TEST(Transition, AFadeFrameBlendsEveryPixelAtTheFadeValue) {
-  // Frames after frames, first and last included, turned or not; a width that leaves
-  // pixels after the last whole vector of a row.
-  for (const TseRotation Rotation : {qrNone, qrRotate90}) {
+  // Frames after frames, first and last included, turned or not, one mask cell per pixel or
+  // scaled and tiled; a width that leaves pixels after the last whole vector of a row.
+  struct TCase {
+    TseRotation Rotation;
+    int Resolution, Tiles;
+  };
+  for (const TCase Case : {TCase{qrNone, 1, 1}, TCase{qrRotate90, 1, 1}, TCase{qrNone, 3, 2}}) {
     Pictures P(100, 50);
     *P.New.PixelPtr(7, 9) = 0xFF7F007F; // key-coloured: shows the old image
     TseAnimationRec Settings;
     Settings.SetEffect("Fade");
-    Settings.SetRotation(Rotation);
+    Settings.SetRotation(Case.Rotation);
+    Settings.SetResolution(Case.Resolution);
+    Settings.SetTileCount(Case.Tiles);
     TseTransition Transition(Settings, P.New, P.Old);
     ASSERT_TRUE(Transition.Ready());
-    EXPECT_EQ(Transition.Cols(), 101);
-    EXPECT_EQ(Transition.Rows(), 51);
+    EXPECT_EQ(Transition.Cols(), 100 / Case.Resolution / Case.Tiles + 1);
+    EXPECT_EQ(Transition.Rows(), 50 / Case.Resolution / Case.Tiles + 1);
     // MulDiv(P, 255, 100): 0, 3, 102, 252, 255.
     for (const auto& [Percent, Alpha] :
          std::vector<std::pair<int, uint32_t>>{{40, 102}, {0, 0}, {1, 3}, {99, 252}, {100, 255}}) {
@@ -127,8 +133,9 @@ TEST(Transition, AFadeFrameBlendsEveryPixelAtTheFadeValue) {
           ASSERT_EQ(Transition.Work().GetPixel(X, Y), Expected)
               << X << "," << Y << " at " << Percent << " %";
         }
-      EXPECT_EQ(Transition.Mask().front(), Alpha);
-      EXPECT_EQ(Transition.Mask().back(), Alpha);
+      EXPECT_EQ(std::count(Transition.Mask().begin(), Transition.Mask().end(), Alpha),
+                Transition.Cols() * Transition.Rows())
+          << Percent << " %";
     }
   }
 }
