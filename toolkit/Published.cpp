@@ -16,8 +16,10 @@ TPropTable::TPropTable(const TPropTable* Parent, std::vector<TPropInfo> Own)
 }
 
 const TPropInfo* TPropTable::Find(std::string_view Name) const {
+  // Skin reading looks up every property it reads: the length sorts out most names
+  // before any letter is compared.
   for (const TPropInfo* Info : FAll)
-    if (SameText(Info->Name, Name))
+    if (Info->Name.size() == Name.size() && SameText(Info->Name, Name))
       return Info;
   return nullptr;
 }
