@@ -8,7 +8,7 @@
 
 namespace {
 
-struct TAvx2 {
+struct TAvx2 : TVectorLanes<TAvx2> {
   using T = __m256i;
   static constexpr size_t Pixels = 8;
   static T Load(const TsePixel* P) { return _mm256_loadu_si256(reinterpret_cast<const T*>(P)); }

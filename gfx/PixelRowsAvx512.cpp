@@ -14,8 +14,9 @@
 
 namespace {
 
-// Masks are whole vectors, as in the narrower forms: a compare's bits are spread to its lanes,
-// and a selection is one bitwise ternary operation.
+// Masks are whole vectors, as in the narrower forms (a compare's bits are spread to its lanes,
+// and a selection is one bitwise ternary operation), except the lane masks, which stay in
+// mask registers.
 struct TAvx512 {
   using T = __m512i;
   static constexpr size_t Pixels = 16;
@@ -78,6 +79,16 @@ struct TAvx512 {
   static T Even(T A, T B) {
     const T Pick = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
     return _mm512_permutex2var_epi32(A, Pick, B);
+  }
+  // Lane masks in a mask register: one bit per 32-bit lane.
+  static __mmask16 NoLanes() { return 0; }
+  static __mmask16 ZeroIn(T A, T Bits) { return _mm512_testn_epi32_mask(A, Bits); }
+  static __mmask16 EqLanes(T A, T B) { return _mm512_cmpeq_epi32_mask(A, B); }
+  static __mmask16 OrLanes(__mmask16 A, __mmask16 B) { return A | B; }
+  static __mmask16 AndNotLanes(__mmask16 A, __mmask16 B) { return static_cast<__mmask16>(~A & B); }
+  static bool AnyLane(__mmask16 Lanes) { return Lanes != 0; }
+  static void StoreLanes(TsePixel* P, __mmask16 Lanes, T Value) {
+    _mm512_mask_storeu_epi32(P, Lanes, Value);
   }
   static bool AnySet(T Mask) { return _mm512_test_epi32_mask(Mask, Mask) != 0; }
   static bool AllSet(T Mask) { return _mm512_movepi8_mask(Mask) == ~__mmask64{0}; }

@@ -9,6 +9,23 @@
 
 #include "gfx/PixelRows.h"
 
+// Lane masks (a set of 32-bit lanes) for the forms whose compares give whole vectors, which
+// these forms derive from; the AVX-512 form keeps them in its mask registers instead.
+template <class V> struct TVectorLanes {
+  static auto NoLanes() { return V::Zero(); }
+  // The lanes where A has no bit of Bits.
+  template <class T> static T ZeroIn(T A, T Bits) { return V::Eq32(V::And(A, Bits), V::Zero()); }
+  template <class T> static T EqLanes(T A, T B) { return V::Eq32(A, B); }
+  template <class T> static T OrLanes(T A, T B) { return V::Or(A, B); }
+  // The lanes of B not in A.
+  template <class T> static T AndNotLanes(T A, T B) { return V::AndNot(A, B); }
+  template <class T> static bool AnyLane(T Lanes) { return V::AnySet(Lanes); }
+  // Value stored in the lanes given; the rest of P stays.
+  template <class T> static void StoreLanes(TsePixel* P, T Lanes, T Value) {
+    V::Store(P, V::Select(Lanes, Value, V::Load(P)));
+  }
+};
+
 template <class V> struct TSimdRows {
   using T = typename V::T;
   static constexpr size_t N = V::Pixels;
@@ -150,21 +167,21 @@ template <class V> struct TSimdRows {
     const T ColorMask = V::Set32(0x00FFFFFF);
     const T Five = V::Set8(5);
     const T Exact = V::Set32(static_cast<int>(KeyColor));
-    T Found = V::Zero();
+    auto Found = V::NoLanes();
     size_t I = 0;
     for (; I + N <= Count; I += N) {
       const T Values = V::Load(Pixels + I);
       // Per byte |value - key|, then what exceeds 5; near pixels have none in their colour.
       const T Distance = V::Or(V::SubSatU8(Values, KeyVector), V::SubSatU8(KeyVector, Values));
-      const T Near = V::Eq32(V::And(V::SubSatU8(Distance, Five), ColorMask), V::Zero());
-      Found = V::Or(Found, Near);
+      const auto Near = V::ZeroIn(V::SubSatU8(Distance, Five), ColorMask);
+      Found = V::OrLanes(Found, Near);
       // Only vectors that change are written: holes already exactly key-coloured, as in
       // every picture snapped before, are not, and the one branch stays predictable.
-      const T Result = V::Or(V::And(Near, Exact), V::AndNot(Near, Values));
-      if (!V::AllSet(V::Eq32(Result, Values)))
-        V::Store(Pixels + I, Result);
+      const auto Stale = V::AndNotLanes(V::EqLanes(Values, Exact), Near);
+      if (V::AnyLane(Stale))
+        V::StoreLanes(Pixels + I, Stale, Exact);
     }
-    const bool Snapped = V::AnySet(Found);
+    const bool Snapped = V::AnyLane(Found);
     return PixelRowsPortableSnap(Pixels + I, Count - I, Key) || Snapped;
   }
 

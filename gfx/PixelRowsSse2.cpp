@@ -8,7 +8,7 @@
 
 namespace {
 
-struct TSse2 {
+struct TSse2 : TVectorLanes<TSse2> {
   using T = __m128i;
   static constexpr size_t Pixels = 4;
   static T Load(const TsePixel* P) { return _mm_loadu_si128(reinterpret_cast<const T*>(P)); }
