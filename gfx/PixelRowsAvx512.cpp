@@ -80,6 +80,16 @@ struct TAvx512 {
     const T Pick = _mm512_setr_epi32(0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30);
     return _mm512_permutex2var_epi32(A, Pick, B);
   }
+  // The first Count pixels (fewer than 16) of a vector; loads leave the other lanes 0 and do
+  // not touch their memory.
+  static constexpr bool MaskedParts = true;
+  static __mmask16 PartLanes(size_t Count) { return static_cast<__mmask16>((1u << Count) - 1); }
+  static T LoadPart(const TsePixel* P, size_t Count) {
+    return _mm512_maskz_loadu_epi32(PartLanes(Count), P);
+  }
+  static void StorePart(TsePixel* P, size_t Count, T V) {
+    _mm512_mask_storeu_epi32(P, PartLanes(Count), V);
+  }
   // Lane masks in a mask register: one bit per 32-bit lane.
   static __mmask16 NoLanes() { return 0; }
   static __mmask16 ZeroIn(T A, T Bits) { return _mm512_testn_epi32_mask(A, Bits); }
@@ -87,6 +97,10 @@ struct TAvx512 {
   static __mmask16 OrLanes(__mmask16 A, __mmask16 B) { return A | B; }
   static __mmask16 AndNotLanes(__mmask16 A, __mmask16 B) { return static_cast<__mmask16>(~A & B); }
   static bool AnyLane(__mmask16 Lanes) { return Lanes != 0; }
+  static bool AllLanes(__mmask16 Lanes) { return Lanes == 0xFFFF; }
+  static T SelectLanes(__mmask16 Lanes, T IfSet, T IfClear) {
+    return _mm512_mask_blend_epi32(Lanes, IfClear, IfSet);
+  }
   static void StoreLanes(TsePixel* P, __mmask16 Lanes, T Value) {
     _mm512_mask_storeu_epi32(P, Lanes, Value);
   }

@@ -12,6 +12,8 @@
 // Lane masks (a set of 32-bit lanes) for the forms whose compares give whole vectors, which
 // these forms derive from; the AVX-512 form keeps them in its mask registers instead.
 template <class V> struct TVectorLanes {
+  // No loads and stores of part of a vector: rows begin and end pixel by pixel.
+  static constexpr bool MaskedParts = false;
   static auto NoLanes() { return V::Zero(); }
   // The lanes where A has no bit of Bits.
   template <class T> static T ZeroIn(T A, T Bits) { return V::Eq32(V::And(A, Bits), V::Zero()); }
@@ -20,6 +22,11 @@ template <class V> struct TVectorLanes {
   // The lanes of B not in A.
   template <class T> static T AndNotLanes(T A, T B) { return V::AndNot(A, B); }
   template <class T> static bool AnyLane(T Lanes) { return V::AnySet(Lanes); }
+  template <class T> static bool AllLanes(T Lanes) { return V::AllSet(Lanes); }
+  // IfSet in the lanes given, IfClear in the others.
+  template <class T> static T SelectLanes(T Lanes, T IfSet, T IfClear) {
+    return V::Select(Lanes, IfSet, IfClear);
+  }
   // Value stored in the lanes given; the rest of P stays.
   template <class T> static void StoreLanes(TsePixel* P, T Lanes, T Value) {
     V::Store(P, V::Select(Lanes, Value, V::Load(P)));
@@ -55,8 +62,8 @@ template <class V> struct TSimdRows {
     const T Blended = Mix(Top, Bottom, V::WeightLanes(Low), V::WeightLanes(V::Sub16(C255, Low)),
                           V::WeightLanes(High), V::WeightLanes(V::Sub16(C255, High)));
     // Alpha 255 and 0 take the pixel as it is: the formula would round them off by one.
-    return V::Select(V::Eq32(Alpha, V::Set32(255)), Top,
-                     V::Select(V::Eq32(Alpha, Zero), Bottom, Blended));
+    return V::SelectLanes(V::EqLanes(Alpha, V::Set32(255)), Top,
+                          V::SelectLanes(V::EqLanes(Alpha, Zero), Bottom, Blended));
   }
 
   // The vector of Top's pixels from pixel I on, Top read at every Step-th pixel.
@@ -71,10 +78,8 @@ template <class V> struct TSimdRows {
   template <size_t Step>
   static void BlendLoop(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
     const T Opaque = V::Set32(static_cast<int>(0xFF000000));
-    const T Zero = V::Zero();
-    size_t I = 0;
-    for (; I < Count && !V::Aligned(Out + I); ++I)
-      Out[I] = BlendPixel(Top[Step * I], Bottom[I]);
+    size_t I = HeadCount(Out, Count);
+    BlendPart<Step>(Out, Top, Bottom, I);
     // Four vectors at a time. A block wholly opaque or wholly transparent, as skins have them in
     // long runs, takes one side as it is; Bottom is not even read under an opaque one. Any
     // other block is blended vector by vector without further branches, which short runs of
@@ -88,12 +93,12 @@ template <class V> struct TSimdRows {
       const T P2 = TopAt<Step>(Top, I + 2 * N), P3 = TopAt<Step>(Top, I + 3 * N);
       const T Lowest = V::MinU8(V::MinU8(P0, P1), V::MinU8(P2, P3));
       const T Highest = V::MaxU8(V::MaxU8(P0, P1), V::MaxU8(P2, P3));
-      if (V::AllSet(V::Eq32(V::And(Lowest, Opaque), Opaque))) {
+      if (V::AllLanes(V::EqLanes(V::And(Lowest, Opaque), Opaque))) {
         V::Store(Out + I, P0);
         V::Store(Out + I + N, P1);
         V::Store(Out + I + 2 * N, P2);
         V::Store(Out + I + 3 * N, P3);
-      } else if (!V::AllSet(V::Eq32(V::And(Highest, Opaque), Zero))) {
+      } else if (!V::AllLanes(V::ZeroIn(Highest, Opaque))) {
         V::Store(Out + I, Blend(P0, V::Load(Bottom + I)));
         V::Store(Out + I + N, Blend(P1, V::Load(Bottom + I + N)));
         V::Store(Out + I + 2 * N, Blend(P2, V::Load(Bottom + I + 2 * N)));
@@ -105,8 +110,20 @@ template <class V> struct TSimdRows {
     }
     for (; I + N <= Count; I += N)
       V::Store(Out + I, Blend(TopAt<Step>(Top, I), V::Load(Bottom + I)));
-    for (; I < Count; ++I)
-      Out[I] = BlendPixel(Top[Step * I], Bottom[I]);
+    BlendPart<Step>(Out + I, Top + Step * I, Bottom + I, Count - I);
+  }
+
+  // Fewer pixels than a vector holds, as BlendLoop blends them: in one masked vector where
+  // the form has them (skins draw many pieces a few pixels wide), else one by one.
+  template <size_t Step>
+  static void BlendPart(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
+    if constexpr (Step == 1 && V::MaskedParts) {
+      if (Count > 0)
+        V::StorePart(Out, Count, Blend(V::LoadPart(Top, Count), V::LoadPart(Bottom, Count)));
+    } else {
+      for (size_t I = 0; I < Count; ++I)
+        Out[I] = BlendPixel(Top[Step * I], Bottom[I]);
+    }
   }
 
   static void BlendRows(TsePixel* Out, const TsePixel* Top, const TsePixel* Bottom, size_t Count) {
@@ -126,18 +143,29 @@ template <class V> struct TSimdRows {
     // Holes and pixels are merged branch-free, a whole vector at a time: short runs of either
     // would mispredict a branch, and the destination's lines are fetched for the store anyway.
     // Stores are aligned, so no vector spans two cache lines.
-    size_t I = 0;
-    for (; I < Count && !V::Aligned(Dest + I); ++I)
-      if (!IsKeyColored(Source[I]))
-        Dest[I] = Source[I];
+    size_t I = HeadCount(Dest, Count);
+    KeyPart(Dest, Source, I);
     for (; I + N <= Count; I += N) {
       const T Pixels = V::Load(Source + I);
-      const T Holes = V::Eq32(V::And(Pixels, ColorMask), Key);
-      V::Store(Dest + I, V::Select(Holes, V::Load(Dest + I), Pixels));
+      const auto Holes = V::EqLanes(V::And(Pixels, ColorMask), Key);
+      V::Store(Dest + I, V::SelectLanes(Holes, V::Load(Dest + I), Pixels));
     }
-    for (; I < Count; ++I)
-      if (!IsKeyColored(Source[I]))
-        Dest[I] = Source[I];
+    KeyPart(Dest + I, Source + I, Count - I);
+  }
+
+  // Fewer pixels than a vector holds, as KeyRow draws them.
+  static void KeyPart(TsePixel* Dest, const TsePixel* Source, size_t Count) {
+    if constexpr (V::MaskedParts) {
+      if (Count == 0)
+        return;
+      const T Pixels = V::LoadPart(Source, Count);
+      const auto Holes = V::EqLanes(V::And(Pixels, V::Set32(0x00FFFFFF)), V::Set32(KeyColor));
+      V::StoreLanes(Dest, V::AndNotLanes(Holes, V::PartLanes(Count)), Pixels);
+    } else {
+      for (size_t I = 0; I < Count; ++I)
+        if (!IsKeyColored(Source[I]))
+          Dest[I] = Source[I];
+    }
   }
 
   static void BlendFillRow(TsePixel* Dest, TsePixel Pixel, size_t Count) {
@@ -153,7 +181,7 @@ template <class V> struct TSimdRows {
     size_t I = 0;
     for (; I + N <= Count; I += N) {
       const T Alpha = V::Srl32(V::Load(Pixels + I), 24);
-      if (!V::AllSet(V::Or(V::Eq32(Alpha, V::Zero()), V::Eq32(Alpha, V::Set32(255)))))
+      if (!V::AllLanes(V::OrLanes(V::EqLanes(Alpha, V::Zero()), V::EqLanes(Alpha, V::Set32(255)))))
         return true;
     }
     for (; I < Count; ++I)
@@ -188,8 +216,8 @@ template <class V> struct TSimdRows {
   // Pixels with Alpha's bytes as their alpha, or 0 where they are key-coloured.
   static T Masked(T Pixels, const uint8_t* Alpha) {
     const T Colour = V::And(Pixels, V::Set32(0x00FFFFFF));
-    const T Hole = V::Eq32(Colour, V::Set32(KeyColor));
-    return V::Or(Colour, V::AndNot(Hole, V::Sll32(V::WidenBytes(Alpha), 24)));
+    const auto Hole = V::EqLanes(Colour, V::Set32(KeyColor));
+    return V::SelectLanes(Hole, Colour, V::Or(Colour, V::Sll32(V::WidenBytes(Alpha), 24)));
   }
 
   static void MaskAlphaRow(TsePixel* Pixels, const uint8_t* Alpha, size_t Count) {
@@ -236,8 +264,8 @@ template <class V> struct TSimdRows {
     PixelRowsPortableFadeBlend(Out, Top, Bottom, Alpha, I);
     for (; I + N <= Count; I += N) {
       const T Colour = V::And(V::Load(Top + I), ColorMask);
-      const T Hole = V::Eq32(Colour, Key);
-      const T Pixels = V::Or(Colour, V::AndNot(Hole, AlphaBits));
+      const auto Hole = V::EqLanes(Colour, Key);
+      const T Pixels = V::SelectLanes(Hole, Colour, V::Or(Colour, AlphaBits));
       V::Store(Top + I, Pixels);
       const T Under = V::Load(Bottom + I);
       T Blended;
@@ -248,7 +276,7 @@ template <class V> struct TSimdRows {
       else
         Blended = Mix(Pixels, Under, TopWeight, BottomWeight, TopWeight, BottomWeight);
       // Holes have alpha 0: the pixel under them stays.
-      V::Stream(Out + I, V::Select(Hole, Under, Blended));
+      V::Stream(Out + I, V::SelectLanes(Hole, Under, Blended));
     }
     PixelRowsPortableFadeBlend(Out + I, Top + I, Bottom + I, Alpha, Count - I);
     V::Fence();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "gfx/Bitmap.h"
@@ -78,6 +79,8 @@ void LayRow(TsePixel* Line, const TsePixel* Source, const std::vector<TSegment>&
 
 // Copies this narrow are laid into one row before the pixel mode runs over it.
 constexpr int32_t NarrowWidth = 64;
+// The most pixels kept of laid rows, 256 KB.
+constexpr size_t LaidBudget = 65536;
 
 } // namespace
 
@@ -108,8 +111,16 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const auto Count = static_cast<size_t>(Visible.Width());
   // Copied pixels are laid straight into the target; the other modes lay a row to draw.
   const bool Plain = Source.DrawsAsCopy();
-  std::vector<TsePixel> Line(Laid && !Plain ? Count : 0);
   const int32_t Height = SrcRect.Height();
+  // A narrow part drawn in another mode lays each source row once, into a row of its own
+  // that every later copy of that row draws from, where the part's copies repeat down the
+  // area and all its rows fit LaidBudget; else one row is laid again for every target row.
+  const bool KeepLaid = Laid && !Plain && Visible.Height() > Height &&
+                        static_cast<size_t>(Height) * Count <= LaidBudget;
+  const size_t LineRows = KeepLaid ? static_cast<size_t>(Height) : 1;
+  const auto Line =
+      std::make_unique_for_overwrite<TsePixel[]>(Laid && !Plain ? LineRows * Count : 0);
+  std::vector<bool> LaidYet(KeepLaid ? LineRows : 0);
   std::vector<TsePixel*> LaidRows(Plain ? static_cast<size_t>(Height) : 0);
   // Whole rows of the target follow each other in memory: once a copy's height of them is
   // copied, the rest repeats them a block at a time, doubling, down to the first copy, which
@@ -148,8 +159,17 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
       continue;
     }
     if (Laid) {
-      LayRow(Line.data(), SourceLine, Columns, SrcRect.Width(), Visible.Left);
-      DrawRow(Source, Line.data(), Pixels + Visible.Left, Count);
+      TsePixel* LaidLine = Line.get();
+      if (KeepLaid) {
+        const auto Index = static_cast<size_t>(Row - SrcRect.Top);
+        LaidLine += Index * Count;
+        if (!LaidYet[Index])
+          LayRow(LaidLine, SourceLine, Columns, SrcRect.Width(), Visible.Left);
+        LaidYet[Index] = true;
+      } else {
+        LayRow(LaidLine, SourceLine, Columns, SrcRect.Width(), Visible.Left);
+      }
+      DrawRow(Source, LaidLine, Pixels + Visible.Left, Count);
       continue;
     }
     for (const TSegment& Segment : Columns)
