@@ -76,19 +76,7 @@ struct TAvx2 : TVectorLanes<TAvx2> {
   static bool AllSet(T Mask) { return _mm256_movemask_epi8(Mask) == -1; }
 };
 
-using TRows = TSimdRows<TAvx2>;
-
 } // namespace
 
-const TPixelRowFunctions PixelRowsAvx2 = {"avx2",
-                                          TRows::BlendRows,
-                                          TRows::KeyRow,
-                                          TRows::BlendFillRow,
-                                          TRows::HasPartialAlpha,
-                                          TRows::SnapKeyRow,
-                                          TRows::MaskAlphaRow,
-                                          TRows::MaskBlendRow,
-                                          TRows::FadeBlendRow,
-                                          TRows::GatherEven,
-                                          TRows::BlendEvenRows};
+const TPixelRowFunctions PixelRowsAvx2 = SimdPixelRows<TAvx2>("avx2");
 #endif

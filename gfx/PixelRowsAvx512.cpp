@@ -108,19 +108,7 @@ struct TAvx512 {
   static bool AllSet(T Mask) { return _mm512_movepi8_mask(Mask) == ~__mmask64{0}; }
 };
 
-using TRows = TSimdRows<TAvx512>;
-
 } // namespace
 
-const TPixelRowFunctions PixelRowsAvx512 = {"avx512",
-                                            TRows::BlendRows,
-                                            TRows::KeyRow,
-                                            TRows::BlendFillRow,
-                                            TRows::HasPartialAlpha,
-                                            TRows::SnapKeyRow,
-                                            TRows::MaskAlphaRow,
-                                            TRows::MaskBlendRow,
-                                            TRows::FadeBlendRow,
-                                            TRows::GatherEven,
-                                            TRows::BlendEvenRows};
+const TPixelRowFunctions PixelRowsAvx512 = SimdPixelRows<TAvx512>("avx512");
 #endif

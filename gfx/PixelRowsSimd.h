@@ -289,3 +289,19 @@ template <class V> struct TSimdRows {
     PixelRowsPortableGatherEven(Out + I, Source + 2 * I, Count - I);
   }
 };
+
+// The table of a form's row loops, for the form's file to define.
+template <class V> constexpr TPixelRowFunctions SimdPixelRows(const char* Name) {
+  using R = TSimdRows<V>;
+  return {Name,
+          R::BlendRows,
+          R::KeyRow,
+          R::BlendFillRow,
+          R::HasPartialAlpha,
+          R::SnapKeyRow,
+          R::MaskAlphaRow,
+          R::MaskBlendRow,
+          R::FadeBlendRow,
+          R::GatherEven,
+          R::BlendEvenRows};
+}

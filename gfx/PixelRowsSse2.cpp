@@ -76,19 +76,7 @@ struct TSse2 : TVectorLanes<TSse2> {
   static bool AllSet(T Mask) { return _mm_movemask_epi8(Mask) == 0xFFFF; }
 };
 
-using TRows = TSimdRows<TSse2>;
-
 } // namespace
 
-const TPixelRowFunctions PixelRowsSse2 = {"sse2",
-                                          TRows::BlendRows,
-                                          TRows::KeyRow,
-                                          TRows::BlendFillRow,
-                                          TRows::HasPartialAlpha,
-                                          TRows::SnapKeyRow,
-                                          TRows::MaskAlphaRow,
-                                          TRows::MaskBlendRow,
-                                          TRows::FadeBlendRow,
-                                          TRows::GatherEven,
-                                          TRows::BlendEvenRows};
+const TPixelRowFunctions PixelRowsSse2 = SimdPixelRows<TSse2>("sse2");
 #endif
