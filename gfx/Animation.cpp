@@ -115,7 +115,8 @@ TseTransition::TseTransition(const TseAnimationRec& Settings, TseBitmap& NewImag
       FWipe[I] = static_cast<uint8_t>(Map.Bits()[I]);
   } else if (FEntry->Kind == pkFade) {
     FMask.assign(Cells, 0);
-    if (Settings.Rotation() != qrNone)
+    // The plain fade's one value needs no turning (ComposeFade).
+    if (Settings.Rotation() != qrNone && FEntry->Fade != FadeProc)
       FTurned.assign(Cells, 0);
   } else if (FEntry->Kind == pkSlide) {
     FCells.assign(Cells, TseSlideCell{});
