@@ -6,11 +6,13 @@
 #include <cstring>
 #include <iostream>
 #include <malloc.h>
+#include <stdexcept>
 #include <string>
 
 #include "bench/RatioReporter.h"
 #include "bench/Streams.h"
 #include "bench/Surfaces.h"
+#include "bench/Turns.h"
 #include "gfx/Animation.h"
 
 namespace {
@@ -20,50 +22,43 @@ struct TSize {
   int32_t Width, Height;
 };
 constexpr TSize Sizes[] = {{"471x332", 471, 332}, {"800x600", 800, 600}, {"1920x1080", 1920, 1080}};
-const char* const Effects[] = {"Fade",   "SmoothDiagonal", "CircleSmoothOut",
-                               "Plasma", "Interlace",      "Push"};
+// Besides the fade, which runs in turns with its floor and memcpy.
+const char* const Effects[] = {"SmoothDiagonal", "CircleSmoothOut", "Plasma", "Interlace", "Push"};
 
-void Compose(benchmark::State& State, const std::string& Effect, TSize Size) {
-  const auto New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
-  const auto Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
-  TseAnimationRec Settings;
-  Settings.SetEffect(Effect);
-  TseTransition Transition(Settings, *New, *Old);
-  if (!Transition.Ready()) {
-    State.SkipWithError(("no effect " + Effect).c_str());
-    return;
-  }
-  int32_t Percent = 0;
-  for (auto _ : State) {
-    Transition.Compose(Percent);
-    Percent = (Percent + 7) % 101;
-    benchmark::ClobberMemory();
-  }
-  State.SetBytesProcessed(State.iterations() * Size.Width * Size.Height * 4);
-}
+using TSurface = std::shared_ptr<TseBitmap>;
 
-void Memcpy(benchmark::State& State, TSize Size) {
-  const auto Source = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
-  const auto Target = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
-  const size_t Bytes = static_cast<size_t>(Size.Width) * Size.Height * 4;
-  for (auto _ : State) {
-    std::memcpy(Target->Bits(), Source->Bits(), Bytes);
-    benchmark::ClobberMemory();
-  }
-  State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(Bytes));
+// Throws when Effect has no transition: a misspelt name would otherwise measure nothing.
+TSetUp Compose(const std::string& Effect, TSize Size) {
+  return [Effect, Size]() -> TStep {
+    const TSurface New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
+    const TSurface Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
+    auto Settings = std::make_shared<TseAnimationRec>(); // the transition keeps a reference
+    Settings->SetEffect(Effect);
+    auto Transition = std::make_shared<TseTransition>(*Settings, *New, *Old);
+    if (!Transition->Ready())
+      throw std::runtime_error("no effect " + Effect);
+    return [New, Old, Settings, Transition, Percent = 0]() mutable {
+      Transition->Compose(Percent);
+      Percent = (Percent + 7) % 101;
+    };
+  };
 }
 
 // A fade frame's memory floor: its three images read and written as the one-pass blend must.
-void FadeFloor(benchmark::State& State, TSize Size) {
-  const auto New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
-  const auto Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
-  const auto Work = MakeSurface(Size.Width, Size.Height, 13, OpaquePixel);
-  const size_t Count = static_cast<size_t>(Size.Width) * Size.Height;
-  for (auto _ : State) {
-    FadeStreams(Work->Bits(), New->Bits(), Old->Bits(), Count);
-    benchmark::ClobberMemory();
-  }
-  State.SetBytesProcessed(State.iterations() * static_cast<int64_t>(Count) * 4);
+TSetUp FadeFloor(TSize Size) {
+  return [Size]() -> TStep {
+    const TSurface New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
+    const TSurface Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
+    const TSurface Work = MakeSurface(Size.Width, Size.Height, 13, OpaquePixel);
+    const size_t Count = static_cast<size_t>(Size.Width) * Size.Height;
+    return [New, Old, Work, Count] { FadeStreams(Work->Bits(), New->Bits(), Old->Bits(), Count); };
+  };
+}
+
+std::string Lower(std::string Text) {
+  for (char& C : Text)
+    C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
+  return Text;
 }
 
 } // namespace
@@ -72,21 +67,24 @@ int main(int argc, char** argv) {
   mallopt(M_MMAP_THRESHOLD, 1 << 20); // as in SurfaceBench: every surface its own mapping
   std::vector<TRatio> Ratios;
   for (const TSize& Size : Sizes) {
+    const int64_t Bytes = int64_t{Size.Width} * Size.Height * 4;
+    const std::string Fade = std::string("Compose/Fade/") + Size.Name;
+    RegisterTurns(Fade, {{"ours", Compose("Fade", Size)},
+                         {"floor", FadeFloor(Size)},
+                         {"memcpy", MemcpyFrame(Size.Width, Size.Height)}});
+    Ratios.push_back({std::string("compose_fade_") + Size.Name + "_vs_memcpy", Fade + ":ours",
+                      Fade + ":memcpy"});
+    Ratios.push_back(
+        {std::string("floor_fade_") + Size.Name + "_vs_memcpy", Fade + ":floor", Fade + ":memcpy"});
+    Ratios.push_back(
+        {std::string("compose_fade_") + Size.Name + "_vs_floor", Fade + ":ours", Fade + ":floor"});
     const std::string Reference = std::string("Memcpy/") + Size.Name;
-    benchmark::RegisterBenchmark(Reference.c_str(), Memcpy, Size)->Unit(benchmark::kMicrosecond);
-    const std::string Floor = std::string("FadeFloor/") + Size.Name;
-    benchmark::RegisterBenchmark(Floor.c_str(), FadeFloor, Size)->Unit(benchmark::kMicrosecond);
-    Ratios.push_back({std::string("floor_fade_") + Size.Name + "_vs_memcpy", Floor, Reference});
-    Ratios.push_back({std::string("compose_fade_") + Size.Name + "_vs_floor",
-                      std::string("Compose/Fade/") + Size.Name, Floor});
+    RegisterAlone(Reference, MemcpyFrame(Size.Width, Size.Height), Bytes);
     for (const char* Effect : Effects) {
       const std::string Name = std::string("Compose/") + Effect + "/" + Size.Name;
-      benchmark::RegisterBenchmark(Name.c_str(), Compose, std::string(Effect), Size)
-          ->Unit(benchmark::kMicrosecond);
-      std::string Lower(Effect);
-      for (char& C : Lower)
-        C = static_cast<char>(std::tolower(static_cast<unsigned char>(C)));
-      Ratios.push_back({"compose_" + Lower + "_" + Size.Name + "_vs_memcpy", Name, Reference});
+      RegisterAlone(Name, Compose(Effect, Size), Bytes);
+      Ratios.push_back(
+          {"compose_" + Lower(Effect) + "_" + Size.Name + "_vs_memcpy", Name, Reference});
     }
   }
   std::vector<char*> Arguments = BenchArguments(argc, argv);

@@ -19,16 +19,18 @@ void TRatioReporter::ReportRuns(const std::vector<Run>& Runs) {
       Shown.push_back(R);
     if (R.error_occurred || R.iterations == 0)
       continue;
-    FSeconds[R.run_name.str()].push_back(R.cpu_accumulated_time /
+    FFigures[R.run_name.str()].push_back(R.cpu_accumulated_time /
                                          static_cast<double>(R.iterations));
+    for (const auto& [Name, Counter] : R.counters)
+      FFigures[R.run_name.str() + ":" + Name].push_back(Counter.value);
   }
   benchmark::ConsoleReporter::ReportRuns(Shown);
 }
 
 void TRatioReporter::PrintRatios(std::ostream& Out, const std::vector<TRatio>& Ratios) const {
   for (const TRatio& Ratio : Ratios) {
-    const auto Ours = FSeconds.find(Ratio.Ours), Reference = FSeconds.find(Ratio.Reference);
-    if (Ours == FSeconds.end() || Reference == FSeconds.end())
+    const auto Ours = FFigures.find(Ratio.Ours), Reference = FFigures.find(Ratio.Reference);
+    if (Ours == FFigures.end() || Reference == FFigures.end())
       continue;
     const size_t Count = std::min(Ours->second.size(), Reference->second.size());
     std::vector<double> Values;

@@ -6,6 +6,8 @@
 // (BenchArguments adds --benchmark_repetitions unless the command line sets it, and
 // interleaves the repetitions of all benchmarks), and each ratio is the median over the
 // repetitions of ours / reference, the k-th repetition of one against the k-th of the other.
+// A benchmark's counters are kept beside its time as "<benchmark>:<counter>": the turns of a
+// turns benchmark (bench/Turns.h), timed within the same repetition.
 
 #include <benchmark/benchmark.h>
 #include <map>
@@ -15,7 +17,7 @@
 
 struct TRatio {
   std::string Name;
-  std::string Ours; // benchmark names
+  std::string Ours; // benchmark names, or "<benchmark>:<counter>"
   std::string Reference;
   // Ours' work in units of the reference's (pixels drawn, say): the reference's time is
   // multiplied by it before dividing.
@@ -32,7 +34,8 @@ public:
   void PrintRatios(std::ostream& Out, const std::vector<TRatio>& Ratios) const;
 
 private:
-  std::map<std::string, std::vector<double>> FSeconds; // per repetition, in order
+  // CPU seconds per iteration of every benchmark, and its counters; per repetition, in order.
+  std::map<std::string, std::vector<double>> FFigures;
 };
 
 // argv with the repetition flags in front, so the command line's own still win.

@@ -9,7 +9,8 @@
 //                               deflating its body at level 1
 //   skin_write_max_vs_deflate   the same for the max form (level 9) and its max body
 //
-// Every benchmark reports the body's bytes as processed.
+// Each pair runs in turns (bench/Turns.h): the row Read_Compressed shows ours= and inflate=,
+// the CPU seconds per step of each.
 
 #include <benchmark/benchmark.h>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include <zlib.h>
 
 #include "bench/RatioReporter.h"
+#include "bench/Turns.h"
 #include "skin/SkinFilters.h"
 #include "skin/SkinRegistry.h"
 #include "tools/skinsamples/SkinSamples.h"
@@ -73,129 +75,117 @@ const TSkinFilterClass& MaxFilter() {
   return *Class;
 }
 
-void CountBody(benchmark::State& State, const TForm& Form) {
-  State.SetBytesProcessed(static_cast<int64_t>(State.iterations()) *
-                          static_cast<int64_t>(Form.Body.size()));
-}
-
 // ---------------------------------------------------------------------------------------
-// Reading
+// Reading. Each set-up reads or writes once and checks the result before the steps run.
 
-void Read_Compressed(benchmark::State& State) {
-  TMemoryStream File(Compressed().File);
-  TSeSkinSource Source;
-  for (auto _ : State) {
-    File.SetPosition(0);
-    Source.LoadFromStream(File);
-    benchmark::DoNotOptimize(Source.ObjectCount());
-  }
+void CheckSample(const TSeSkinSource& Source) {
   if (Source.Bitmaps().Count() != 3 || Source.ObjectCount() != 3)
-    State.SkipWithError("the skin read back is not the sample skin");
-  CountBody(State, Compressed());
+    throw std::runtime_error("the skin read back is not the sample skin");
 }
 
-void Read_Max(benchmark::State& State) {
-  TMemoryStream File(Max().File);
-  TSeSkinSource Source;
-  const auto Filter = MaxFilter().Create();
-  Filter->Source = &Source;
-  for (auto _ : State) {
-    File.SetPosition(0);
-    Filter->LoadFromStream(File);
-    benchmark::DoNotOptimize(Source.ObjectCount());
-  }
-  if (Source.Bitmaps().Count() != 3 || Source.ObjectCount() != 3)
-    State.SkipWithError("the skin read back is not the sample skin");
-  CountBody(State, Max());
+TStep ReadCompressed() {
+  auto File = std::make_shared<TMemoryStream>(Compressed().File);
+  auto Source = std::make_shared<TSeSkinSource>();
+  TStep Step = [File, Source] {
+    File->SetPosition(0);
+    Source->LoadFromStream(*File);
+    benchmark::DoNotOptimize(Source->ObjectCount());
+  };
+  Step();
+  CheckSample(*Source);
+  return Step;
 }
 
-void Inflate(benchmark::State& State, const TForm& Form) {
-  std::vector<uint8_t> Body(Form.Body.size());
-  for (auto _ : State) {
-    uLongf Size = Body.size();
-    if (uncompress(Body.data(), &Size, Form.File.data() + MagicSize,
-                   static_cast<uLong>(Form.File.size() - MagicSize)) != Z_OK) {
-      State.SkipWithError("uncompress failed");
-      break;
-    }
-    benchmark::ClobberMemory();
-  }
-  if (Body != Form.Body)
-    State.SkipWithError("uncompress gave other bytes");
-  CountBody(State, Form);
+TStep ReadMax() {
+  auto File = std::make_shared<TMemoryStream>(Max().File);
+  auto Source = std::make_shared<TSeSkinSource>();
+  std::shared_ptr<TSeSkinFilter> Filter = MaxFilter().Create();
+  Filter->Source = Source.get();
+  TStep Step = [File, Source, Filter] {
+    File->SetPosition(0);
+    Filter->LoadFromStream(*File);
+    benchmark::DoNotOptimize(Source->ObjectCount());
+  };
+  Step();
+  CheckSample(*Source);
+  return Step;
 }
 
-void Reference_Inflate(benchmark::State& State) { Inflate(State, Compressed()); }
-void Reference_InflateMax(benchmark::State& State) { Inflate(State, Max()); }
+TSetUp Inflate(const TForm& Form) {
+  return [&Form]() -> TStep {
+    auto Body = std::make_shared<std::vector<uint8_t>>(Form.Body.size());
+    TStep Step = [&Form, Body] {
+      uLongf Size = Body->size();
+      if (uncompress(Body->data(), &Size, Form.File.data() + MagicSize,
+                     static_cast<uLong>(Form.File.size() - MagicSize)) != Z_OK)
+        Body->clear(); // fails the check below, and every later step
+    };
+    Step();
+    if (*Body != Form.Body)
+      throw std::runtime_error("uncompress gave other bytes");
+    return Step;
+  };
+}
 
 // ---------------------------------------------------------------------------------------
 // Writing
 
-void Write_Compressed(benchmark::State& State) {
-  TSeSkinSource Source;
-  BuildSampleSkin(Source, Side);
-  int64_t Written = 0;
-  for (auto _ : State) {
+// Steps that write through Save, checked once to give a file of the sample file's size.
+TStep Write(std::function<void(TStream&)> Save, const TForm& Form) {
+  TMemoryStream File;
+  Save(File);
+  if (File.Size() != static_cast<int64_t>(Form.File.size()))
+    throw std::runtime_error("the skin written differs in size from the sample file");
+  return [Save] {
     TMemoryStream File;
-    Source.SaveToStream(File);
-    Written = File.Size();
-  }
-  if (Written != static_cast<int64_t>(Compressed().File.size()))
-    State.SkipWithError("the skin written differs in size from the sample file");
-  CountBody(State, Compressed());
+    Save(File);
+    benchmark::DoNotOptimize(File.Size());
+  };
 }
 
-void Write_Max(benchmark::State& State) {
-  TSeSkinSource Source;
-  BuildSampleSkin(Source, Side);
-  const auto Filter = MaxFilter().Create();
-  Filter->Source = &Source;
-  int64_t Written = 0;
-  for (auto _ : State) {
-    TMemoryStream File;
-    Filter->SaveToStream(File);
-    Written = File.Size();
-  }
-  if (Written != static_cast<int64_t>(Max().File.size()))
-    State.SkipWithError("the skin written differs in size from the sample file");
-  CountBody(State, Max());
+TStep WriteCompressed() {
+  auto Source = std::make_shared<TSeSkinSource>();
+  BuildSampleSkin(*Source, Side);
+  return Write([Source](TStream& File) { Source->SaveToStream(File); }, Compressed());
 }
 
-void Deflate(benchmark::State& State, const TForm& Form, int Level) {
-  std::vector<uint8_t> Out(compressBound(static_cast<uLong>(Form.Body.size())));
-  for (auto _ : State) {
-    uLongf Size = Out.size();
-    if (compress2(Out.data(), &Size, Form.Body.data(), static_cast<uLong>(Form.Body.size()),
-                  Level) != Z_OK) {
-      State.SkipWithError("compress2 failed");
-      break;
-    }
-    benchmark::DoNotOptimize(Size);
-    benchmark::ClobberMemory();
-  }
-  CountBody(State, Form);
+TStep WriteMax() {
+  auto Source = std::make_shared<TSeSkinSource>();
+  BuildSampleSkin(*Source, Side);
+  std::shared_ptr<TSeSkinFilter> Filter = MaxFilter().Create();
+  Filter->Source = Source.get();
+  // Source is held for the filter, which points to it.
+  return Write([Source, Filter](TStream& File) { Filter->SaveToStream(File); }, Max());
 }
 
-void Reference_Deflate1(benchmark::State& State) { Deflate(State, Compressed(), 1); }
-void Reference_Deflate9(benchmark::State& State) { Deflate(State, Max(), 9); }
+TSetUp Deflate(const TForm& Form, int Level) {
+  return [&Form, Level]() -> TStep {
+    auto Out =
+        std::make_shared<std::vector<uint8_t>>(compressBound(static_cast<uLong>(Form.Body.size())));
+    auto Result = std::make_shared<int>(Z_OK);
+    TStep Step = [&Form, Level, Out, Result] {
+      uLongf Size = Out->size();
+      *Result = compress2(Out->data(), &Size, Form.Body.data(),
+                          static_cast<uLong>(Form.Body.size()), Level);
+      benchmark::DoNotOptimize(Size);
+    };
+    Step();
+    if (*Result != Z_OK)
+      throw std::runtime_error("compress2 failed");
+    return Step;
+  };
+}
 
-const std::vector<TRatio> Ratios = {
-    {"skin_read_vs_inflate", "Read_Compressed", "Reference_Inflate"},
-    {"skin_read_max_vs_inflate", "Read_Max", "Reference_InflateMax"},
-    {"skin_write_vs_deflate", "Write_Compressed", "Reference_Deflate1"},
-    {"skin_write_max_vs_deflate", "Write_Max", "Reference_Deflate9"},
-};
+std::vector<TRatio> Ratios;
+
+// Ours in turns with zlib's Reference on the same bytes.
+void RegisterPair(const std::string& Name, const std::string& Ratio, const TSetUp& Ours,
+                  const std::string& Reference, const TSetUp& ReferenceSetUp) {
+  RegisterTurns(Name, {{"ours", Ours}, {Reference, ReferenceSetUp}});
+  Ratios.push_back({Ratio + "_vs_" + Reference, Name + ":ours", Name + ":" + Reference});
+}
 
 } // namespace
-
-BENCHMARK(Read_Compressed)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Reference_Inflate)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Read_Max)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Reference_InflateMax)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Write_Compressed)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Reference_Deflate1)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Write_Max)->Unit(benchmark::kMicrosecond);
-BENCHMARK(Reference_Deflate9)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
   std::vector<char*> Arguments = BenchArguments(argc, argv);
@@ -208,6 +198,11 @@ int main(int argc, char** argv) {
   benchmark::AddCustomContext("skin_file_bytes", std::to_string(Compressed().File.size()) +
                                                      " compressed, " +
                                                      std::to_string(Max().File.size()) + " max");
+  RegisterPair("Read_Compressed", "skin_read", ReadCompressed, "inflate", Inflate(Compressed()));
+  RegisterPair("Read_Max", "skin_read_max", ReadMax, "inflate", Inflate(Max()));
+  RegisterPair("Write_Compressed", "skin_write", WriteCompressed, "deflate",
+               Deflate(Compressed(), 1));
+  RegisterPair("Write_Max", "skin_write_max", WriteMax, "deflate", Deflate(Max(), 9));
   TRatioReporter Reporter;
   benchmark::RunSpecifiedBenchmarks(&Reporter);
   Reporter.PrintRatios(std::cout, Ratios);

@@ -1,6 +1,7 @@
 #include "bench/Surfaces.h"
 
 #include <algorithm>
+#include <cstring>
 
 uint32_t TRandom::Next() {
   uint64_t Z = (FState += 0x9E3779B97F4A7C15ull);
@@ -58,4 +59,13 @@ std::vector<uint32_t> Premultiplied(const TseBitmap& Bitmap) {
         Scale(P & 0xFF);
   }
   return Out;
+}
+
+TSetUp MemcpyFrame(int32_t Width, int32_t Height) {
+  return [Width, Height]() -> TStep {
+    std::shared_ptr<TseBitmap> Source = MakeSurface(Width, Height, 1, OpaquePixel);
+    std::shared_ptr<TseBitmap> Target = MakeSurface(Width, Height, 2, OpaquePixel);
+    const size_t Bytes = static_cast<size_t>(Width) * static_cast<size_t>(Height) * 4;
+    return [Source, Target, Bytes] { std::memcpy(Target->Bits(), Source->Bits(), Bytes); };
+  };
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/Turns.h"
 #include "gfx/Bitmap.h"
 
 // splitmix64.
@@ -37,3 +38,7 @@ TsePixel OpaquePixel(TRandom& Random, uint32_t Kind);
 
 // The surface's pixels premultiplied by their alpha, as pixman's a8r8g8b8 reads them.
 std::vector<uint32_t> Premultiplied(const TseBitmap& Bitmap);
+
+// memcpy of a Width x Height frame from one surface to another: the reference of the figures
+// that move a frame's bytes.
+TSetUp MemcpyFrame(int32_t Width, int32_t Height);
