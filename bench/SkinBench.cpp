@@ -78,37 +78,31 @@ const TSkinFilterClass& MaxFilter() {
 // ---------------------------------------------------------------------------------------
 // Reading. Each set-up reads or writes once and checks the result before the steps run.
 
-void CheckSample(const TSeSkinSource& Source) {
-  if (Source.Bitmaps().Count() != 3 || Source.ObjectCount() != 3)
+// Steps that read Form's file into Source through Load, checked once to give the sample skin.
+TStep Read(const TForm& Form, std::shared_ptr<TSeSkinSource> Source,
+           std::function<void(TStream&)> Load) {
+  auto File = std::make_shared<TMemoryStream>(Form.File);
+  TStep Step = [File, Source, Load] {
+    File->SetPosition(0);
+    Load(*File);
+    benchmark::DoNotOptimize(Source->ObjectCount());
+  };
+  Step();
+  if (Source->Bitmaps().Count() != 3 || Source->ObjectCount() != 3)
     throw std::runtime_error("the skin read back is not the sample skin");
+  return Step;
 }
 
 TStep ReadCompressed() {
-  auto File = std::make_shared<TMemoryStream>(Compressed().File);
   auto Source = std::make_shared<TSeSkinSource>();
-  TStep Step = [File, Source] {
-    File->SetPosition(0);
-    Source->LoadFromStream(*File);
-    benchmark::DoNotOptimize(Source->ObjectCount());
-  };
-  Step();
-  CheckSample(*Source);
-  return Step;
+  return Read(Compressed(), Source, [Source](TStream& File) { Source->LoadFromStream(File); });
 }
 
 TStep ReadMax() {
-  auto File = std::make_shared<TMemoryStream>(Max().File);
   auto Source = std::make_shared<TSeSkinSource>();
   std::shared_ptr<TSeSkinFilter> Filter = MaxFilter().Create();
   Filter->Source = Source.get();
-  TStep Step = [File, Source, Filter] {
-    File->SetPosition(0);
-    Filter->LoadFromStream(*File);
-    benchmark::DoNotOptimize(Source->ObjectCount());
-  };
-  Step();
-  CheckSample(*Source);
-  return Step;
+  return Read(Max(), Source, [Filter](TStream& File) { Filter->LoadFromStream(File); });
 }
 
 TSetUp Inflate(const TForm& Form) {
