@@ -98,8 +98,8 @@ TStep CheckAlphaBlend() {
   };
 }
 
-// Merging makes the surface opaque; every step first gives it back the same alpha mix, and
-// that copy is timed too: the ratio is of the whole step.
+// Merging makes the surface opaque; after each iteration, untimed, it gets back the same
+// alpha mix. So it runs alone, outside the steps of bench/Turns.h.
 void MergeUnder(benchmark::State& State) {
   const TSurface Pristine = MakeSurface(Width, Height, SourceSeed, MixedAlphaPixel);
   const TSurface Surface = MakeSurface(Width, Height, SourceSeed, MixedAlphaPixel);
