@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "bench/win/BenchCases.h"
-#include "bench/win/BlitReference.h"
+#include "bench/win/FrameModes.h"
 #include "bench/win/SkinBenchForm.h"
 #include "controls/SeSkinForm.h"
 #include "skin/SkinEngine.h"
@@ -62,27 +62,7 @@ void PaintFrames(const std::string& Skin, double Seconds) {
   const TSkinnedForm Skinned = MakeSkinnedForm(Skin, false);
   Skinned.Form->Show();
   DispatchPaints();
-  const HWND Wnd = Skinned.Form->Handle();
-  RECT Bounds;
-  GetWindowRect(Wnd, &Bounds);
-  const int W = Bounds.right - Bounds.left, H = Bounds.bottom - Bounds.top;
-  const TBlitReference Reference(Wnd, true, W, H);
-  TSeSkinForm* Frame = Skinned.Frame;
-  const auto Paint = [Frame](TSeFormPerformance Mode) {
-    return [Frame, Mode] {
-      Frame->SetPerformance(Mode);
-      Frame->PaintFrame();
-    };
-  };
-  std::vector<TBenchCase> Cases{
-      {"bitblt_window", [&] { Reference.Copy(); }, {}},
-      {"frame_nobuffer", Paint(qzfpNoBuffer), {}},
-      {"frame_sharedbuffer", Paint(qzfpSharedBuffer), {}},
-      {"frame_persistentbuffer", Paint(qzfpPersistentBuffer), {}},
-      {"frame_doublebuffer", Paint(qzfpDoubleBuffer), {}},
-  };
-  RunCases(Cases, Seconds);
-  PrintCases(Cases, "skinned frame (" + std::to_string(W) + " x " + std::to_string(H) + ")");
+  BenchFrameModes(*Skinned.Frame, Skinned.Form->Handle(), Seconds, "skinned frame");
   Skinned.Form->Free();
 }
 

@@ -18,6 +18,7 @@
 
 #include "BenchCases.h"
 #include "BlitReference.h"
+#include "FrameModes.h"
 #include "controls/SeCustomControl.h"
 #include "controls/SeCustomForm.h"
 #include "toolkit/Forms.h"
@@ -48,23 +49,7 @@ void PaintFrames(double Seconds) {
   Form->Show();
   Form->AfterConstruction();
   Application->ProcessMessages();
-  const HWND Wnd = Form->Handle();
-  const TBlitReference Reference(Wnd, true, FrameWidth, FrameHeight);
-  const auto Paint = [Frame](TSeFormPerformance Mode) {
-    return [Frame, Mode] {
-      Frame->SetPerformance(Mode);
-      Frame->PaintFrame();
-    };
-  };
-  std::vector<TBenchCase> Cases{
-      {"bitblt_window", [&] { Reference.Copy(); }, {}},
-      {"frame_nobuffer", Paint(qzfpNoBuffer), {}},
-      {"frame_sharedbuffer", Paint(qzfpSharedBuffer), {}},
-      {"frame_persistentbuffer", Paint(qzfpPersistentBuffer), {}},
-      {"frame_doublebuffer", Paint(qzfpDoubleBuffer), {}},
-  };
-  RunCases(Cases, Seconds);
-  PrintCases(Cases, "frame (480 x 360)");
+  BenchFrameModes(*Frame, Form->Handle(), Seconds, "frame");
 }
 
 } // namespace
