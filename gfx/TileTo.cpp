@@ -120,7 +120,6 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const size_t LineRows = KeepLaid ? static_cast<size_t>(Height) : 1;
   const auto Line =
       std::make_unique_for_overwrite<TsePixel[]>(Laid && !Plain ? LineRows * Count : 0);
-  std::vector<bool> LaidYet(KeepLaid ? LineRows : 0);
   std::vector<TsePixel*> LaidRows(Plain ? static_cast<size_t>(Height) : 0);
   // Whole rows of the target follow each other in memory: once a copy's height of them is
   // copied, the rest repeats them a block at a time, doubling, down to the first copy, which
@@ -159,16 +158,12 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
       continue;
     }
     if (Laid) {
-      TsePixel* LaidLine = Line.get();
-      if (KeepLaid) {
-        const auto Index = static_cast<size_t>(Row - SrcRect.Top);
-        LaidLine += Index * Count;
-        if (!LaidYet[Index])
-          LayRow(LaidLine, SourceLine, Columns, SrcRect.Width(), Visible.Left);
-        LaidYet[Index] = true;
-      } else {
+      // Kept rows are laid by the bottom copy's height of rows, which meets every source row
+      // once, and only drawn from after it.
+      TsePixel* LaidLine =
+          Line.get() + (KeepLaid ? static_cast<size_t>(Row - SrcRect.Top) * Count : 0);
+      if (!KeepLaid || Visible.Bottom - 1 - Y < Height)
         LayRow(LaidLine, SourceLine, Columns, SrcRect.Width(), Visible.Left);
-      }
       DrawRow(Source, LaidLine, Pixels + Visible.Left, Count);
       continue;
     }
