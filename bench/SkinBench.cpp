@@ -108,14 +108,14 @@ TStep ReadMax() {
 TSetUp Inflate(const TForm& Form) {
   return [&Form]() -> TStep {
     auto Body = std::make_shared<std::vector<uint8_t>>(Form.Body.size());
-    TStep Step = [&Form, Body] {
+    auto Result = std::make_shared<int>(Z_OK);
+    TStep Step = [&Form, Body, Result] {
       uLongf Size = Body->size();
-      if (uncompress(Body->data(), &Size, Form.File.data() + MagicSize,
-                     static_cast<uLong>(Form.File.size() - MagicSize)) != Z_OK)
-        Body->clear(); // fails the check below, and every later step
+      *Result = uncompress(Body->data(), &Size, Form.File.data() + MagicSize,
+                           static_cast<uLong>(Form.File.size() - MagicSize));
     };
     Step();
-    if (*Body != Form.Body)
+    if (*Result != Z_OK || *Body != Form.Body)
       throw std::runtime_error("uncompress gave other bytes");
     return Step;
   };
