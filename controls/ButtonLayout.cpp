@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 
 int NumGlyphsForGlyph(int Width, int Height, int Current) {
   if (Height == 0 || Width % Height != 0)

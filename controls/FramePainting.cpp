@@ -9,7 +9,7 @@
 #include "controls/ParentBackground.h"
 #include "controls/SeCustomForm.h"
 #include "controls/SharedBuffer.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"

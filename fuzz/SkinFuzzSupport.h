@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "skin/SkinFilters.h"
 #include "skin/SkinObject.h"
 #include "skin/SkinRegistry.h"

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "gfx/Colors.h"
 #include "gfx/EffectProcs.h"
 #include "gfx/PixelRows.h"
+#include "gfx/Pixels.h"
 
 #ifdef _WIN32
 #include <windows.h>

@@ -12,6 +12,12 @@ constexpr bool RectEquals(const TRect& A, const TRect& B) { return A == B; }
 constexpr TRect GrowRect(const TRect& R, int32_t N) {
   return {R.Left - N, R.Top - N, R.Right + N, R.Bottom + N};
 }
+// R moved, size kept, to sit centred in Bounds.
+constexpr TRect CenterRect(const TRect& R, const TRect& Bounds) {
+  const int32_t Left = Bounds.Left + (RectWidth(Bounds) - RectWidth(R)) / 2;
+  const int32_t Top = Bounds.Top + (RectHeight(Bounds) - RectHeight(R)) / 2;
+  return {Left, Top, Left + RectWidth(R), Top + RectHeight(R)};
+}
 // R moved to Bounds' left edge and centred vertically (the offset halved toward zero).
 constexpr TRect CenterRectVert(const TRect& R, const TRect& Bounds) {
   const int32_t Top = Bounds.Top + (RectHeight(Bounds) - RectHeight(R)) / 2;

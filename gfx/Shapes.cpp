@@ -1,6 +1,7 @@
 #include "gfx/Shapes.h"
 
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
+#include "gfx/Rects.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "skin/SkinObjectStream.h"
 #include "skin/SkinRegistry.h"
 #include "toolkit/Published.h"

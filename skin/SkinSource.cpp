@@ -1,6 +1,6 @@
 #include "skin/SkinSource.h"
 
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "skin/SkinFilters.h"
 #include "skin/SkinRegistry.h"
 #include "toolkit/FileStreams.h"

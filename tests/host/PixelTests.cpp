@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
-#include "gfx/Colors.h"
 #include "gfx/PixelRows.h"
+#include "gfx/Pixels.h"
+#include "gfx/Rects.h"
 
 namespace {
 

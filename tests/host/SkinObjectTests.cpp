@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "skin/SkinKinds.h"
 #include "skin/SkinObjectStream.h"
 #include "skin/SkinRegistry.h"

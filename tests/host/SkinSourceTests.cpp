@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "SkinSamples.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "skin/SkinFilters.h"
 #include "skin/SkinKinds.h"
 #include "skin/SkinObjectStream.h"

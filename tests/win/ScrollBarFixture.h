@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "controls/SeCustomScrollBar.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/ErrorReport.h"

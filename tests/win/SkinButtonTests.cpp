@@ -9,7 +9,7 @@
 #include <string>
 
 #include "controls/SeSkinButton.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"
 #include "tests/win/ButtonFixture.h"

@@ -9,7 +9,7 @@
 #include <iterator>
 
 #include "SkinSamples.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "skin/SkinControlLink.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinMessages.h"

@@ -15,7 +15,7 @@
 #include "controls/SeCustomTabSheet.h"
 #include "controls/SeSkinPageControl.h"
 #include "gfx/Bitmap.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "gfx/Shapes.h"
 #include "skin/SkinEngine.h"
 #include "skin/SkinObjects.h"

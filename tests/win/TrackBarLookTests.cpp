@@ -8,7 +8,7 @@
 #include <string>
 
 #include "controls/SeCustomTrackBar.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "gfx/VisualStyles.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/WinTestSupport.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "gfx/Bitmap.h"
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 #include "toolkit/Forms.h"
 
 namespace {

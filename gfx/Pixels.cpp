@@ -1,4 +1,4 @@
-#include "gfx/Colors.h"
+#include "gfx/Pixels.h"
 
 #include <algorithm>
 #include <cmath>
@@ -102,10 +102,4 @@ void ClearKeyAlpha(TsePixel* Pixels, int32_t Count, TsePixel Key) {
   for (int32_t I = 0; I < Count; ++I)
     if ((Pixels[I] & 0x00FFFFFF) == (Key & 0x00FFFFFF))
       Pixels[I] &= 0x00FFFFFF;
-}
-
-TRect CenterRect(const TRect& R, const TRect& Bounds) {
-  const int32_t Left = Bounds.Left + (Bounds.Width() - R.Width()) / 2;
-  const int32_t Top = Bounds.Top + (Bounds.Height() - R.Height()) / 2;
-  return {Left, Top, Left + R.Width(), Top + R.Height()};
 }
