@@ -23,16 +23,28 @@
 #include "controls/SeSkinTabControl.h"
 #include "controls/SeSkinTrackBar.h"
 #include "skin/SkinEngine.h"
+#include "toolkit/Bevel.h"
 #include "toolkit/ClassRegistry.h"
-#include "toolkit/LayoutClasses.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/ListView.h"
+#include "toolkit/Panel.h"
+#include "toolkit/Timer.h"
 
 namespace {
 
 const bool GRegistered = [] {
-  RegisterToolkitClasses();
-  // The skin's components.
+  // The toolkit's plain components.
+  RegisterComponentClass<TPanel>("TPanel");
+  RegisterComponentClass<TImage>("TImage");
+  RegisterComponentClass<TBevel>("TBevel");
+  RegisterComponentClass<TLabel>("TLabel");
+  RegisterComponentClass<TTimer>("TTimer");
+  RegisterComponentClass<TListView>("TListView");
+  // The skin's components, and the skins a skin list stores with a form.
   RegisterComponentClass<TSeSkinEngine>("TSeSkinEngine");
   RegisterComponentClass<TSeSkinList>("TSeSkinList");
+  RegisterPersistentClass<TSeSkinStream>();
   // Form frames and hints.
   RegisterComponentClass<TSeCustomForm>("TSeCustomForm");
   RegisterComponentClass<TSeSkinForm>("TSeSkinForm");

@@ -1,7 +1,6 @@
 #include "skin/SkinEngine.h"
 
 #include "skin/SkinMessages.h"
-#include "toolkit/ClassRegistry.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Published.h"
 
@@ -32,12 +31,6 @@ void ProcessPendingMessages() {
   if (Application)
     Application->ProcessMessages();
 }
-
-// Skin lists can be stored with a form.
-const bool GRegistered = [] {
-  RegisterPersistentClass<TSeSkinStream>();
-  return true;
-}();
 
 } // namespace
 

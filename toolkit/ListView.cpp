@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <commctrl.h>
 
-#include "toolkit/ClassRegistry.h"
 #include "toolkit/CommonControls.h"
 #include "toolkit/ControlProps.h"
 #include "toolkit/ErrorReport.h"
@@ -13,14 +12,6 @@ namespace {
 const char* const ViewStyleNames[] = {"vsIcon", "vsSmallIcon", "vsList", "vsReport"};
 const char* const BevelCutNames[] = {"bvNone", "bvLowered", "bvRaised", "bvSpace"};
 const char* const BevelKindNames[] = {"bkNone", "bkTile", "bkSoft", "bkFlat"};
-
-// Stored layouts may hold list views.
-const bool GRegistered = [] {
-  RegisterPersistentClass("TListView", [](TComponent* Owner) -> std::unique_ptr<TPersistent> {
-    return std::make_unique<TListView>(Owner);
-  });
-  return true;
-}();
 
 } // namespace
 
