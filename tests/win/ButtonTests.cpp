@@ -8,7 +8,7 @@
 
 #include "controls/SeCustomButton.h"
 #include "tests/win/ButtonFixture.h"
-#include "toolkit/Edit.h"
+#include "tests/win/support/PlainEdit.h"
 
 namespace {
 
@@ -139,7 +139,7 @@ TEST_F(ButtonTest, EnterClicksTheFocusedButtonAndEscapeTheCancelOne) {
 }
 
 TEST_F(ButtonTest, TheDefaultButtonTakesEnterUnlessAnotherButtonHasTheFocus) {
-  auto* Edit = MakeComponent<TEdit>(Form);
+  auto* Edit = MakeComponent<TPlainEdit>(Form);
   Edit->SetParent(Form);
   Edit->SetBounds(20, 80, 100, 21);
   auto* Other = AddButton(120, 20, 75, 23, "Other");

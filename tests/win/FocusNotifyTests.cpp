@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "tests/win/support/PlainEdit.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/ControlMessages.h"
-#include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
 #include "toolkit/GraphicControl.h"
 
@@ -30,10 +30,10 @@ TEST(FocusNotice, EveryControlOfTheFormLearnsWhereTheFocusWent) {
   TApplicationScope App;
   Application->Initialize();
   auto* Form = MakeComponent<TForm>(Application);
-  auto* First = MakeComponent<TEdit>(Form);
+  auto* First = MakeComponent<TPlainEdit>(Form);
   First->SetParent(Form);
   First->SetBounds(10, 10, 80, 21);
-  auto* Second = MakeComponent<TEdit>(Form);
+  auto* Second = MakeComponent<TPlainEdit>(Form);
   Second->SetParent(Form);
   Second->SetBounds(10, 40, 80, 21);
   auto* Watcher = MakeComponent<TFocusWatcher>(Form);
