@@ -2,8 +2,8 @@
 // and right clicks, and the window moved and sized by its caption and edges, following the
 // pointer (full drag) or shown as an outline until the button is released (border drag).
 
+#include "controls/Platform.h"
 #include "controls/SeCustomForm.h"
-#include "gfx/Platform.h"
 #include "toolkit/GdiGuards.h"
 
 namespace {

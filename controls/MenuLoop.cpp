@@ -9,9 +9,9 @@
 #include <cwctype>
 #include <windowsx.h>
 
+#include "controls/Platform.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SeItemView.h"
-#include "gfx/Platform.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"

@@ -1,8 +1,8 @@
 #include "controls/SeCustomForm.h"
 
 #include "controls/BackgroundCapture.h"
+#include "controls/Platform.h"
 #include "controls/TrayIcon.h"
-#include "gfx/Platform.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/Application.h"
 #include "toolkit/FlagScope.h"

@@ -1,6 +1,6 @@
 #include "controls/SeCustomScrollBar.h"
 
-#include "gfx/Platform.h"
+#include "controls/Platform.h"
 #include "gfx/Shapes.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/Timer.h"

@@ -7,12 +7,12 @@
 
 #include "controls/MenuLoop.h"
 #include "controls/MenuMetrics.h"
+#include "controls/Platform.h"
 #include "controls/SeCustomForm.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SeItemView.h"
 #include "controls/SePopupView.h"
 #include "controls/SePopupWindow.h"
-#include "gfx/Platform.h"
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"

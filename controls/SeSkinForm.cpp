@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "controls/Platform.h"
 #include "controls/SeSkinPopupMenu.h"
-#include "gfx/Platform.h"
 #include "skin/SkinMessages.h"
 #include "toolkit/Application.h"
 #include "toolkit/GdiGuards.h"

@@ -1,8 +1,8 @@
 #include "gfx/SkinText.h"
 
 #include "gfx/Bitmap.h"
-#include "gfx/Platform.h"
 #include "toolkit/AnsiText.h"
+#include "toolkit/OsVersion.h"
 
 namespace {
 

@@ -4,16 +4,6 @@
 #include "toolkit/FileNames.h"
 #include "toolkit/SysUtils.h"
 
-int ScreenPixelsPerInch() {
-  static const int Value = [] {
-    const HDC DC = GetDC(nullptr);
-    const int Result = GetDeviceCaps(DC, LOGPIXELSY);
-    ReleaseDC(nullptr, DC);
-    return Result;
-  }();
-  return Value;
-}
-
 // ---------------------------------------------------------------------------------------
 // TFont
 

@@ -10,3 +10,8 @@ TOsVersion OsVersion() {
 #pragma GCC diagnostic pop
   return {Version.dwPlatformId, Version.dwMajorVersion};
 }
+
+bool UnicodePlatform() {
+  static const bool Unicode = OsVersion().PlatformId == VER_PLATFORM_WIN32_NT;
+  return Unicode;
+}

@@ -9,3 +9,5 @@ struct TOsVersion {
 };
 
 TOsVersion OsVersion();
+// The platform is of the NT family (asked once).
+bool UnicodePlatform();

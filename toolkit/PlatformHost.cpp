@@ -1,5 +1,6 @@
-// What the platform would say where there is no window system: the classic system colours,
-// a screen of 96 pixels per inch, and the program's path from /proc.
+// What the portable toolkit asks of the platform, where there is no window system: the
+// classic system colours, a screen of 96 pixels per inch, and the program's path from /proc.
+// PlatformWin.cpp asks Windows the same.
 
 #include <iterator>
 #include <unistd.h>

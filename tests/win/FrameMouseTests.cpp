@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gfx/Platform.h"
+#include "controls/Platform.h"
 #include "tests/win/FrameFormFixture.h"
 #include "tests/win/support/FixtureProcess.h"
 

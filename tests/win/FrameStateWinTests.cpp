@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "gfx/Platform.h"
+#include "controls/Platform.h"
 #include "tests/win/FrameFormFixture.h"
 #include "toolkit/Application.h"
 

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "gfx/Platform.h"
+#include "controls/Platform.h"
 #include "gfx/VisualStyles.h"
 #include "tests/win/ScrollBarFixture.h"
 

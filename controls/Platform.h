@@ -1,14 +1,12 @@
 #pragma once
-// What the skin library asks of the platform: wide text, monitor geometry, keyboard repeat
-// timing, scroll-bar information and nested mouse capture. Entry points that older
-// platforms lack are looked up by name once, when the program starts.
+// What the skinned controls ask of the platform: monitor geometry, keyboard repeat timing,
+// scroll-bar information and nested mouse capture. Entry points that older platforms lack
+// are looked up by name once, when the program starts.
 
 #include <windows.h>
 
 #include "toolkit/Types.h"
 
-// The platform is of the NT family.
-bool UnicodePlatform();
 // More than one monitor, and the monitor entry points exist.
 bool MultiMonitor();
 // The work area when asked for and known, else the whole screen.

@@ -1,8 +1,7 @@
-#include "gfx/Platform.h"
+#include "controls/Platform.h"
 
 #include <cmath>
 
-#include "toolkit/OsVersion.h"
 #include "toolkit/SystemLibrary.h"
 
 namespace {
@@ -16,7 +15,6 @@ struct TPlatform {
   using TGetScrollBarInfo = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
 
   TPlatform() {
-    Unicode = OsVersion().PlatformId == VER_PLATFORM_WIN32_NT;
     const HMODULE User = GetModuleHandleA("user32.dll");
     MonitorFromRect = LibraryProc<TMonitorFromRect>(User, "MonitorFromRect");
     MonitorFromPoint = LibraryProc<TMonitorFromPoint>(User, "MonitorFromPoint");
@@ -25,7 +23,6 @@ struct TPlatform {
     GetScrollBarInfo = LibraryProc<TGetScrollBarInfo>(User, "GetScrollBarInfo");
   }
 
-  bool Unicode = false;
   TMonitorFromRect MonitorFromRect = nullptr;
   TMonitorFromPoint MonitorFromPoint = nullptr;
   TMonitorFromWindow MonitorFromWindow = nullptr;
@@ -48,8 +45,6 @@ TRect MonitorRect(HMONITOR Monitor, bool UseWorkArea) {
 }
 
 } // namespace
-
-bool UnicodePlatform() { return GPlatform.Unicode; }
 
 bool MultiMonitor() {
   return GetSystemMetrics(SM_CMONITORS) > 1 && GPlatform.MonitorFromRect &&
