@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "controls/Bevels.h"
+#include "controls/EffectOptions.h"
 #include "gfx/Bitmap.h"
-#include "gfx/EffectOptions.h"
 #include "toolkit/Graphics.h"
 
 class TSePaintSurface {

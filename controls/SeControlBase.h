@@ -6,9 +6,9 @@
 #include <windows.h>
 
 #include "controls/Bevels.h"
+#include "controls/EffectOptions.h"
 #include "controls/PaintSurface.h"
 #include "gfx/Bitmap.h"
-#include "gfx/EffectOptions.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/Controls.h"
 

@@ -3,10 +3,10 @@
 #include <imm.h>
 #include <windowsx.h>
 
+#include "controls/EffectOptions.h"
 #include "controls/PublishedControl.h"
 #include "controls/SePopupMenu.h"
 #include "controls/TextMeasure.h"
-#include "gfx/EffectOptions.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Published.h"

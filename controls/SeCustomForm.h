@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "controls/EffectOptions.h"
 #include "controls/FrameGeometry.h"
 #include "controls/FrameStates.h"
 #include "controls/SeHook.h"
 #include "gfx/Bitmap.h"
-#include "gfx/EffectOptions.h"
 
 class TSeTrayIcon;
 class TPopupMenu;

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "gfx/EffectOptions.h"
+#include "controls/EffectOptions.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Types.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "gfx/EffectOptions.h"
+#include "controls/EffectOptions.h"
 #include "toolkit/PopupMenu.h"
 
 class TCustomImageList;

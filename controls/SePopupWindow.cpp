@@ -1,9 +1,9 @@
 #include "controls/SePopupWindow.h"
 
+#include "controls/EffectOptions.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SePopupForm.h"
 #include "controls/SePopupView.h"
-#include "gfx/EffectOptions.h"
 #include "toolkit/Controls.h"
 
 namespace {

@@ -2,8 +2,6 @@
 
 #include <chrono>
 
-#include "gfx/EffectOptions.h"
-
 const char* const RandomEffectName = "[ RANDOM ] - Random selection";
 const char* const BitmapEffectName = "[ BITMAP ] - Bitmap Animation";
 
@@ -48,7 +46,6 @@ const bool GStarted = [] {
   GSeed = static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count() ^
                                 std::chrono::system_clock::now().time_since_epoch().count());
   RegisterBuiltInEffects();
-  RegisterOptionClasses();
   GNames = {RandomEffectName, BitmapEffectName};
   for (int I = 0; I < GProcList.Count(); ++I)
     GNames.push_back(GProcList.Items(I).Name);

@@ -20,11 +20,11 @@
 
 #include "bench/win/BenchCases.h"
 #include "bench/win/SkinBenchForm.h"
+#include "controls/EffectOptions.h"
 #include "controls/MenuGeometry.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SePopupMenu.h"
 #include "controls/SeSkinPopupMenu.h"
-#include "gfx/EffectOptions.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "gfx/EffectOptions.h"
+#include "controls/EffectOptions.h"
 #include "toolkit/PropertyStream.h"
 #include "toolkit/Published.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "gfx/EffectOptions.h"
+#include "controls/EffectOptions.h"
 #include "toolkit/ClassRegistry.h"
 
 namespace {

@@ -137,7 +137,3 @@ class TSeFormOptions : public TSeEffectBundle {
 public:
   std::string ClassName() const override { return "TSeFormOptions"; }
 };
-
-// Registers the record and the option classes that layouts store (not TSeAnimation, which is
-// only ever a property of its owner); part of library start.
-void RegisterOptionClasses();

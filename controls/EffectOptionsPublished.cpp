@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "gfx/EffectOptions.h"
+#include "controls/EffectOptions.h"
 #include "toolkit/Published.h"
 
 namespace {

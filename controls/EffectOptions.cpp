@@ -1,4 +1,4 @@
-#include "gfx/EffectOptions.h"
+#include "controls/EffectOptions.h"
 
 #include <algorithm>
 #include <typeinfo>
@@ -178,7 +178,11 @@ void TSeEffectBundle::Assign(const TPersistent& Source) {
   TPersistent::Assign(Source);
 }
 
-void RegisterOptionClasses() {
+namespace {
+
+// Library start: the record and the option classes that layouts store are made by name (not
+// TSeAnimation, which is only ever a property of its owner).
+const bool GRegistered = [] {
   RegisterPersistentClass<TseAnimationRec>();
   RegisterPersistentClass<TSeBlending>();
   RegisterPersistentClass<TSeShadow>();
@@ -186,4 +190,7 @@ void RegisterOptionClasses() {
   RegisterPersistentClass<TSeDragging>();
   RegisterPersistentClass<TSeFormOptions>();
   RegisterPersistentClass<TSePopupMenuOptions>();
-}
+  return true;
+}();
+
+} // namespace
