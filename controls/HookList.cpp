@@ -4,6 +4,7 @@
 
 #include "controls/ControlHook.h"
 #include "toolkit/ErrorReport.h"
+#include "toolkit/WindowClass.h"
 
 namespace {
 
@@ -23,15 +24,7 @@ THookList& HookList() {
 }
 
 THookList::THookList() {
-  static const bool Registered = [] {
-    WNDCLASSEXW Class{};
-    Class.cbSize = sizeof Class;
-    Class.lpfnWndProc = WindowProc;
-    Class.hInstance = GetModuleHandleW(nullptr);
-    Class.lpszClassName = RegistryClassName;
-    return RegisterClassExW(&Class) != 0;
-  }();
-  (void)Registered;
+  RegisterWindowClassOnce(RegistryClassName, WindowProc);
   FWindow = CreateWindowExW(0, RegistryClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -3,22 +3,11 @@
 #include <cstring>
 
 #include "toolkit/ErrorReport.h"
+#include "toolkit/WindowClass.h"
 
 namespace {
 
 constexpr wchar_t TrayWindowClass[] = L"TSeTrayWindow";
-
-void RegisterTrayWindowClass(WNDPROC Proc) {
-  static const bool Registered = [Proc] {
-    WNDCLASSEXW Class{};
-    Class.cbSize = sizeof Class;
-    Class.lpfnWndProc = Proc;
-    Class.hInstance = GetModuleHandleW(nullptr);
-    Class.lpszClassName = TrayWindowClass;
-    return RegisterClassExW(&Class) != 0;
-  }();
-  (void)Registered;
-}
 
 } // namespace
 
@@ -50,7 +39,7 @@ bool TSeTrayIcon::Add(const std::string& Tip) {
   // The window is made for the first showing: every frame has an icon (menu levels and hints
   // too), few ever show it.
   if (!FWindow) {
-    RegisterTrayWindowClass(WindowProc);
+    RegisterWindowClassOnce(TrayWindowClass, WindowProc);
     // A message-only window would not hear the end of the log-on, which is broadcast to
     // top-level windows; a hidden top-level one does.
     FWindow = CreateWindowExW(0, TrayWindowClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,

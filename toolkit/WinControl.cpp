@@ -9,6 +9,7 @@
 #include "toolkit/FlagScope.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/Screen.h"
+#include "toolkit/WindowClass.h"
 #include "toolkit/WindowSubclass.h"
 
 namespace {
@@ -18,20 +19,6 @@ constexpr const wchar_t* WindowClassName = L"MirevanWindow";
 constexpr UINT_PTR BindingId = 0x4D52;
 
 TMouseWatcher GMouseWatcher = nullptr;
-
-void RegisterWindowClass(WNDPROC Procedure) {
-  static const bool Registered = [Procedure] {
-    WNDCLASSEXW Class{};
-    Class.cbSize = sizeof Class;
-    Class.style = CS_DBLCLKS;
-    Class.lpfnWndProc = Procedure;
-    Class.hInstance = GetModuleHandleW(nullptr);
-    Class.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    Class.lpszClassName = WindowClassName;
-    return RegisterClassExW(&Class) != 0;
-  }();
-  (void)Registered;
-}
 
 bool IsMouseMessage(UINT Msg) { return Msg >= WM_MOUSEFIRST && Msg <= WM_MBUTTONDBLCLK; }
 
@@ -131,7 +118,7 @@ void TWinControl::CreateWnd() {
   const std::wstring Text = WindowText(Caption());
 
   if (Params.WinClassName.empty()) {
-    RegisterWindowClass(ClassProc);
+    RegisterWindowClassOnce(WindowClassName, ClassProc, CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW));
     // Bound at WM_NCCREATE, so the object sees the window's sizing and creation messages.
     CreateWindowExW(Params.ExStyle, WindowClassName, Text.c_str(), Params.Style, Left(), Top(),
                     Width(), Height(), ParentWnd, Menu, Instance, this);
