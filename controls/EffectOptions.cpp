@@ -4,6 +4,7 @@
 #include <typeinfo>
 
 #include "toolkit/ClassRegistry.h"
+#include "toolkit/Published.h"
 
 namespace {
 
@@ -89,22 +90,17 @@ void TSeGravitation::SetSize(int32_t Value) {
 }
 
 void TSeGravitation::Assign(const TPersistent& Source) {
-  if (const auto* Other = SameClass(*this, Source)) {
-    Enabled = Other->Enabled;
-    FSize = Other->FSize;
-    return;
-  }
-  TPersistent::Assign(Source);
+  if (SameClass(*this, Source))
+    AssignPublished(*this, Source);
+  else
+    TPersistent::Assign(Source);
 }
 
 void TSeDragging::Assign(const TPersistent& Source) {
-  if (const auto* Other = SameClass(*this, Source)) {
-    Moveable = Other->Moveable;
-    Sizeable = Other->Sizeable;
-    DragMode = Other->DragMode;
-    return;
-  }
-  TPersistent::Assign(Source);
+  if (SameClass(*this, Source))
+    AssignPublished(*this, Source);
+  else
+    TPersistent::Assign(Source);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -18,12 +18,6 @@ const TPropTable& TSeLinkSkinObject::Properties() {
   return Table;
 }
 
-void TSeLinkSkinObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeLinkSkinObject*>(&Source))
-    LinkControl = Other->LinkControl;
-}
-
 // ---------------------------------------------------------------------------------------
 // TSeBitmapSkinObject
 
@@ -37,14 +31,6 @@ const TPropTable& TSeBitmapSkinObject::Properties() {
       {ObjectProp("Bitmap", &T::Bitmap),
        FieldProp("TileStyle", &T::TileStyle, TPropKind::pkEnum, TileStyleNames)});
   return Table;
-}
-
-void TSeBitmapSkinObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeBitmapSkinObject*>(&Source)) {
-    AssignLink(Bitmap, Other->Bitmap);
-    TileStyle = Other->TileStyle;
-  }
 }
 
 void TSeBitmapSkinObject::ResolveLinks() {
@@ -63,12 +49,6 @@ const TPropTable& TSeFormBitmapSkinObject::Properties() {
       &TSeBitmapSkinObject::Properties(),
       {ObjectProp("InactiveBitmap", &TSeFormBitmapSkinObject::InactiveBitmap)});
   return Table;
-}
-
-void TSeFormBitmapSkinObject::Assign(const TPersistent& Source) {
-  TSeBitmapSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeFormBitmapSkinObject*>(&Source))
-    AssignLink(InactiveBitmap, Other->InactiveBitmap);
 }
 
 void TSeFormBitmapSkinObject::ResolveLinks() {
@@ -92,16 +72,6 @@ const TPropTable& TSeSysButtonSkinObject::Properties() {
   return Table;
 }
 
-void TSeSysButtonSkinObject::Assign(const TPersistent& Source) {
-  TSeBitmapSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeSysButtonSkinObject*>(&Source)) {
-    Action = Other->Action;
-    AssignLink(BitmapHover, Other->BitmapHover);
-    AssignLink(BitmapDown, Other->BitmapDown);
-    RollPanel = Other->RollPanel;
-  }
-}
-
 void TSeSysButtonSkinObject::ResolveLinks() {
   TSeBitmapSkinObject::ResolveLinks();
   ResolveLink(BitmapHover, TRect{});
@@ -117,14 +87,6 @@ const TPropTable& TSeActiveSkinObject::Properties() {
                                 {FieldProp("ActiveColor", &T::ActiveColor, TPropKind::pkColor),
                                  ObjectProp("ActiveFont", &T::ActiveFont)});
   return Table;
-}
-
-void TSeActiveSkinObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeActiveSkinObject*>(&Source)) {
-    ActiveColor = Other->ActiveColor;
-    ActiveFont.Assign(Other->ActiveFont);
-  }
 }
 
 void TSeActiveSkinObject::ChangeHue(int32_t Delta) {
@@ -150,20 +112,6 @@ const TPropTable& TSeColorButtonObject::Properties() {
   return Table;
 }
 
-void TSeColorButtonObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeColorButtonObject*>(&Source)) {
-    HotColor = Other->HotColor;
-    HotFont.Assign(Other->HotFont);
-    PressedColor = Other->PressedColor;
-    PressedFont.Assign(Other->PressedFont);
-    FocusedColor = Other->FocusedColor;
-    FocusedFont.Assign(Other->FocusedFont);
-    DisabledColor = Other->DisabledColor;
-    DisabledFont.Assign(Other->DisabledFont);
-  }
-}
-
 // ---------------------------------------------------------------------------------------
 // Boxes
 
@@ -174,12 +122,6 @@ const TPropTable& TSeBitmapBoxObject::Properties() {
   return Table;
 }
 
-void TSeBitmapBoxObject::Assign(const TPersistent& Source) {
-  TSeBitmapSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeBitmapBoxObject*>(&Source))
-    BorderTileStyle = Other->BorderTileStyle;
-}
-
 TSeActiveBitmapBoxObject::TSeActiveBitmapBoxObject(TComponent* AOwner)
     : TSeBitmapBoxObject(AOwner), FocusedBitmap(NewLink()) {}
 
@@ -188,12 +130,6 @@ const TPropTable& TSeActiveBitmapBoxObject::Properties() {
       &TSeBitmapBoxObject::Properties(),
       {ObjectProp("FocusedBitmap", &TSeActiveBitmapBoxObject::FocusedBitmap)});
   return Table;
-}
-
-void TSeActiveBitmapBoxObject::Assign(const TPersistent& Source) {
-  TSeBitmapBoxObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeActiveBitmapBoxObject*>(&Source))
-    AssignLink(FocusedBitmap, Other->FocusedBitmap);
 }
 
 void TSeActiveBitmapBoxObject::ResolveLinks() {
@@ -215,16 +151,6 @@ const TPropTable& TSeButtonBitmapBoxObject::Properties() {
   return Table;
 }
 
-void TSeButtonBitmapBoxObject::Assign(const TPersistent& Source) {
-  TSeBitmapBoxObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeButtonBitmapBoxObject*>(&Source)) {
-    AssignLink(HotBitmap, Other->HotBitmap);
-    AssignLink(FocusedBitmap, Other->FocusedBitmap);
-    AssignLink(PressedBitmap, Other->PressedBitmap);
-    AssignLink(DisabledBitmap, Other->DisabledBitmap);
-  }
-}
-
 void TSeButtonBitmapBoxObject::ResolveLinks() {
   TSeBitmapBoxObject::ResolveLinks();
   for (TseBitmapLinkPtr* Link : {&HotBitmap, &FocusedBitmap, &PressedBitmap, &DisabledBitmap})
@@ -241,14 +167,6 @@ const TPropTable& TSeRollPanelObject::Properties() {
       {FieldProp("RollKind", &T::RollKind, TPropKind::pkEnum, RollKindNames),
        FieldProp("RollValue", &T::RollValue)});
   return Table;
-}
-
-void TSeRollPanelObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeRollPanelObject*>(&Source)) {
-    RollKind = Other->RollKind;
-    RollValue = Other->RollValue;
-  }
 }
 
 void TSeRollPanelObject::ToggleRoll() {

@@ -87,6 +87,7 @@ void TSeSkinObject::Assign(const TPersistent& Source) {
   FTop = Other->FTop;
   FWidth = Other->FWidth;
   FHeight = Other->FHeight;
+  AssignPublished(*this, Source, &Properties());
 }
 
 void TSeSkinObject::SetState(TSeState Value) {

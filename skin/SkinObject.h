@@ -51,12 +51,11 @@ protected:
 };
 
 // What every skin object class declares: its name, its published properties (a static
-// table, in stream order) and its copy of another object's stored look.
+// table, in stream order); TSeSkinObject::Assign copies them through that table.
 #define SE_SKIN_OBJECT_CLASS(Name)                                                                 \
   std::string ClassName() const override { return #Name; }                                         \
   static const TPropTable& Properties();                                                           \
-  const TPropTable* Published() const override { return &Properties(); }                           \
-  void Assign(const TPersistent& Source) override;
+  const TPropTable* Published() const override { return &Properties(); }
 
 class TSeSkinObject : public TComponent {
 public:
@@ -65,7 +64,8 @@ public:
   static const TPropTable& Properties();
   const TPropTable* Published() const override { return &Properties(); }
   // Copies the stored look of another skin object, children cloned (deep); the bounds last,
-  // without re-layout. Visible, Enabled, Active, State, Control, texts and BiDiMode stay.
+  // without re-layout; then the published properties of the kinds both objects are of.
+  // Visible, Enabled, Active, State, Control, texts and BiDiMode stay.
   void Assign(const TPersistent& Source) override;
 
   // --- Overridable behaviour

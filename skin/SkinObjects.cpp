@@ -26,14 +26,6 @@ const TPropTable& TSeActiveObject::Properties() {
   return Table;
 }
 
-void TSeActiveObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeActiveObject*>(&Source)) {
-    ActiveColor = Other->ActiveColor;
-    ActiveFont.Assign(Other->ActiveFont);
-  }
-}
-
 TFont& TSeActiveObject::GetFont() {
   return StateIn(State(), {osHot, osPressed, osFocused}) ? ActiveFont : Font;
 }
@@ -66,17 +58,6 @@ const TPropTable& TSeBitmapObject::Properties() {
   return Table;
 }
 
-void TSeBitmapObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeBitmapObject*>(&Source)) {
-    AssignLink(Bitmap, Other->Bitmap);
-    BorderTileStyle = Other->BorderTileStyle;
-    MaskedBorder = Other->MaskedBorder;
-    MaskedAngles = Other->MaskedAngles;
-    TileStyle = Other->TileStyle;
-  }
-}
-
 void TSeBitmapObject::ResolveLinks() {
   TSeSkinObject::ResolveLinks();
   ResolveLink(Bitmap, Margins());
@@ -94,14 +75,6 @@ const TPropTable& TSeActiveBitmap::Properties() {
       &TSeBitmapObject::Properties(),
       {ObjectProp("ActiveBitmap", &T::ActiveBitmap), ObjectProp("ActiveFont", &T::ActiveFont)});
   return Table;
-}
-
-void TSeActiveBitmap::Assign(const TPersistent& Source) {
-  TSeBitmapObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeActiveBitmap*>(&Source)) {
-    AssignLink(ActiveBitmap, Other->ActiveBitmap);
-    ActiveFont.Assign(Other->ActiveFont);
-  }
 }
 
 TFont& TSeActiveBitmap::GetFont() {
@@ -131,15 +104,6 @@ const TPropTable& TSeSystemButton::Properties() {
                                  ObjectProp("BitmapHot", &T::BitmapHot),
                                  ObjectProp("BitmapPressed", &T::BitmapPressed)});
   return Table;
-}
-
-void TSeSystemButton::Assign(const TPersistent& Source) {
-  TSeActiveBitmap::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeSystemButton*>(&Source)) {
-    Action = Other->Action;
-    AssignLink(BitmapHot, Other->BitmapHot);
-    AssignLink(BitmapPressed, Other->BitmapPressed);
-  }
 }
 
 void TSeSystemButton::ResolveLinks() {
@@ -220,16 +184,6 @@ const TPropTable& TSeButtonObject::Properties() {
   return Table;
 }
 
-void TSeButtonObject::Assign(const TPersistent& Source) {
-  TSeBitmapObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeButtonObject*>(&Source)) {
-    AssignLink(BitmapHot, Other->BitmapHot);
-    AssignLink(BitmapFocused, Other->BitmapFocused);
-    AssignLink(BitmapPressed, Other->BitmapPressed);
-    AssignLink(BitmapDisabled, Other->BitmapDisabled);
-  }
-}
-
 void TSeButtonObject::ResolveLinks() {
   TSeBitmapObject::ResolveLinks();
   for (TseBitmapLinkPtr* Link : {&BitmapHot, &BitmapFocused, &BitmapPressed, &BitmapDisabled})
@@ -246,16 +200,6 @@ const TPropTable& TSeTextObject::Properties() {
       {ObjectProp("FontHot", &T::FontHot), ObjectProp("FontFocused", &T::FontFocused),
        ObjectProp("FontPressed", &T::FontPressed), ObjectProp("FontDisabled", &T::FontDisabled)});
   return Table;
-}
-
-void TSeTextObject::Assign(const TPersistent& Source) {
-  TSeSkinObject::Assign(Source);
-  if (const auto* Other = dynamic_cast<const TSeTextObject*>(&Source)) {
-    FontHot.Assign(Other->FontHot);
-    FontFocused.Assign(Other->FontFocused);
-    FontPressed.Assign(Other->FontPressed);
-    FontDisabled.Assign(Other->FontDisabled);
-  }
 }
 
 TFont& TSeTextObject::GetFont() {

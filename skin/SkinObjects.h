@@ -106,7 +106,3 @@ public:
   TFont FontDisabled;
 };
 
-// Assign helper: copies Source's link into Dest's (both exist).
-inline void AssignLink(TseBitmapLinkPtr& Dest, const TseBitmapLinkPtr& Source) {
-  Dest->Assign(*Source);
-}

@@ -72,6 +72,9 @@ public:
   const std::vector<const TPropInfo*>& Properties() const { return FAll; }
   // By name, letter case ignored; null when the class has no such property.
   const TPropInfo* Find(std::string_view Name) const;
+  // Info is one of this table's own or inherited entries: the class of the table is, or
+  // derives from, the class that declares Info.
+  bool Holds(const TPropInfo* Info) const;
 
 private:
   std::vector<TPropInfo> FOwn;
@@ -265,3 +268,11 @@ inline TPropInfo LastProp(TPropInfo Info) {
   Info.Last = true;
   return Info;
 }
+
+// Copies into Dest, in stream order, each property of Dest's table that Source's class has
+// too (it is, or derives from, the class that declares it), except those that Done holds
+// (a base class's, copied by its own hand): values through the accessors, owned sub-objects
+// and collection items by their own Assign, bytes (where Source has some) through a stream.
+// Handlers stay: they are bound to a form, not part of the object's state.
+void AssignPublished(TPersistent& Dest, const TPersistent& Source,
+                     const TPropTable* Done = nullptr);

@@ -7,6 +7,7 @@
 #include "skin/SkinObjectStream.h"
 #include "skin/SkinRegistry.h"
 #include "toolkit/PropertyStream.h"
+#include "toolkit/Published.h"
 
 namespace {
 
@@ -91,6 +92,77 @@ TEST(SkinObjectTree, ACloneIsDeepAndLeavesTheRuntimeStateBehind) {
   // Assigning again replaces the children rather than adding to them.
   Copy->Assign(Tree.Root);
   EXPECT_EQ(Copy->ChildCount(), 2);
+}
+
+// Every stored value of Object (its sub-objects' too) set away from its default; Seed
+// varies the values between objects.
+void FillPublished(TPersistent& Object, int Seed) {
+  for (const TPropInfo* Info : Object.Published()->Properties()) {
+    if (!Info->Stored)
+      continue;
+    switch (Info->Kind) {
+    case TPropKind::pkObject:
+      if (TPersistent* Sub = Info->Object(Object); Sub && Sub->Published())
+        FillPublished(*Sub, Seed + 1);
+      break;
+    case TPropKind::pkString:
+      Info->SetString(Object, "v" + std::to_string(Seed));
+      break;
+    case TPropKind::pkBoolean:
+      Info->SetOrd(Object, Info->GetOrd(Object) ? 0 : 1);
+      break;
+    case TPropKind::pkEnum:
+    case TPropKind::pkSet:
+      Info->SetOrd(Object, static_cast<int64_t>(Info->Names.size()) - 1);
+      break;
+    case TPropKind::pkColor:
+      Info->SetOrd(Object, 0x102030 + Seed);
+      break;
+    case TPropKind::pkCharset:
+      Info->SetOrd(Object, 204);
+      break;
+    case TPropKind::pkInteger:
+      Info->SetOrd(Object, 3 + Seed);
+      break;
+    default: // children and bytes have tests of their own
+      break;
+    }
+  }
+}
+
+TEST(SkinObjectTree, AssignCopiesWhatBothKindsPublish) {
+  // Each kind from a filled object of its own kind: every stored value arrives.
+  for (const TSkinObjectClass& Class : SkinObjectClasses()) {
+    const auto Source = Class.Create(nullptr);
+    Source->SetName("Source");
+    FillPublished(*Source, 1);
+    const auto Copy = Class.Create(nullptr);
+    Copy->Assign(*Source);
+    EXPECT_EQ(ComponentToText(*Copy), ComponentToText(*Source)) << Class.Name;
+  }
+  // Across kinds only what the source's kind has too: a plain bitmap gives a button its
+  // bitmap and leaves the state pictures; a button gives a plain bitmap only its own.
+  TSeBitmapObject Plain(nullptr);
+  FillPublished(Plain, 1);
+  TSeButtonObject Button(nullptr);
+  Button.BitmapHot->Name = "hot";
+  Button.Assign(Plain);
+  EXPECT_EQ(Button.Bitmap->Name, Plain.Bitmap->Name);
+  EXPECT_EQ(Button.TileStyle, Plain.TileStyle);
+  EXPECT_EQ(Button.BitmapHot->Name, "hot");
+  TSeBitmapObject Back(nullptr);
+  FillPublished(Button, 5);
+  Back.Assign(Button);
+  EXPECT_EQ(Back.Bitmap->Name, Button.Bitmap->Name);
+  EXPECT_EQ(Back.MarginLeft, Button.MarginLeft);
+  // Siblings share only the common base: a text object's fonts do not reach an active one.
+  TSeTextObject Text(nullptr);
+  FillPublished(Text, 2);
+  TSeActiveObject Active(nullptr);
+  const TColor ActiveColour = Active.ActiveColor;
+  Active.Assign(Text);
+  EXPECT_EQ(Active.Font.Color(), Text.Font.Color());
+  EXPECT_EQ(Active.ActiveColor, ActiveColour);
 }
 
 TEST(SkinObjectTree, OnlyRegisteredClassesCanBeCloned) {
