@@ -137,24 +137,14 @@ void TSeActiveBitmapBoxObject::ResolveLinks() {
   ResolveLink(FocusedBitmap, TRect{});
 }
 
-TSeButtonBitmapBoxObject::TSeButtonBitmapBoxObject(TComponent* AOwner)
-    : TSeBitmapBoxObject(AOwner), HotBitmap(NewLink()), FocusedBitmap(NewLink()),
-      PressedBitmap(NewLink()), DisabledBitmap(NewLink()) {}
-
 const TPropTable& TSeButtonBitmapBoxObject::Properties() {
   using T = TSeButtonBitmapBoxObject;
   static const TPropTable Table(&TSeBitmapBoxObject::Properties(),
-                                {ObjectProp("HotBitmap", &T::HotBitmap),
-                                 ObjectProp("FocusedBitmap", &T::FocusedBitmap),
-                                 ObjectProp("PressedBitmap", &T::PressedBitmap),
-                                 ObjectProp("DisabledBitmap", &T::DisabledBitmap)});
+                                {ObjectProp("HotBitmap", &T::BitmapHot),
+                                 ObjectProp("FocusedBitmap", &T::BitmapFocused),
+                                 ObjectProp("PressedBitmap", &T::BitmapPressed),
+                                 ObjectProp("DisabledBitmap", &T::BitmapDisabled)});
   return Table;
-}
-
-void TSeButtonBitmapBoxObject::ResolveLinks() {
-  TSeBitmapBoxObject::ResolveLinks();
-  for (TseBitmapLinkPtr* Link : {&HotBitmap, &FocusedBitmap, &PressedBitmap, &DisabledBitmap})
-    ResolveLink(*Link, TRect{});
 }
 
 // ---------------------------------------------------------------------------------------

@@ -30,6 +30,10 @@ public:
 
   TseBitmapLinkPtr Bitmap;
   TscTileStyle TileStyle = tsTile;
+
+protected:
+  // The links' masks are computed without margins.
+  TRect LinkMargins() const { return {}; }
 };
 
 class TSeFormBitmapSkinObject : public TSeBitmapSkinObject {
@@ -117,19 +121,10 @@ public:
   TseBitmapLinkPtr FocusedBitmap;
 };
 
-class TSeButtonBitmapBoxObject : public TSeBitmapBoxObject {
+class TSeButtonBitmapBoxObject : public TSeStateBitmaps<TSeBitmapBoxObject> {
 public:
-  explicit TSeButtonBitmapBoxObject(TComponent* AOwner);
+  using TSeStateBitmaps::TSeStateBitmaps;
   SE_SKIN_OBJECT_CLASS(TSeButtonBitmapBoxObject)
-#ifdef _WIN32
-  void Draw(TCanvas& Canvas) override;
-#endif
-  void ResolveLinks() override;
-
-  TseBitmapLinkPtr HotBitmap;
-  TseBitmapLinkPtr FocusedBitmap;
-  TseBitmapLinkPtr PressedBitmap;
-  TseBitmapLinkPtr DisabledBitmap;
 };
 
 // A panel that rolls up to RollValue along one edge and back.

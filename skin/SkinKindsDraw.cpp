@@ -130,14 +130,3 @@ void TSeActiveBitmapBoxObject::Draw(TCanvas& Canvas) {
   const TSwapScope<TseBitmapLinkPtr> Picture(Bitmap, FocusedBitmap, Lit);
   TSeBitmapBoxObject::Draw(Canvas);
 }
-
-void TSeButtonBitmapBoxObject::Draw(TCanvas& Canvas) {
-  if (!Bitmap->IsValid())
-    return;
-  TseBitmapLinkPtr* Link = StateLink(State(), {{osFocused, &FocusedBitmap},
-                                               {osHot, &HotBitmap},
-                                               {osDisabled, &DisabledBitmap},
-                                               {osPressed, &PressedBitmap}});
-  const TSwapScope<TseBitmapLinkPtr> Picture(Bitmap, Link ? *Link : Bitmap, Link != nullptr);
-  TSeBitmapBoxObject::Draw(Canvas);
-}

@@ -170,10 +170,6 @@ void ApplyCaptionButtonVisibility(TSeSkinObject& Button, TSeAction Action) {
 // ---------------------------------------------------------------------------------------
 // TSeButtonObject
 
-TSeButtonObject::TSeButtonObject(TComponent* AOwner)
-    : TSeBitmapObject(AOwner), BitmapHot(NewLink()), BitmapFocused(NewLink()),
-      BitmapPressed(NewLink()), BitmapDisabled(NewLink()) {}
-
 const TPropTable& TSeButtonObject::Properties() {
   using T = TSeButtonObject;
   static const TPropTable Table(&TSeBitmapObject::Properties(),
@@ -182,12 +178,6 @@ const TPropTable& TSeButtonObject::Properties() {
                                  ObjectProp("BitmapPressed", &T::BitmapPressed),
                                  ObjectProp("BitmapDisabled", &T::BitmapDisabled)});
   return Table;
-}
-
-void TSeButtonObject::ResolveLinks() {
-  TSeBitmapObject::ResolveLinks();
-  for (TseBitmapLinkPtr* Link : {&BitmapHot, &BitmapFocused, &BitmapPressed, &BitmapDisabled})
-    ResolveLink(*Link, Margins());
 }
 
 // ---------------------------------------------------------------------------------------

@@ -42,6 +42,35 @@ public:
   bool MaskedBorder = true;
   bool MaskedAngles = true;
   TscTileStyle TileStyle = tsTile;
+
+protected:
+  // The links' masks leave out the margins' parts.
+  TRect LinkMargins() const { return Margins(); }
+};
+
+// The pictures of the hot, focused, pressed and disabled states over a bitmap kind Base:
+// drawn in the usual picture's place while the object is in that state, where they are
+// usable, and bound as Base binds its own.
+template <class Base> class TSeStateBitmaps : public Base {
+public:
+  explicit TSeStateBitmaps(TComponent* AOwner)
+      : Base(AOwner), BitmapHot(std::make_unique<TseBitmapLink>()),
+        BitmapFocused(std::make_unique<TseBitmapLink>()),
+        BitmapPressed(std::make_unique<TseBitmapLink>()),
+        BitmapDisabled(std::make_unique<TseBitmapLink>()) {}
+#ifdef _WIN32
+  void Draw(TCanvas& Canvas) override;
+#endif
+  void ResolveLinks() override {
+    Base::ResolveLinks();
+    for (TseBitmapLinkPtr* Link : {&BitmapHot, &BitmapFocused, &BitmapPressed, &BitmapDisabled})
+      this->ResolveLink(*Link, this->LinkMargins());
+  }
+
+  TseBitmapLinkPtr BitmapHot;
+  TseBitmapLinkPtr BitmapFocused;
+  TseBitmapLinkPtr BitmapPressed;
+  TseBitmapLinkPtr BitmapDisabled;
 };
 
 class TSeActiveBitmap : public TSeBitmapObject {
@@ -73,19 +102,11 @@ public:
   TseBitmapLinkPtr BitmapPressed;
 };
 
-class TSeButtonObject : public TSeBitmapObject {
+// A button of four pictures besides the usual one, each kind naming them in its table.
+class TSeButtonObject : public TSeStateBitmaps<TSeBitmapObject> {
 public:
-  explicit TSeButtonObject(TComponent* AOwner);
+  using TSeStateBitmaps::TSeStateBitmaps;
   SE_SKIN_OBJECT_CLASS(TSeButtonObject)
-#ifdef _WIN32
-  void Draw(TCanvas& Canvas) override;
-#endif
-  void ResolveLinks() override;
-
-  TseBitmapLinkPtr BitmapHot;
-  TseBitmapLinkPtr BitmapFocused;
-  TseBitmapLinkPtr BitmapPressed;
-  TseBitmapLinkPtr BitmapDisabled;
 };
 
 class TSeTextObject : public TSeSkinObject {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "skin/SkinObjects.h"
+#include "skin/SkinKinds.h"
 #include "skin/SkinPainting.h"
 #include "toolkit/Graphics.h"
 
@@ -22,16 +22,20 @@ void TSeActiveBitmap::Draw(TCanvas& Canvas) {
   TSeBitmapObject::Draw(Canvas);
 }
 
-void TSeButtonObject::Draw(TCanvas& Canvas) {
-  if (!Bitmap->IsValid() || !HasArea())
+template <class Base> void TSeStateBitmaps<Base>::Draw(TCanvas& Canvas) {
+  TseBitmapLinkPtr& Bitmap = this->Bitmap;
+  if (!Bitmap->IsValid() || !this->HasArea())
     return;
-  TseBitmapLinkPtr* Link = StateLink(State(), {{osFocused, &BitmapFocused},
-                                               {osHot, &BitmapHot},
-                                               {osDisabled, &BitmapDisabled},
-                                               {osPressed, &BitmapPressed}});
+  TseBitmapLinkPtr* Link = StateLink(this->State(), {{osFocused, &BitmapFocused},
+                                                     {osHot, &BitmapHot},
+                                                     {osDisabled, &BitmapDisabled},
+                                                     {osPressed, &BitmapPressed}});
   const TSwapScope<TseBitmapLinkPtr> Picture(Bitmap, Link ? *Link : Bitmap, Link != nullptr);
-  TSeBitmapObject::Draw(Canvas);
+  Base::Draw(Canvas);
 }
+
+template class TSeStateBitmaps<TSeBitmapObject>;
+template class TSeStateBitmaps<TSeBitmapBoxObject>;
 
 void TSeTextObject::Draw(TCanvas& Canvas) {
   if (!HasArea())

@@ -126,7 +126,7 @@ void BuildSampleSkin(TSeSkinSource& Source, int Side) {
   Colours->DisabledFont.SetColor(clGrayText);
   Add<TSeBitmapBoxObject>(*Kinds, "Box")->BorderTileStyle = tsCenter;
   Link(*Add<TSeActiveBitmapBoxObject>(*Kinds, "FocusBox")->FocusedBitmap, "frame", {0, 0, 4, 4});
-  Link(*Add<TSeButtonBitmapBoxObject>(*Kinds, "ButtonBox")->HotBitmap, "frame", {4, 4, 8, 8});
+  Link(*Add<TSeButtonBitmapBoxObject>(*Kinds, "ButtonBox")->BitmapHot, "frame", {4, 4, 8, 8});
   auto* Panel = Add<TSeRollPanelObject>(*Kinds, "Panel");
   Panel->RollKind = rkTop;
   Panel->RollValue = 20;
