@@ -51,7 +51,8 @@ void MaskDiamondOutline(uint8_t* Mask, int32_t Width, int32_t Height, int32_t CX
 void MaskCrossOutline(uint8_t* Mask, int32_t Width, int32_t Height, int32_t CX, int32_t CY,
                       int32_t A, int32_t B, uint8_t Value);
 
-// Shapes shared by the slide and fade families (Percent > 0), drawn with Value.
+// Shapes shared by the slide and fade families (Percent > 0; the circles' at 0 too), drawn
+// with Value.
 void ShapeDiagonal(uint8_t* Mask, int32_t Width, int32_t Height, int32_t Percent, uint8_t Value);
 void ShapeDiagonalIn(uint8_t* Mask, int32_t Width, int32_t Height, int32_t Percent, uint8_t Value);
 void ShapeDiagonalOut(uint8_t* Mask, int32_t Width, int32_t Height, int32_t Percent, uint8_t Value);
@@ -70,7 +71,8 @@ void ShapeRotate(uint8_t* Mask, int32_t Width, int32_t Height, int32_t Percent, 
 // order they were drawn.
 std::vector<int32_t> RandomCells(int32_t Width, int32_t Height, int32_t Count);
 
-// FADE procedures, in registration order.
+// FADE procedures with shapes of their own, in registration order; those that only give a
+// shared shape a family's value, or invert an outward effect, are made by the table.
 void SmoothDiagonalProc(uint8_t*, int32_t, int32_t, int32_t);
 void SmoothDiagonalInProc(uint8_t*, int32_t, int32_t, int32_t);
 void SmoothDiagonalOutProc(uint8_t*, int32_t, int32_t, int32_t);
@@ -78,50 +80,14 @@ void SmoothDownProc(uint8_t*, int32_t, int32_t, int32_t);
 void SmoothInProc(uint8_t*, int32_t, int32_t, int32_t);
 void SmoothOutProc(uint8_t*, int32_t, int32_t, int32_t);
 void SmoothCrossOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void SmoothCrossInProc(uint8_t*, int32_t, int32_t, int32_t);
-void SmoothRectInProc(uint8_t*, int32_t, int32_t, int32_t);
 void SmoothRectOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideDiagonalProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideDiagonalInProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideDiagonalOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideDownProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideInProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideCrossOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideCrossInProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideRectOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void SlideRectInProc(uint8_t*, int32_t, int32_t, int32_t);
 void FadeProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeDiagonalProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeDiagonalInProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeDiagonalOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeDownProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeInProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeCrossOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeCrossInProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeRectOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void FadeRectInProc(uint8_t*, int32_t, int32_t, int32_t);
 void PixelProc(uint8_t*, int32_t, int32_t, int32_t);
 void PixelFadeProc(uint8_t*, int32_t, int32_t, int32_t);
 void PixelLineProc(uint8_t*, int32_t, int32_t, int32_t);
-void CircleSlideOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void CircleFadeOutProc(uint8_t*, int32_t, int32_t, int32_t);
 void CircleSmoothOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void CircleSlideInProc(uint8_t*, int32_t, int32_t, int32_t);
-void CircleFadeInProc(uint8_t*, int32_t, int32_t, int32_t);
-void CircleSmoothInProc(uint8_t*, int32_t, int32_t, int32_t);
-void CircleSlideProc(uint8_t*, int32_t, int32_t, int32_t);
-void CircleFadeProc(uint8_t*, int32_t, int32_t, int32_t);
 void CircleSmoothProc(uint8_t*, int32_t, int32_t, int32_t);
-void DiamondSlideInProc(uint8_t*, int32_t, int32_t, int32_t);
-void DiamondFadeInProc(uint8_t*, int32_t, int32_t, int32_t);
-void DiamondSmoothInProc(uint8_t*, int32_t, int32_t, int32_t);
-void DiamondSlideOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void DiamondFadeOutProc(uint8_t*, int32_t, int32_t, int32_t);
 void DiamondSmoothOutProc(uint8_t*, int32_t, int32_t, int32_t);
-void RotateSlideProc(uint8_t*, int32_t, int32_t, int32_t);
-void RotateFadeProc(uint8_t*, int32_t, int32_t, int32_t);
 void RotateSmoothProc(uint8_t*, int32_t, int32_t, int32_t);
 void StreamProc(uint8_t*, int32_t, int32_t, int32_t);
 void PlasmaProc(uint8_t*, int32_t, int32_t, int32_t);

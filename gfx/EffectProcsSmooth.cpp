@@ -111,22 +111,8 @@ void SmoothCrossOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
   SmoothCentredOutlines(M, W, H, P, 2.5, MaskCrossOutline);
 }
 
-void SmoothCrossInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
-  if (P <= 0)
-    return;
-  SmoothCrossOutProc(M, W, H, 100 - P);
-  InvertSmoothMask(M, W, H);
-}
-
 void SmoothRectOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
   SmoothCentredOutlines(M, W, H, P, 1.6, MaskRectOutline);
-}
-
-void SmoothRectInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
-  if (P <= 0)
-    return;
-  SmoothRectOutProc(M, W, H, 100 - P);
-  InvertSmoothMask(M, W, H);
 }
 
 void CircleSmoothOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
@@ -135,13 +121,6 @@ void CircleSmoothOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
   const int32_t N = MulDivRound(RoundEven(MaskDiag(W, H) * 0.9), P, 100);
   for (int32_t K = 0; K <= N; ++K)
     MaskCircle(M, W, H, W / 2, H / 2, K, SmoothValue(P, K, N));
-}
-
-void CircleSmoothInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
-  if (P <= 0)
-    return;
-  CircleSmoothOutProc(M, W, H, 100 - P);
-  InvertSmoothMask(M, W, H);
 }
 
 void CircleSmoothProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
@@ -161,13 +140,6 @@ void DiamondSmoothOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
   for (int32_t K = 0; K <= N; ++K)
     MaskDiamondOutline(M, W, H, W / 2, H / 2, RoundEven(K * SX), RoundEven(K * SY),
                        SmoothValue(P, K, N));
-}
-
-void DiamondSmoothInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
-  if (P <= 0)
-    return;
-  DiamondSmoothOutProc(M, W, H, 100 - P);
-  InvertSmoothMask(M, W, H);
 }
 
 void RotateSmoothProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
