@@ -23,94 +23,114 @@ void WriteOrdinalIdent(TStream& Dest, const char* Ident, int64_t Value) {
     WriteIntegerValue(Dest, Value);
 }
 
+void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string& Prefix);
+
+// An ordinal value of its kind's type: a boolean, an identifier of the property's names (an
+// integer when it has none for the value), a set, or an integer.
+void WriteOrdinal(TStream& Dest, const TPropInfo& Info, int64_t Value) {
+  switch (Info.Kind) {
+  case TPropKind::pkBoolean:
+    WriteValueByte(Dest, Value ? vaTrue : vaFalse);
+    break;
+  case TPropKind::pkEnum:
+    WriteOrdinalIdent(Dest,
+                      Value >= 0 && Value < static_cast<int64_t>(Info.Names.size())
+                          ? Info.Names[static_cast<size_t>(Value)]
+                          : nullptr,
+                      Value);
+    break;
+  case TPropKind::pkSet:
+    WriteValueByte(Dest, vaSet);
+    for (size_t Bit = 0; Bit < Info.Names.size(); ++Bit)
+      if (Value & (int64_t{1} << Bit))
+        WriteShortStr(Dest, Info.Names[Bit]);
+    WriteValueByte(Dest, 0);
+    break;
+  case TPropKind::pkColor:
+    WriteOrdinalIdent(Dest, ColorToIdent(static_cast<TColor>(Value)), Value);
+    break;
+  case TPropKind::pkCharset:
+    WriteOrdinalIdent(Dest, CharsetToIdent(static_cast<int>(Value)), Value);
+    break;
+  default:
+    WriteIntegerValue(Dest, Value);
+  }
+}
+
+void WriteCollection(TStream& Dest, const TPersistent& Object, const TPropInfo& Info,
+                     const std::string& Name) {
+  WriteShortStr(Dest, Name);
+  WriteValueByte(Dest, vaCollection);
+  const int Count = Info.ItemCount(Object);
+  for (int I = 0; I < Count; ++I) {
+    WriteValueByte(Dest, vaList);
+    if (const TPersistent* Item = Info.Item(Object, I))
+      WriteProperties(Dest, *Item, "");
+    WriteValueByte(Dest, 0);
+  }
+  WriteValueByte(Dest, 0);
+}
+
+void WriteBinary(TStream& Dest, const TPersistent& Object, const TPropInfo& Info,
+                 const std::string& Name) {
+  if (!Info.HasData(Object))
+    return;
+  TMemoryStream Data;
+  Info.WriteData(Object, Data);
+  WriteShortStr(Dest, Name);
+  WriteValueByte(Dest, vaBinary);
+  Dest.WriteInt32(static_cast<int32_t>(Data.Size()));
+  Dest.WriteBuffer(Data.Bytes().data(), Data.Size());
+}
+
+// A text that is not written when empty: a string, or an identifier.
+void WriteNonEmpty(TStream& Dest, const std::string& Name, const std::string& Value, bool Ident) {
+  if (Value.empty())
+    return;
+  WriteShortStr(Dest, Name);
+  if (Ident)
+    WriteIdentValue(Dest, Value);
+  else
+    WriteStringValue(Dest, Value);
+}
+
+void WriteProperty(TStream& Dest, const TPersistent& Object, const TPropInfo& Info,
+                   const std::string& Name) {
+  switch (Info.Kind) {
+  case TPropKind::pkString:
+    WriteNonEmpty(Dest, Name, Info.GetString(Object), false);
+    break;
+  case TPropKind::pkObject:
+    if (const TPersistent* Sub = Info.Object(Object))
+      WriteProperties(Dest, *Sub, Name + ".");
+    break;
+  case TPropKind::pkReference:
+  case TPropKind::pkEvent:
+    WriteNonEmpty(Dest, Name, Info.GetString(Object), true);
+    break;
+  case TPropKind::pkCollection:
+    WriteCollection(Dest, Object, Info, Name);
+    break;
+  case TPropKind::pkBinary:
+    WriteBinary(Dest, Object, Info, Name);
+    break;
+  default: {
+    const int64_t Value = Info.GetOrd(Object);
+    if (Info.Default && *Info.Default == Value)
+      break;
+    WriteShortStr(Dest, Name);
+    WriteOrdinal(Dest, Info, Value);
+  }
+  }
+}
+
 void WriteProperties(TStream& Dest, const TPersistent& Object, const std::string& Prefix) {
   const TPropTable* Table = Object.Published();
   if (!Table)
     return;
-  for (const TPropInfo* Info : Table->Properties()) {
-    if (!Info->Stored || (Info->IsStored && !Info->IsStored(Object)))
-      continue;
-    const std::string Name = Prefix + Info->Name;
-    switch (Info->Kind) {
-    case TPropKind::pkString: {
-      const std::string Value = Info->GetString(Object);
-      if (!Value.empty()) {
-        WriteShortStr(Dest, Name);
-        WriteStringValue(Dest, Value);
-      }
-      break;
-    }
-    case TPropKind::pkObject:
-      if (const TPersistent* Sub = Info->Object(Object))
-        WriteProperties(Dest, *Sub, Name + ".");
-      break;
-    case TPropKind::pkReference:
-    case TPropKind::pkEvent: {
-      const std::string Value = Info->GetString(Object);
-      if (!Value.empty()) {
-        WriteShortStr(Dest, Name);
-        WriteIdentValue(Dest, Value);
-      }
-      break;
-    }
-    case TPropKind::pkCollection: {
-      WriteShortStr(Dest, Name);
-      WriteValueByte(Dest, vaCollection);
-      const int Count = Info->ItemCount(Object);
-      for (int I = 0; I < Count; ++I) {
-        WriteValueByte(Dest, vaList);
-        if (const TPersistent* Item = Info->Item(Object, I))
-          WriteProperties(Dest, *Item, "");
-        WriteValueByte(Dest, 0);
-      }
-      WriteValueByte(Dest, 0);
-      break;
-    }
-    case TPropKind::pkBinary:
-      if (Info->HasData(Object)) {
-        TMemoryStream Data;
-        Info->WriteData(Object, Data);
-        WriteShortStr(Dest, Name);
-        WriteValueByte(Dest, vaBinary);
-        Dest.WriteInt32(static_cast<int32_t>(Data.Size()));
-        Dest.WriteBuffer(Data.Bytes().data(), Data.Size());
-      }
-      break;
-    default: {
-      const int64_t Value = Info->GetOrd(Object);
-      if (Info->Default && *Info->Default == Value)
-        break;
-      WriteShortStr(Dest, Name);
-      switch (Info->Kind) {
-      case TPropKind::pkBoolean:
-        WriteValueByte(Dest, Value ? vaTrue : vaFalse);
-        break;
-      case TPropKind::pkEnum:
-        WriteOrdinalIdent(Dest,
-                          Value >= 0 && Value < static_cast<int64_t>(Info->Names.size())
-                              ? Info->Names[static_cast<size_t>(Value)]
-                              : nullptr,
-                          Value);
-        break;
-      case TPropKind::pkSet:
-        WriteValueByte(Dest, vaSet);
-        for (size_t Bit = 0; Bit < Info->Names.size(); ++Bit)
-          if (Value & (int64_t{1} << Bit))
-            WriteShortStr(Dest, Info->Names[Bit]);
-        WriteValueByte(Dest, 0);
-        break;
-      case TPropKind::pkColor:
-        WriteOrdinalIdent(Dest, ColorToIdent(static_cast<TColor>(Value)), Value);
-        break;
-      case TPropKind::pkCharset:
-        WriteOrdinalIdent(Dest, CharsetToIdent(static_cast<int>(Value)), Value);
-        break;
-      default:
-        WriteIntegerValue(Dest, Value);
-      }
-    }
-    }
-  }
+  for (const TPropInfo* Info : Table->Properties())
+    if (Info->Stored && (!Info->IsStored || Info->IsStored(Object)))
+      WriteProperty(Dest, Object, *Info, Prefix + Info->Name);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -142,43 +162,70 @@ template <class Lookup> int64_t IdentOrInteger(TValueReader& In, uint8_t Type, L
 
 void ReadProperty(TValueReader& In, TPersistent& Object, std::string_view Path);
 
-void ReadValueInto(TValueReader& In, TPersistent& Object, const TPropInfo& Info) {
-  const uint8_t Type = In.Byte();
+// An ordinal value of the property's kind, of value type Type.
+int64_t ReadOrdinal(TValueReader& In, const TPropInfo& Info, uint8_t Type) {
   switch (Info.Kind) {
-  case TPropKind::pkInteger:
-    if (!IsInteger(Type))
-      InvalidValue();
-    Info.SetOrd(Object, In.Integer(Type));
-    break;
   case TPropKind::pkBoolean:
     if (Type != vaTrue && Type != vaFalse)
       InvalidValue();
-    Info.SetOrd(Object, Type == vaTrue);
-    break;
+    return Type == vaTrue;
   case TPropKind::pkEnum:
     if (Type != vaIdent)
       InvalidValue();
-    Info.SetOrd(Object, IdentIndex(Info.Names, In.ShortString()));
-    break;
+    return IdentIndex(Info.Names, In.ShortString());
   case TPropKind::pkSet: {
     if (Type != vaSet)
       InvalidValue();
     int64_t Members = 0;
     for (std::string Member = In.ShortString(); !Member.empty(); Member = In.ShortString())
       Members |= int64_t{1} << IdentIndex(Info.Names, Member);
-    Info.SetOrd(Object, Members);
-    break;
+    return Members;
   }
   case TPropKind::pkColor:
-    Info.SetOrd(Object, IdentOrInteger(In, Type, IdentToColor));
-    break;
+    return IdentOrInteger(In, Type, IdentToColor);
   case TPropKind::pkCharset: {
     const int64_t Charset = IdentOrInteger(In, Type, IdentToCharset);
     if (Charset < 0 || Charset > 255)
       InvalidValue();
-    Info.SetOrd(Object, Charset);
-    break;
+    return Charset;
   }
+  default: // pkInteger
+    if (!IsInteger(Type))
+      InvalidValue();
+    return In.Integer(Type);
+  }
+}
+
+void ReadBinary(TValueReader& In, TPersistent& Object, const TPropInfo& Info, uint8_t Type) {
+  if (Type != vaBinary)
+    InvalidValue();
+  const int32_t Length = In.Int32();
+  if (Length < 0 || Length > In.Stream().Remaining())
+    throw EReadError();
+  TStreamWindow Data(In.Stream(), Length);
+  Info.ReadData(Object, Data);
+  Data.SkipToEnd();
+}
+
+void ReadCollection(TValueReader& In, TPersistent& Object, const TPropInfo& Info, uint8_t Type) {
+  if (Type != vaCollection)
+    InvalidValue();
+  Info.ClearItems(Object);
+  for (uint8_t Item = In.Byte(); Item != 0; Item = In.Byte()) {
+    if (Item != vaList) { // an order value, which the items' order makes needless
+      In.Integer(Item);
+      if (In.Byte() != vaList)
+        InvalidValue();
+    }
+    TPersistent* Added = Info.AddItem(Object);
+    for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true))
+      ReadProperty(In, *Added, Property);
+  }
+}
+
+void ReadValueInto(TValueReader& In, TPersistent& Object, const TPropInfo& Info) {
+  const uint8_t Type = In.Byte();
+  switch (Info.Kind) {
   case TPropKind::pkString:
     if (Type == vaString)
       Info.SetString(Object, In.ShortString());
@@ -187,41 +234,22 @@ void ReadValueInto(TValueReader& In, TPersistent& Object, const TPropInfo& Info)
     else
       InvalidValue();
     break;
-  case TPropKind::pkBinary: {
-    if (Type != vaBinary)
-      InvalidValue();
-    const int32_t Length = In.Int32();
-    if (Length < 0 || Length > In.Stream().Remaining())
-      throw EReadError();
-    TStreamWindow Data(In.Stream(), Length);
-    Info.ReadData(Object, Data);
-    Data.SkipToEnd();
+  case TPropKind::pkBinary:
+    ReadBinary(In, Object, Info, Type);
     break;
-  }
   case TPropKind::pkReference:
   case TPropKind::pkEvent:
     if (Type != vaIdent)
       InvalidValue();
     Info.SetString(Object, In.ShortString());
     break;
-  case TPropKind::pkCollection: {
-    if (Type != vaCollection)
-      InvalidValue();
-    Info.ClearItems(Object);
-    for (uint8_t Item = In.Byte(); Item != 0; Item = In.Byte()) {
-      if (Item != vaList) { // an order value, which the items' order makes needless
-        In.Integer(Item);
-        if (In.Byte() != vaList)
-          InvalidValue();
-      }
-      TPersistent* Added = Info.AddItem(Object);
-      for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true))
-        ReadProperty(In, *Added, Property);
-    }
+  case TPropKind::pkCollection:
+    ReadCollection(In, Object, Info, Type);
     break;
-  }
   case TPropKind::pkObject:
     InvalidValue(); // a sub-object is set through its own properties
+  default:
+    Info.SetOrd(Object, ReadOrdinal(In, Info, Type));
   }
 }
 
