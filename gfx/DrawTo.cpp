@@ -54,6 +54,24 @@ void WriteRun(TsePixel* Pixels, TsePixel Pixel, size_t Count, const TseBitmap& S
   FillRow(Pixels, Pixel, Count);
 }
 
+// A row of a scaled draw, a run of one source column at a time.
+void WriteRuns(TsePixel* Pixels, const TsePixel* SourceRow, const TColumnMap& Map,
+               const TseBitmap& Source, const TPixelRowFunctions& Rows) {
+  for (const TColumnMap::TRun& Run : Map.Runs()) {
+    WriteRun(Pixels, SourceRow[Run.Column], Run.Length, Source, Rows);
+    Pixels += Run.Length;
+  }
+}
+
+// A line of source pixels drawn over a row of the target in the source's pixel mode.
+void WriteLine(const TseBitmap& Source, const TPixelTarget& Target, uint8_t* TargetRow,
+               int32_t Left, const TsePixel* Line, size_t Columns) {
+  if (Target.BitsPerPixel == 24)
+    WriteRow24(TargetRow + Left * 3, Line, Columns, Source.AlphaBlend, Source.Transparent);
+  else
+    DrawRow(Source, Line, reinterpret_cast<TsePixel*>(TargetRow) + Left, Columns);
+}
+
 } // namespace
 
 TSampling MakeSampling(const TRect& SrcRect, const TRect& DstRect, const TRect& Visible) {
@@ -131,32 +149,21 @@ void DrawInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
       }
       DrawnY = SourceY;
       DrawnRow = Pixels;
-      for (const TColumnMap::TRun& Run : Map->Runs()) {
-        WriteRun(Pixels, SourceRow[Run.Column], Run.Length, Source, Rows);
-        Pixels += Run.Length;
-      }
+      WriteRuns(Pixels, SourceRow, *Map, Source, Rows);
       continue;
     }
-    const TsePixel* Line;
-    size_t Columns = Count;
     if (!Scaled) {
       // 1:1 columns read one run of the source row.
       const int32_t First = Part.Left + (Sampling.StartX >> 16);
-      Columns = std::min<size_t>(Count, static_cast<size_t>(Part.Right - First));
-      Line = SourceRow + First;
-    } else {
-      // Rows of an enlargement repeat a source row: it is gathered once.
-      if (SourceY != GatheredY || OwnPixels)
-        Map->Gather(Gathered.data(), SourceRow);
-      GatheredY = SourceY;
-      Line = Gathered.data();
-    }
-    if (Target.BitsPerPixel == 24) {
-      WriteRow24(TargetRow + Visible.Left * 3, Line, Columns, Source.AlphaBlend,
-                 Source.Transparent);
+      WriteLine(Source, Target, TargetRow, Visible.Left, SourceRow + First,
+                std::min<size_t>(Count, static_cast<size_t>(Part.Right - First)));
       continue;
     }
-    DrawRow(Source, Line, Pixels, Columns);
+    // Rows of an enlargement repeat a source row: it is gathered once.
+    if (SourceY != GatheredY || OwnPixels)
+      Map->Gather(Gathered.data(), SourceRow);
+    GatheredY = SourceY;
+    WriteLine(Source, Target, TargetRow, Visible.Left, Gathered.data(), Count);
   }
 }
 

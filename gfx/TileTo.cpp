@@ -77,6 +77,36 @@ void LayRow(TsePixel* Line, const TsePixel* Source, const std::vector<TSegment>&
     std::memcpy(Run + Done, Run, std::min(Done, Length - Done) * sizeof(TsePixel));
 }
 
+// Count copied pixels of a target row from its source line, Row at target column RowLeft. A
+// copied row is the same in every copy of the part: after the first it is one copy of the
+// target row laid from the same source row, Earlier, which is kept.
+void CopyRow(TsePixel* Row, int32_t RowLeft, size_t Count, const TsePixel* SourceLine,
+             const std::vector<TSegment>& Columns, int32_t Period, bool Laid, TsePixel*& Earlier) {
+  if (Earlier)
+    std::memcpy(Row, Earlier, Count * sizeof(TsePixel));
+  else if (Laid)
+    LayRow(Row, SourceLine, Columns, Period, RowLeft);
+  else
+    for (const TSegment& Segment : Columns)
+      std::memcpy(Row + (Segment.Left - RowLeft), SourceLine + Segment.First,
+                  static_cast<size_t>(Segment.Count) * sizeof(TsePixel));
+  Earlier = Row;
+}
+
+// One draw per copy: parts reaching outside the surface scale what is left of them.
+void DrawEachCopy(const TseBitmap& Source, const TRect& DstRect, const TRect& SrcRect,
+                  const TPixelTarget& Target) {
+  for (int32_t Left = DstRect.Left; Left < DstRect.Right; Left += SrcRect.Width())
+    for (int32_t Top = DstRect.Top; Top < DstRect.Bottom; Top += SrcRect.Height()) {
+      const TRect Piece =
+          IntersectRect({Left, Top, Left + SrcRect.Width(), Top + SrcRect.Height()}, DstRect);
+      DrawInto(
+          Source, Piece,
+          {SrcRect.Left, SrcRect.Top, SrcRect.Left + Piece.Width(), SrcRect.Top + Piece.Height()},
+          Target);
+    }
+}
+
 // Copies this narrow are laid into one row before the pixel mode runs over it.
 constexpr int32_t NarrowWidth = 64;
 // The most pixels kept of laid rows, 256 KB.
@@ -91,16 +121,7 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
   const bool Inside = IntersectRect(SrcRect, Source.BoundsRect()) == SrcRect;
   const bool OwnPixels = reinterpret_cast<const uint8_t*>(Source.Bits()) == Target.Bits;
   if (!Inside || OwnPixels || Target.BitsPerPixel != 32) {
-    // One draw per copy: parts reaching outside the surface scale what is left of them.
-    for (int32_t Left = DstRect.Left; Left < DstRect.Right; Left += SrcRect.Width())
-      for (int32_t Top = DstRect.Top; Top < DstRect.Bottom; Top += SrcRect.Height()) {
-        const TRect Piece =
-            IntersectRect({Left, Top, Left + SrcRect.Width(), Top + SrcRect.Height()}, DstRect);
-        DrawInto(
-            Source, Piece,
-            {SrcRect.Left, SrcRect.Top, SrcRect.Left + Piece.Width(), SrcRect.Top + Piece.Height()},
-            Target);
-      }
+    DrawEachCopy(Source, DstRect, SrcRect, Target);
     return;
   }
   const TRect Visible = IntersectRect(DstRect, {0, 0, Target.Width, Target.Height});
@@ -143,18 +164,8 @@ void TileInto(const TseBitmap& Source, TRect DstRect, TRect SrcRect, const TPixe
     auto* Pixels =
         reinterpret_cast<TsePixel*>(Target.Bits + (Target.Height - 1 - Y) * Target.Stride);
     if (Plain) {
-      // A copied row is the same in every copy of the part: after the first it is one copy
-      // of the target row laid from the same source row.
-      TsePixel*& Earlier = LaidRows[static_cast<size_t>(Row - SrcRect.Top)];
-      if (Earlier)
-        std::memcpy(Pixels + Visible.Left, Earlier, Count * sizeof(TsePixel));
-      else if (Laid)
-        LayRow(Pixels + Visible.Left, SourceLine, Columns, SrcRect.Width(), Visible.Left);
-      else
-        for (const TSegment& Segment : Columns)
-          std::memcpy(Pixels + Segment.Left, SourceLine + Segment.First,
-                      static_cast<size_t>(Segment.Count) * sizeof(TsePixel));
-      Earlier = Pixels + Visible.Left;
+      CopyRow(Pixels + Visible.Left, Visible.Left, Count, SourceLine, Columns, SrcRect.Width(),
+              Laid, LaidRows[static_cast<size_t>(Row - SrcRect.Top)]);
       continue;
     }
     if (Laid) {
