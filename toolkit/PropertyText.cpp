@@ -37,30 +37,61 @@ std::string Quoted(const std::string& Text) {
   return Open || Result.empty() ? Result + (Result.empty() ? "''" : "'") : Result;
 }
 
-void WriteValue(TValueReader& In, std::string& Out, const std::string& Indent, int Depth = 0) {
+void WriteValue(TValueReader& In, std::string& Out, const std::string& Indent, int Depth = 0);
+
+// The items of a collection, each with its properties, between angle brackets.
+void WriteCollection(TValueReader& In, std::string& Out, const std::string& Indent, int Depth) {
+  if (Depth > MaxObjectNesting)
+    throw EParserError("Objects are nested too deeply");
+  Out += "<";
+  for (uint8_t Item = In.Byte(); Item != 0; Item = In.Byte()) {
+    if (Item != vaList) {
+      In.Integer(Item); // an order value: the items' order says the same
+      if (In.Byte() != vaList)
+        throw EParserError("Invalid stream format");
+    }
+    Out += "\r\n" + Indent + "  item";
+    for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true)) {
+      Out += "\r\n" + Indent + "    " + Property + " = ";
+      WriteValue(In, Out, Indent + "    ", Depth + 1);
+    }
+    Out += "\r\n" + Indent + "  end";
+  }
+  Out += ">";
+}
+
+// The members of a set, between brackets.
+void WriteSet(TValueReader& In, std::string& Out) {
+  Out += "[";
+  for (bool First = true;; First = false) {
+    const std::string Member = In.Name(true);
+    if (Member.empty())
+      break;
+    Out += (First ? "" : ", ") + Member;
+  }
+  Out += "]";
+}
+
+// Bytes in hexadecimal between braces, 32 to a line.
+void WriteBinary(TValueReader& In, std::string& Out, const std::string& Indent) {
   static const char Hex[] = "0123456789ABCDEF";
+  const std::string Data = In.Bytes(In.Int32());
+  Out += "{";
+  for (size_t I = 0; I < Data.size(); ++I) {
+    if (I % 32 == 0)
+      Out += "\r\n" + Indent + "  ";
+    Out += Hex[static_cast<uint8_t>(Data[I]) >> 4];
+    Out += Hex[static_cast<uint8_t>(Data[I]) & 15];
+  }
+  Out += "}";
+}
+
+void WriteValue(TValueReader& In, std::string& Out, const std::string& Indent, int Depth) {
   const uint8_t Type = In.Byte();
   switch (Type) {
-  case vaCollection: {
-    if (Depth > MaxObjectNesting)
-      throw EParserError("Objects are nested too deeply");
-    Out += "<";
-    for (uint8_t Item = In.Byte(); Item != 0; Item = In.Byte()) {
-      if (Item != vaList) {
-        In.Integer(Item); // an order value: the items' order says the same
-        if (In.Byte() != vaList)
-          throw EParserError("Invalid stream format");
-      }
-      Out += "\r\n" + Indent + "  item";
-      for (std::string Property = In.Name(true); !Property.empty(); Property = In.Name(true)) {
-        Out += "\r\n" + Indent + "    " + Property + " = ";
-        WriteValue(In, Out, Indent + "    ", Depth + 1);
-      }
-      Out += "\r\n" + Indent + "  end";
-    }
-    Out += ">";
+  case vaCollection:
+    WriteCollection(In, Out, Indent, Depth);
     break;
-  }
   case vaInt8:
     Out += std::to_string(static_cast<int8_t>(In.Byte()));
     break;
@@ -85,29 +116,12 @@ void WriteValue(TValueReader& In, std::string& Out, const std::string& Indent, i
   case vaTrue:
     Out += "True";
     break;
-  case vaSet: {
-    Out += "[";
-    for (bool First = true;; First = false) {
-      const std::string Member = In.Name(true);
-      if (Member.empty())
-        break;
-      Out += (First ? "" : ", ") + Member;
-    }
-    Out += "]";
+  case vaSet:
+    WriteSet(In, Out);
     break;
-  }
-  case vaBinary: {
-    const std::string Data = In.Bytes(In.Int32());
-    Out += "{";
-    for (size_t I = 0; I < Data.size(); ++I) {
-      if (I % 32 == 0)
-        Out += "\r\n" + Indent + "  ";
-      Out += Hex[static_cast<uint8_t>(Data[I]) >> 4];
-      Out += Hex[static_cast<uint8_t>(Data[I]) & 15];
-    }
-    Out += "}";
+  case vaBinary:
+    WriteBinary(In, Out, Indent);
     break;
-  }
   default:
     throw EParserError(FormatStr("Unknown property value type %s", {std::to_string(Type)}));
   }
