@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "controls/MenuLoop.h"
+#include "controls/MenuTracker.h"
 #include "controls/MenuMetrics.h"
 #include "controls/SeCustomForm.h"
 #include "controls/SeCustomItem.h"
@@ -91,6 +91,18 @@ public:
 private:
   TSeCustomForm* FFrame;
   bool FWas;
+};
+
+// A level's window hidden again on every path out of its loop.
+class TShownPopup {
+public:
+  explicit TShownPopup(TSePopupWindow& Window) : FWindow(Window) {}
+  ~TShownPopup() { FWindow.HidePopup(); }
+  TShownPopup(const TShownPopup&) = delete;
+  TShownPopup& operator=(const TShownPopup&) = delete;
+
+private:
+  TSePopupWindow& FWindow;
 };
 
 } // namespace
@@ -197,7 +209,7 @@ TPoint TSeCustomItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
   Canvas.Font = MenuMetrics().Font;
   const int Height = MenuMetrics().Height;
   const std::wstring Text = WindowText(FCaption);
-  if (View.Bar) {
+  if (View.Bar()) {
     if (SystemKind != sikOrdinary)
       return {Height, Height};
     return {MeasureText(Canvas, Text, NoPrefix) + 12, Height};
@@ -214,7 +226,7 @@ TPoint TSeCustomItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
 void TSeCustomItem::DrawItem(TCanvas& Canvas, TSeItemView& View, bool NotTracking, bool IsCurrent,
                              const TRect& Rect) {
   Canvas.Font = MenuMetrics().Font;
-  if (View.Bar || View.Horizontal)
+  if (View.Bar() || View.Horizontal())
     DrawBarButton(*this, Canvas, NotTracking, IsCurrent, Rect);
   else
     DrawPopupRow(*this, Canvas, IsCurrent, Rect);
@@ -232,7 +244,8 @@ std::unique_ptr<TSePopupWindow> TSeCustomItem::CreatePopupWindow() {
   return std::make_unique<TSePopupWindow>(nullptr);
 }
 
-void TSeCustomItem::Popup(TSeItemView* ParentView, int X, int Y, const TRect& ParentRect) {
+void TSeCustomItem::Popup(TMenuTracker& Tracker, TSeItemView* ParentView, int X, int Y,
+                          const TRect& ParentRect) {
   if (std::none_of(FItems.begin(), FItems.end(),
                    [](TSeCustomItem* Child) { return Child->Visible(); }))
     return;
@@ -244,9 +257,9 @@ void TSeCustomItem::Popup(TSeItemView* ParentView, int X, int Y, const TRect& Pa
   View->InitiateActions();
   Window->SetBounds(X, Y, 0, 0);
   View->Layout();
-  const TPopupOrigin Origin = ParentRect.Width() < 1          ? TPopupOrigin::poPoint
-                              : ParentView && ParentView->Bar ? TPopupOrigin::poBar
-                                                              : TPopupOrigin::poItem;
+  const TPopupOrigin Origin = ParentRect.Width() < 1            ? TPopupOrigin::poPoint
+                              : ParentView && ParentView->Bar() ? TPopupOrigin::poBar
+                                                                : TPopupOrigin::poItem;
   const TPoint At = PlacePopup(Origin, {X, Y}, ParentRect, Window->Width(), Window->Height(),
                                MonitorRectAtPoint({X, Y}, false));
   Window->SetBounds(At.X, At.Y, Window->Width(), Window->Height());
@@ -257,21 +270,10 @@ void TSeCustomItem::Popup(TSeItemView* ParentView, int X, int Y, const TRect& Pa
   }
   if (Foreground)
     SetForegroundWindow(Window->Handle());
-  if (ParentView)
-    ParentView->ChildView = View;
-  try {
-    View->TrackMenu();
-  } catch (...) {
-    if (ParentView)
-      ParentView->ChildView = nullptr;
-    Window->HidePopup();
-    throw;
+  {
+    const TShownPopup Shown(*Window);
+    Tracker.Track(*View);
   }
-  if (ParentView)
-    ParentView->ChildView = nullptr;
-  Window->HidePopup();
   Window->BeforeDestruction();
   Window.reset();
-  if (!ParentView)
-    DeliverPendingPress();
 }

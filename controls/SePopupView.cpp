@@ -7,7 +7,7 @@
 
 TSePopupView::TSePopupView(TComponent* AOwner)
     : TSeItemView(AOwner), FMeasureDC(CreateCompatibleDC(nullptr)), FMeasureCanvas(FMeasureDC) {
-  Canvas = &FMeasureCanvas;
+  SetCanvas(&FMeasureCanvas);
 }
 
 TSePopupView::~TSePopupView() {
@@ -46,22 +46,23 @@ void TSePopupView::RepaintRect(const TRect& Rect) {
 }
 
 void TSePopupView::RepaintItem(TSeCustomItem* Child) {
-  if (!Child || !Item || Child->Parent() != Item || !PopupWindow || !PopupWindow->HandleAllocated())
+  if (!Child || !Item() || Child->Parent() != Item() || !PopupWindow ||
+      !PopupWindow->HandleAllocated())
     return;
   const TRect Rect = GetItemRect(Child);
   if (Rect.IsEmpty())
     return;
   if (Repaints()) {
-    Item->Root()->ForEach([Child](TSeCustomItem& Each) { Each.PaintingSuspended = true; });
+    Item()->Root()->ForEach([Child](TSeCustomItem& Each) { Each.PaintingSuspended = true; });
     Child->ForEach([](TSeCustomItem& Each) { Each.PaintingSuspended = false; });
     RepaintRect(Rect);
-    Item->Root()->ForEach([](TSeCustomItem& Each) { Each.PaintingSuspended = false; });
+    Item()->Root()->ForEach([](TSeCustomItem& Each) { Each.PaintingSuspended = false; });
     return;
   }
   const TWindowDC DC(PopupWindow->Handle());
   TCanvas Target(DC.DC());
-  Target.Font = Canvas->Font;
-  Child->DrawItem(Target, *this, !Tracking, Child == Current, Rect);
+  Target.Font = Canvas()->Font;
+  Child->DrawItem(Target, *this, !Tracking(), Child == Current(), Rect);
 }
 
 void TSePopupView::RepaintScrollArrow(int Arrow) {
@@ -69,14 +70,14 @@ void TSePopupView::RepaintScrollArrow(int Arrow) {
   if (Strip.IsEmpty() || !PopupWindow || !PopupWindow->HandleAllocated())
     return;
   if (Repaints()) {
-    for (int I = 0; I < Item->Count(); ++I)
-      Item->Items(I)->PaintingSuspended = true;
+    for (int I = 0; I < Item()->Count(); ++I)
+      Item()->Items(I)->PaintingSuspended = true;
     RepaintRect(Strip);
-    for (int I = 0; I < Item->Count(); ++I)
-      Item->Items(I)->PaintingSuspended = false;
+    for (int I = 0; I < Item()->Count(); ++I)
+      Item()->Items(I)->PaintingSuspended = false;
     return;
   }
   const TWindowDC DC(PopupWindow->Handle());
   TCanvas Target(DC.DC());
-  Item->DrawScrollArrow(Target, *this, HotArrow == Arrow, Arrow, Strip);
+  Item()->DrawScrollArrow(Target, *this, HotArrow() == Arrow, Arrow, Strip);
 }
