@@ -1,24 +1,20 @@
-// The plain look of menu items (system colours and, where visual styles are on, the theme's
-// quieter variants), and the opening of a level of an item's children.
+// The menu item's side on the platform: its plain look (system colours and, where visual
+// styles are on, the theme's quieter variants), its size in a view, and the level of its
+// children it opens.
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "controls/MenuTracker.h"
 #include "controls/MenuMetrics.h"
-#include "controls/SeCustomForm.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SeItemView.h"
-#include "controls/SePopupView.h"
 #include "controls/SePopupWindow.h"
-#include "gfx/Platform.h"
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Colors.h"
-#include "toolkit/Controls.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ShortCuts.h"
 
@@ -62,60 +58,6 @@ void DrawRowText(TCanvas& Canvas, const std::wstring& Text, TRect Rect, UINT For
   Canvas.Font.SetColor(Color);
   DrawSkinText(Canvas, Text, Rect, Format);
 }
-
-// The frame among the components of the control that owns the menu, or null.
-TSeCustomForm* OwnerFrameOf(const TSeCustomItem& Item) {
-  if (!Item.OwnerControl)
-    return nullptr;
-  for (int I = 0; I < Item.OwnerControl->ComponentCount(); ++I)
-    if (auto* Frame = dynamic_cast<TSeCustomForm*>(Item.OwnerControl->Components(I)))
-      return Frame;
-  return nullptr;
-}
-
-// A frame's painting held back for the guard's life.
-class TFramePaintPause {
-public:
-  explicit TFramePaintPause(TSeCustomForm* Frame)
-      : FFrame(Frame), FWas(Frame && Frame->PaintEnabled()) {
-    if (FFrame)
-      FFrame->SetPaintEnabled(false);
-  }
-  ~TFramePaintPause() {
-    if (FFrame)
-      FFrame->SetPaintEnabled(FWas);
-  }
-  TFramePaintPause(const TFramePaintPause&) = delete;
-  TFramePaintPause& operator=(const TFramePaintPause&) = delete;
-
-private:
-  TSeCustomForm* FFrame;
-  bool FWas;
-};
-
-// A level's window hidden again on every path out of its loop.
-class TShownPopup {
-public:
-  explicit TShownPopup(TSePopupWindow& Window) : FWindow(Window) {}
-  ~TShownPopup() { FWindow.HidePopup(); }
-  TShownPopup(const TShownPopup&) = delete;
-  TShownPopup& operator=(const TShownPopup&) = delete;
-
-private:
-  TSePopupWindow& FWindow;
-};
-
-} // namespace
-
-void DrawItemImage(TCanvas& Canvas, const TSeCustomItem& Item, const TRect& Box) {
-  const TCustomImageList* Images = Item.ImageList();
-  if (!Images)
-    return;
-  Images->Draw(Canvas, Box.Left + (Box.Width() - Images->Width()) / 2,
-               Box.Top + (Box.Height() - Images->Height()) / 2, Item.ImageIndex(), Item.Enabled());
-}
-
-namespace {
 
 void DrawPopupRow(TSeCustomItem& Item, TCanvas& Canvas, bool IsCurrent, TRect Rect) {
   const bool Themed = VisualStylesActive();
@@ -198,13 +140,6 @@ void DrawBarButton(TSeCustomItem& Item, TCanvas& Canvas, bool NotTracking, bool 
 
 } // namespace
 
-int ImageColumnWidth(const TSeCustomItem& Item) {
-  const TCustomImageList* Images = Item.ImageList();
-  if (Images && Images->Width() > MenuMetrics().Height)
-    return Images->Width() + 6;
-  return 22;
-}
-
 TPoint TSeCustomItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
   Canvas.Font = MenuMetrics().Font;
   const int Height = MenuMetrics().Height;
@@ -252,28 +187,6 @@ void TSeCustomItem::Popup(TMenuTracker& Tracker, TSeItemView* ParentView, int X,
   if (OnBeforeDropDown)
     OnBeforeDropDown(this);
   std::unique_ptr<TSePopupWindow> Window = CreatePopupWindow();
-  Window->Prepare(*this, ParentView);
-  TSePopupView* View = Window->View();
-  View->InitiateActions();
-  Window->SetBounds(X, Y, 0, 0);
-  View->Layout();
-  const TPopupOrigin Origin = ParentRect.Width() < 1            ? TPopupOrigin::poPoint
-                              : ParentView && ParentView->Bar() ? TPopupOrigin::poBar
-                                                                : TPopupOrigin::poItem;
-  const TPoint At = PlacePopup(Origin, {X, Y}, ParentRect, Window->Width(), Window->Height(),
-                               MonitorRectAtPoint({X, Y}, false));
-  Window->SetBounds(At.X, At.Y, Window->Width(), Window->Height());
-  {
-    // The frame of the window that opens the menu does not repaint while the level appears.
-    const TFramePaintPause Paused(OwnerFrameOf(*this));
-    Window->ShowPopup();
-  }
-  if (Foreground)
-    SetForegroundWindow(Window->Handle());
-  {
-    const TShownPopup Shown(*Window);
-    Tracker.Track(*View);
-  }
+  Window->Popup(Tracker, *this, ParentView, X, Y, ParentRect);
   Window->BeforeDestruction();
-  Window.reset();
 }
