@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "controls/SeSkinPopupMenu.h"
+#include "controls/FrameMenu.h"
 #include "gfx/Platform.h"
 #include "skin/SkinMessages.h"
 #include "toolkit/Application.h"
@@ -148,10 +148,8 @@ void TSeSkinForm::Detach() {
   FCopy.reset();
 }
 
-TSeCustomPopupMenu* TSeSkinForm::CreateSystemMenu() {
-  auto* Menu = MakeComponent<TSeSkinPopupMenu>(Form());
-  Menu->SetSkinEngine(FEngine);
-  return Menu;
+TPopupMenu* TSeSkinForm::CreateSystemMenu(const TFrameMenu& Menus) {
+  return Menus.NewMenu(Form(), FEngine);
 }
 
 void TSeSkinForm::Notification(TComponent* AComponent, TOperation Operation) {
