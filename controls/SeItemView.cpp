@@ -365,11 +365,7 @@ void TSeItemView::EndLevelWithoutCurrent() {
 
 bool TSeItemView::HandleKey(const MSG& Msg) {
   if (Msg.message == WM_CHAR || Msg.message == WM_SYSCHAR) {
-    if (TSeCustomItem* Chosen =
-            FItem ? AcceleratorItem(FItem, static_cast<wchar_t>(Msg.wParam)) : nullptr) {
-      SetCurrent(Chosen);
-      PostKey(VK_RETURN);
-    }
+    ChooseAccelerator(static_cast<wchar_t>(Msg.wParam));
     return true;
   }
   if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN)
@@ -380,13 +376,7 @@ bool TSeItemView::HandleKey(const MSG& Msg) {
   case VK_SPACE:
     return true;
   case VK_RETURN:
-    if (FCurrent) {
-      TSeCustomItem* Chosen = FCurrent;
-      Chosen->Click();
-      if (!OpenSubmenu() && TSeCustomItem::Exists(Chosen) && Chosen->Enabled() &&
-          !Chosen->IsSeparator())
-        EndAllLevels();
-    }
+    ChooseCurrent();
     return FTracking;
   case VK_MENU:
   case VK_F10:
@@ -399,7 +389,7 @@ bool TSeItemView::HandleKey(const MSG& Msg) {
     return false;
   case VK_LEFT:
     if (Popup)
-      return HandleLeft();
+      return LeaveSideways(VK_LEFT);
     SelectPrevious();
     return true;
   case VK_UP:
@@ -408,7 +398,7 @@ bool TSeItemView::HandleKey(const MSG& Msg) {
     return true;
   case VK_RIGHT:
     if (Popup)
-      return HandleRight();
+      return OpenSubmenu() || LeaveSideways(VK_RIGHT);
     SelectNext();
     return true;
   case VK_DOWN:
@@ -423,25 +413,30 @@ bool TSeItemView::HandleKey(const MSG& Msg) {
   }
 }
 
-// Left in a popup level: back to the bar's previous button, else the level closes.
-bool TSeItemView::HandleLeft() {
+void TSeItemView::ChooseAccelerator(wchar_t Key) {
+  if (TSeCustomItem* Chosen = FItem ? AcceleratorItem(FItem, Key) : nullptr) {
+    SetCurrent(Chosen);
+    PostKey(VK_RETURN);
+  }
+}
+
+void TSeItemView::ChooseCurrent() {
+  if (!FCurrent)
+    return;
+  TSeCustomItem* Chosen = FCurrent;
+  Chosen->Click();
+  if (!OpenSubmenu() && TSeCustomItem::Exists(Chosen) && Chosen->Enabled() &&
+      !Chosen->IsSeparator())
+    EndAllLevels();
+}
+
+// Left or right in a popup level: a bar that opened it moves to its neighbouring button,
+// else the level closes.
+bool TSeItemView::LeaveSideways(WPARAM Key) {
   if (!FParentView)
     return true;
   if (FParentView->Bar()) {
-    FParentView->PostKey(VK_LEFT);
-    return false;
-  }
-  PostKey(VK_ESCAPE);
-  return true;
-}
-
-// Right in a popup level: the current item's sub-menu, else the bar's next button, else
-// the level closes.
-bool TSeItemView::HandleRight() {
-  if (OpenSubmenu() || !FParentView)
-    return true;
-  if (FParentView->Bar()) {
-    FParentView->PostKey(VK_RIGHT);
+    FParentView->PostKey(Key);
     return false;
   }
   PostKey(VK_ESCAPE);

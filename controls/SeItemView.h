@@ -119,9 +119,12 @@ private:
   void StartScrolling(int Arrow);
   void StopScrolling();
   void ScrollStep();
-  // The keys that move across levels: left and right.
-  bool HandleLeft();
-  bool HandleRight();
+  // The item a letter marks as its accelerator becomes current and is chosen.
+  void ChooseAccelerator(wchar_t Key);
+  // The current item clicks, opens its sub-menu, or ends every level.
+  void ChooseCurrent();
+  // Left or right leaving a popup level (Key: the one pressed).
+  bool LeaveSideways(WPARAM Key);
   // The level's part of EndAllLevels.
   void EndLevelWithoutCurrent();
   // The sub-menu a child level showed has closed by the keyboard.
