@@ -107,9 +107,7 @@ void TSePopupWindow::Prepare(TSeCustomItem& Item, TSeItemView* ParentView) {
   FForm->Loaded();
   FForm->SetStayOnTop(true);
   FView = MakeComponent<TSePopupView>(this);
-  FView->Form = FForm;
-  FView->PopupWindow = this;
-  FView->SetWindow(this);
+  FView->SetPopupWindow(this, FForm);
   FView->SetItem(&Item);
   FView->SetParentView(ParentView);
   FForm->View = FView;
