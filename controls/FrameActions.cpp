@@ -2,12 +2,12 @@
 // application, the close and help actions, the built-in system menu, the notification icon
 // and the application's minimize and restore notifications.
 
+#include "controls/FrameMenu.h"
 #include "controls/SeCustomForm.h"
-#include "controls/SeCustomItem.h"
-#include "controls/SePopupMenu.h"
 #include "controls/TrayIcon.h"
 #include "toolkit/Application.h"
 #include "toolkit/ImageList.h"
+#include "toolkit/PopupMenu.h"
 
 namespace {
 
@@ -84,8 +84,8 @@ void TSeCustomForm::Help() {
     SendMessageW(FForm->Handle(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
 }
 
-TSeCustomPopupMenu* TSeCustomForm::CreateSystemMenu() {
-  return MakeComponent<TSeCustomPopupMenu>(FForm);
+TPopupMenu* TSeCustomForm::CreateSystemMenu(const TFrameMenu& Menus) {
+  return Menus.NewMenu(FForm, nullptr);
 }
 
 void TSeCustomForm::SetSystemMenuLink(TPopupMenu* Value) {
@@ -120,20 +120,21 @@ void TSeCustomForm::ShowSystemMenu() {
     ClientToScreen(FForm->Handle(), &FSystemMenuAt);
   }
   const POINT At = FSystemMenuAt;
+  const TFrameMenu* Menus = TFrameMenu::Registered();
   TPopupMenu* Link = InTray ? FTrayMenuLink : FSystemMenuLink;
   if (Link) {
-    if (auto* Library = dynamic_cast<TSeCustomPopupMenu*>(Link)) {
-      Library->SetPopupMenuOptions(InTray ? FTrayMenuOptions : FSystemMenuOptions);
-      Library->Items()->Foreground = InTray;
-    }
+    if (Menus)
+      Menus->Prepare(*Link, InTray ? FTrayMenuOptions : FSystemMenuOptions, InTray);
     Link->Popup(At.x, At.y);
     return;
   }
+  if (!Menus)
+    return;
   FSystemMenu = SystemMenuItems(WindowState(), FBorderIcons);
   // The menu built last time is done with: its click has been delivered by now.
   if (FBuiltInMenu)
     FBuiltInMenu->Free();
-  FBuiltInMenu = CreateSystemMenu();
+  FBuiltInMenu = CreateSystemMenu(*Menus);
   FBuiltInMenu->FreeNotification(this);
   if (!FSystemGlyphs) {
     FSystemGlyphs = MakeComponent<TImageList>(this);
@@ -147,19 +148,13 @@ void TSeCustomForm::ShowSystemMenu() {
       FSystemGlyphs->Add(Glyph, GlyphKey);
     }
   }
-  TSeCustomItem* Root = FBuiltInMenu->Items();
-  Root->SetImages(FSystemGlyphs);
-  Root->Foreground = InTray;
+  Menus->SetImages(*FBuiltInMenu, FSystemGlyphs);
   for (const TSeSystemMenuItem& Entry : FSystemMenu) {
-    TSeCustomItem* Item = FBuiltInMenu->NewItem();
-    Item->SetCaption(Entry.Caption);
-    Item->SetImageIndex(Entry.Glyph);
-    Item->SetShortCut(ShortCutCode(Entry.ShortCut));
     const std::string Caption = Entry.Caption;
-    Item->OnClick = [this, Caption](TObject*) { FStates.Perform(SystemMenuAction(Caption)); };
-    Root->Add(Item);
+    Menus->AddItem(*FBuiltInMenu, Caption, Entry.Glyph, ShortCutCode(Entry.ShortCut),
+                   [this, Caption](TObject*) { FStates.Perform(SystemMenuAction(Caption)); });
   }
-  FBuiltInMenu->SetPopupMenuOptions(FSystemMenuOptions);
+  Menus->Prepare(*FBuiltInMenu, FSystemMenuOptions, InTray);
   FBuiltInMenu->Popup(At.x, At.y);
 }
 

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "controls/SeCustomItem.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Shapes.h"
 #include "toolkit/Colors.h"
+#include "toolkit/ImageList.h"
 
 namespace {
 
@@ -79,4 +81,19 @@ void DrawScrollTriangle(TCanvas& Canvas, const TRect& Strip, int Arrow, TColor C
   else
     Points[0] = {L, T}, Points[1] = {R - 1, T}, Points[2] = {(L + R - 1) / 2, B - 1};
   FillPolygon(Canvas, Points, 2, Color);
+}
+
+int ImageColumnWidth(const TSeCustomItem& Item) {
+  const TCustomImageList* Images = Item.ImageList();
+  if (Images && Images->Width() > MenuMetrics().Height)
+    return Images->Width() + 6;
+  return 22;
+}
+
+void DrawItemImage(TCanvas& Canvas, const TSeCustomItem& Item, const TRect& Box) {
+  const TCustomImageList* Images = Item.ImageList();
+  if (!Images)
+    return;
+  Images->Draw(Canvas, Box.Left + (Box.Width() - Images->Width()) / 2,
+               Box.Top + (Box.Height() - Images->Height()) / 2, Item.ImageIndex(), Item.Enabled());
 }

@@ -19,8 +19,8 @@
 #include "gfx/Bitmap.h"
 
 class TSeTrayIcon;
+class TFrameMenu;
 class TPopupMenu;
-class TSeCustomPopupMenu;
 class TImageList;
 
 enum TSeFormPerformance : uint8_t {
@@ -130,7 +130,7 @@ public:
   const std::vector<TSeSystemMenuItem>& SystemMenu() const { return FSystemMenu; }
   // The built-in menu as it was built last (kept until the next one: its clicks arrive after
   // it has closed), or null.
-  TSeCustomPopupMenu* BuiltInSystemMenu() const { return FBuiltInMenu; }
+  TPopupMenu* BuiltInSystemMenu() const { return FBuiltInMenu; }
   // Menus shown instead of the built-in one (not owned), and the options a library menu
   // takes before it shows.
   TPopupMenu* SystemMenuLink() const { return FSystemMenuLink; }
@@ -206,8 +206,8 @@ public:
 
 protected:
   TSeFrameLayout Layout() const;
-  // The popup menu the built-in system menu is built in: a plain one here.
-  virtual TSeCustomPopupMenu* CreateSystemMenu();
+  // The popup menu the built-in system menu is built in (Menus makes it): a plain one here.
+  virtual TPopupMenu* CreateSystemMenu(const TFrameMenu& Menus);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // The frame's look on Canvas (window coordinates; the client area is clipped away).
   virtual void PaintNonClient(TCanvas& Canvas);
@@ -313,7 +313,7 @@ private:
   TRect FOutlineRect;
 
   std::vector<TSeSystemMenuItem> FSystemMenu;
-  TSeCustomPopupMenu* FBuiltInMenu = nullptr;
+  TPopupMenu* FBuiltInMenu = nullptr;
   TImageList* FSystemGlyphs = nullptr;
   TPopupMenu* FSystemMenuLink = nullptr;
   TPopupMenu* FTrayMenuLink = nullptr;

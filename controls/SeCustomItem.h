@@ -23,6 +23,7 @@ class TAction;
 class TSeCustomItemActionLink;
 #ifdef _WIN32
 class TCanvas;
+class TMenuTracker;
 class TSeItemView;
 class TSePopupWindow;
 #include <memory>
@@ -138,9 +139,9 @@ public:
 
 #ifdef _WIN32
   // Opens a level showing the children at the screen point (X, Y), or beside ParentRect
-  // (screen coordinates) for a level opened from ParentView's item; returns when it closes.
-  // Nothing when no child is visible.
-  void Popup(TSeItemView* ParentView, int X, int Y, const TRect& ParentRect);
+  // (screen coordinates) for a level opened from ParentView's item, and runs its loop under
+  // Tracker; returns when it closes. Nothing when no child is visible.
+  void Popup(TMenuTracker& Tracker, TSeItemView* ParentView, int X, int Y, const TRect& ParentRect);
   // The window a level of this item's children opens in.
   virtual std::unique_ptr<TSePopupWindow> CreatePopupWindow();
   // The item's size in View (a row of a popup, a button of a bar).

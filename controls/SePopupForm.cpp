@@ -50,9 +50,6 @@ void TSePopupForm::PaintNonClient(TCanvas& Canvas) {
 void TSePopupForm::PaintClientBackground(TCanvas& Canvas, const TRect& Client) {
   // What the rows leave (a level smaller than the frame's least size) shows the menu colour.
   FillRectColor(Canvas, Client, clMenu);
-  if (!View)
-    return;
-  View->Origin = {Client.Left, Client.Top};
-  View->Paint(Canvas);
-  View->Origin = {0, 0};
+  if (View)
+    View->PaintAt(Canvas, {Client.Left, Client.Top});
 }

@@ -1,27 +1,12 @@
 #include "controls/SePopupMenu.h"
 
+#include "controls/MenuTracker.h"
 #include "controls/SeClickHandler.h"
 #include "controls/SeCustomItem.h"
-#include "controls/SeItemView.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Published.h"
-
-namespace {
-
-TSeCustomPopupMenu* GOpenMenu = nullptr;
-
-// The open menu is cleared when Popup returns, also by an exception.
-class TOpenMenuScope {
-public:
-  explicit TOpenMenuScope(TSeCustomPopupMenu* Menu) { GOpenMenu = Menu; }
-  ~TOpenMenuScope() { GOpenMenu = nullptr; }
-  TOpenMenuScope(const TOpenMenuScope&) = delete;
-  TOpenMenuScope& operator=(const TOpenMenuScope&) = delete;
-};
-
-} // namespace
 
 TSeCustomPopupMenu::TSeCustomPopupMenu(TComponent* AOwner)
     : TSeCustomPopupMenu(AOwner,
@@ -31,10 +16,7 @@ TSeCustomPopupMenu::TSeCustomPopupMenu(TComponent* AOwner, const TItemFactory& I
     : TPopupMenu(AOwner), FItemClass(ItemClass), FItems(ItemClass(this)),
       FOptions(std::make_unique<TSePopupMenuOptions>()) {}
 
-TSeCustomPopupMenu::~TSeCustomPopupMenu() {
-  if (GOpenMenu == this)
-    GOpenMenu = nullptr;
-}
+TSeCustomPopupMenu::~TSeCustomPopupMenu() { TMenuTracker::MenuFreed(*this); }
 
 const TPropTable& TSeCustomPopupMenu::Properties() {
   using C = TSeCustomPopupMenu;
@@ -70,15 +52,18 @@ void TSeCustomPopupMenu::SetPopupMenuOptions(const TSePopupMenuOptions& Value) {
   FItems->ForEach([Options](TSeCustomItem& Each) { Each.Options = Options; });
 }
 
-TSeCustomPopupMenu* TSeCustomPopupMenu::OpenMenu() { return GOpenMenu; }
+TSeCustomPopupMenu* TSeCustomPopupMenu::OpenMenu() {
+  const TMenuTracker* Open = TMenuTracker::Active();
+  return Open ? Open->Menu() : nullptr;
+}
 
 void TSeCustomPopupMenu::Popup(int X, int Y) {
   // The open menu's loops run again only once this one has closed: its levels end and hide
   // now. (A request posted for them to close would reach this menu's loop first and close
   // it instead.)
-  if (GOpenMenu)
-    TSeItemView::CloseOpenLevels();
-  const TOpenMenuScope Open(this);
+  if (TMenuTracker* Open = TMenuTracker::Active(); Open && Open->Menu())
+    Open->CloseLevels();
+  TMenuTracker Tracker(*this);
   TSePopupMenuOptions* Options = FOptions.get();
   auto* OwnerControl = dynamic_cast<TWinControl*>(Owner());
   FItems->ForEach([&](TSeCustomItem& Each) {
@@ -90,5 +75,5 @@ void TSeCustomPopupMenu::Popup(int X, int Y) {
   });
   DoPopup();
   InstallClickHandler();
-  FItems->Popup(nullptr, X, Y, {});
+  Tracker.Run(*FItems, X, Y);
 }

@@ -16,8 +16,9 @@ public:
   ~TSePopupView() override;
   std::string ClassName() const override { return "TSePopupView"; }
 
-  TSePopupForm* Form = nullptr;
-  TSePopupWindow* PopupWindow = nullptr;
+  // The window the level shows in (also the one that converts and receives keys) and its
+  // frame.
+  void SetPopupWindow(TSePopupWindow* Window, TSePopupForm* Frame);
 
   // The window becomes the rows' size, the frame's border and the shadow.
   void SetContentSize(int Width, int Height) override;
@@ -31,6 +32,8 @@ private:
   bool Repaints() const;
   void RepaintRect(const TRect& Rect);
 
+  TSePopupForm* FForm = nullptr;
+  TSePopupWindow* FPopupWindow = nullptr;
   HDC FMeasureDC = nullptr;
   TCanvas FMeasureCanvas;
 };

@@ -1,6 +1,9 @@
 #include "controls/SePopupWindow.h"
 
 #include "controls/EffectOptions.h"
+#include "controls/MenuTracker.h"
+#include "controls/Platform.h"
+#include "controls/SeCustomForm.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SePopupForm.h"
 #include "controls/SePopupView.h"
@@ -20,6 +23,48 @@ TWinControl* ActivationKeeperOf(const TSeCustomItem& Item) {
     return Form;
   return dynamic_cast<TWinControl*>(Control);
 }
+
+// The frame among the components of the control that owns the menu, or null.
+TSeCustomForm* OwnerFrameOf(const TSeCustomItem& Item) {
+  if (!Item.OwnerControl)
+    return nullptr;
+  for (int I = 0; I < Item.OwnerControl->ComponentCount(); ++I)
+    if (auto* Frame = dynamic_cast<TSeCustomForm*>(Item.OwnerControl->Components(I)))
+      return Frame;
+  return nullptr;
+}
+
+// A frame's painting held back for the guard's life.
+class TFramePaintPause {
+public:
+  explicit TFramePaintPause(TSeCustomForm* Frame)
+      : FFrame(Frame), FWas(Frame && Frame->PaintEnabled()) {
+    if (FFrame)
+      FFrame->SetPaintEnabled(false);
+  }
+  ~TFramePaintPause() {
+    if (FFrame)
+      FFrame->SetPaintEnabled(FWas);
+  }
+  TFramePaintPause(const TFramePaintPause&) = delete;
+  TFramePaintPause& operator=(const TFramePaintPause&) = delete;
+
+private:
+  TSeCustomForm* FFrame;
+  bool FWas;
+};
+
+// A level's window hidden again on every path out of its loop.
+class TShownPopup {
+public:
+  explicit TShownPopup(TSePopupWindow& Window) : FWindow(Window) {}
+  ~TShownPopup() { FWindow.HidePopup(); }
+  TShownPopup(const TShownPopup&) = delete;
+  TShownPopup& operator=(const TShownPopup&) = delete;
+
+private:
+  TSePopupWindow& FWindow;
+};
 
 } // namespace
 
@@ -62,10 +107,31 @@ void TSePopupWindow::Prepare(TSeCustomItem& Item, TSeItemView* ParentView) {
   FForm->Loaded();
   FForm->SetStayOnTop(true);
   FView = MakeComponent<TSePopupView>(this);
-  FView->Form = FForm;
-  FView->PopupWindow = this;
-  FView->Window = this;
-  FView->Item = &Item;
-  FView->ParentView = ParentView;
+  FView->SetPopupWindow(this, FForm);
+  FView->SetItem(&Item);
+  FView->SetParentView(ParentView);
   FForm->View = FView;
+}
+
+void TSePopupWindow::Popup(TMenuTracker& Tracker, TSeCustomItem& Item, TSeItemView* ParentView,
+                           int X, int Y, const TRect& ParentRect) {
+  Prepare(Item, ParentView);
+  FView->InitiateActions();
+  SetBounds(X, Y, 0, 0);
+  FView->Layout();
+  const TPopupOrigin Origin = ParentRect.Width() < 1            ? TPopupOrigin::poPoint
+                              : ParentView && ParentView->Bar() ? TPopupOrigin::poBar
+                                                                : TPopupOrigin::poItem;
+  const TPoint At =
+      PlacePopup(Origin, {X, Y}, ParentRect, Width(), Height(), MonitorRectAtPoint({X, Y}, false));
+  SetBounds(At.X, At.Y, Width(), Height());
+  {
+    // The frame of the window that opens the menu does not repaint while the level appears.
+    const TFramePaintPause Paused(OwnerFrameOf(Item));
+    ShowPopup();
+  }
+  if (Item.Foreground)
+    SetForegroundWindow(Handle());
+  const TShownPopup Shown(*this);
+  Tracker.Track(*FView);
 }

@@ -5,7 +5,9 @@
 #include <memory>
 
 #include "toolkit/Form.h"
+#include "toolkit/Types.h"
 
+class TMenuTracker;
 class TSeCustomItem;
 class TSeItemView;
 class TSePopupForm;
@@ -22,6 +24,11 @@ public:
   void Prepare(TSeCustomItem& Item, TSeItemView* ParentView);
   TSePopupForm* PopupForm() const { return FForm; }
   TSePopupView* View() const { return FView; }
+  // Shows the level of Item's children at the screen point (X, Y), or beside ParentRect for
+  // a level opened from ParentView's item, runs its loop under Tracker and hides it again
+  // when the level closes.
+  void Popup(TMenuTracker& Tracker, TSeCustomItem& Item, TSeItemView* ParentView, int X, int Y,
+             const TRect& ParentRect);
   // Shown and hidden in place, without activation and without changing the z-order.
   void ShowPopup();
   void HidePopup();

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "controls/FrameMenu.h"
 #include "controls/Platform.h"
-#include "controls/SeSkinPopupMenu.h"
 #include "skin/SkinMessages.h"
 #include "toolkit/Application.h"
 #include "toolkit/GdiGuards.h"
@@ -148,10 +148,8 @@ void TSeSkinForm::Detach() {
   FCopy.reset();
 }
 
-TSeCustomPopupMenu* TSeSkinForm::CreateSystemMenu() {
-  auto* Menu = MakeComponent<TSeSkinPopupMenu>(Form());
-  Menu->SetSkinEngine(FEngine);
-  return Menu;
+TPopupMenu* TSeSkinForm::CreateSystemMenu(const TFrameMenu& Menus) {
+  return Menus.NewMenu(Form(), FEngine);
 }
 
 void TSeSkinForm::Notification(TComponent* AComponent, TOperation Operation) {

@@ -62,7 +62,7 @@ protected:
   void PaintClientBackground(TCanvas& Canvas, const TRect& Client) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // The built-in system menu wears the frame's skin.
-  TSeCustomPopupMenu* CreateSystemMenu() override;
+  TPopupMenu* CreateSystemMenu(const TFrameMenu& Menus) override;
 
 private:
   void Attach();

@@ -71,7 +71,7 @@ TPoint TSeSkinItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
   if (!SkinUsable())
     return TSeCustomItem::MeasureItem(Canvas, View);
   const std::wstring Text = WindowText(Caption());
-  if (View.Bar) {
+  if (View.Bar()) {
     if (!FBarItem)
       return TSeCustomItem::MeasureItem(Canvas, View);
     Canvas.Font = FBarItem->GetFont();
@@ -95,11 +95,11 @@ TPoint TSeSkinItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
 
 void TSeSkinItem::DrawItem(TCanvas& Canvas, TSeItemView& View, bool NotTracking, bool IsCurrent,
                            const TRect& Rect) {
-  if (!SkinUsable() || (View.Bar ? !FBarItem : !FPopupItem)) {
+  if (!SkinUsable() || (View.Bar() ? !FBarItem : !FPopupItem)) {
     TSeCustomItem::DrawItem(Canvas, View, NotTracking, IsCurrent, Rect);
     return;
   }
-  if (View.Bar)
+  if (View.Bar())
     DrawBarItem(Canvas, NotTracking, IsCurrent, Rect);
   else
     DrawPopupItem(Canvas, NotTracking, IsCurrent, Rect);

@@ -52,9 +52,6 @@ void TSeSkinPopupForm::PaintClientBackground(TCanvas& Canvas, const TRect& Clien
     Border->SetBounds({0, 0, FrameWidth(), FrameHeight()});
     Border->Draw(Canvas);
   }
-  if (View) {
-    View->Origin = {Client.Left, Client.Top};
-    View->Paint(Canvas);
-    View->Origin = {0, 0};
-  }
+  if (View)
+    View->PaintAt(Canvas, {Client.Left, Client.Top});
 }

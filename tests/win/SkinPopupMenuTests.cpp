@@ -71,9 +71,9 @@ TEST_F(SkinPopupMenuTest, ARowMeasuresItsCaptionAndShortCutInTheSkinsFont) {
   TSeSkinObject* Row = PopupObject("Item");
   ASSERT_NE(nullptr, Row);
   TSePopupView View(nullptr);
-  View.Item = Menu->Items();
-  const TPoint Size = Save->MeasureItem(*View.Canvas, View);
-  TCanvas Probe(View.Canvas->Handle());
+  View.SetItem(Menu->Items());
+  const TPoint Size = Save->MeasureItem(*View.Canvas(), View);
+  TCanvas Probe(View.Canvas()->Handle());
   Probe.Font = Row->GetFont();
   const int Column = ImageColumnWidth(*Save);
   EXPECT_EQ(TextWidth(Probe, L"Save") + TextWidth(Probe, WindowText(ShortCutToText(0x4053))) +
@@ -82,13 +82,13 @@ TEST_F(SkinPopupMenuTest, ARowMeasuresItsCaptionAndShortCutInTheSkinsFont) {
   const int Expected = Row->Height() < Column - 4 ? Column + 4 : Row->Height();
   EXPECT_EQ(Expected, Size.Y);
   // A separator keeps the row object's own height.
-  EXPECT_EQ(Row->Height(), Line->MeasureItem(*View.Canvas, View).Y);
+  EXPECT_EQ(Row->Height(), Line->MeasureItem(*View.Canvas(), View).Y);
 
   // Without a skin the plain measure holds.
   TSeSkinEngine* Empty = MakeComponent<TSeSkinEngine>(Form);
   Menu->SetSkinEngine(Empty);
   EXPECT_FALSE(Save->SkinUsable());
-  EXPECT_EQ(MenuMetrics().Height, Save->MeasureItem(*View.Canvas, View).Y);
+  EXPECT_EQ(MenuMetrics().Height, Save->MeasureItem(*View.Canvas(), View).Y);
 }
 
 TEST_F(SkinPopupMenuTest, TheLevelsContentStartsInsideTheSkinsFrameMargins) {

@@ -57,7 +57,7 @@ TEST_F(SystemMenuTest, TheButtonOpensTheBuiltInMenuAtTheClientOriginAndItsItemsA
   EXPECT_EQ(Origin.x, Level.left);
   EXPECT_EQ(Origin.y, Level.top);
   // Normal state, every border icon but roll-up and tray: these rows, with their glyphs.
-  TSeCustomPopupMenu* Menu = Frame->BuiltInSystemMenu();
+  auto* Menu = dynamic_cast<TSeCustomPopupMenu*>(Frame->BuiltInSystemMenu());
   ASSERT_NE(nullptr, Menu);
   TSeCustomItem* Root = Menu->Items();
   ASSERT_EQ(4, Root->Count());
@@ -160,8 +160,10 @@ TEST_F(SystemMenuTest, ARightClickOnTheTrayIconOpensTheTrayMenuAtTheCursor) {
   ASSERT_TRUE(Shown);
   EXPECT_EQ(Cursor.x, Level.left);
   EXPECT_EQ(Cursor.y, Level.top);
-  EXPECT_EQ("&Restore", Frame->BuiltInSystemMenu()->Items()->Items(0)->Caption());
-  EXPECT_TRUE(Frame->BuiltInSystemMenu()->Items()->Foreground);
+  auto* Menu = dynamic_cast<TSeCustomPopupMenu*>(Frame->BuiltInSystemMenu());
+  ASSERT_NE(nullptr, Menu);
+  EXPECT_EQ("&Restore", Menu->Items()->Items(0)->Caption());
+  EXPECT_TRUE(Menu->Items()->Foreground);
 }
 
 } // namespace

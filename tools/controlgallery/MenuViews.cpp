@@ -40,9 +40,7 @@ TSkinPicture CaptureLevel(TSeSkinItem& Root, int Current, int HotArrow) {
   Window->SetBounds(-3000, -3000, 0, 0);
   TSePopupView& View = *Window->View();
   View.Layout();
-  View.Tracking = true;
-  View.Current = Current >= 0 ? Root.Items(Current) : nullptr;
-  View.HotArrow = HotArrow;
+  View.ShowTracked(Current >= 0 ? Root.Items(Current) : nullptr, HotArrow);
   TSePopupForm& Frame = *Window->PopupForm();
   const int W = Window->Width(), H = Window->Height();
   TseBitmap Surface;

@@ -1,24 +1,20 @@
-// The plain look of menu items (system colours and, where visual styles are on, the theme's
-// quieter variants), and the opening of a level of an item's children.
+// The menu item's side on the platform: its plain look (system colours and, where visual
+// styles are on, the theme's quieter variants), its size in a view, and the level of its
+// children it opens.
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "controls/MenuLoop.h"
 #include "controls/MenuMetrics.h"
-#include "controls/Platform.h"
-#include "controls/SeCustomForm.h"
 #include "controls/SeCustomItem.h"
 #include "controls/SeItemView.h"
-#include "controls/SePopupView.h"
 #include "controls/SePopupWindow.h"
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Colors.h"
-#include "toolkit/Controls.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ShortCuts.h"
 
@@ -62,48 +58,6 @@ void DrawRowText(TCanvas& Canvas, const std::wstring& Text, TRect Rect, UINT For
   Canvas.Font.SetColor(Color);
   DrawSkinText(Canvas, Text, Rect, Format);
 }
-
-// The frame among the components of the control that owns the menu, or null.
-TSeCustomForm* OwnerFrameOf(const TSeCustomItem& Item) {
-  if (!Item.OwnerControl)
-    return nullptr;
-  for (int I = 0; I < Item.OwnerControl->ComponentCount(); ++I)
-    if (auto* Frame = dynamic_cast<TSeCustomForm*>(Item.OwnerControl->Components(I)))
-      return Frame;
-  return nullptr;
-}
-
-// A frame's painting held back for the guard's life.
-class TFramePaintPause {
-public:
-  explicit TFramePaintPause(TSeCustomForm* Frame)
-      : FFrame(Frame), FWas(Frame && Frame->PaintEnabled()) {
-    if (FFrame)
-      FFrame->SetPaintEnabled(false);
-  }
-  ~TFramePaintPause() {
-    if (FFrame)
-      FFrame->SetPaintEnabled(FWas);
-  }
-  TFramePaintPause(const TFramePaintPause&) = delete;
-  TFramePaintPause& operator=(const TFramePaintPause&) = delete;
-
-private:
-  TSeCustomForm* FFrame;
-  bool FWas;
-};
-
-} // namespace
-
-void DrawItemImage(TCanvas& Canvas, const TSeCustomItem& Item, const TRect& Box) {
-  const TCustomImageList* Images = Item.ImageList();
-  if (!Images)
-    return;
-  Images->Draw(Canvas, Box.Left + (Box.Width() - Images->Width()) / 2,
-               Box.Top + (Box.Height() - Images->Height()) / 2, Item.ImageIndex(), Item.Enabled());
-}
-
-namespace {
 
 void DrawPopupRow(TSeCustomItem& Item, TCanvas& Canvas, bool IsCurrent, TRect Rect) {
   const bool Themed = VisualStylesActive();
@@ -186,18 +140,11 @@ void DrawBarButton(TSeCustomItem& Item, TCanvas& Canvas, bool NotTracking, bool 
 
 } // namespace
 
-int ImageColumnWidth(const TSeCustomItem& Item) {
-  const TCustomImageList* Images = Item.ImageList();
-  if (Images && Images->Width() > MenuMetrics().Height)
-    return Images->Width() + 6;
-  return 22;
-}
-
 TPoint TSeCustomItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
   Canvas.Font = MenuMetrics().Font;
   const int Height = MenuMetrics().Height;
   const std::wstring Text = WindowText(FCaption);
-  if (View.Bar) {
+  if (View.Bar()) {
     if (SystemKind != sikOrdinary)
       return {Height, Height};
     return {MeasureText(Canvas, Text, NoPrefix) + 12, Height};
@@ -214,7 +161,7 @@ TPoint TSeCustomItem::MeasureItem(TCanvas& Canvas, TSeItemView& View) {
 void TSeCustomItem::DrawItem(TCanvas& Canvas, TSeItemView& View, bool NotTracking, bool IsCurrent,
                              const TRect& Rect) {
   Canvas.Font = MenuMetrics().Font;
-  if (View.Bar || View.Horizontal)
+  if (View.Bar() || View.Horizontal())
     DrawBarButton(*this, Canvas, NotTracking, IsCurrent, Rect);
   else
     DrawPopupRow(*this, Canvas, IsCurrent, Rect);
@@ -232,46 +179,14 @@ std::unique_ptr<TSePopupWindow> TSeCustomItem::CreatePopupWindow() {
   return std::make_unique<TSePopupWindow>(nullptr);
 }
 
-void TSeCustomItem::Popup(TSeItemView* ParentView, int X, int Y, const TRect& ParentRect) {
+void TSeCustomItem::Popup(TMenuTracker& Tracker, TSeItemView* ParentView, int X, int Y,
+                          const TRect& ParentRect) {
   if (std::none_of(FItems.begin(), FItems.end(),
                    [](TSeCustomItem* Child) { return Child->Visible(); }))
     return;
   if (OnBeforeDropDown)
     OnBeforeDropDown(this);
   std::unique_ptr<TSePopupWindow> Window = CreatePopupWindow();
-  Window->Prepare(*this, ParentView);
-  TSePopupView* View = Window->View();
-  View->InitiateActions();
-  Window->SetBounds(X, Y, 0, 0);
-  View->Layout();
-  const TPopupOrigin Origin = ParentRect.Width() < 1          ? TPopupOrigin::poPoint
-                              : ParentView && ParentView->Bar ? TPopupOrigin::poBar
-                                                              : TPopupOrigin::poItem;
-  const TPoint At = PlacePopup(Origin, {X, Y}, ParentRect, Window->Width(), Window->Height(),
-                               MonitorRectAtPoint({X, Y}, false));
-  Window->SetBounds(At.X, At.Y, Window->Width(), Window->Height());
-  {
-    // The frame of the window that opens the menu does not repaint while the level appears.
-    const TFramePaintPause Paused(OwnerFrameOf(*this));
-    Window->ShowPopup();
-  }
-  if (Foreground)
-    SetForegroundWindow(Window->Handle());
-  if (ParentView)
-    ParentView->ChildView = View;
-  try {
-    View->TrackMenu();
-  } catch (...) {
-    if (ParentView)
-      ParentView->ChildView = nullptr;
-    Window->HidePopup();
-    throw;
-  }
-  if (ParentView)
-    ParentView->ChildView = nullptr;
-  Window->HidePopup();
+  Window->Popup(Tracker, *this, ParentView, X, Y, ParentRect);
   Window->BeforeDestruction();
-  Window.reset();
-  if (!ParentView)
-    DeliverPendingPress();
 }
