@@ -13,12 +13,11 @@
 // The block
 
 uint64_t ProcessCreationTime(DWORD ProcessId) {
-  const HANDLE Process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessId);
+  const THandle Process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessId));
   if (!Process)
     return 0;
   FILETIME Created{}, Exited{}, Kernel{}, User{};
-  const bool Known = GetProcessTimes(Process, &Created, &Exited, &Kernel, &User) != FALSE;
-  CloseHandle(Process);
+  const bool Known = GetProcessTimes(Process.Get(), &Created, &Exited, &Kernel, &User) != FALSE;
   return Known ? (static_cast<uint64_t>(Created.dwHighDateTime) << 32) | Created.dwLowDateTime : 0;
 }
 
@@ -39,20 +38,16 @@ TGuard::~TGuard() {
   EndInOrder();
   if (FBlock)
     UnmapViewOfFile(FBlock);
-  if (FMapping)
-    CloseHandle(FMapping);
-  if (FGuardProcess)
-    CloseHandle(FGuardProcess);
 }
 
 bool TGuard::Open() {
   if (FBlock)
     return true;
   SECURITY_ATTRIBUTES Inherited{sizeof Inherited, nullptr, TRUE};
-  FMapping = CreateFileMappingW(INVALID_HANDLE_VALUE, &Inherited, PAGE_READWRITE, 0,
-                                sizeof(TGuardBlock), nullptr);
+  FMapping.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, &Inherited, PAGE_READWRITE, 0,
+                                    sizeof(TGuardBlock), nullptr));
   if (FMapping)
-    FBlock = static_cast<TGuardBlock*>(MapViewOfFile(FMapping, FILE_MAP_WRITE, 0, 0, 0));
+    FBlock = static_cast<TGuardBlock*>(MapViewOfFile(FMapping.Get(), FILE_MAP_WRITE, 0, 0, 0));
   if (!FBlock)
     return false;
   FBlock->Magic = TGuardBlock::Signature;
@@ -61,25 +56,26 @@ bool TGuard::Open() {
 
 bool TGuard::Launch() {
   if (!FBlock || FGuardProcess)
-    return FGuardProcess != nullptr;
-  HANDLE Self = nullptr;
-  if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &Self,
+    return static_cast<bool>(FGuardProcess);
+  HANDLE Duplicate = nullptr;
+  if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &Duplicate,
                        SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, TRUE, 0))
     return false;
+  const THandle Self(Duplicate); // closed on the way out: the guard has its own copy
   std::ostringstream CommandLine;
-  CommandLine << '"' << ExeFileName() << "\" --guard " << reinterpret_cast<uintptr_t>(FMapping)
-              << ' ' << reinterpret_cast<uintptr_t>(Self);
+  CommandLine << '"' << ExeFileName() << "\" --guard "
+              << reinterpret_cast<uintptr_t>(FMapping.Get()) << ' '
+              << reinterpret_cast<uintptr_t>(Self.Get());
   std::wstring Line = WideFileName(CommandLine.str());
   STARTUPINFOW Startup{};
   Startup.cb = sizeof Startup;
   PROCESS_INFORMATION Process{};
   const bool Made = CreateProcessW(nullptr, Line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
                                    nullptr, nullptr, &Startup, &Process);
-  CloseHandle(Self); // the guard has its own copy
   if (!Made)
     return false;
-  CloseHandle(Process.hThread);
-  FGuardProcess = Process.hProcess;
+  const THandle Thread(Process.hThread);
+  FGuardProcess.Reset(Process.hProcess);
   return true;
 }
 

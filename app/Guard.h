@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/KernelHandle.h"
+
 struct TGuardBlock;
 class TTransparentItem;
 
@@ -35,9 +37,9 @@ public:
   void EndInOrder();
 
 private:
-  HANDLE FMapping = nullptr;
+  THandle FMapping;
   TGuardBlock* FBlock = nullptr;
-  HANDLE FGuardProcess = nullptr;
+  THandle FGuardProcess;
 };
 
 // The guard's side: from the command line's "--guard <block> <process>", the handles it

@@ -10,6 +10,7 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/ModuleInfo.h"
+#include "toolkit/ScopeGuards.h"
 
 TTransparentMgr* TransparentManager = nullptr;
 
@@ -210,18 +211,13 @@ void TTransparentMgr::FillListView(TListView* ListView) {
   if (!ListView)
     return;
   ListView->BeginUpdate();
-  try {
-    ListView->ClearItems();
-    for (const TWindowListRow& Row : ListRows()) {
-      TListItem* Item = ListView->AddItem(Row.Text);
-      Item->AddSubItem(Row.Status);
-      Item->Data = Row.Entry;
-    }
-  } catch (...) {
-    ListView->EndUpdate();
-    throw;
+  const TScopeExit EndUpdate([ListView] { ListView->EndUpdate(); });
+  ListView->ClearItems();
+  for (const TWindowListRow& Row : ListRows()) {
+    TListItem* Item = ListView->AddItem(Row.Text);
+    Item->AddSubItem(Row.Status);
+    Item->Data = Row.Entry;
   }
-  ListView->EndUpdate();
 }
 
 // ---------------------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "controls/SeHook.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/WindowSubclass.h"
+#include "toolkit/ScopeGuards.h"
 
 namespace {
 
@@ -88,18 +89,12 @@ LRESULT TControlHook::Dispatch(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
 
   // The window always sees its own destruction; AfterMessage follows even a failed call.
   if (!Handled || Msg == WM_DESTROY) {
-    const auto After = [&] {
+    const TScopeExit After([&] {
       for (auto It = Clients.rbegin(); It != Clients.rend(); ++It)
         if (ClientsListen() && StillClient(*It))
           Guarded([&] { (*It)->AfterMessage(Message); });
-    };
-    try {
-      Message.Result = DefSubclass(Wnd, Msg, WParam, LParam);
-    } catch (...) {
-      After();
-      throw;
-    }
-    After();
+    });
+    Message.Result = DefSubclass(Wnd, Msg, WParam, LParam);
   }
 
   if (Msg == WM_DESTROY) {

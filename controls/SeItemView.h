@@ -9,16 +9,13 @@
 
 #include "controls/MenuGeometry.h"
 #include "toolkit/Classes.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Types.h"
 
 class TCanvas;
 class TSeCustomItem;
 class TTimer;
 class TWinControl;
-
-// A private message of the menus: open the current item's sub-menu (posted to a view's
-// window when the pointer chose another item of an outer level).
-constexpr UINT SE_OPENSUBMENU = 0x046F;
 
 class TSeItemView : public TComponent {
 public:

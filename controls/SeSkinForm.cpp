@@ -5,7 +5,7 @@
 
 #include "controls/SeSkinPopupMenu.h"
 #include "gfx/Platform.h"
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Application.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/SysUtils.h"

@@ -1,7 +1,7 @@
 #include "skin/SkinControlLink.h"
 
 #include "skin/SkinEngine.h"
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Controls.h"
 
 TSeSkinControlLink::TSeSkinControlLink(TControl& Control, std::string DefaultObject)

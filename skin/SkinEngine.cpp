@@ -1,9 +1,10 @@
 #include "skin/SkinEngine.h"
 
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Published.h"
+#include "toolkit/ScopeGuards.h"
 
 namespace {
 
@@ -91,16 +92,10 @@ void TSeSkinEngine::SetDeltaHue(int32_t Value) {
   FDeltaHue = Value;
   if (!HasSkin() || FBusy)
     return;
-  FBusy = true;
-  try {
-    BeforeChange();
-    FSource->ChangeHue(FDeltaHue);
-    AfterChange();
-  } catch (...) {
-    FBusy = false;
-    throw;
-  }
-  FBusy = false;
+  const TFlagScope Busy(FBusy);
+  BeforeChange();
+  FSource->ChangeHue(FDeltaHue);
+  AfterChange();
 }
 
 void TSeSkinEngine::SetSkinList(TSeSkinList* Value) {

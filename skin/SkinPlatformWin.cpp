@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "skin/SkinKinds.h"
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/GdiGuards.h"

@@ -6,10 +6,8 @@
 
 int ScreenPixelsPerInch() {
   static const int Value = [] {
-    const HDC DC = GetDC(nullptr);
-    const int Result = GetDeviceCaps(DC, LOGPIXELSY);
-    ReleaseDC(nullptr, DC);
-    return Result;
+    const TWindowDC Screen(nullptr);
+    return GetDeviceCaps(Screen.DC(), LOGPIXELSY);
   }();
   return Value;
 }
@@ -98,15 +96,6 @@ void TCanvas::Draw(int X, int Y, HBITMAP Bitmap) {
 
 // ---------------------------------------------------------------------------------------
 // TBitmap, TIcon and TPicture
-
-TBitmapDC::TBitmapDC(HBITMAP Bitmap) : FDC(CreateCompatibleDC(nullptr)) {
-  FOld = SelectObject(FDC, Bitmap);
-}
-
-TBitmapDC::~TBitmapDC() {
-  SelectObject(FDC, FOld);
-  DeleteDC(FDC);
-}
 
 void TBitmap::Adopt(HBITMAP Bitmap) {
   BITMAP Info{};

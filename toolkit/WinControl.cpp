@@ -6,7 +6,7 @@
 
 #include "toolkit/ControlMessages.h"
 #include "toolkit/ErrorReport.h"
-#include "toolkit/FlagScope.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/Screen.h"
 #include "toolkit/WindowSubclass.h"

@@ -12,7 +12,7 @@
 #include "gfx/Colors.h"
 #include "skin/SkinControlLink.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/PropertyStream.h"

@@ -17,7 +17,7 @@
 #include "controls/SeSkinForm.h"
 #include "gfx/Pixels.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/ScreenBackdrop.h"
 #include "tests/win/support/WinTestSupport.h"

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/SkinKinds.h"
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Forms.h"
 
 namespace {
