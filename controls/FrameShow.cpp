@@ -5,6 +5,7 @@
 #include "controls/SeCustomForm.h"
 #include "gfx/Animation.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/ScopeGuards.h"
 
 namespace {
 
@@ -39,10 +40,8 @@ void TSeCustomForm::PlayShowAnimation(const TRect& ScreenRect) {
   Image.SetSize(WW, WH);
   {
     // Frame and client background paint into the picture instead of the window.
-    struct TTaken {
-      TseBitmap*& Slot;
-      ~TTaken() { Slot = nullptr; }
-    } Taken{FShowImage = &Image};
+    FShowImage = &Image;
+    const TScopeExit Given([this] { FShowImage = nullptr; });
     PaintFrame();
     const TRect Client = GetFrameClientRect();
     {

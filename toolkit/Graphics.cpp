@@ -2,6 +2,7 @@
 
 #include "toolkit/AnsiText.h"
 #include "toolkit/FileNames.h"
+#include "toolkit/KernelHandle.h"
 #include "toolkit/SysUtils.h"
 
 int ScreenPixelsPerInch() {
@@ -140,11 +141,10 @@ void TBitmap::Draw(HDC DC, const RECT& Rect) const {
 
 void TBitmap::LoadFromFile(const std::string& FileName) {
   const std::wstring Name = WideFileName(FileName);
-  const HANDLE File = CreateFileW(Name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (File == INVALID_HANDLE_VALUE)
+  // Only opened to tell a missing file from a bad one; closed again at once.
+  if (!THandle(CreateFileW(Name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr)))
     throw EFOpenError(FormatStr("Cannot open file %s", {FileName}));
-  CloseHandle(File);
   const auto Bitmap =
       static_cast<HBITMAP>(LoadImageW(nullptr, Name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   if (!Bitmap)
