@@ -26,8 +26,8 @@ LRESULT TfrmTransparentMain::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_HOOKNOTIFY:
     WMHookNotify(WParam, LParam);
     return 0;
-  case WM_LAUNCHGUARD:
-    TransparentManager->LaunchGuard();
+  case WM_LAUNCHSENTINEL:
+    TransparentManager->LaunchSentinel();
     return 0;
   case WM_SYSCOMMAND:
     // Swallowed: the frame carries out the commands it knows.
@@ -64,8 +64,8 @@ void TfrmTransparentMain::WMHookNotify(WPARAM WParam, LPARAM LParam) {
 
 void TfrmTransparentMain::FormCreate(TObject*) {
   TransparentManager->SetNotifyWindow(Handle());
-  // Handled once the window has shown: the guard's start does not slow the window's.
-  PostMessageW(Handle(), WM_LAUNCHGUARD, 0, 0);
+  // Handled once the window has shown: the sentinel's start does not slow the window's.
+  PostMessageW(Handle(), WM_LAUNCHSENTINEL, 0, 0);
   SeSkinPageControl1->SetActivePageIndex(0);
   Screen->SetCursors(crDragTool, LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
   FScreenDC = std::make_unique<TWindowDC>(nullptr);

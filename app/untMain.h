@@ -10,9 +10,9 @@
 #include "controls/SeSkinSListView.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
+#include "toolkit/Forms.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/PrivateMessages.h"
-#include "toolkit/Forms.h"
 #include "toolkit/StdCtrls.h"
 
 class TSeSkinForm;

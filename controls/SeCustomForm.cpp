@@ -5,8 +5,8 @@
 #include "gfx/Platform.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/Application.h"
-#include "toolkit/ScopeGuards.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/ScopeGuards.h"
 
 namespace {
 

@@ -142,7 +142,7 @@ void TSeCustomListView::NonClientPaint() {
   RECT Client{};
   GetClientRect(Wnd, &Client);
   ExcludeClipRect(Whole.DC(), 2, 2, 2 + Client.right, 2 + Client.bottom);
-  Guarded([&] {
+  Shielded([&] {
     TCanvas Canvas(Whole.DC());
     PaintBorder(Canvas, R);
   });
@@ -192,7 +192,7 @@ LRESULT CALLBACK TSeCustomListView::HeaderProc(HWND Wnd, UINT Msg, WPARAM WParam
                                                UINT_PTR, DWORD_PTR Ref) {
   auto* Self = reinterpret_cast<TSeCustomListView*>(Ref);
   // A failure drops the message: it is reported and the header goes on.
-  return Guarded<LRESULT>(0, [&] { return Self->HeaderMessage(Wnd, Msg, WParam, LParam); });
+  return Shielded<LRESULT>(0, [&] { return Self->HeaderMessage(Wnd, Msg, WParam, LParam); });
 }
 
 LRESULT TSeCustomListView::HeaderMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {

@@ -3,9 +3,9 @@
 #include "gfx/Platform.h"
 #include "gfx/Shapes.h"
 #include "gfx/VisualStyles.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/Timer.h"
 #include "toolkit/WinControl.h"
-#include "toolkit/ScopeGuards.h"
 
 namespace {
 

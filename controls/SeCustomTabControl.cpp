@@ -16,8 +16,8 @@
 #include "toolkit/AnsiText.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/ImageList.h"
-#include "toolkit/SysUtils.h"
 #include "toolkit/ScopeGuards.h"
+#include "toolkit/SysUtils.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "controls/SeSkinPopupMenu.h"
 #include "gfx/Platform.h"
-#include "toolkit/PrivateMessages.h"
 #include "toolkit/Application.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/Timer.h"
 

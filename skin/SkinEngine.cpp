@@ -1,8 +1,8 @@
 #include "skin/SkinEngine.h"
 
-#include "toolkit/PrivateMessages.h"
 #include "toolkit/ClassRegistry.h"
 #include "toolkit/Forms.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Published.h"
 #include "toolkit/ScopeGuards.h"
 

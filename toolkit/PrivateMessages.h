@@ -52,4 +52,4 @@ constexpr uint32_t SE_OPENSUBMENU = 0x046F; // to a view's window: open the curr
 constexpr uint32_t SE_ITEMCLICK = 0x08BA;   // to the click handler: run the item in LParam
 
 // --- The main window.
-constexpr uint32_t WM_LAUNCHGUARD = 0x8001; // WM_APP + 1, posted to itself once it has shown
+constexpr uint32_t WM_LAUNCHSENTINEL = 0x8001; // WM_APP + 1, posted to itself once it has shown
