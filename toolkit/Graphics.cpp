@@ -192,13 +192,12 @@ void TIcon::SetHandle(HICON Icon) {
   FWidth = FHeight = 0;
   ICONINFO Info{};
   if (FHandle && GetIconInfo(FHandle, &Info)) {
+    // GetIconInfo makes copies of the icon's bitmaps for the caller.
+    const TGdiOwner<HBITMAP> Color(Info.hbmColor), MaskBits(Info.hbmMask);
     BITMAP Mask{};
     GetObjectA(Info.hbmMask, sizeof Mask, &Mask);
     FWidth = Mask.bmWidth;
     FHeight = Info.hbmColor ? Mask.bmHeight : Mask.bmHeight / 2; // monochrome: two halves
-    if (Info.hbmColor)
-      DeleteObject(Info.hbmColor);
-    DeleteObject(Info.hbmMask);
   }
 }
 
