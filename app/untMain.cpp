@@ -12,6 +12,9 @@
 #include "hook/Hook.h"
 #include "toolkit/AnsiText.h"
 
+// The table of private messages is portable and so spells this one as a number.
+static_assert(WM_LAUNCHSENTINEL == WM_APP + 1);
+
 TfrmTransparentMain::TfrmTransparentMain(TComponent* AOwner) : TForm(AOwner) {
   TMemoryStream Layout = StoredMainLayout();
   CreateLayout(Layout);
