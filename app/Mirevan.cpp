@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/Guard.h"
 #include "app/RunningCopy.h"
+#include "app/Sentinel.h"
 #include "app/TransparentMgr.h"
 #include "app/untMain.h"
 #include "toolkit/Forms.h"
@@ -18,8 +18,8 @@ bool IsNtPlatform() { return OsVersion().PlatformId == VER_PLATFORM_WIN32_NT; }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   RestrictLibrarySearch();
-  if (const std::string CommandLine = GetCommandLineA(); IsGuardCommandLine(CommandLine))
-    return RunGuard(CommandLine);
+  if (const std::string CommandLine = GetCommandLineA(); IsSentinelCommandLine(CommandLine))
+    return RunSentinel(CommandLine);
   // A second start brings the running copy forward and ends before it touches anything.
   TRunningCopy RunningCopy;
   if (!RunningCopy.Take())
@@ -29,12 +29,12 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Application->Title = "Mirevan";
   // Module initialisation: the manager reads "Status.cfg" before any window exists. It is
   // destroyed first at the end: windows released, settings written, hook removed.
-  // The guard outlives the manager: once the manager has released its windows and written
-  // the settings, the guard's end tells it that all ended in order.
-  TGuard Guard;
-  Guard.Open();
+  // The sentinel outlives the manager: once the manager has released its windows and written
+  // the settings, the sentinel's end tells it that all ended in order.
+  TSentinel Sentinel;
+  Sentinel.Open();
   TTransparentManagerScope Manager;
-  TransparentManager->SetGuard(&Guard);
+  TransparentManager->SetSentinel(&Sentinel);
 
   if (!IsNtPlatform()) {
     MessageBoxA(nullptr, "This application must be run Windows 2000 or later!", "Error",

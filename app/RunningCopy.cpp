@@ -18,11 +18,7 @@ struct TPublished {
 
 TRunningCopy::~TRunningCopy() {
   if (FOwned)
-    ReleaseMutex(FMutex);
-  if (FMutex)
-    CloseHandle(FMutex);
-  if (FMapping)
-    CloseHandle(FMapping);
+    ReleaseMutex(FMutex.Get());
 }
 
 UINT TRunningCopy::ComeForwardMessage() {
@@ -31,34 +27,35 @@ UINT TRunningCopy::ComeForwardMessage() {
 }
 
 bool TRunningCopy::Take() {
-  FMutex = CreateMutexW(nullptr, FALSE, MutexName);
+  FMutex.Reset(CreateMutexW(nullptr, FALSE, MutexName));
   if (!FMutex)
     return true; // nothing to tell by: run
   const ULONGLONG Deadline = GetTickCount64() + StartWait;
   for (;;) {
     // Ended without letting go (killed, crashed), the last copy leaves the mutex abandoned.
-    const DWORD Wait = WaitForSingleObject(FMutex, 0);
+    const DWORD Wait = WaitForSingleObject(FMutex.Get(), 0);
     if (Wait == WAIT_OBJECT_0 || Wait == WAIT_ABANDONED)
       return FOwned = true;
     if (AskRunningCopy() || GetTickCount64() >= Deadline)
       return false;
     // The running copy is still starting, or ending: wait for its window or its end.
-    if (const DWORD Next = WaitForSingleObject(FMutex, 100);
+    if (const DWORD Next = WaitForSingleObject(FMutex.Get(), 100);
         Next == WAIT_OBJECT_0 || Next == WAIT_ABANDONED)
       return FOwned = true;
   }
 }
 
 bool TRunningCopy::AskRunningCopy() const {
-  const HANDLE Mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, WindowName);
-  if (!Mapping)
-    return false;
   TPublished Published{};
-  if (const void* View = MapViewOfFile(Mapping, FILE_MAP_READ, 0, 0, sizeof Published)) {
-    Published = *static_cast<const TPublished*>(View);
-    UnmapViewOfFile(View);
+  {
+    const THandle Mapping(OpenFileMappingW(FILE_MAP_READ, FALSE, WindowName));
+    if (!Mapping)
+      return false;
+    if (const void* View = MapViewOfFile(Mapping.Get(), FILE_MAP_READ, 0, 0, sizeof Published)) {
+      Published = *static_cast<const TPublished*>(View);
+      UnmapViewOfFile(View);
+    }
   }
-  CloseHandle(Mapping);
   const auto Wnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(Published.Window));
   DWORD Owner = 0;
   if (!Wnd || !IsWindow(Wnd) || !GetWindowThreadProcessId(Wnd, &Owner) ||
@@ -73,11 +70,11 @@ void TRunningCopy::Publish(HWND MainWindow) {
   if (!FOwned)
     return;
   if (!FMapping)
-    FMapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                  sizeof(TPublished), WindowName);
+    FMapping.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                      sizeof(TPublished), WindowName));
   if (!FMapping)
     return;
-  if (void* View = MapViewOfFile(FMapping, FILE_MAP_WRITE, 0, 0, sizeof(TPublished))) {
+  if (void* View = MapViewOfFile(FMapping.Get(), FILE_MAP_WRITE, 0, 0, sizeof(TPublished))) {
     *static_cast<TPublished*>(View) = {GetCurrentProcessId(),
                                        reinterpret_cast<uintptr_t>(MainWindow)};
     UnmapViewOfFile(View);

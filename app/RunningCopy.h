@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "toolkit/KernelHandle.h"
+
 class TRunningCopy {
 public:
   TRunningCopy() = default;
@@ -24,7 +26,7 @@ public:
 private:
   bool AskRunningCopy() const;
 
-  HANDLE FMutex = nullptr;
-  HANDLE FMapping = nullptr;
+  THandle FMutex;
+  THandle FMapping;
   bool FOwned = false;
 };

@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include "app/EnumrateWindow.h"
-#include "app/Guard.h"
-#include "app/GuardBlock.h"
+#include "app/Sentinel.h"
+#include "app/SentinelBlock.h"
 #include "hook/Hook.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/ModuleInfo.h"
+#include "toolkit/ScopeGuards.h"
 
 TTransparentMgr* TransparentManager = nullptr;
 
@@ -81,7 +82,7 @@ void TTransparentMgr::TransparentWindow(HWND Wnd) {
   Item->Transparent = true;
   Item->MakeTransparent(Alpha());
   FItems.push_back(std::move(Item));
-  TellGuard();
+  TellSentinel();
 }
 
 void TTransparentMgr::TransparentAll() {
@@ -100,7 +101,7 @@ void TTransparentMgr::ReleaseAll() {
       FItems.front()->MakeOpacity();
     FItems.erase(FItems.begin());
   }
-  TellGuard();
+  TellSentinel();
 }
 
 void TTransparentMgr::SetTransparency(int32_t Level) {
@@ -115,23 +116,23 @@ void TTransparentMgr::SetSetting(bool& Field, bool Value) {
   if (Field == Value)
     return;
   Field = Value;
-  TellGuard();
+  TellSentinel();
   SaveSettings();
 }
 
-void TTransparentMgr::SetGuard(TGuard* Guard) {
-  FGuard = Guard;
-  TellGuard();
+void TTransparentMgr::SetSentinel(TSentinel* Sentinel) {
+  FSentinel = Sentinel;
+  TellSentinel();
 }
 
-void TTransparentMgr::LaunchGuard() {
-  if (FGuard)
-    FGuard->Launch();
+void TTransparentMgr::LaunchSentinel() {
+  if (FSentinel)
+    FSentinel->Launch();
 }
 
-void TTransparentMgr::TellGuard() {
-  if (FGuard)
-    FGuard->Publish(FItems, OpacityOnClose());
+void TTransparentMgr::TellSentinel() {
+  if (FSentinel)
+    FSentinel->Publish(FItems, OpacityOnClose());
 }
 
 bool TTransparentMgr::AutoStart() const { return FStatus->GetAutoStart(); }
@@ -189,7 +190,7 @@ void TTransparentMgr::RemoveDeadWindows() {
   for (size_t I = FItems.size(); I-- > 0;)
     if (!IsWindow(FItems[I]->Handle))
       FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(I));
-  TellGuard();
+  TellSentinel();
 }
 
 std::vector<TWindowListRow> TTransparentMgr::ListRows() {
@@ -210,18 +211,13 @@ void TTransparentMgr::FillListView(TListView* ListView) {
   if (!ListView)
     return;
   ListView->BeginUpdate();
-  try {
-    ListView->ClearItems();
-    for (const TWindowListRow& Row : ListRows()) {
-      TListItem* Item = ListView->AddItem(Row.Text);
-      Item->AddSubItem(Row.Status);
-      Item->Data = Row.Entry;
-    }
-  } catch (...) {
-    ListView->EndUpdate();
-    throw;
+  const TScopeExit EndUpdate([ListView] { ListView->EndUpdate(); });
+  ListView->ClearItems();
+  for (const TWindowListRow& Row : ListRows()) {
+    TListItem* Item = ListView->AddItem(Row.Text);
+    Item->AddSubItem(Row.Status);
+    Item->Data = Row.Entry;
   }
-  ListView->EndUpdate();
 }
 
 // ---------------------------------------------------------------------------------------

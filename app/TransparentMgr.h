@@ -62,7 +62,7 @@ public:
   static void OpacityWindow(HWND Wnd);
 
   // Notes what the window is before Mirevan first makes it layered, and whose it is (the
-  // guard tells it from a later window with the same handle by that).
+  // sentinel tells it from a later window with the same handle by that).
   void RecordFoundState();
 
   bool Transparent = false;
@@ -83,7 +83,7 @@ struct TWindowListRow {
 };
 
 class TListView;
-class TGuard;
+class TSentinel;
 
 class TTransparentMgr {
 public:
@@ -142,14 +142,14 @@ public:
 
   const std::vector<std::shared_ptr<TTransparentItem>>& Items() const { return FItems; }
   TStatus& Status() { return *FStatus; }
-  // The guard that learns of every change to the managed windows; null for none.
-  void SetGuard(TGuard* Guard);
-  // Starts the guard's process, once the main window has first shown.
-  void LaunchGuard();
+  // The sentinel that learns of every change to the managed windows; null for none.
+  void SetSentinel(TSentinel* Sentinel);
+  // Starts the sentinel's process, once the main window has first shown.
+  void LaunchSentinel();
 
 private:
   void SetSetting(bool& Field, bool Value);
-  void TellGuard();
+  void TellSentinel();
 
   // Entries are shared with FListed so that a row of the windows list can still use an
   // entry that has left Items; it is freed once neither holds it.
@@ -158,7 +158,7 @@ private:
   std::unique_ptr<TStatus> FStatus;
   HWND FNotifyWindow = nullptr;
   bool FStarted = false;
-  TGuard* FGuard = nullptr;
+  TSentinel* FSentinel = nullptr;
 };
 
 // The one manager of the program; null while it does not exist.

@@ -9,7 +9,11 @@
 #include "controls/SeSkinForm.h"
 #include "controls/SeSkinLabel.h"
 #include "controls/SeSkinTrackBar.h"
+#include "hook/Hook.h"
 #include "toolkit/AnsiText.h"
+
+// The table of private messages is portable and so spells this one as a number.
+static_assert(WM_LAUNCHSENTINEL == WM_APP + 1);
 
 TfrmTransparentMain::TfrmTransparentMain(TComponent* AOwner) : TForm(AOwner) {
   TMemoryStream Layout = StoredMainLayout();
@@ -22,11 +26,11 @@ TfrmTransparentMain::TfrmTransparentMain(TComponent* AOwner, TStream& Layout) : 
 
 LRESULT TfrmTransparentMain::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   switch (Msg) {
-  case WM_HOOKNOTIFY_MAIN:
+  case WM_HOOKNOTIFY:
     WMHookNotify(WParam, LParam);
     return 0;
-  case WM_LAUNCHGUARD:
-    TransparentManager->LaunchGuard();
+  case WM_LAUNCHSENTINEL:
+    TransparentManager->LaunchSentinel();
     return 0;
   case WM_SYSCOMMAND:
     // Swallowed: the frame carries out the commands it knows.
@@ -50,10 +54,10 @@ void TfrmTransparentMain::ComeForward() {
 
 void TfrmTransparentMain::WMHookNotify(WPARAM WParam, LPARAM LParam) {
   switch (LParam) {
-  case 2:
+  case HOOK_WINDOWSHOWN:
     TransparentManager->TransparentWindow(reinterpret_cast<HWND>(WParam));
     break;
-  case 3:
+  case HOOK_WINDOWDESTROYED:
     TransparentManager->RemoveDeadWindows();
     break;
   default:
@@ -63,11 +67,12 @@ void TfrmTransparentMain::WMHookNotify(WPARAM WParam, LPARAM LParam) {
 
 void TfrmTransparentMain::FormCreate(TObject*) {
   TransparentManager->SetNotifyWindow(Handle());
-  // Handled once the window has shown: the guard's start does not slow the window's.
-  PostMessageW(Handle(), WM_LAUNCHGUARD, 0, 0);
+  // Handled once the window has shown: the sentinel's start does not slow the window's.
+  PostMessageW(Handle(), WM_LAUNCHSENTINEL, 0, 0);
   SeSkinPageControl1->SetActivePageIndex(0);
   Screen->SetCursors(crDragTool, LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
-  FScreenCanvas = std::make_unique<TCanvas>(GetDC(nullptr));
+  FScreenDC = std::make_unique<TWindowDC>(nullptr);
+  FScreenCanvas = std::make_unique<TCanvas>(FScreenDC->DC());
   FScreenCanvas->Pen.Mode = TPenMode::pmNotXor;
   FScreenCanvas->Pen.Color = clBlack;
   FScreenCanvas->Pen.Width = 4;
@@ -75,25 +80,20 @@ void TfrmTransparentMain::FormCreate(TObject*) {
 }
 
 void TfrmTransparentMain::FormDestroy(TObject*) {
-  if (FScreenCanvas)
-    ReleaseDC(nullptr, FScreenCanvas->Handle());
   FScreenCanvas.reset();
+  FScreenDC.reset();
 }
 
 void TfrmTransparentMain::SeSkinPageControl1Change(TObject*) {
-  switch (SeSkinPageControl1->ActivePageIndex()) {
-  case 1:
+  const TSeCustomTabSheet* Page = SeSkinPageControl1->ActivePage();
+  if (Page && Page == tsWindowsList) {
     TransparentManager->FillListView(lvList);
-    break;
-  case 3:
+  } else if (Page && Page == tsSettings) {
     chkStart->SetChecked(TransparentManager->TransparentStart());
     chkNewWindow->SetChecked(TransparentManager->TransparentNewWindow());
     chkClose->SetChecked(TransparentManager->OpacityOnClose());
     chkAutoStart->SetChecked(TransparentManager->AutoStart());
     tbTransparency->SetPosition(TransparentManager->Transparency());
-    break;
-  default:
-    break;
   }
 }
 

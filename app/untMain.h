@@ -11,6 +11,8 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
+#include "toolkit/GdiGuards.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/StdCtrls.h"
 
 class TSeSkinForm;
@@ -26,8 +28,6 @@ class TSeSkinHint;
 // The main window's layout as the build compiled it into the program's resources.
 TMemoryStream StoredMainLayout();
 
-constexpr UINT WM_HOOKNOTIFY_MAIN = WM_USER + 1; // 1025, from Hook.dll
-constexpr UINT WM_LAUNCHGUARD = WM_APP + 1;      // posted to itself once it has shown
 constexpr TCursor crDragTool = 5;
 
 class TfrmTransparentMain : public TForm {
@@ -146,5 +146,6 @@ private:
   void WMHookNotify(WPARAM WParam, LPARAM LParam);
 
   // On the device context of the whole screen, from FormCreate to FormDestroy.
+  std::unique_ptr<TWindowDC> FScreenDC; // the screen's, for FScreenCanvas
   std::unique_ptr<TCanvas> FScreenCanvas;
 };

@@ -45,7 +45,7 @@ void RunAlone(benchmark::State& State, const TSetUp& SetUp, int64_t Bytes) {
 }
 
 // Runs Body, ending the benchmark with the error a set-up threw.
-template <class TBody> void Guarded(benchmark::State& State, const TBody& Body) {
+template <class TBody> void Shielded(benchmark::State& State, const TBody& Body) {
   try {
     Body();
   } catch (const std::exception& Error) {
@@ -57,12 +57,12 @@ template <class TBody> void Guarded(benchmark::State& State, const TBody& Body) 
 
 void RegisterTurns(const std::string& Name, std::vector<TTurn> Turns) {
   benchmark::RegisterBenchmark(Name.c_str(), [Turns](benchmark::State& State) {
-    Guarded(State, [&] { TakeTurns(State, Turns); });
+    Shielded(State, [&] { TakeTurns(State, Turns); });
   })->Unit(benchmark::kMicrosecond);
 }
 
 void RegisterAlone(const std::string& Name, TSetUp SetUp, int64_t Bytes) {
   benchmark::RegisterBenchmark(Name.c_str(), [SetUp, Bytes](benchmark::State& State) {
-    Guarded(State, [&] { RunAlone(State, SetUp, Bytes); });
+    Shielded(State, [&] { RunAlone(State, SetUp, Bytes); });
   })->Unit(benchmark::kMicrosecond);
 }

@@ -6,6 +6,7 @@
 #include "controls/HookList.h"
 #include "controls/SeHook.h"
 #include "toolkit/ErrorReport.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/WindowSubclass.h"
 
 namespace {
@@ -67,7 +68,7 @@ bool TControlHook::ClientsListen() const {
 LRESULT CALLBACK TControlHook::HookProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR,
                                         DWORD_PTR Ref) {
   auto* Self = reinterpret_cast<TControlHook*>(Ref);
-  return Guarded<LRESULT>(0, [&] { return Self->Dispatch(Wnd, Msg, WParam, LParam); });
+  return Shielded<LRESULT>(0, [&] { return Self->Dispatch(Wnd, Msg, WParam, LParam); });
 }
 
 LRESULT TControlHook::Dispatch(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -84,22 +85,16 @@ LRESULT TControlHook::Dispatch(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
   if (Msg != WM_QUIT)
     for (auto It = Clients.rbegin(); It != Clients.rend() && !Handled; ++It)
       if (ClientsListen() && StillClient(*It))
-        Guarded([&] { (*It)->BeforeMessage(Message, Handled); });
+        Shielded([&] { (*It)->BeforeMessage(Message, Handled); });
 
   // The window always sees its own destruction; AfterMessage follows even a failed call.
   if (!Handled || Msg == WM_DESTROY) {
-    const auto After = [&] {
+    const TScopeExit After([&] {
       for (auto It = Clients.rbegin(); It != Clients.rend(); ++It)
         if (ClientsListen() && StillClient(*It))
-          Guarded([&] { (*It)->AfterMessage(Message); });
-    };
-    try {
-      Message.Result = DefSubclass(Wnd, Msg, WParam, LParam);
-    } catch (...) {
-      After();
-      throw;
-    }
-    After();
+          Shielded([&] { (*It)->AfterMessage(Message); });
+    });
+    Message.Result = DefSubclass(Wnd, Msg, WParam, LParam);
   }
 
   if (Msg == WM_DESTROY) {

@@ -176,9 +176,9 @@ void TSeCustomForm::DrawOutline(const TRect& Outline) {
     return;
   }
   const HDC DC = Desktop.DC();
-  const TGdiObject Pen(CreatePen(PS_INSIDEFRAME, 2, RGB(255, 255, 255)));
+  const TGdiHandle Pen(CreatePen(PS_INSIDEFRAME, 2, RGB(255, 255, 255)));
   const TSavedDC Saved(DC);
-  SelectObject(DC, Pen.Handle());
+  SelectObject(DC, Pen.get());
   SelectObject(DC, GetStockObject(HOLLOW_BRUSH));
   SetROP2(DC, R2_XORPEN);
   // Drawing a rectangle again in exclusive-or takes it away.

@@ -5,6 +5,7 @@
 #include "controls/SeCustomForm.h"
 #include "gfx/Animation.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/ScopeGuards.h"
 
 namespace {
 
@@ -39,10 +40,8 @@ void TSeCustomForm::PlayShowAnimation(const TRect& ScreenRect) {
   Image.SetSize(WW, WH);
   {
     // Frame and client background paint into the picture instead of the window.
-    struct TTaken {
-      TseBitmap*& Slot;
-      ~TTaken() { Slot = nullptr; }
-    } Taken{FShowImage = &Image};
+    FShowImage = &Image;
+    const TScopeExit Given([this] { FShowImage = nullptr; });
     PaintFrame();
     const TRect Client = GetFrameClientRect();
     {
@@ -60,18 +59,16 @@ void TSeCustomForm::PlayShowAnimation(const TRect& ScreenRect) {
   GdiFlush();
   Image.SetAlpha(255);
   // Outside the window's shape the screen stays as it is.
-  if (HRGN Shape = CreateRectRgn(0, 0, 0, 0); GetWindowRgn(FForm->Handle(), Shape) != ERROR) {
+  if (const TRegionHandle Shape(CreateRectRgn(0, 0, 0, 0));
+      GetWindowRgn(FForm->Handle(), Shape.get()) != ERROR) {
     TseBitmap Mask;
     Mask.SetSize(WW, WH);
-    FillRgn(Mask.DC(), Shape, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    FillRgn(Mask.DC(), Shape.get(), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     GdiFlush();
     for (int Y = 0; Y < WH; ++Y)
       for (int X = 0; X < WW; ++X)
         if ((Mask.GetPixel(X, Y) & 0xFFFFFF) == 0)
           *Image.PixelPtr(X, Y) = KeyColor;
-    DeleteObject(Shape);
-  } else {
-    DeleteObject(Shape);
   }
   TseBitmap Behind;
   if (const TseBitmap* Captured = FCapture->Bitmap(); Captured && FCapture->Rect() == ScreenRect) {

@@ -81,11 +81,11 @@ LRESULT CALLBACK THookList::WindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM
   auto* Self = reinterpret_cast<THookList*>(GetWindowLongPtrW(Wnd, GWLP_USERDATA));
   auto* Hook = reinterpret_cast<TControlHook*>(LParam);
   if (Self && Msg == SE_HOOKREINSTALL) {
-    Guarded([&] { Self->Reinstall(Hook); });
+    Shielded([&] { Self->Reinstall(Hook); });
     return 0;
   }
   if (Self && Msg == SE_HOOKRELEASE) {
-    Guarded([&] { Self->Release(Hook); });
+    Shielded([&] { Self->Release(Hook); });
     return 0;
   }
   return DefWindowProcW(Wnd, Msg, WParam, LParam);

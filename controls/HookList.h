@@ -1,7 +1,8 @@
 #pragma once
 // The registry of control hooks, one per hooked window control. Its hidden message window
 // carries out what must wait until the current message is done: putting a hook back on a
-// re-created window (0xB0DE) and freeing a hook that lost its last client (0xB0DF).
+// re-created window (SE_HOOKREINSTALL) and freeing a hook that lost its last client
+// (SE_HOOKRELEASE).
 
 #include <windows.h>
 
@@ -9,11 +10,9 @@
 #include <vector>
 
 #include "toolkit/Controls.h"
+#include "toolkit/PrivateMessages.h"
 
 class TControlHook;
-
-constexpr UINT SE_HOOKREINSTALL = 0xB0DE;
-constexpr UINT SE_HOOKRELEASE = 0xB0DF;
 
 class THookList {
 public:

@@ -3,8 +3,7 @@
 // SE_ITEMCLICK with the item here, and the item runs when the message comes round.
 
 #include "toolkit/Form.h"
-
-constexpr UINT SE_ITEMCLICK = 0x08BA;
+#include "toolkit/PrivateMessages.h"
 
 class TSeClickHandler : public TForm {
 public:

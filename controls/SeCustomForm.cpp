@@ -5,8 +5,8 @@
 #include "controls/TrayIcon.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/Application.h"
-#include "toolkit/FlagScope.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/ScopeGuards.h"
 
 namespace {
 
@@ -331,8 +331,9 @@ HRGN TSeCustomForm::CreateFrameRegion() {
   if (FBorderStyle != qbsNone && VisualStylesActive()) {
     const TWindowDC Screen(nullptr);
     const int Part = FBorderStyle == qbsStandard ? 1 : 2; // caption, small caption
-    if (HRGN Region = ThemePartRegion(FForm->Handle(), Screen.DC(), L"Window", Part, 1, Full))
-      return Region;
+    if (TRegionHandle Region =
+            ThemePartRegion(FForm->Handle(), Screen.DC(), L"Window", Part, 1, Full))
+      return Region.release();
   }
   return CreateRectRgnIndirect(&Full);
 }
@@ -355,11 +356,10 @@ void TSeCustomForm::UpdateRegion() {
   HRGN Region = CreateFrameRegion();
   if (S > 0 && Region) {
     // The shadow is the frame's shape again, moved down and right.
-    const HRGN Shadow = CreateRectRgn(0, 0, 0, 0);
-    CombineRgn(Shadow, Region, nullptr, RGN_COPY);
-    OffsetRgn(Shadow, S, S);
-    CombineRgn(Region, Region, Shadow, RGN_OR);
-    DeleteObject(Shadow);
+    const TRegionHandle Shadow(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(Shadow.get(), Region, nullptr, RGN_COPY);
+    OffsetRgn(Shadow.get(), S, S);
+    CombineRgn(Region, Region, Shadow.get(), RGN_OR);
   }
   // The window owns the region from here on.
   SetWindowRgn(FForm->Handle(), Region, TRUE);

@@ -17,6 +17,7 @@
 #include "controls/FrameStates.h"
 #include "controls/SeHook.h"
 #include "gfx/Bitmap.h"
+#include "toolkit/PrivateMessages.h"
 
 class TSeTrayIcon;
 class TFrameMenu;
@@ -179,7 +180,7 @@ public:
   virtual TPoint GetMinSize() const;
 
   // The window's shape for the frame's size: the theme's window outline, or a rectangle.
-  // The caller owns it.
+  // Handed over raw because it goes to the window (SetWindowRgn), which owns it from there.
   virtual HRGN CreateFrameRegion();
   // Gives the window the frame's shape; runs whenever the frame's size changes.
   void UpdateRegion();
@@ -326,9 +327,3 @@ private:
   bool FAppHooks = false;
   TNotifyEvent FPreviousAppMinimize, FPreviousAppRestore;
 };
-
-// The private messages of the frame.
-constexpr UINT SE_TRAYNOTIFY = 0x056C;
-constexpr UINT SE_REFRESHFRAME = 0x056D;
-constexpr UINT SE_MAXIMIZE = 0x056E;
-constexpr UINT SE_SETWINDOWSTATE = 0x056F;

@@ -136,17 +136,16 @@ void TSeCustomListView::NonClientPaint() {
   const LONG_PTR ExStyle = GetWindowLongPtrW(Wnd, GWL_EXSTYLE);
   if (!(Style & WS_BORDER) && !(ExStyle & WS_EX_CLIENTEDGE))
     R = GrownRect(R, 2);
-  const HDC DC = GetWindowDC(Wnd);
-  if (!DC)
+  const TWindowDC Whole(Wnd, true);
+  if (!Whole.DC())
     return;
   RECT Client{};
   GetClientRect(Wnd, &Client);
-  ExcludeClipRect(DC, 2, 2, 2 + Client.right, 2 + Client.bottom);
-  Guarded([&] {
-    TCanvas Canvas(DC);
+  ExcludeClipRect(Whole.DC(), 2, 2, 2 + Client.right, 2 + Client.bottom);
+  Shielded([&] {
+    TCanvas Canvas(Whole.DC());
     PaintBorder(Canvas, R);
   });
-  ReleaseDC(Wnd, DC);
 }
 
 bool TSeCustomListView::DrawThemedEdit(TCanvas& Canvas, const TRect& Rect) {
@@ -193,7 +192,7 @@ LRESULT CALLBACK TSeCustomListView::HeaderProc(HWND Wnd, UINT Msg, WPARAM WParam
                                                UINT_PTR, DWORD_PTR Ref) {
   auto* Self = reinterpret_cast<TSeCustomListView*>(Ref);
   // A failure drops the message: it is reported and the header goes on.
-  return Guarded<LRESULT>(0, [&] { return Self->HeaderMessage(Wnd, Msg, WParam, LParam); });
+  return Shielded<LRESULT>(0, [&] { return Self->HeaderMessage(Wnd, Msg, WParam, LParam); });
 }
 
 LRESULT TSeCustomListView::HeaderMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
@@ -202,16 +201,9 @@ LRESULT TSeCustomListView::HeaderMessage(HWND Wnd, UINT Msg, WPARAM WParam, LPAR
     if (WParam) {
       PaintHeader(reinterpret_cast<HDC>(WParam));
     } else {
-      PAINTSTRUCT Paint{};
-      const HDC DC = BeginPaint(Wnd, &Paint);
-      // The paint is ended even when drawing fails.
-      struct TEndPaint {
-        HWND Wnd;
-        PAINTSTRUCT* Paint;
-        ~TEndPaint() { EndPaint(Wnd, Paint); }
-      } End{Wnd, &Paint};
-      if (DC)
-        PaintHeader(DC);
+      const TPaintDC Paint(Wnd);
+      if (Paint.DC())
+        PaintHeader(Paint.DC());
     }
     return 0;
   case WM_ERASEBKGND:

@@ -3,6 +3,7 @@
 #include "controls/Platform.h"
 #include "gfx/Shapes.h"
 #include "gfx/VisualStyles.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/Timer.h"
 #include "toolkit/WinControl.h"
 
@@ -187,15 +188,12 @@ void TSeCustomScrollBar::StopRepeat() {
 }
 
 void TSeCustomScrollBar::RepeatTick() {
-  try {
-    const auto Rate = static_cast<UINT>(KeyRepeatInterval());
-    if (FRepeat->Interval() != Rate)
-      FRepeat->SetInterval(Rate);
-    RepeatStep();
-  } catch (...) {
-    StopRepeat();
-    throw;
-  }
+  // A failing step stops the repeat, or the timer would fail again and again.
+  const TFailureScope Stop([this] { StopRepeat(); });
+  const auto Rate = static_cast<UINT>(KeyRepeatInterval());
+  if (FRepeat->Interval() != Rate)
+    FRepeat->SetInterval(Rate);
+  RepeatStep();
 }
 
 void TSeCustomScrollBar::RepeatStep() {

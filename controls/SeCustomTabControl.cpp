@@ -16,6 +16,7 @@
 #include "toolkit/AnsiText.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/ImageList.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/SysUtils.h"
 
 namespace {
@@ -430,35 +431,29 @@ void TSeCustomTabControl::ClampTabIndex() {
 void TSeCustomTabControl::UpdateTabs() {
   if (FInUpdateTabs)
     return;
-  FInUpdateTabs = true;
-  try {
-    ClampTabIndex();
-    if (FUsePages && !Loading()) {
-      std::vector<std::string> Captions;
-      for (int I = 0; I < FPages.Count(); ++I)
-        if (FPages[I]->PageVisible())
-          Captions.push_back(FPages[I]->Caption());
-      if (Captions != FTabs.Items()) {
-        FTabs.Assign(Captions);
-        ClampTabIndex();
-      }
-      // The active sheet keeps its tab wherever it moved; without one the page of the
-      // current tab takes over.
-      const int Tab = TabOfPage(FActivePage);
-      if (Tab >= 0)
-        FTabIndex = Tab;
-      else if (PageOfTab(FTabIndex) != FActivePage)
-        SetActivePage(PageOfTab(FTabIndex));
+  const TFlagScope Updating(FInUpdateTabs);
+  ClampTabIndex();
+  if (FUsePages && !Loading()) {
+    std::vector<std::string> Captions;
+    for (int I = 0; I < FPages.Count(); ++I)
+      if (FPages[I]->PageVisible())
+        Captions.push_back(FPages[I]->Caption());
+    if (Captions != FTabs.Items()) {
+      FTabs.Assign(Captions);
+      ClampTabIndex();
     }
-    if (!FTabs.Updating()) {
-      RepaintTabs();
-      RealignPage();
-    }
-  } catch (...) {
-    FInUpdateTabs = false;
-    throw;
+    // The active sheet keeps its tab wherever it moved; without one the page of the
+    // current tab takes over.
+    const int Tab = TabOfPage(FActivePage);
+    if (Tab >= 0)
+      FTabIndex = Tab;
+    else if (PageOfTab(FTabIndex) != FActivePage)
+      SetActivePage(PageOfTab(FTabIndex));
   }
-  FInUpdateTabs = false;
+  if (!FTabs.Updating()) {
+    RepaintTabs();
+    RealignPage();
+  }
 }
 
 // ---------------------------------------------------------------------------------------
@@ -664,21 +659,18 @@ void TSeCustomTabControl::StopRepeat() {
 }
 
 void TSeCustomTabControl::RepeatStep() {
-  try {
-    if (FRepeatTimer->Interval() != RepeatInterval)
-      FRepeatTimer->SetInterval(RepeatInterval);
-    POINT Cursor;
-    GetCursorPos(&Cursor);
-    ::ScreenToClient(Handle(), &Cursor);
-    const TPoint Point{Cursor.x, Cursor.y};
-    if (FLeftPressed && InLeftButton(Point))
-      ScrollTabs(-1);
-    else if (FRightPressed && InRightButton(Point))
-      ScrollTabs(1);
-  } catch (...) {
-    StopRepeat();
-    throw;
-  }
+  // A failing step stops the repeat, or the timer would fail again and again.
+  const TFailureScope Stop([this] { StopRepeat(); });
+  if (FRepeatTimer->Interval() != RepeatInterval)
+    FRepeatTimer->SetInterval(RepeatInterval);
+  POINT Cursor;
+  GetCursorPos(&Cursor);
+  ::ScreenToClient(Handle(), &Cursor);
+  const TPoint Point{Cursor.x, Cursor.y};
+  if (FLeftPressed && InLeftButton(Point))
+    ScrollTabs(-1);
+  else if (FRightPressed && InRightButton(Point))
+    ScrollTabs(1);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -934,10 +926,9 @@ void TSeCustomTabControl::RepaintTabs() {
     PaintClient();
   }
   GdiFlush();
-  const HDC Window = GetDC(Handle());
-  BitBlt(Window, Strip.Left, Strip.Top, Strip.Width(), Strip.Height(), Surface.DC(), Strip.Left,
-         Strip.Top, SRCCOPY);
-  ReleaseDC(Handle(), Window);
+  const TWindowDC Window(Handle());
+  BitBlt(Window.DC(), Strip.Left, Strip.Top, Strip.Width(), Strip.Height(), Surface.DC(),
+         Strip.Left, Strip.Top, SRCCOPY);
 }
 
 void TSeCustomTabControl::PaintPageFrame() {

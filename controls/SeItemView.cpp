@@ -5,10 +5,10 @@
 
 #include "controls/MenuMetrics.h"
 #include "controls/SeCustomItem.h"
-#include "skin/SkinPainting.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Controls.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/Timer.h"
 
 namespace {

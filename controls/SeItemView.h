@@ -10,6 +10,7 @@
 
 #include "controls/MenuGeometry.h"
 #include "toolkit/Classes.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Types.h"
 
 class TCanvas;
@@ -17,10 +18,6 @@ class TMenuTracker;
 class TSeCustomItem;
 class TTimer;
 class TWinControl;
-
-// A private message of the menus: open the current item's sub-menu (posted to a view's
-// window when the pointer chose another item of an outer level).
-constexpr UINT SE_OPENSUBMENU = 0x046F;
 
 class TSeItemView : public TComponent {
 public:

@@ -5,9 +5,9 @@
 
 #include "controls/FrameMenu.h"
 #include "controls/Platform.h"
-#include "skin/SkinMessages.h"
 #include "toolkit/Application.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/Timer.h"
 

@@ -1,6 +1,6 @@
 #include "controls/SeSkinSListView.h"
 
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 
 TSeSkinSListView::TSeSkinSListView(TComponent* AOwner) : TSeSkinned(AOwner, "ListBox") {}
 

@@ -1,6 +1,6 @@
 #include "controls/SeSkinTabControl.h"
 
-#include "skin/SkinMessages.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Published.h"
 
 namespace {

@@ -69,7 +69,7 @@ LRESULT CALLBACK TSeTrayIcon::WindowProc(HWND Wnd, UINT Msg, WPARAM WParam, LPAR
   auto* Icon = reinterpret_cast<TSeTrayIcon*>(GetWindowLongPtrW(Wnd, GWLP_USERDATA));
   if (!Icon)
     return DefWindowProcW(Wnd, Msg, WParam, LParam);
-  return Guarded(LRESULT{0}, [&] { return Icon->Handle(Wnd, Msg, WParam, LParam); });
+  return Shielded(LRESULT{0}, [&] { return Icon->Handle(Wnd, Msg, WParam, LParam); });
 }
 
 LRESULT TSeTrayIcon::Handle(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gfx/PixelRows.h"
+#include "toolkit/ScopeGuards.h"
 
 TseBitmap::TseBitmap() = default;
 
@@ -153,12 +154,8 @@ void TseBitmap::LoadFromStream(TStream& Stream) {
   // Every pixel comes from the record, or the read fails and the surface goes.
   Resize(W, H, false);
   if (!Empty() && FWidth == W && FHeight == H) {
-    try {
-      Stream.ReadBuffer(Bits(), static_cast<int64_t>(W) * H * 4);
-    } catch (...) {
-      FStorage.reset();
-      throw;
-    }
+    const TFailureScope Drop([this] { FStorage.reset(); });
+    Stream.ReadBuffer(Bits(), static_cast<int64_t>(W) * H * 4);
   }
   CheckAlphaBlend();
   if (!AlphaBlend)

@@ -31,9 +31,8 @@ void TseBitmap::DrawGraphic(const TGraphic& Graphic, TRect R) {
   Canvas.SetSize32(FWidth, FHeight);
   const TBitmapDC Paint(Canvas.Handle());
   const RECT Whole{0, 0, FWidth, FHeight};
-  const HBRUSH Magenta = CreateSolidBrush(RGB(255, 0, 255));
-  ::FillRect(Paint.Handle(), &Whole, Magenta);
-  DeleteObject(Magenta);
+  const TGdiOwner<HBRUSH> Magenta(CreateSolidBrush(RGB(255, 0, 255)));
+  ::FillRect(Paint.Handle(), &Whole, Magenta.get());
   Graphic.Draw(Paint.Handle(), RECT{R.Left, R.Top, R.Right, R.Bottom});
   GdiFlush();
   DIBSECTION Section{};

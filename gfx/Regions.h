@@ -4,9 +4,10 @@
 #include <windows.h>
 
 #include "gfx/Bitmap.h"
+#include "toolkit/GdiGuards.h"
 
 // A region of Bitmap's non-key pixels, one rectangle per run, moved by (X, Y); null when the
-// bitmap is empty. The caller owns the region.
-HRGN CreateRegionFromBitmap(const TseBitmap& Bitmap, int32_t X, int32_t Y);
+// bitmap is empty.
+TRegionHandle CreateRegionFromBitmap(const TseBitmap& Bitmap, int32_t X, int32_t Y);
 // Whether Point lies in the polygon through Points[0..LastIndex] (winding rule).
 bool PointInPolygon(POINT Point, const POINT* Points, int LastIndex);

@@ -57,9 +57,7 @@ void Line(HDC DC, int X1, int Y1, int X2, int Y2) {
 // The 8 x 8 checkerboard brush of FillDithered.
 TGdiHandle DitherBrush(TColor Color1, TColor Color2) {
   const COLORREF First = ColorToRGB(Color1), Second = ColorToRGB(Color2);
-  const HDC Screen = GetDC(nullptr);
-  const TGdiHandle Pattern(CreateCompatibleBitmap(Screen, 8, 8));
-  ReleaseDC(nullptr, Screen);
+  const TGdiHandle Pattern(CreateCompatibleBitmap(TWindowDC(nullptr).DC(), 8, 8));
   const TBitmapDC Paint(static_cast<HBITMAP>(Pattern.get()));
   for (int J = 0; J < 8; ++J)
     for (int I = 0; I < 8; ++I)

@@ -92,8 +92,8 @@ public:
     return Theme && FDraw && SUCCEEDED(FDraw(Theme, DC, Part, State, &Rect, Clip));
   }
 
-  HRGN PartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
-                  const RECT& Rect) const {
+  TRegionHandle PartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+                           const RECT& Rect) const {
     if (!Active() || !FOpen || !FClose || !FRegion)
       return nullptr;
     const HANDLE Theme = FOpen(Wnd, ClassList);
@@ -103,7 +103,7 @@ public:
     if (FAILED(FRegion(Theme, DC, Part, State, &Rect, &Region)))
       Region = nullptr;
     FClose(Theme);
-    return Region;
+    return TRegionHandle(Region);
   }
 
 private:
@@ -135,8 +135,8 @@ bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int Sta
   return GLibrary.DrawPart(Wnd, DC, ClassList, Part, State, Rect, Clip);
 }
 
-HRGN ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
-                     const RECT& Rect) {
+TRegionHandle ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+                              const RECT& Rect) {
   return GLibrary.PartRegion(Wnd, DC, ClassList, Part, State, Rect);
 }
 

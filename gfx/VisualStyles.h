@@ -12,6 +12,8 @@ bool VisualStylesActive();
 // draw, close. False, with nothing drawn, while visual styles are off.
 #ifdef _WIN32
 #include <windows.h>
+
+#include "toolkit/GdiGuards.h"
 bool DrawThemePart(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
                    const RECT& Rect, const RECT* Clip = nullptr);
 // One theme class open for several parts (opening costs more than drawing): closed with
@@ -28,9 +30,8 @@ public:
 private:
   HANDLE FTheme;
 };
-// The region a part of a theme class covers in Rect; null while visual styles are off. The
-// caller owns it.
-HRGN ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
+// The region a part of a theme class covers in Rect; null while visual styles are off.
+TRegionHandle ThemePartRegion(HWND Wnd, HDC DC, const wchar_t* ClassList, int Part, int State,
                      const RECT& Rect);
 #endif
 // The current count, for tests.

@@ -29,26 +29,22 @@ bool TWindowWatcher::Start(HWND Receiver) {
   FReceiver = Receiver;
   if (FStarted)
     return true;
-  FReady = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  FReady.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   if (!FReady)
     return false;
-  FThread = CreateThread(nullptr, 0, ThreadMain, this, 0, &FThreadId);
-  if (!FThread) {
-    CloseHandle(FReady);
-    FReady = nullptr;
+  THandle Thread(CreateThread(nullptr, 0, ThreadMain, this, 0, &FThreadId));
+  if (!Thread) {
+    FReady.Reset();
     return false;
   }
   // Wait for the census and the event hook, so that no window created after HookWindow
   // returns is taken for one that existed before.
-  const HANDLE Wait[] = {FReady, FThread};
+  const HANDLE Wait[] = {FReady.Get(), Thread.Get()};
   WaitForMultipleObjects(2, Wait, FALSE, INFINITE);
-  CloseHandle(FReady);
-  FReady = nullptr;
-  if (WaitForSingleObject(FThread, 0) == WAIT_OBJECT_0) {
-    CloseHandle(FThread);
-    FThread = nullptr;
+  FReady.Reset();
+  if (WaitForSingleObject(Thread.Get(), 0) == WAIT_OBJECT_0)
     return false;
-  }
+  FThread = std::move(Thread);
   FStarted = true;
   return true;
 }
@@ -58,9 +54,8 @@ void TWindowWatcher::Stop() {
   if (!FStarted)
     return;
   PostThreadMessageW(FThreadId, WM_QUIT, 0, 0);
-  WaitForSingleObject(FThread, INFINITE);
-  CloseHandle(FThread);
-  FThread = nullptr;
+  WaitForSingleObject(FThread.Get(), INFINITE);
+  FThread.Reset();
   FStarted = false;
 }
 
@@ -88,7 +83,7 @@ void TWindowWatcher::Run() {
   const HWINEVENTHOOK Hook = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_HIDE, nullptr,
                                              EventProc, 0, 0, WINEVENT_OUTOFCONTEXT);
   const UINT_PTR Timer = SetTimer(nullptr, 0, SweepInterval, nullptr);
-  SetEvent(FReady);
+  SetEvent(FReady.Get());
 
   while (GetMessageW(&Msg, nullptr, 0, 0) > 0) {
     if (Msg.message == WM_TIMER && Msg.hwnd == nullptr)

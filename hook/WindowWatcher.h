@@ -17,6 +17,8 @@
 #include <atomic>
 #include <unordered_map>
 
+#include "toolkit/KernelHandle.h"
+
 class TWindowWatcher {
 public:
   static constexpr UINT SweepInterval = 200;
@@ -37,9 +39,9 @@ private:
   void Notify(HWND Wnd, LPARAM Code) const;
 
   std::atomic<HWND> FReceiver{nullptr};
-  HANDLE FThread = nullptr;
+  THandle FThread;
   DWORD FThreadId = 0;
-  HANDLE FReady = nullptr;
+  THandle FReady;
   bool FStarted = false;
   // Top-level windows known to exist, with whether they were visible when last seen.
   // Touched only by the watcher thread.

@@ -1,8 +1,8 @@
 #include "skin/SkinControlLink.h"
 
 #include "skin/SkinEngine.h"
-#include "skin/SkinMessages.h"
 #include "toolkit/Controls.h"
+#include "toolkit/PrivateMessages.h"
 
 TSeSkinControlLink::TSeSkinControlLink(TControl& Control, std::string DefaultObject)
     : FOwner(Control), FControl(&Control), FSkinObject(std::move(DefaultObject)) {}

@@ -1,8 +1,9 @@
 #include "skin/SkinEngine.h"
 
-#include "skin/SkinMessages.h"
 #include "toolkit/Forms.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Published.h"
+#include "toolkit/ScopeGuards.h"
 
 namespace {
 
@@ -84,16 +85,10 @@ void TSeSkinEngine::SetDeltaHue(int32_t Value) {
   FDeltaHue = Value;
   if (!HasSkin() || FBusy)
     return;
-  FBusy = true;
-  try {
-    BeforeChange();
-    FSource->ChangeHue(FDeltaHue);
-    AfterChange();
-  } catch (...) {
-    FBusy = false;
-    throw;
-  }
-  FBusy = false;
+  const TFlagScope Busy(FBusy);
+  BeforeChange();
+  FSource->ChangeHue(FDeltaHue);
+  AfterChange();
 }
 
 void TSeSkinEngine::SetSkinList(TSeSkinList* Value) {

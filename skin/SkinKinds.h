@@ -23,7 +23,7 @@ public:
   SE_SKIN_OBJECT_CLASS(TSeBitmapSkinObject)
 #ifdef _WIN32
   void Draw(TCanvas& Canvas) override;
-  HRGN CreateRegion() override;
+  TRegionHandle CreateRegion() override;
 #endif
   // Binds Bitmap with its masks computed without margins.
   void ResolveLinks() override;

@@ -36,7 +36,7 @@ void TSeBitmapSkinObject::Draw(TCanvas& Canvas) {
   DrawText(Canvas);
 }
 
-HRGN TSeBitmapSkinObject::CreateRegion() {
+TRegionHandle TSeBitmapSkinObject::CreateRegion() {
   if (!Bitmap->IsValid() || !HasArea())
     return nullptr;
   if (Kind == skClient)
@@ -97,19 +97,15 @@ void TSeColorButtonObject::Draw(TCanvas& Canvas) {
   TFont& Target = GetFont();
   const TFont Kept = Target;
   const TColor KeptColor = Color;
+  const TScopeExit PutBack([&] {
+    Target.Assign(Kept);
+    Color = KeptColor;
+  });
   if (StateFont) {
     Target.Assign(*StateFont);
     Color = StateColor;
   }
-  try {
-    TSeSkinObject::Draw(Canvas);
-  } catch (...) {
-    Target.Assign(Kept);
-    Color = KeptColor;
-    throw;
-  }
-  Target.Assign(Kept);
-  Color = KeptColor;
+  TSeSkinObject::Draw(Canvas);
 }
 
 void TSeBitmapBoxObject::Draw(TCanvas& Canvas) {

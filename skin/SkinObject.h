@@ -21,6 +21,8 @@
 class TControl;
 #ifdef _WIN32
 #include <windows.h>
+
+#include "toolkit/GdiGuards.h"
 class TCanvas;
 #endif
 
@@ -78,8 +80,8 @@ public:
 #ifdef _WIN32
   // Paints the object (and its children) onto Canvas at its bounds.
   virtual void Draw(TCanvas& Canvas);
-  // The object's shape: a rectangle of its bounds here; null for none. The caller owns it.
-  virtual HRGN CreateRegion();
+  // The object's shape: a rectangle of its bounds here; null for none.
+  virtual TRegionHandle CreateRegion();
 #endif
   virtual void MouseEnter() {}
   virtual void MouseLeave() {}
@@ -102,7 +104,8 @@ public:
   TSeSkinObject* ObjectAtPoint(TPoint Point);
 #ifdef _WIN32
   // The shape of the subtree: CreateRegion, or (for a masked parent that does not paint
-  // itself) the union of its visible children's shapes. Null for none; the caller owns it.
+  // itself) the union of its visible children's shapes. Null for none. Handed over as a raw
+  // handle because its one use gives it to the window (SetWindowRgn); the caller owns it.
   HRGN GetRegion();
   void DrawText(TCanvas& Canvas);
   void DrawChildren(TCanvas& Canvas);

@@ -98,51 +98,46 @@ void TSeSkinObject::DrawText(TCanvas& Canvas) {
   }
 }
 
-HRGN TSeSkinObject::CreateRegion() {
-  return CreateRectRgn(FLeft, FTop, FLeft + FWidth, FTop + FHeight);
+TRegionHandle TSeSkinObject::CreateRegion() {
+  return TRegionHandle(CreateRectRgn(FLeft, FTop, FLeft + FWidth, FTop + FHeight));
 }
 
 HRGN TSeSkinObject::GetRegion() {
   if (!HasArea())
     return nullptr;
   if (ChildCount() == 0 || DrawIfOwner || !Masked)
-    return CreateRegion();
-  HRGN Union = nullptr;
+    return CreateRegion().release();
+  TRegionHandle Union;
   for (int I = 0; I < ChildCount(); ++I) {
     TSeSkinObject* Child = GetChild(I);
     if (!Child->Visible)
       continue;
-    const HRGN Part = Child->GetRegion();
+    TRegionHandle Part(Child->GetRegion());
     if (!Part)
       continue;
-    if (!Union) {
-      Union = Part;
-    } else {
-      CombineRgn(Union, Union, Part, RGN_OR);
-      DeleteObject(Part);
-    }
+    if (!Union)
+      Union = std::move(Part);
+    else
+      CombineRgn(Union.get(), Union.get(), Part.get(), RGN_OR);
   }
-  return Union;
+  return Union.release();
 }
 
 // ---------------------------------------------------------------------------------------
 // Shapes from pictures
 
 // The non-key pixels of Object drawn alone at the origin, moved back to its place.
-HRGN BitmapShapeRegion(TSeSkinObject& Object) {
+TRegionHandle BitmapShapeRegion(TSeSkinObject& Object) {
   const TRect Bounds = Object.BoundsRect();
   TseBitmap Surface;
   Surface.SetSize(Bounds.Width(), Bounds.Height());
   Surface.Clear(KeyColor);
   Object.SetBounds({0, 0, Bounds.Width(), Bounds.Height()});
   TCanvas Canvas(Surface.DC());
-  try {
+  {
+    const TScopeExit PutBack([&] { Object.SetBounds(Bounds); });
     Object.Draw(Canvas);
-  } catch (...) {
-    Object.SetBounds(Bounds);
-    throw;
   }
-  Object.SetBounds(Bounds);
   GdiFlush();
   return CreateRegionFromBitmap(Surface, Bounds.Left, Bounds.Top);
 }
@@ -170,7 +165,7 @@ void TSeBitmapObject::Draw(TCanvas& Canvas) {
   DrawChildren(Canvas);
 }
 
-HRGN TSeBitmapObject::CreateRegion() {
+TRegionHandle TSeBitmapObject::CreateRegion() {
   if (!Bitmap->IsValid() || !HasArea())
     return nullptr;
   if (Kind == skClient || !Masked)

@@ -33,7 +33,7 @@ public:
   SE_SKIN_OBJECT_CLASS(TSeBitmapObject)
 #ifdef _WIN32
   void Draw(TCanvas& Canvas) override;
-  HRGN CreateRegion() override;
+  TRegionHandle CreateRegion() override;
 #endif
   void ResolveLinks() override;
 

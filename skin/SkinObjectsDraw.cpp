@@ -68,14 +68,10 @@ void TSeSystemButton::Draw(TCanvas& Canvas) {
   const bool Swap = Picture->IsValid();
   SetActive(false);
   SetChildrenState(ButtonState == bsHot ? osHot : osPressed);
-  try {
-    const TSwapScope<TseBitmapLinkPtr> Scope(Bitmap, Picture, Swap);
-    TSeActiveBitmap::Draw(Canvas);
-  } catch (...) {
+  const TScopeExit PutBack([this] {
     SetActive(true);
     SetChildrenState(osNormal);
-    throw;
-  }
-  SetActive(true);
-  SetChildrenState(osNormal);
+  });
+  const TSwapScope<TseBitmapLinkPtr> Scope(Bitmap, Picture, Swap);
+  TSeActiveBitmap::Draw(Canvas);
 }

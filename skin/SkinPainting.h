@@ -1,6 +1,6 @@
 #pragma once
 // The painting steps skin objects share: one part of a bitmap by tile style, the nine parts
-// of a framed picture, and swapping a value for the length of a call.
+// of a framed picture.
 
 #include <windows.h>
 
@@ -10,6 +10,8 @@
 
 #include "gfx/BitmapLink.h"
 #include "skin/SkinTypes.h"
+#include "toolkit/GdiGuards.h"
+#include "toolkit/ScopeGuards.h"
 
 // Src of Image into Dst by Style: tiled, stretched, or unscaled and centred in Whole (not
 // in Dst). Image's Transparent flag is Transparent for the call.
@@ -51,25 +53,5 @@ StateLink(TSeState State,
 void DrawWindowIcon(TCanvas& Canvas, const TSeSkinObject& Object);
 
 // The shape of Object's picture: drawn alone at the origin onto a key-coloured surface, its
-// non-key pixels moved back to the object's place. The caller owns the region.
-HRGN BitmapShapeRegion(TSeSkinObject& Object);
-
-// Exchanges two values for the life of the scope, also when what runs in it fails.
-template <class T> class TSwapScope {
-public:
-  TSwapScope(T& A, T& B, bool Active = true) : FA(A), FB(B), FActive(Active) {
-    if (FActive)
-      std::swap(FA, FB);
-  }
-  ~TSwapScope() {
-    if (FActive)
-      std::swap(FA, FB);
-  }
-  TSwapScope(const TSwapScope&) = delete;
-  TSwapScope& operator=(const TSwapScope&) = delete;
-
-private:
-  T& FA;
-  T& FB;
-  bool FActive;
-};
+// non-key pixels moved back to the object's place.
+TRegionHandle BitmapShapeRegion(TSeSkinObject& Object);

@@ -4,10 +4,10 @@
 #include <windows.h>
 
 #include "skin/SkinKinds.h"
-#include "skin/SkinMessages.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/PrivateMessages.h"
 
 namespace {
 

@@ -57,12 +57,12 @@ bool TApplication::HandleMessage(MSG& Msg) {
     return false;
   }
   CancelHintOn(Msg);
-  if (Guarded(false, [&] { return IsDialogKey(Msg); }))
+  if (Shielded(false, [&] { return IsDialogKey(Msg); }))
     return true;
   if (Msg.message == CM_RELEASE) {
     // Freed here rather than in its own window procedure, which is still on the stack then.
     if (auto* Form = dynamic_cast<TForm*>(TWinControl::FindControl(Msg.hwnd)))
-      Guarded([&] { Form->Free(); });
+      Shielded([&] { Form->Free(); });
     return true;
   }
   TranslateMessage(&Msg);

@@ -15,10 +15,11 @@ void ReportException(const std::exception& E) noexcept;
 // The exception being handled, whatever its type; call it inside a catch block.
 void ReportCurrentException() noexcept;
 
-// Every call that comes from the system (window procedures, hooks, timers, sort and
-// enumeration callbacks) runs its body through this barrier: an exception of any kind goes
-// to the report and never unwinds into the system, which cannot take it.
-template <class R, class F> R Guarded(R Fallback, F&& Body) noexcept {
+// The exception barrier. Every call that comes from the system (window procedures, hooks,
+// timers, sort and enumeration callbacks) runs its body Shielded: an exception of any kind
+// goes to the report and never unwinds into the system, which cannot take it. (Named apart
+// from the guards of ScopeGuards.h and GdiGuards.h, which undo state; this one stops errors.)
+template <class R, class F> R Shielded(R Fallback, F&& Body) noexcept {
   try {
     return Body();
   } catch (...) {
@@ -27,7 +28,7 @@ template <class R, class F> R Guarded(R Fallback, F&& Body) noexcept {
   }
 }
 
-template <class F> void Guarded(F&& Body) noexcept {
+template <class F> void Shielded(F&& Body) noexcept {
   try {
     Body();
   } catch (...) {

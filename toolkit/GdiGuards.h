@@ -1,8 +1,26 @@
 #pragma once
-// Guard objects for device contexts and what is selected into them: each gives back what it
-// took on every path out, a failure included.
+// Guards for device contexts, GDI objects and what is selected into them: each gives back
+// what it took on every path out, a failure included.
 
 #include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+// Owners of GDI objects (pens, brushes, fonts, bitmaps, regions), deleted with their owner.
+// A function that makes an object returns it in one of these, so the caller cannot forget it;
+// Release hands it over to whoever takes ownership from there (SetWindowRgn, for one).
+// Declared before the guard that selects it, an owner is deleted after it is deselected.
+struct TGdiObjectDeleter {
+  void operator()(HGDIOBJ Object) const {
+    if (Object)
+      DeleteObject(Object);
+  }
+};
+template <class H>
+using TGdiOwner = std::unique_ptr<std::remove_pointer_t<H>, TGdiObjectDeleter>;
+using TGdiHandle = TGdiOwner<HGDIOBJ>;
+using TRegionHandle = TGdiOwner<HRGN>;
 
 // BeginPaint/EndPaint: a paint that throws still ends, so the window does not ask again.
 class TPaintDC {
@@ -39,21 +57,22 @@ private:
   HDC FDC;
 };
 
-// A pen, brush, font, bitmap or region of one's own, deleted at the end. Declared before the
-// guard that selects it, so that it is deselected first.
-class TGdiObject {
+// A memory device context with a bitmap selected into it, for the guard's life.
+class TBitmapDC {
 public:
-  explicit TGdiObject(HGDIOBJ Object) : FObject(Object) {}
-  ~TGdiObject() {
-    if (FObject)
-      DeleteObject(FObject);
+  explicit TBitmapDC(HBITMAP Bitmap)
+      : FDC(CreateCompatibleDC(nullptr)), FOld(SelectObject(FDC, Bitmap)) {}
+  ~TBitmapDC() {
+    SelectObject(FDC, FOld);
+    DeleteDC(FDC);
   }
-  TGdiObject(const TGdiObject&) = delete;
-  TGdiObject& operator=(const TGdiObject&) = delete;
-  HGDIOBJ Handle() const { return FObject; }
+  TBitmapDC(const TBitmapDC&) = delete;
+  TBitmapDC& operator=(const TBitmapDC&) = delete;
+  HDC Handle() const { return FDC; }
 
 private:
-  HGDIOBJ FObject;
+  HDC FDC;
+  HGDIOBJ FOld;
 };
 
 // SaveDC/RestoreDC: origins, clipping and selections as they were.

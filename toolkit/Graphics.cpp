@@ -2,6 +2,7 @@
 
 #include "toolkit/AnsiText.h"
 #include "toolkit/FileNames.h"
+#include "toolkit/KernelHandle.h"
 #include "toolkit/SysUtils.h"
 
 // ---------------------------------------------------------------------------------------
@@ -89,15 +90,6 @@ void TCanvas::Draw(int X, int Y, HBITMAP Bitmap) {
 // ---------------------------------------------------------------------------------------
 // TBitmap, TIcon and TPicture
 
-TBitmapDC::TBitmapDC(HBITMAP Bitmap) : FDC(CreateCompatibleDC(nullptr)) {
-  FOld = SelectObject(FDC, Bitmap);
-}
-
-TBitmapDC::~TBitmapDC() {
-  SelectObject(FDC, FOld);
-  DeleteDC(FDC);
-}
-
 void TBitmap::Adopt(HBITMAP Bitmap) {
   BITMAP Info{};
   GetObjectA(Bitmap, sizeof Info, &Info);
@@ -141,11 +133,10 @@ void TBitmap::Draw(HDC DC, const RECT& Rect) const {
 
 void TBitmap::LoadFromFile(const std::string& FileName) {
   const std::wstring Name = WideFileName(FileName);
-  const HANDLE File = CreateFileW(Name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (File == INVALID_HANDLE_VALUE)
+  // Only opened to tell a missing file from a bad one; closed again at once.
+  if (!THandle(CreateFileW(Name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr)))
     throw EFOpenError(FormatStr("Cannot open file %s", {FileName}));
-  CloseHandle(File);
   const auto Bitmap =
       static_cast<HBITMAP>(LoadImageW(nullptr, Name.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
   if (!Bitmap)
@@ -193,13 +184,12 @@ void TIcon::SetHandle(HICON Icon) {
   FWidth = FHeight = 0;
   ICONINFO Info{};
   if (FHandle && GetIconInfo(FHandle, &Info)) {
+    // GetIconInfo makes copies of the icon's bitmaps for the caller.
+    const TGdiOwner<HBITMAP> Color(Info.hbmColor), MaskBits(Info.hbmMask);
     BITMAP Mask{};
     GetObjectA(Info.hbmMask, sizeof Mask, &Mask);
     FWidth = Mask.bmWidth;
     FHeight = Info.hbmColor ? Mask.bmHeight : Mask.bmHeight / 2; // monochrome: two halves
-    if (Info.hbmColor)
-      DeleteObject(Info.hbmColor);
-    DeleteObject(Info.hbmMask);
   }
 }
 

@@ -12,15 +12,8 @@
 #include "toolkit/Colors.h"
 #include "toolkit/FileStreams.h"
 #include "toolkit/Font.h"
+#include "toolkit/GdiGuards.h"
 
-// A GDI object handle that is deleted with its owner.
-struct TGdiObjectDeleter {
-  void operator()(HGDIOBJ Object) const {
-    if (Object)
-      DeleteObject(Object);
-  }
-};
-using TGdiHandle = std::unique_ptr<std::remove_pointer_t<HGDIOBJ>, TGdiObjectDeleter>;
 
 enum class TPenMode { pmCopy, pmNotXor };
 enum class TPenStyle { psSolid, psClear };
@@ -165,20 +158,6 @@ public:
 
 private:
   std::unique_ptr<TGraphic> FGraphic;
-};
-
-// A memory device context with a bitmap selected into it, for the life of the object.
-class TBitmapDC {
-public:
-  explicit TBitmapDC(HBITMAP Bitmap);
-  ~TBitmapDC();
-  TBitmapDC(const TBitmapDC&) = delete;
-  TBitmapDC& operator=(const TBitmapDC&) = delete;
-  HDC Handle() const { return FDC; }
-
-private:
-  HDC FDC;
-  HGDIOBJ FOld;
 };
 
 class EInvalidGraphic : public Exception {

@@ -6,6 +6,7 @@
 
 #include "toolkit/FileNames.h"
 #include "toolkit/IniText.h"
+#include "toolkit/KernelHandle.h"
 
 std::string TIniFile::ReadString(const std::string& Section, const std::string& Ident,
                                  const std::string& Default) const {
@@ -72,11 +73,13 @@ TIniFileUpdate::~TIniFileUpdate() {
 
 void TIniFileUpdate::Commit(void (*BeforeReplace)()) {
   const std::wstring Copy = WideFileName(FCopy.FileName());
-  const HANDLE File = CreateFileW(Copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  const bool Flushed = File != INVALID_HANDLE_VALUE && FlushFileBuffers(File);
-  if (File != INVALID_HANDLE_VALUE)
-    CloseHandle(File);
+  bool Flushed = false;
+  {
+    // Closed before the copy replaces the file.
+    const THandle File(CreateFileW(Copy.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Flushed = File && FlushFileBuffers(File.Get());
+  }
   if (!Flushed)
     throw EIniFileException(FormatStr("Unable to write to %s", {FFileName}));
   if (BeforeReplace)

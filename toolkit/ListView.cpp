@@ -283,7 +283,7 @@ void TListView::EndUpdate() {
 
 int CALLBACK TListView::CompareItems(LPARAM Item1, LPARAM Item2, LPARAM Context) {
   auto* Self = reinterpret_cast<TListView*>(Context);
-  return Guarded(0, [&] {
+  return Shielded(0, [&] {
     int Compare = 0;
     if (Self->OnCompare)
       Self->OnCompare(Self, reinterpret_cast<TListItem*>(Item1),

@@ -8,6 +8,7 @@
 
 #include "toolkit/Colors.h"
 #include "toolkit/FileNames.h"
+#include "toolkit/GdiGuards.h"
 #include "toolkit/Font.h"
 #include "toolkit/ModuleInfo.h"
 
@@ -15,10 +16,8 @@ uint32_t SystemColorRGB(int Index) { return GetSysColor(Index); }
 
 int ScreenPixelsPerInch() {
   static const int Value = [] {
-    const HDC DC = GetDC(nullptr);
-    const int Result = GetDeviceCaps(DC, LOGPIXELSY);
-    ReleaseDC(nullptr, DC);
-    return Result;
+    const TWindowDC Screen(nullptr);
+    return GetDeviceCaps(Screen.DC(), LOGPIXELSY);
   }();
   return Value;
 }

@@ -79,6 +79,6 @@ void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR Id, DWORD) {
   const auto It = RunningTimers().find(Id);
   if (It != RunningTimers().end()) {
     TTimer* Timer = It->second;
-    Guarded([Timer] { Timer->Timer(); });
+    Shielded([Timer] { Timer->Timer(); });
   }
 }

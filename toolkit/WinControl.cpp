@@ -6,8 +6,8 @@
 
 #include "toolkit/ControlMessages.h"
 #include "toolkit/ErrorReport.h"
-#include "toolkit/FlagScope.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/Screen.h"
 #include "toolkit/WindowClass.h"
 #include "toolkit/WindowSubclass.h"
@@ -190,14 +190,14 @@ LRESULT CALLBACK TWinControl::ClassProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARA
   if (Msg == WM_NCCREATE && !FromHandle(Wnd))
     if (auto* Self =
             static_cast<TWinControl*>(reinterpret_cast<CREATESTRUCTW*>(LParam)->lpCreateParams))
-      Guarded([&] { Self->Bind(Wnd, true); });
+      Shielded([&] { Self->Bind(Wnd, true); });
   return DefWindowProcW(Wnd, Msg, WParam, LParam);
 }
 
 LRESULT CALLBACK TWinControl::BoundProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam, UINT_PTR,
                                         DWORD_PTR Ref) {
   auto* Self = reinterpret_cast<TWinControl*>(Ref);
-  const LRESULT Result = Guarded<LRESULT>(0, [&] { return Self->WndProc(Msg, WParam, LParam); });
+  const LRESULT Result = Shielded<LRESULT>(0, [&] { return Self->WndProc(Msg, WParam, LParam); });
   if (Msg == WM_NCDESTROY && Self->FHandle == Wnd)
     Self->Unbind();
   return Result;

@@ -3,6 +3,8 @@
 #include <list>
 #include <unordered_map>
 
+#include "toolkit/ScopeGuards.h"
+
 namespace {
 
 struct TLink {
@@ -71,11 +73,7 @@ LRESULT CALLBACK ChainProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam);
 LRESULT CallAt(TChain& Chain, TLink* Link, HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   TLink* const Saved = Chain.Current;
   Chain.Current = Link;
-  struct TRestore {
-    TChain& Chain;
-    TLink* Saved;
-    ~TRestore() { Chain.Current = Saved; }
-  } Restore{Chain, Saved};
+  const TScopeExit Restore([&Chain, Saved] { Chain.Current = Saved; });
   if (Link)
     return Link->Proc(Wnd, Msg, WParam, LParam, Link->Id, Link->Ref);
   return CallWindowProcW(Chain.Original, Wnd, Msg, WParam, LParam);
@@ -103,22 +101,17 @@ LRESULT CALLBACK ChainProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
   if (!Chain)
     return DefWindowProcW(Wnd, Msg, WParam, LParam);
   ++Chain->Depth;
-  struct TLeave {
-    HWND Wnd;
-    TChain* Chain;
-    UINT Msg;
-    ~TLeave() {
-      --Chain->Depth;
-      if (Msg == WM_NCDESTROY && !Chain->Gone) {
-        // The window's last message: the chain goes with it.
-        Chain->Gone = true;
-        for (TLink& Link : Chain->Links)
-          Link.Removed = true;
-        ForgetChain(Wnd);
-      }
-      Tidy(Wnd, Chain);
+  const TScopeExit Leave([Wnd, Chain, Msg] {
+    --Chain->Depth;
+    if (Msg == WM_NCDESTROY && !Chain->Gone) {
+      // The window's last message: the chain goes with it.
+      Chain->Gone = true;
+      for (TLink& Link : Chain->Links)
+        Link.Removed = true;
+      ForgetChain(Wnd);
     }
-  } Leave{Wnd, Chain, Msg};
+    Tidy(Wnd, Chain);
+  });
   return CallAt(*Chain, Chain->Next(nullptr), Wnd, Msg, WParam, LParam);
 }
 

@@ -295,7 +295,8 @@ TEST(Regions, OneRectanglePerRunReadBackFromThePlatform) {
   Picture.Clear(0xFFFF0000);
   *Picture.PixelPtr(0, 0) = KeyColor;
   *Picture.PixelPtr(1, 0) = KeyColor;
-  const HRGN Region = CreateRegionFromBitmap(Picture, 10, 20);
+  const TRegionHandle Owned = CreateRegionFromBitmap(Picture, 10, 20);
+  const HRGN Region = Owned.get();
   ASSERT_NE(Region, nullptr);
   std::vector<uint8_t> Data(GetRegionData(Region, 0, nullptr));
   GetRegionData(Region, static_cast<DWORD>(Data.size()), reinterpret_cast<RGNDATA*>(Data.data()));
@@ -310,8 +311,7 @@ TEST(Regions, OneRectanglePerRunReadBackFromThePlatform) {
   EXPECT_EQ(Rects[1].top, 21);
   EXPECT_EQ(Rects[1].right, 14);
   EXPECT_EQ(Rects[1].bottom, 22);
-  DeleteObject(Region);
-  EXPECT_EQ(CreateRegionFromBitmap(TseBitmap(), 0, 0), nullptr);
+  EXPECT_EQ(CreateRegionFromBitmap(TseBitmap(), 0, 0).get(), nullptr);
 }
 
 TEST(Regions, MoreRunsThanOneBufferGiveTheirUnion) {
@@ -320,7 +320,8 @@ TEST(Regions, MoreRunsThanOneBufferGiveTheirUnion) {
   for (int Y = 0; Y < 100; ++Y)
     for (int X = 0; X < 200; ++X)
       *Picture.PixelPtr(X, Y) = (X + Y) % 2 ? KeyColor : 0xFF000000;
-  const HRGN Region = CreateRegionFromBitmap(Picture, 3, 4);
+  const TRegionHandle Owned = CreateRegionFromBitmap(Picture, 3, 4);
+  const HRGN Region = Owned.get();
   ASSERT_NE(Region, nullptr);
   for (int Y = 0; Y < 100; ++Y)
     for (int X = 0; X < 200; ++X)
@@ -329,7 +330,6 @@ TEST(Regions, MoreRunsThanOneBufferGiveTheirUnion) {
   GetRgnBox(Region, &Box);
   EXPECT_EQ(Box.left, 3);
   EXPECT_EQ(Box.right, 203);
-  DeleteObject(Region);
 }
 
 TEST(Regions, PointInPolygonUsesTheWindingRule) {

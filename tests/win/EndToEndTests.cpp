@@ -254,7 +254,7 @@ TEST_F(EndToEndTest, EndedDuringASettingsWriteTheFileIsTheOldOrTheNewWhole) {
   }
 }
 
-TEST_F(EndToEndTest, KilledMirevansGuardGivesTheWindowsBackAsAnOrderlyEndWould) {
+TEST_F(EndToEndTest, KilledMirevansSentinelGivesTheWindowsBackAsAnOrderlyEndWould) {
   const TNotepad Notepad;
   ASSERT_NE(Notepad.Window(), nullptr);
   const HWND Managed = NewWindow("managed");
@@ -281,7 +281,7 @@ TEST_F(EndToEndTest, KilledMirevansGuardGivesTheWindowsBackAsAnOrderlyEndWould) 
   EXPECT_FALSE(HasLayeredStyle(Later));
 }
 
-TEST_F(EndToEndTest, KilledWithoutOpacityOnCloseOrAfterItsGuardTheWindowsStayAsTheyAre) {
+TEST_F(EndToEndTest, KilledWithoutOpacityOnCloseOrAfterItsSentinelTheWindowsStayAsTheyAre) {
   {
     const HWND Managed = NewWindow("managed, option off");
     TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparentNewWindow=0\r\n"
@@ -292,16 +292,16 @@ TEST_F(EndToEndTest, KilledWithoutOpacityOnCloseOrAfterItsGuardTheWindowsStayAsT
     EXPECT_EQ(LayeredAlpha(Managed), 150);
   }
   {
-    const HWND Managed = NewWindow("managed, guard gone");
+    const HWND Managed = NewWindow("managed, sentinel gone");
     TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nOpacityOnClose=1");
     ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
-    const DWORD GuardId = GuardProcessId(Mirevan.ProcessId());
-    ASSERT_NE(GuardId, 0u);
-    const HANDLE Guard = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, GuardId);
-    ASSERT_NE(Guard, nullptr);
-    TerminateProcess(Guard, 1);
-    WaitForSingleObject(Guard, 5000);
-    CloseHandle(Guard);
+    const DWORD SentinelId = SentinelProcessId(Mirevan.ProcessId());
+    ASSERT_NE(SentinelId, 0u);
+    const HANDLE Sentinel = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, SentinelId);
+    ASSERT_NE(Sentinel, nullptr);
+    TerminateProcess(Sentinel, 1);
+    WaitForSingleObject(Sentinel, 5000);
+    CloseHandle(Sentinel);
     EXPECT_TRUE(Mirevan.Running());
     ASSERT_TRUE(Mirevan.Kill());
     Sleep(1000);
@@ -309,14 +309,14 @@ TEST_F(EndToEndTest, KilledWithoutOpacityOnCloseOrAfterItsGuardTheWindowsStayAsT
   }
   {
     // Ended in order, Mirevan leaves the windows translucent without the option, and its
-    // guard ends without acting.
+    // sentinel ends without acting.
     const HWND Managed = NewWindow("managed, orderly end");
     TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparentNewWindow=0\r\n"
                                          "OpacityOnClose=0");
     ASSERT_TRUE(BecomesLayeredWith(Managed, 150));
-    ASSERT_NE(Mirevan.Guard(), nullptr);
+    ASSERT_NE(Mirevan.Sentinel(), nullptr);
     EXPECT_TRUE(Mirevan.Close());
-    EXPECT_EQ(WaitForSingleObject(Mirevan.Guard(), 0), WAIT_OBJECT_0); // ended with it
+    EXPECT_EQ(WaitForSingleObject(Mirevan.Sentinel(), 0), WAIT_OBJECT_0); // ended with it
     EXPECT_EQ(LayeredAlpha(Managed), 150);
   }
 }

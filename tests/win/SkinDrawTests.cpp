@@ -188,18 +188,16 @@ TEST_F(SkinDrawTest, KeyColouredPixelsAreHolesWhereTheReferenceIsMasked) {
 
   // The shape: the hole is not part of the region; a client object is a plain rectangle.
   Object.SetBounds({10, 10, 16, 16});
-  HRGN Shape = Object.CreateRegion();
-  ASSERT_NE(Shape, nullptr);
-  EXPECT_FALSE(PtInRegion(Shape, 10, 10));
-  EXPECT_TRUE(PtInRegion(Shape, 11, 10));
-  EXPECT_TRUE(PtInRegion(Shape, 15, 15));
-  EXPECT_FALSE(PtInRegion(Shape, 16, 15));
-  DeleteObject(Shape);
+  TRegionHandle Shape = Object.CreateRegion();
+  ASSERT_NE(Shape.get(), nullptr);
+  EXPECT_FALSE(PtInRegion(Shape.get(), 10, 10));
+  EXPECT_TRUE(PtInRegion(Shape.get(), 11, 10));
+  EXPECT_TRUE(PtInRegion(Shape.get(), 15, 15));
+  EXPECT_FALSE(PtInRegion(Shape.get(), 16, 15));
   EXPECT_EQ(Object.BoundsRect(), (TRect{10, 10, 16, 16}));
   Object.Kind = skClient;
   Shape = Object.CreateRegion();
-  EXPECT_TRUE(PtInRegion(Shape, 10, 10));
-  DeleteObject(Shape);
+  EXPECT_TRUE(PtInRegion(Shape.get(), 10, 10));
 }
 
 TEST_F(SkinDrawTest, StatesChooseTheirPictureAndFallBackToTheUsualOne) {

@@ -12,9 +12,9 @@
 #include "gfx/Pixels.h"
 #include "skin/SkinControlLink.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinMessages.h"
 #include "toolkit/Controls.h"
 #include "toolkit/Forms.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/PropertyStream.h"
 
 namespace {

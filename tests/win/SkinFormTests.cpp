@@ -17,12 +17,12 @@
 #include "controls/SeSkinForm.h"
 #include "gfx/Pixels.h"
 #include "skin/SkinEngine.h"
-#include "skin/SkinMessages.h"
 #include "tests/win/support/DibShot.h"
 #include "tests/win/support/ScreenBackdrop.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Graphics.h"
+#include "toolkit/PrivateMessages.h"
 #include "toolkit/Streams.h"
 
 namespace {

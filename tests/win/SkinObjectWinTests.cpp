@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "skin/SkinKinds.h"
-#include "skin/SkinMessages.h"
 #include "toolkit/Forms.h"
+#include "toolkit/PrivateMessages.h"
 
 namespace {
 

@@ -90,13 +90,13 @@ void TMirevanProcess::Start(const std::wstring& Program, const std::wstring& Wor
     throw std::runtime_error("Mirevan's main window did not appear");
   FMainWindow = Search.Found;
   WaitForInputIdle(FProcess.hProcess, 5000);
-  // Its guard, started once the window has shown, runs from the same file: a next start
+  // Its sentinel, started once the window has shown, runs from the same file: a next start
   // copying the program there waits for it to end.
   WaitUntil(
       [&] {
-        if (const DWORD Guard = GuardProcessId(FProcess.dwProcessId))
-          FGuard = OpenProcess(SYNCHRONIZE, FALSE, Guard);
-        return FGuard != nullptr;
+        if (const DWORD Sentinel = SentinelProcessId(FProcess.dwProcessId))
+          FSentinel = OpenProcess(SYNCHRONIZE, FALSE, Sentinel);
+        return FSentinel != nullptr;
       },
       5000);
 }
@@ -106,25 +106,25 @@ TMirevanProcess::~TMirevanProcess() {
     return;
   if (Running() && !Close(10000))
     TerminateProcess(FProcess.hProcess, 1);
-  WaitForGuard();
+  WaitForSentinel();
   CloseHandle(FProcess.hProcess);
   CloseHandle(FProcess.hThread);
-  if (FGuard)
-    CloseHandle(FGuard);
+  if (FSentinel)
+    CloseHandle(FSentinel);
 }
 
 void TMirevanProcess::Detach() {
   CloseHandle(FProcess.hProcess);
   CloseHandle(FProcess.hThread);
-  if (FGuard)
-    CloseHandle(FGuard);
+  if (FSentinel)
+    CloseHandle(FSentinel);
   FProcess = {};
-  FGuard = nullptr;
+  FSentinel = nullptr;
 }
 
-void TMirevanProcess::WaitForGuard() const {
-  if (FGuard)
-    WaitForSingleObject(FGuard, 5000);
+void TMirevanProcess::WaitForSentinel() const {
+  if (FSentinel)
+    WaitForSingleObject(FSentinel, 5000);
 }
 
 bool TMirevanProcess::Running() const {
@@ -135,18 +135,18 @@ bool TMirevanProcess::Close(DWORD TimeoutMs) {
   PostMessageA(FMainWindow, WM_CLOSE, 0, 0);
   const bool Ended = WaitForSingleObject(FProcess.hProcess, TimeoutMs) == WAIT_OBJECT_0;
   if (Ended)
-    WaitForGuard();
+    WaitForSentinel();
   return Ended;
 }
 
 bool TMirevanProcess::Kill() {
   TerminateProcess(FProcess.hProcess, 1);
   const bool Ended = WaitForSingleObject(FProcess.hProcess, 5000) == WAIT_OBJECT_0;
-  WaitForGuard();
+  WaitForSentinel();
   return Ended;
 }
 
-DWORD GuardProcessId(DWORD MirevanProcessId) {
+DWORD SentinelProcessId(DWORD MirevanProcessId) {
   DWORD Found = 0;
   const HANDLE Snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (Snapshot == INVALID_HANDLE_VALUE)

@@ -27,12 +27,12 @@ public:
   // Posts WM_CLOSE and waits for the program to end.
   bool Close(DWORD TimeoutMs = 15000);
   // Ends the program at once, as the task manager does, and waits until it has ended (its
-  // guard too, which then acts as it does when the program dies).
+  // sentinel too, which then acts as it does when the program dies).
   bool Kill();
   // Lets the program run on after the object has gone.
   void Detach();
-  // Mirevan's guard process, or null when it was not found.
-  HANDLE Guard() const { return FGuard; }
+  // Mirevan's sentinel process, or null when it was not found.
+  HANDLE Sentinel() const { return FSentinel; }
   // A visible child window of the main window by class and text (text "" matches any),
   // the Index-th in z-order.
   HWND FindChild(const std::string& ClassName, const std::string& Text, int Index = 0) const;
@@ -53,15 +53,15 @@ public:
 
 private:
   void Start(const std::wstring& Program, const std::wstring& WorkingDir);
-  void WaitForGuard() const;
+  void WaitForSentinel() const;
 
   PROCESS_INFORMATION FProcess{};
   HWND FMainWindow = nullptr;
-  HANDLE FGuard = nullptr;
+  HANDLE FSentinel = nullptr;
 };
 
-// The process a Mirevan process started: its guard; 0 when there is none.
-DWORD GuardProcessId(DWORD MirevanProcessId);
+// The process a Mirevan process started: its sentinel; 0 when there is none.
+DWORD SentinelProcessId(DWORD MirevanProcessId);
 
 // A block of another process's memory, for messages whose parameter points to data: the
 // data is written there before the message and read back after it.

@@ -1,10 +1,10 @@
-#include "app/Guard.h"
+#include "app/Sentinel.h"
 
 #include <cstdio>
 #include <iterator>
 #include <sstream>
 
-#include "app/GuardBlock.h"
+#include "app/SentinelBlock.h"
 #include "app/TransparentMgr.h"
 #include "toolkit/FileNames.h"
 #include "toolkit/ModuleInfo.h"
@@ -13,16 +13,15 @@
 // The block
 
 uint64_t ProcessCreationTime(DWORD ProcessId) {
-  const HANDLE Process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessId);
+  const THandle Process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ProcessId));
   if (!Process)
     return 0;
   FILETIME Created{}, Exited{}, Kernel{}, User{};
-  const bool Known = GetProcessTimes(Process, &Created, &Exited, &Kernel, &User) != FALSE;
-  CloseHandle(Process);
+  const bool Known = GetProcessTimes(Process.Get(), &Created, &Exited, &Kernel, &User) != FALSE;
   return Known ? (static_cast<uint64_t>(Created.dwHighDateTime) << 32) | Created.dwLowDateTime : 0;
 }
 
-bool SameWindow(const TGuardEntry& Entry) {
+bool SameWindow(const TSentinelEntry& Entry) {
   const auto Wnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(Entry.Window));
   if (!Wnd || !IsWindow(Wnd))
     return false;
@@ -35,60 +34,57 @@ bool SameWindow(const TGuardEntry& Entry) {
 // ---------------------------------------------------------------------------------------
 // Mirevan's side
 
-TGuard::~TGuard() {
+TSentinel::~TSentinel() {
   EndInOrder();
   if (FBlock)
     UnmapViewOfFile(FBlock);
-  if (FMapping)
-    CloseHandle(FMapping);
-  if (FGuardProcess)
-    CloseHandle(FGuardProcess);
 }
 
-bool TGuard::Open() {
+bool TSentinel::Open() {
   if (FBlock)
     return true;
   SECURITY_ATTRIBUTES Inherited{sizeof Inherited, nullptr, TRUE};
-  FMapping = CreateFileMappingW(INVALID_HANDLE_VALUE, &Inherited, PAGE_READWRITE, 0,
-                                sizeof(TGuardBlock), nullptr);
+  FMapping.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, &Inherited, PAGE_READWRITE, 0,
+                                    sizeof(TSentinelBlock), nullptr));
   if (FMapping)
-    FBlock = static_cast<TGuardBlock*>(MapViewOfFile(FMapping, FILE_MAP_WRITE, 0, 0, 0));
+    FBlock = static_cast<TSentinelBlock*>(MapViewOfFile(FMapping.Get(), FILE_MAP_WRITE, 0, 0, 0));
   if (!FBlock)
     return false;
-  FBlock->Magic = TGuardBlock::Signature;
+  FBlock->Magic = TSentinelBlock::Signature;
   return true;
 }
 
-bool TGuard::Launch() {
-  if (!FBlock || FGuardProcess)
-    return FGuardProcess != nullptr;
-  HANDLE Self = nullptr;
-  if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &Self,
+bool TSentinel::Launch() {
+  if (!FBlock || FSentinelProcess)
+    return static_cast<bool>(FSentinelProcess);
+  HANDLE Duplicate = nullptr;
+  if (!DuplicateHandle(GetCurrentProcess(), GetCurrentProcess(), GetCurrentProcess(), &Duplicate,
                        SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, TRUE, 0))
     return false;
+  const THandle Self(Duplicate); // closed on the way out: the sentinel has its own copy
   std::ostringstream CommandLine;
-  CommandLine << '"' << ExeFileName() << "\" --guard " << reinterpret_cast<uintptr_t>(FMapping)
-              << ' ' << reinterpret_cast<uintptr_t>(Self);
+  CommandLine << '"' << ExeFileName() << "\" --guard "
+              << reinterpret_cast<uintptr_t>(FMapping.Get()) << ' '
+              << reinterpret_cast<uintptr_t>(Self.Get());
   std::wstring Line = WideFileName(CommandLine.str());
   STARTUPINFOW Startup{};
   Startup.cb = sizeof Startup;
   PROCESS_INFORMATION Process{};
   const bool Made = CreateProcessW(nullptr, Line.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS,
                                    nullptr, nullptr, &Startup, &Process);
-  CloseHandle(Self); // the guard has its own copy
   if (!Made)
     return false;
-  CloseHandle(Process.hThread);
-  FGuardProcess = Process.hProcess;
+  const THandle Thread(Process.hThread);
+  FSentinelProcess.Reset(Process.hProcess);
   return true;
 }
 
-void TGuard::Publish(const std::vector<std::shared_ptr<TTransparentItem>>& Items,
-                     bool OpacityOnClose) {
+void TSentinel::Publish(const std::vector<std::shared_ptr<TTransparentItem>>& Items,
+                        bool OpacityOnClose) {
   if (!FBlock)
     return;
   const LONG Spare = 1 - FBlock->InUse;
-  TGuardList& List = FBlock->Slots[Spare];
+  TSentinelList& List = FBlock->Slots[Spare];
   uint32_t Count = 0;
   for (const auto& Item : Items) {
     if (Count == std::size(List.Entries))
@@ -107,15 +103,15 @@ void TGuard::Publish(const std::vector<std::shared_ptr<TTransparentItem>>& Items
   InterlockedExchange(&FBlock->InUse, Spare);
 }
 
-void TGuard::EndInOrder() {
+void TSentinel::EndInOrder() {
   if (FBlock)
     InterlockedExchange(&FBlock->Orderly, 1);
 }
 
 // ---------------------------------------------------------------------------------------
-// The guard's side
+// The sentinel's side
 
-bool IsGuardCommandLine(const std::string& CommandLine) {
+bool IsSentinelCommandLine(const std::string& CommandLine) {
   return CommandLine.find(" --guard ") != std::string::npos;
 }
 
@@ -123,7 +119,7 @@ namespace {
 
 // What an orderly end does to a managed window, or for one that was layered before Mirevan
 // took it, its own attributes back.
-void GiveBack(const TGuardEntry& Entry) {
+void GiveBack(const TSentinelEntry& Entry) {
   const auto Wnd = reinterpret_cast<HWND>(static_cast<uintptr_t>(Entry.Window));
   if (!Entry.WasLayered) {
     TTransparentItem::OpacityWindow(Wnd);
@@ -135,7 +131,7 @@ void GiveBack(const TGuardEntry& Entry) {
 
 } // namespace
 
-int RunGuard(const std::string& CommandLine) {
+int RunSentinel(const std::string& CommandLine) {
   const size_t At = CommandLine.find(" --guard ");
   unsigned long long BlockValue = 0, ProcessValue = 0;
   if (At == std::string::npos ||
@@ -144,13 +140,13 @@ int RunGuard(const std::string& CommandLine) {
   const auto Mapping = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(BlockValue));
   const auto Mirevan = reinterpret_cast<HANDLE>(static_cast<uintptr_t>(ProcessValue));
   const auto* Block =
-      static_cast<const TGuardBlock*>(MapViewOfFile(Mapping, FILE_MAP_READ, 0, 0, 0));
-  if (!Block || Block->Magic != TGuardBlock::Signature)
+      static_cast<const TSentinelBlock*>(MapViewOfFile(Mapping, FILE_MAP_READ, 0, 0, 0));
+  if (!Block || Block->Magic != TSentinelBlock::Signature)
     return 1;
   WaitForSingleObject(Mirevan, INFINITE);
   if (Block->Orderly || !Block->OpacityOnClose)
     return 0;
-  const TGuardList& List = Block->Slots[Block->InUse & 1];
+  const TSentinelList& List = Block->Slots[Block->InUse & 1];
   for (uint32_t I = 0; I < List.Count && I < std::size(List.Entries); ++I)
     if (SameWindow(List.Entries[I]))
       GiveBack(List.Entries[I]);

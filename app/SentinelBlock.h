@@ -1,7 +1,7 @@
 #pragma once
-// The memory Mirevan shares with its guard: the windows it manages, each with what it looked
+// The memory Mirevan shares with its sentinel: the windows it manages, each with what it looked
 // like before Mirevan touched it and what tells it from a later window with the same handle,
-// the one setting the guard needs, and whether Mirevan ended in order.
+// the one setting the sentinel needs, and whether Mirevan ended in order.
 //
 // Mirevan writes the list into the slot not in use and then makes that slot the one in use,
 // so that a Mirevan ended in the middle of a write leaves the last whole list.
@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-struct TGuardEntry {
+struct TSentinelEntry {
   uint64_t Window;
   uint32_t ProcessId; // the window's process and thread, and when that process began
   uint32_t ThreadId;
@@ -21,21 +21,21 @@ struct TGuardEntry {
   uint32_t Alpha;
 };
 
-struct TGuardList {
+struct TSentinelList {
   uint32_t Count;
-  TGuardEntry Entries[1024];
+  TSentinelEntry Entries[1024];
 };
 
-struct TGuardBlock {
+struct TSentinelBlock {
   static constexpr uint32_t Signature = 0x4452474D; // "MGRD"
   uint32_t Magic;
   volatile LONG InUse;   // 0 or 1: the slot with the current list
-  volatile LONG Orderly; // set when Mirevan has ended in order: the guard does nothing more
+  volatile LONG Orderly; // set when Mirevan has ended in order: the sentinel does nothing more
   volatile LONG OpacityOnClose;
-  TGuardList Slots[2];
+  TSentinelList Slots[2];
 };
 
 // When the process of an entry began, as the platform counts time; 0 when unknown.
 uint64_t ProcessCreationTime(DWORD ProcessId);
 // True when Wnd is still the window the entry was made for.
-bool SameWindow(const TGuardEntry& Entry);
+bool SameWindow(const TSentinelEntry& Entry);
