@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "controls/SeCustomTabSheet.h"
-#include "controls/SeSkinPageControl.h"
-#include "controls/SeSkinSListView.h"
+#include "controls/list/SeSkinSListView.h"
+#include "controls/tabs/SeCustomTabSheet.h"
+#include "controls/tabs/SeSkinPageControl.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"

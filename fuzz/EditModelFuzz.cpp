@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "controls/EditModel.h"
+#include "controls/edit/EditModel.h"
 
 namespace {
 

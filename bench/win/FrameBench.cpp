@@ -22,7 +22,7 @@
 #include "bench/win/BenchCases.h"
 #include "bench/win/FrameModes.h"
 #include "bench/win/SkinBenchForm.h"
-#include "controls/SeSkinForm.h"
+#include "controls/frame/SeSkinForm.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/Forms.h"
 #include "tools/skingallery/SkinViews.h"

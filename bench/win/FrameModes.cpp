@@ -4,7 +4,7 @@
 
 #include "bench/win/BenchCases.h"
 #include "bench/win/BlitReference.h"
-#include "controls/SeCustomForm.h"
+#include "controls/frame/SeCustomForm.h"
 
 void BenchFrameModes(TSeCustomForm& Frame, HWND Wnd, double Seconds, const std::string& Title) {
   RECT Bounds;

@@ -20,7 +20,7 @@
 
 #include "bench/win/BenchCases.h"
 #include "bench/win/SkinBenchForm.h"
-#include "controls/SeSkinSListView.h"
+#include "controls/list/SeSkinSListView.h"
 
 namespace {
 

@@ -20,11 +20,11 @@
 
 #include "bench/win/BenchCases.h"
 #include "bench/win/SkinBenchForm.h"
-#include "controls/EffectOptions.h"
-#include "controls/MenuGeometry.h"
-#include "controls/SeCustomItem.h"
-#include "controls/SePopupMenu.h"
-#include "controls/SeSkinPopupMenu.h"
+#include "controls/base/EffectOptions.h"
+#include "controls/menu/MenuGeometry.h"
+#include "controls/menu/SeCustomItem.h"
+#include "controls/menu/SePopupMenu.h"
+#include "controls/menu/SeSkinPopupMenu.h"
 
 namespace {
 

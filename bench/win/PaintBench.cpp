@@ -19,8 +19,8 @@
 #include "BenchCases.h"
 #include "BlitReference.h"
 #include "FrameModes.h"
-#include "controls/SeCustomControl.h"
-#include "controls/SeCustomForm.h"
+#include "controls/base/SeCustomControl.h"
+#include "controls/frame/SeCustomForm.h"
 #include "toolkit/Forms.h"
 
 namespace {

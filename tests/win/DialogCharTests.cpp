@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "tests/win/CheckFixture.h"
+#include "tests/win/controls/buttons/CheckFixture.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/GraphicControl.h"
 #include "toolkit/Panel.h"

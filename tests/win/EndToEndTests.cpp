@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/TrackBarGeometry.h"
+#include "controls/trackbar/TrackBarGeometry.h"
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/MirevanProcess.h"
 #include "tests/win/support/Notepad.h"

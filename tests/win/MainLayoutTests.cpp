@@ -11,11 +11,11 @@
 #include <string>
 
 #include "app/untMain.h"
-#include "controls/SeSkinButton.h"
-#include "controls/SeSkinForm.h"
-#include "controls/SeSkinHint.h"
-#include "controls/SeSkinSListView.h"
-#include "controls/SeSkinTrackBar.h"
+#include "controls/buttons/SeSkinButton.h"
+#include "controls/frame/SeSkinForm.h"
+#include "controls/hint/SeSkinHint.h"
+#include "controls/list/SeSkinSListView.h"
+#include "controls/trackbar/SeSkinTrackBar.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/Forms.h"
 #include "toolkit/PropertyStream.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SeSkinButton.h"
+#include "controls/buttons/SeSkinButton.h"
 #include "gfx/Bitmap.h"
 #include "toolkit/Forms.h"
 

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SeSkinCheckBox.h"
-#include "controls/SeSkinGroupBox.h"
-#include "controls/SeSkinLabel.h"
+#include "controls/buttons/SeSkinCheckBox.h"
+#include "controls/labels/SeSkinGroupBox.h"
+#include "controls/labels/SeSkinLabel.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/Forms.h"
 

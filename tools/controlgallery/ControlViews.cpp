@@ -11,7 +11,7 @@
 #include "TabViews.h"
 #include "TrackBarViews.h"
 #include "ViewSupport.h"
-#include "controls/SeSkinScrollBar.h"
+#include "controls/scroll/SeSkinScrollBar.h"
 #include "gfx/Bitmap.h"
 #include "skin/SkinEngine.h"
 #include "toolkit/Forms.h"

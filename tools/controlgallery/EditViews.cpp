@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SeSkinEdit.h"
+#include "controls/edit/SeSkinEdit.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/Forms.h"
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SeSkinHint.h"
+#include "controls/hint/SeSkinHint.h"
 #include "gfx/Bitmap.h"
 #include "toolkit/Forms.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SeSkinSListView.h"
+#include "controls/list/SeSkinSListView.h"
 #include "gfx/Bitmap.h"
 #include "toolkit/Forms.h"
 

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SePopupForm.h"
-#include "controls/SePopupView.h"
-#include "controls/SePopupWindow.h"
-#include "controls/SeSkinItem.h"
+#include "controls/menu/SePopupForm.h"
+#include "controls/menu/SePopupView.h"
+#include "controls/menu/SePopupWindow.h"
+#include "controls/menu/SeSkinItem.h"
 #include "gfx/Bitmap.h"
 #include "toolkit/Forms.h"
 #include "toolkit/GdiGuards.h"

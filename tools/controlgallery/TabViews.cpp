@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SeCustomTabSheet.h"
-#include "controls/SeSkinButton.h"
-#include "controls/SeSkinLabel.h"
-#include "controls/SeSkinPageControl.h"
+#include "controls/buttons/SeSkinButton.h"
+#include "controls/labels/SeSkinLabel.h"
+#include "controls/tabs/SeCustomTabSheet.h"
+#include "controls/tabs/SeSkinPageControl.h"
 #include "toolkit/Forms.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ViewSupport.h"
-#include "controls/SeSkinTrackBar.h"
+#include "controls/trackbar/SeSkinTrackBar.h"
 #include "toolkit/Forms.h"
 
 namespace {

@@ -1,0 +1,178 @@
+// The plain push button on a real form: glyph cells, the pressed state under the real
+// pointer, clicks only for a release over the button, the space key, Enter and Escape as
+// dialog keys, the default role following the focus, and the look in its states.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "controls/buttons/SeCustomButton.h"
+#include "tests/win/controls/buttons/ButtonFixture.h"
+#include "tests/win/support/PlainEdit.h"
+
+namespace {
+
+using ButtonTest = ButtonFixture<TSeCustomButton>;
+
+TBitmap GlyphOf(int Width, int Height) {
+  TBitmap Glyph;
+  Glyph.SetSize32(Width, Height);
+  return Glyph;
+}
+
+TEST_F(ButtonTest, TheGlyphsShapeSetsItsCellCount) {
+  Button->SetGlyph(GlyphOf(64, 16));
+  EXPECT_EQ(Button->NumGlyphs(), 4);
+  Button->SetGlyph(GlyphOf(80, 16));
+  EXPECT_EQ(Button->NumGlyphs(), 1);
+  Button->SetNumGlyphs(3);
+  Button->SetGlyph(GlyphOf(30, 16));
+  EXPECT_EQ(Button->NumGlyphs(), 3);
+  Button->SetNumGlyphs(9);
+  EXPECT_EQ(Button->NumGlyphs(), 4);
+}
+
+TEST_F(ButtonTest, ADialogKindBringsItsResultAndDefaultRole) {
+  Button->SetKind(bkOK);
+  EXPECT_EQ(Button->ModalResult(), 1);
+  EXPECT_TRUE(Button->Default());
+  EXPECT_EQ(Button->NumGlyphs(), 2);
+  Button->SetKind(bkAbort);
+  EXPECT_EQ(Button->ModalResult(), 3);
+  EXPECT_FALSE(Button->Default());
+  Button->SetModalResult(42);
+  Button->SetKind(bkCustom); // keeps what the last kind left
+  EXPECT_EQ(Button->ModalResult(), 42);
+  EXPECT_EQ(Button->Caption(), "Apply");
+}
+
+TEST_F(ButtonTest, AReleaseOverTheButtonClicksAndOneOutsideDoesNot) {
+  ASSERT_TRUE(PointTo(*Button, 30, 10));
+  MouseButton(true);
+  ASSERT_TRUE(Pump([&] { return Button->State() == qbsPressed; }));
+  EXPECT_TRUE(Button->Focused());
+  ASSERT_TRUE(PointTo(*Button, 150, 10));
+  ASSERT_TRUE(Pump([&] { return Button->State() == qbsNormal; }));
+  MouseButton(false);
+  PumpFor(100);
+  Pump([] { return false; }, 100);
+  EXPECT_TRUE(Clicked.empty());
+  EXPECT_EQ(Button->State(), qbsNormal);
+
+  ASSERT_TRUE(PointTo(*Button, 30, 10));
+  MouseButton(true);
+  ASSERT_TRUE(Pump([&] { return Button->State() == qbsPressed; }));
+  MouseButton(false);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Clicked.size(), 1u);
+  EXPECT_EQ(Button->State(), qbsNormal);
+}
+
+TEST_F(ButtonTest, MovingOffAPressedButtonAndBackShowsItPressedAgainWithoutAClick) {
+  ASSERT_TRUE(PointTo(*Button, 30, 10));
+  ASSERT_TRUE(Pump([&] { return Button->MouseInControl(); }));
+  const std::vector<uint32_t> Hot = PixelsOf(*Button);
+  MouseButton(true);
+  ASSERT_TRUE(Pump([&] { return Button->State() == qbsPressed; }));
+  const std::vector<uint32_t> Pressed = PixelsOf(*Button);
+  EXPECT_NE(Pressed, Hot);
+
+  ASSERT_TRUE(PointTo(*Button, 30, 60));
+  ASSERT_TRUE(Pump([&] { return Button->State() == qbsNormal; }));
+  EXPECT_NE(PixelsOf(*Button), Pressed);
+  ASSERT_TRUE(PointTo(*Button, 31, 11));
+  ASSERT_TRUE(Pump([&] { return Button->State() == qbsPressed; }));
+  EXPECT_EQ(PixelsOf(*Button), Pressed);
+  EXPECT_TRUE(Clicked.empty());
+  MouseButton(false);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+}
+
+TEST_F(ButtonTest, TheSpaceKeyPressesAndClicksOnRelease) {
+  ASSERT_TRUE(Focus(*Button));
+  Key(VK_SPACE, true);
+  ASSERT_TRUE(Pump([&] { return Button->State() == qbsPressed; }));
+  EXPECT_TRUE(Clicked.empty());
+  Key(VK_SPACE, false);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Button->State(), qbsNormal);
+  EXPECT_EQ(Clicked.size(), 1u);
+}
+
+TEST_F(ButtonTest, ItsAcceleratorFocusesAndClicks) {
+  Button->SetCaption("&Apply");
+  auto* Other = AddButton(120, 20, 75, 23, "&Keep");
+  ASSERT_TRUE(Focus(*Other));
+  Key(VK_MENU, true);
+  Tap('A');
+  Key(VK_MENU, false);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Clicked, (std::vector<TObject*>{Button}));
+  EXPECT_TRUE(Button->Focused());
+  // A disabled button is passed over.
+  Button->SetEnabled(false);
+  Key(VK_MENU, true);
+  Tap('A');
+  Key(VK_MENU, false);
+  Pump([] { return false; }, 200);
+  EXPECT_EQ(Clicked.size(), 1u);
+}
+
+TEST_F(ButtonTest, EnterClicksTheFocusedButtonAndEscapeTheCancelOne) {
+  auto* Other = AddButton(120, 20, 75, 23, "Cancel");
+  Other->SetCancel(true);
+  Other->SetModalResult(2);
+  Button->SetModalResult(7);
+  ASSERT_TRUE(Focus(*Button));
+  Tap(VK_RETURN);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Clicked.back(), Button);
+  EXPECT_EQ(Form->ModalResult, 7);
+
+  Clicked.clear();
+  Tap(VK_ESCAPE); // the focus stays on Button
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Clicked.back(), Other);
+  EXPECT_EQ(Clicked.size(), 1u);
+  EXPECT_TRUE(Button->Focused());
+  EXPECT_EQ(Form->ModalResult, 2);
+}
+
+TEST_F(ButtonTest, TheDefaultButtonTakesEnterUnlessAnotherButtonHasTheFocus) {
+  auto* Edit = MakeComponent<TPlainEdit>(Form);
+  Edit->SetParent(Form);
+  Edit->SetBounds(20, 80, 100, 21);
+  auto* Other = AddButton(120, 20, 75, 23, "Other");
+  Button->SetDefault(true);
+  ASSERT_TRUE(Focus(*Edit));
+  EXPECT_TRUE(Button->ActiveDefault());
+  Tap(VK_RETURN);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Clicked.back(), Button);
+
+  Clicked.clear();
+  ASSERT_TRUE(Focus(*Other));
+  EXPECT_FALSE(Button->ActiveDefault());
+  Tap(VK_RETURN);
+  ASSERT_TRUE(Pump([&] { return !Clicked.empty(); }));
+  EXPECT_EQ(Clicked.back(), Other);
+  EXPECT_EQ(Clicked.size(), 1u);
+
+  ASSERT_TRUE(Focus(*Edit));
+  EXPECT_TRUE(Button->ActiveDefault());
+  Button->SetDefault(false);
+  EXPECT_FALSE(Button->ActiveDefault());
+}
+
+TEST_F(ButtonTest, ADisabledButtonIgnoresThePointer) {
+  Button->SetEnabled(false);
+  ASSERT_TRUE(PointTo(*Button, 30, 10));
+  MouseButton(true);
+  PumpFor(100);
+  EXPECT_EQ(Button->State(), qbsNormal);
+  MouseButton(false);
+  Pump([] { return false; }, 100);
+  EXPECT_TRUE(Clicked.empty());
+}
+
+} // namespace

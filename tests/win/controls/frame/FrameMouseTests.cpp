@@ -1,0 +1,253 @@
+// The frame's own mouse handling with the real pointer and button: caption buttons, the
+// caption's double click, moving and sizing by the caption and the edges with and without an
+// outline, edge snapping and the size limits; and the frame's answers to hit-testing asked by
+// another process.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "controls/base/Platform.h"
+#include "tests/win/controls/frame/FrameFormFixture.h"
+#include "tests/win/support/FixtureProcess.h"
+
+namespace {
+
+using FrameMouseTest = FrameFormTest;
+
+TEST_F(FrameMouseTest, PressAndReleaseOnCloseClosesButReleasingElsewhereDoesNothing) {
+  int Closes = 0;
+  Frame->OnClose = [&](TObject*, bool&) { ++Closes; };
+  const POINT Close = Centre(Frame->GetButtonRect(fzClose));
+  // Pressed on close, then carried off the button before the release: nothing runs.
+  ASSERT_TRUE(PressAt(Close, fzClose));
+  ASSERT_TRUE(PointTo({Frame->FrameWidth() / 2, Frame->FrameHeight() / 2}));
+  ASSERT_TRUE(ReleaseAndWait());
+  PumpFor(100);
+  EXPECT_EQ(Closes, 0);
+  EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+  // Pressed elsewhere and released on close: nothing either (with an outline, so that the
+  // window stays under the pointer until the release).
+  Frame->Dragging().DragMode = qfdmBorder;
+  ASSERT_TRUE(PressAt(CaptionPoint(), fzCaption));
+  ASSERT_TRUE(PointTo(Close));
+  ASSERT_TRUE(ReleaseAndWait());
+  PumpFor(100);
+  EXPECT_EQ(Closes, 0);
+  EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+  Frame->Dragging().DragMode = qfdmFullDrag;
+  // Pressed and released on it: a form other than the main one is hidden.
+  ASSERT_TRUE(PressAt(Close, fzClose));
+  ASSERT_TRUE(ReleaseAndWait());
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(Form->Handle()); }, 2000));
+  EXPECT_EQ(Closes, 1);
+  EXPECT_FALSE(Form->Visible());
+}
+
+TEST_F(FrameMouseTest, ACaptionDoubleClickMaximizesOnlyWithTheMaximizeIcon) {
+  const auto DoubleClick = [&] {
+    const POINT At = CaptionPoint();
+    ASSERT_TRUE(PressAt(At, fzCaption));
+    ASSERT_TRUE(ReleaseAndWait());
+    Button(true);
+    Button(false);
+  };
+  Frame->SetBorderIcons(static_cast<TSeBorderIcons>(Frame->BorderIcons() & ~(1u << qbiMaximize)));
+  Start = WindowRect();
+  int Maximizes = 0;
+  Frame->OnMaximize = [&](TObject*, bool&) { ++Maximizes; };
+  DoubleClick();
+  ASSERT_TRUE(PumpUntil([&] { return Frame->PressedZone() == fzNone && !GetCapture(); }, 2000));
+  PumpFor(150);
+  EXPECT_EQ(Maximizes, 0);
+  EXPECT_EQ(Frame->WindowState(), qwsNormal);
+  EXPECT_EQ(WindowRect(), Start);
+
+  Frame->SetBorderIcons(static_cast<TSeBorderIcons>(Frame->BorderIcons() | (1u << qbiMaximize)));
+  Start = WindowRect();
+  DoubleClick();
+  EXPECT_TRUE(PumpUntil([&] { return Frame->WindowState() == qwsMaximized; }, 2000));
+  EXPECT_EQ(Maximizes, 1);
+  PumpFor(50);
+  EXPECT_EQ(WindowRect(), FromTRect(Frame->GetMaximizedRect()));
+  // The release of the second click does not move the maximized window.
+  EXPECT_EQ(Frame->PressedZone(), fzNone);
+}
+
+// Waits until the form's own mouse handling has seen the pointer at a screen point: the frame
+// has handled the same message before it. (The message's own screen position: a window that
+// follows the pointer has moved since its client coordinates were taken.)
+class FrameDragTest : public FrameFormTest {
+protected:
+  void BeforeLoading() override {
+    Form->OnMouseMove = [this](TObject*, TShiftState, int, int) {
+      const DWORD At = GetMessagePos();
+      Seen = {static_cast<short>(LOWORD(At)), static_cast<short>(HIWORD(At))};
+    };
+  }
+  bool DragTo(POINT Screen) {
+    if (!PointToScreen(Screen))
+      return false;
+    return PumpUntil([&] { return Seen.x == Screen.x && Seen.y == Screen.y; }, 2000);
+  }
+  POINT Seen{-1, -1};
+};
+
+TEST_F(FrameDragTest, WithAnOutlineTheWindowStaysUntilTheReleaseThenJumps) {
+  Frame->Dragging().DragMode = qfdmBorder;
+  const POINT Grab = OnScreen(CaptionPoint().x, CaptionPoint().y);
+  ASSERT_TRUE(PressAt(CaptionPoint(), fzCaption));
+  ASSERT_TRUE(DragTo({Grab.x + 30, Grab.y + 10}));
+  EXPECT_EQ(WindowRect(), Start);
+  ASSERT_TRUE(DragTo({Grab.x + 60, Grab.y + 40}));
+  PumpFor(50);
+  EXPECT_EQ(WindowRect(), Start);
+  ASSERT_TRUE(ReleaseAndWait());
+  EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Moved(Start, 60, 40); }, 2000));
+  EXPECT_EQ(WindowRect(), Moved(Start, 60, 40));
+}
+
+TEST_F(FrameDragTest, AFullDragFollowsThePointerBeforeTheRelease) {
+  ASSERT_EQ(Frame->Dragging().DragMode, qfdmFullDrag);
+  const POINT Grab = OnScreen(CaptionPoint().x, CaptionPoint().y);
+  ASSERT_TRUE(PressAt(CaptionPoint(), fzCaption));
+  ASSERT_TRUE(DragTo({Grab.x + 30, Grab.y + 10}));
+  EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Moved(Start, 30, 10); }, 2000));
+  ASSERT_TRUE(DragTo({Grab.x + 60, Grab.y + 40}));
+  EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Moved(Start, 60, 40); }, 2000));
+  EXPECT_EQ(WindowRect(), Moved(Start, 60, 40));
+  ASSERT_TRUE(ReleaseAndWait());
+  PumpFor(50);
+  EXPECT_EQ(WindowRect(), Moved(Start, 60, 40));
+}
+
+TEST_F(FrameDragTest, TheCaptionSnapsToTheWorkAreaOnlyWithinTheGravitationSize) {
+  const TRect Area = MonitorRectOfWindow(Form->Handle(), true);
+  const int Size = Frame->Gravitation().Size();
+  ASSERT_TRUE(Frame->Gravitation().Enabled);
+  for (const bool BorderMode : {false, true}) {
+    SCOPED_TRACE(BorderMode ? "outline" : "full drag");
+    Frame->Dragging().DragMode = BorderMode ? qfdmBorder : qfdmFullDrag;
+    for (const int Gap : {Size - 1, Size}) {
+      SCOPED_TRACE(Gap);
+      Form->SetBounds(Left, Top, Form->Width(), Form->Height());
+      PumpFor(30);
+      Start = WindowRect();
+      const POINT Grab = OnScreen(CaptionPoint().x, CaptionPoint().y);
+      const int DX = Area.Left + Gap - Start.left;
+      ASSERT_TRUE(PressAt(CaptionPoint(), fzCaption));
+      ASSERT_TRUE(DragTo({Grab.x + DX, Grab.y + 5}));
+      ASSERT_TRUE(ReleaseAndWait());
+      const int Expected = Gap < Size ? Area.Left : Area.Left + Gap;
+      EXPECT_TRUE(PumpUntil([&] { return WindowRect().left == Expected; }, 2000));
+      EXPECT_EQ(WindowRect(), Moved(Start, Expected - Start.left, 5));
+    }
+  }
+}
+
+TEST_F(FrameDragTest, TheBottomRightCornerSizesInBothModes) {
+  for (const bool BorderMode : {false, true}) {
+    SCOPED_TRACE(BorderMode ? "outline" : "full drag");
+    Frame->Dragging().DragMode = BorderMode ? qfdmBorder : qfdmFullDrag;
+    Form->SetBounds(Left, Top, 328, 251);
+    PumpFor(30);
+    Start = WindowRect();
+    const POINT Corner{Frame->FrameWidth() - 2, Frame->FrameHeight() - 2};
+    const POINT Grab = OnScreen(Corner.x, Corner.y);
+    ASSERT_TRUE(PressAt(Corner, fzBottomRight));
+    ASSERT_TRUE(DragTo({Grab.x + 20, Grab.y + 10}));
+    ASSERT_TRUE(DragTo({Grab.x + 50, Grab.y + 30}));
+    if (BorderMode)
+      EXPECT_EQ(WindowRect(), Start);
+    else
+      EXPECT_TRUE(PumpUntil([&] { return WindowRect().right == Start.right + 50; }, 2000));
+    ASSERT_TRUE(ReleaseAndWait());
+    const RECT Expected{Start.left, Start.top, Start.right + 50, Start.bottom + 30};
+    EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Expected; }, 2000));
+    EXPECT_EQ(WindowRect(), Expected);
+    EXPECT_EQ(Frame->FrameWidth(), Expected.right - Expected.left);
+    EXPECT_EQ(Frame->FrameHeight(), Expected.bottom - Expected.top);
+  }
+}
+
+// Two quick presses on an edge reach the window as a double click; the second one sizes as
+// the first did instead of ending at once.
+TEST_F(FrameDragTest, ASecondQuickPressOnACornerStillSizes) {
+  const POINT Corner{Frame->FrameWidth() - 2, Frame->FrameHeight() - 2};
+  const POINT Grab = OnScreen(Corner.x, Corner.y);
+  ASSERT_TRUE(PressAt(Corner, fzBottomRight));
+  ASSERT_TRUE(ReleaseAndWait());
+  Button(true); // within the double-click time, at the same place
+  ASSERT_TRUE(PumpUntil([&] { return Frame->PressedZone() == fzBottomRight; }, 2000));
+  ASSERT_TRUE(DragTo({Grab.x + 40, Grab.y + 20}));
+  ASSERT_TRUE(ReleaseAndWait());
+  const RECT Expected{Start.left, Start.top, Start.right + 40, Start.bottom + 20};
+  EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Expected; }, 2000));
+  EXPECT_EQ(WindowRect(), Expected);
+}
+
+TEST_F(FrameDragTest, TheLeftEdgeDraggedPastTheRightStopsAtTheMinimumSize) {
+  ASSERT_EQ(Frame->GetMinSize(), (TPoint{150, 40}));
+  for (const bool BorderMode : {false, true}) {
+    SCOPED_TRACE(BorderMode ? "outline" : "full drag");
+    Frame->Dragging().DragMode = BorderMode ? qfdmBorder : qfdmFullDrag;
+    Form->SetBounds(Left, Top, 328, 251);
+    PumpFor(30);
+    Start = WindowRect();
+    const POINT Edge{1, Frame->FrameHeight() / 2};
+    const POINT Grab = OnScreen(Edge.x, Edge.y);
+    ASSERT_TRUE(PressAt(Edge, fzLeft));
+    ASSERT_TRUE(DragTo({Start.right + 100, Grab.y}));
+    ASSERT_TRUE(ReleaseAndWait());
+    const RECT Expected{Start.right - 150, Start.top, Start.right, Start.bottom};
+    EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Expected; }, 2000));
+    EXPECT_EQ(WindowRect(), Expected);
+  }
+}
+
+TEST_F(FrameMouseTest, ATinySizeIsRaisedToTheMinimum) {
+  Form->SetBounds(Left, Top, 10, 5);
+  PumpFor(30);
+  const RECT R = WindowRect();
+  EXPECT_EQ(R.right - R.left, 150);
+  EXPECT_EQ(R.bottom - R.top, 40);
+  EXPECT_EQ(Frame->FrameWidth(), 150);
+  EXPECT_EQ(Frame->FrameHeight(), 40);
+  // Constraints take the place of the frame's own minimum.
+  Frame->SetConstraints({200, 60, 0, 0});
+  Form->SetBounds(Left, Top, 10, 5);
+  PumpFor(30);
+  EXPECT_EQ(WindowRect().right - WindowRect().left, 200);
+  EXPECT_EQ(WindowRect().bottom - WindowRect().top, 60);
+}
+
+// WM_NCHITTEST sent by another process, as the platform's own hit-testing does.
+TEST_F(FrameMouseTest, AnotherProcessGetsTheFramesHitTestCodes) {
+  TFixtureProcess Helper;
+  const HWND Wnd = Form->Handle();
+  const auto Hit = [&](POINT P) { return Helper.HitTest(Wnd, OnScreen(P.x, P.y)); };
+  Frame->SetBorderIcons(static_cast<TSeBorderIcons>(Frame->BorderIcons() | (1u << qbiRollup)));
+  EXPECT_EQ(Hit(CaptionPoint()), HTCAPTION);
+  EXPECT_EQ(Hit({10, 1}), HTTOPLEFT);
+  EXPECT_EQ(Hit({1, 10}), HTTOPLEFT);
+  EXPECT_EQ(Hit({Frame->FrameWidth() / 2, 1}), HTTOP);
+  EXPECT_EQ(Hit({Frame->FrameWidth() - 1, Frame->FrameHeight() / 2}), HTRIGHT);
+  EXPECT_EQ(Hit({Frame->FrameWidth() / 2, Frame->FrameHeight() / 2}), HTCLIENT);
+  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzClose))), HTCLOSE);
+  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzMinimize))), HTMINBUTTON);
+  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzMaximize))), HTMAXBUTTON);
+  // The frame's own buttons answer the border code: the platform leaves them alone.
+  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzRollup))), HTBORDER);
+  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzSysMenu))), HTBORDER);
+
+  Frame->Maximize();
+  ASSERT_TRUE(
+      PumpUntil([&] { return WindowRect() == FromTRect(Frame->GetMaximizedRect()); }, 2000));
+  EXPECT_EQ(Hit({10, 1}), HTCLIENT);
+  EXPECT_EQ(Hit({1, Frame->FrameHeight() / 2}), HTCLIENT);
+  EXPECT_EQ(Hit(CaptionPoint()), HTCLIENT); // a maximized window is not moved by its caption
+  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzClose))), HTCLOSE);
+  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzMaximize))), HTMAXBUTTON);
+}
+
+} // namespace
