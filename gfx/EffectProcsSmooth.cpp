@@ -33,7 +33,11 @@ void SmoothDiagonalProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
     MaskLine(M, W, H, 0, RoundEven(K * SY), RoundEven(K * SX), 0, SmoothValue(P, K, N));
 }
 
-void SmoothDiagonalInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
+namespace {
+
+// The diagonal bands of the smooth wipes: inward they join the bottom-left corner to the
+// bottom edge and the top-right corner to the right edge, outward they cross the picture.
+template <bool Inward> void SmoothDiagonal(uint8_t* M, int32_t W, int32_t H, int32_t P) {
   if (P <= 0)
     return;
   double SX, SY;
@@ -43,24 +47,24 @@ void SmoothDiagonalInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
   for (int32_t K = 0; K <= Last && K < std::max(W, H); ++K) {
     const uint8_t Value = DiagonalSmoothValue(P, K, Dm);
     const int32_t A = RoundEven(K * SX), B = RoundEven(K * SY);
-    MaskLine(M, W, H, 0, H - 1 - B, A, H - 1, Value);
-    MaskLine(M, W, H, W - A, 0, W - 1, B, Value);
+    if constexpr (Inward) {
+      MaskLine(M, W, H, 0, H - 1 - B, A, H - 1, Value);
+      MaskLine(M, W, H, W - A, 0, W - 1, B, Value);
+    } else {
+      MaskLine(M, W, H, 0, H - 1 - B, W - A, 0, Value);
+      MaskLine(M, W, H, A, H - 1, W - 1, B, Value);
+    }
   }
 }
 
+} // namespace
+
+void SmoothDiagonalInProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
+  SmoothDiagonal<true>(M, W, H, P);
+}
+
 void SmoothDiagonalOutProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
-  if (P <= 0)
-    return;
-  double SX, SY;
-  AspectSteps(W, H, SX, SY);
-  const int32_t Dm = MulDivRound(MaskDiag(W, H), P, 100);
-  const int32_t Last = RoundEven(2.0 * Dm);
-  for (int32_t K = 0; K <= Last && K < std::max(W, H); ++K) {
-    const uint8_t Value = DiagonalSmoothValue(P, K, Dm);
-    const int32_t A = RoundEven(K * SX), B = RoundEven(K * SY);
-    MaskLine(M, W, H, 0, H - 1 - B, W - A, 0, Value);
-    MaskLine(M, W, H, A, H - 1, W - 1, B, Value);
-  }
+  SmoothDiagonal<false>(M, W, H, P);
 }
 
 void SmoothDownProc(uint8_t* M, int32_t W, int32_t H, int32_t P) {
