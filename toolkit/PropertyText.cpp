@@ -316,34 +316,79 @@ void PutShortString(TTextReader& In, TStream& Dest, const std::string& Text) {
   WriteShortStr(Dest, Text);
 }
 
-void ReadValue(TTextReader& In, TStream& Dest, int Depth = 0) {
+void ReadValue(TTextReader& In, TStream& Dest, int Depth = 0);
+
+// "<" item properties "end" ... ">": a collection of items.
+void ReadCollection(TTextReader& In, TStream& Dest, int Depth) {
+  if (Depth > MaxObjectNesting)
+    In.Fail("objects are nested too deeply");
+  In.Expect('<');
+  WriteValueByte(Dest, vaCollection);
+  for (;;) {
+    In.SkipSpace();
+    if (In.Peek() == '>')
+      break;
+    if (In.Word() != "item")
+      In.Fail("'item' expected");
+    WriteValueByte(Dest, vaList);
+    for (;;) {
+      In.SkipSpace();
+      const std::string Word = In.Word();
+      if (Word == "end")
+        break;
+      PutShortString(In, Dest, Word);
+      In.Expect('=');
+      ReadValue(In, Dest, Depth + 1);
+    }
+    WriteValueByte(Dest, 0);
+  }
+  In.Expect('>');
+  WriteValueByte(Dest, 0);
+}
+
+// "[" names separated by commas "]".
+void ReadSet(TTextReader& In, TStream& Dest) {
+  In.Expect('[');
+  WriteValueByte(Dest, vaSet);
+  In.SkipBlanks();
+  if (In.Peek() != ']')
+    for (;;) {
+      PutShortString(In, Dest, In.Word());
+      In.SkipBlanks();
+      if (In.Peek() != ',')
+        break;
+      In.Expect(',');
+    }
+  In.Expect(']');
+  WriteValueByte(Dest, 0);
+}
+
+// "{" hexadecimal bytes "}".
+void ReadBinary(TTextReader& In, TStream& Dest) {
+  In.Expect('{');
+  const std::string Bytes = In.HexBytes();
+  WriteValueByte(Dest, vaBinary);
+  Dest.WriteInt32(static_cast<int32_t>(Bytes.size()));
+  Dest.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
+}
+
+// A bare word: True, False or an identifier.
+void ReadWordValue(TTextReader& In, TStream& Dest) {
+  const std::string Word = In.Word();
+  if (Word == "True" || Word == "False") {
+    WriteValueByte(Dest, Word == "True" ? vaTrue : vaFalse);
+  } else {
+    WriteValueByte(Dest, vaIdent);
+    PutShortString(In, Dest, Word);
+  }
+}
+
+// One value, told by its first character.
+void ReadValue(TTextReader& In, TStream& Dest, int Depth) {
   In.SkipBlanks();
   const char C = In.Peek();
   if (C == '<') {
-    if (Depth > MaxObjectNesting)
-      In.Fail("objects are nested too deeply");
-    In.Expect('<');
-    WriteValueByte(Dest, vaCollection);
-    for (;;) {
-      In.SkipSpace();
-      if (In.Peek() == '>')
-        break;
-      if (In.Word() != "item")
-        In.Fail("'item' expected");
-      WriteValueByte(Dest, vaList);
-      for (;;) {
-        In.SkipSpace();
-        const std::string Word = In.Word();
-        if (Word == "end")
-          break;
-        PutShortString(In, Dest, Word);
-        In.Expect('=');
-        ReadValue(In, Dest, Depth + 1);
-      }
-      WriteValueByte(Dest, 0);
-    }
-    In.Expect('>');
-    WriteValueByte(Dest, 0);
+    ReadCollection(In, Dest, Depth);
   } else if (C == '\'' || C == '#') {
     WriteStringValue(Dest, In.QuotedString());
   } else if (C == '-' || C == '+' || std::isdigit(static_cast<unsigned char>(C))) {
@@ -352,33 +397,11 @@ void ReadValue(TTextReader& In, TStream& Dest, int Depth = 0) {
       In.Fail("integer expected");
     WriteIntegerValue(Dest, *Value);
   } else if (C == '[') {
-    In.Expect('[');
-    WriteValueByte(Dest, vaSet);
-    In.SkipBlanks();
-    if (In.Peek() != ']')
-      for (;;) {
-        PutShortString(In, Dest, In.Word());
-        In.SkipBlanks();
-        if (In.Peek() != ',')
-          break;
-        In.Expect(',');
-      }
-    In.Expect(']');
-    WriteValueByte(Dest, 0);
+    ReadSet(In, Dest);
   } else if (C == '{') {
-    In.Expect('{');
-    const std::string Bytes = In.HexBytes();
-    WriteValueByte(Dest, vaBinary);
-    Dest.WriteInt32(static_cast<int32_t>(Bytes.size()));
-    Dest.WriteBuffer(Bytes.data(), static_cast<int64_t>(Bytes.size()));
+    ReadBinary(In, Dest);
   } else {
-    const std::string Word = In.Word();
-    if (Word == "True" || Word == "False") {
-      WriteValueByte(Dest, Word == "True" ? vaTrue : vaFalse);
-    } else {
-      WriteValueByte(Dest, vaIdent);
-      PutShortString(In, Dest, Word);
-    }
+    ReadWordValue(In, Dest);
   }
 }
 
