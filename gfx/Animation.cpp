@@ -289,6 +289,44 @@ void TseTransition::ApplyMask() {
   FNewImage.DrawTo(*FWork, 0, 0);
 }
 
+namespace {
+
+// Where cell (CX, CY) of a C by R grid lies in the grid the slide procedure made turned by
+// Rotation (R by C for a quarter turn).
+size_t TurnedCellIndex(TseRotation Rotation, int32_t CX, int32_t CY, int32_t C, int32_t R) {
+  switch (Rotation) {
+  case qrRotate90:
+    return static_cast<size_t>(CY) + static_cast<size_t>(R) * (C - CX - 1);
+  case qrRotate180:
+    return static_cast<size_t>(C - 1 - CX) + static_cast<size_t>(C) * (R - 1 - CY);
+  case qrRotate270:
+    return static_cast<size_t>(R - 1 - CY) + static_cast<size_t>(R) * CX;
+  default:
+    return static_cast<size_t>(CX) + static_cast<size_t>(C) * CY;
+  }
+}
+
+// The source cell a turned grid's Cell names, turned back into the C by R grid.
+void TurnedSource(TseRotation Rotation, const TseSlideCell& Cell, int32_t C, int32_t R,
+                  int32_t& SX, int32_t& SY) {
+  switch (Rotation) {
+  case qrRotate90:
+    SX = C - 1 - Cell.SourceY, SY = Cell.SourceX;
+    return;
+  case qrRotate180:
+    SX = C - 1 - Cell.SourceX, SY = R - 1 - Cell.SourceY;
+    return;
+  case qrRotate270:
+    SX = Cell.SourceY, SY = R - 1 - Cell.SourceX;
+    return;
+  default:
+    SX = Cell.SourceX, SY = Cell.SourceY;
+    return;
+  }
+}
+
+} // namespace
+
 void TseTransition::ComposeSlide(int32_t Percent) {
   std::fill(FCells.begin(), FCells.end(), TseSlideCell{});
   const int32_t C = FCols, R = FRows;
@@ -306,30 +344,9 @@ void TseTransition::ComposeSlide(int32_t Percent) {
       for (int32_t CY = 0; CY < R; ++CY)
         for (int32_t CX = 0; CX < C; ++CX) {
           // The generated grid read turned, and the source cell turned with it.
-          size_t Index;
-          switch (Rotation) {
-          case qrRotate90:
-            Index = static_cast<size_t>(CY) + static_cast<size_t>(R) * (C - CX - 1);
-            break;
-          case qrRotate180:
-            Index = static_cast<size_t>(C - 1 - CX) + static_cast<size_t>(C) * (R - 1 - CY);
-            break;
-          case qrRotate270:
-            Index = static_cast<size_t>(R - 1 - CY) + static_cast<size_t>(R) * CX;
-            break;
-          default:
-            Index = static_cast<size_t>(CX) + static_cast<size_t>(C) * CY;
-            break;
-          }
-          const TseSlideCell& Cell = FCells[Index];
-          const int32_t SX = Rotation == qrRotate90    ? C - 1 - Cell.SourceY
-                             : Rotation == qrRotate180 ? C - 1 - Cell.SourceX
-                             : Rotation == qrRotate270 ? Cell.SourceY
-                                                       : Cell.SourceX;
-          const int32_t SY = Rotation == qrRotate90    ? Cell.SourceX
-                             : Rotation == qrRotate180 ? R - 1 - Cell.SourceY
-                             : Rotation == qrRotate270 ? R - 1 - Cell.SourceX
-                                                       : Cell.SourceY;
+          const TseSlideCell& Cell = FCells[TurnedCellIndex(Rotation, CX, CY, C, R)];
+          int32_t SX, SY;
+          TurnedSource(Rotation, Cell, C, R, SX, SY);
           const uint8_t Alpha = Cell.Alpha;
           // A cell of alpha 0 shows the old image, and leaves the new one untouched.
           if (Alpha == 0)
