@@ -37,7 +37,7 @@ TSeCustomForm::TSeCustomForm(TComponent* AOwner)
 TSeCustomForm::~TSeCustomForm() = default;
 
 void TSeCustomForm::BeforeDestruction() {
-  RemoveApplicationHooks();
+  RemoveApplicationHandlers();
   FTrayIcon.reset(); // takes the icon away with it
   TSeHook::BeforeDestruction();
 }
@@ -234,7 +234,7 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
     break;
   case WM_NCACTIVATE:
     FActiveWindow = Message.WParam != 0;
-    InstallApplicationHooks();
+    InstallApplicationHandlers();
     PaintFrame();
     Message.Result = 1;
     SetHandled();

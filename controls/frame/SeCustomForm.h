@@ -263,8 +263,8 @@ private:
   void MouseMessage(TMessage& Message);
   void SystemCommand(TMessage& Message);
   void CaptionTextSeen(TMessage& Message);
-  void InstallApplicationHooks();
-  void RemoveApplicationHooks();
+  void InstallApplicationHandlers();
+  void RemoveApplicationHandlers();
   void ApplicationMinimized(TObject* Sender);
   void ApplicationRestored(TObject* Sender);
   // The drag's new bounds for the pointer at P (window coordinates), applied at once (full
@@ -325,6 +325,6 @@ private:
   bool FSystemMenuAtSet = false;
   bool FOwnMinimize = false; // the minimize command posted by the frame itself is on its way
   std::unique_ptr<TSeTrayIcon> FTrayIcon;
-  bool FAppHooks = false;
+  bool FAppHandlersInstalled = false;
   TNotifyEvent FPreviousAppMinimize, FPreviousAppRestore;
 };
