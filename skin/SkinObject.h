@@ -104,9 +104,8 @@ public:
   TSeSkinObject* ObjectAtPoint(TPoint Point);
 #ifdef _WIN32
   // The shape of the subtree: CreateRegion, or (for a masked parent that does not paint
-  // itself) the union of its visible children's shapes. Null for none. Handed over as a raw
-  // handle because its one use gives it to the window (SetWindowRgn); the caller owns it.
-  HRGN GetRegion();
+  // itself) the union of its visible children's shapes. Null for none.
+  TRegionHandle GetRegion();
   void DrawText(TCanvas& Canvas);
   void DrawChildren(TCanvas& Canvas);
 #endif

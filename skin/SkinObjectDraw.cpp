@@ -102,17 +102,17 @@ TRegionHandle TSeSkinObject::CreateRegion() {
   return TRegionHandle(CreateRectRgn(FLeft, FTop, FLeft + FWidth, FTop + FHeight));
 }
 
-HRGN TSeSkinObject::GetRegion() {
+TRegionHandle TSeSkinObject::GetRegion() {
   if (!HasArea())
     return nullptr;
   if (ChildCount() == 0 || DrawIfOwner || !Masked)
-    return CreateRegion().release();
+    return CreateRegion();
   TRegionHandle Union;
   for (int I = 0; I < ChildCount(); ++I) {
     TSeSkinObject* Child = GetChild(I);
     if (!Child->Visible)
       continue;
-    TRegionHandle Part(Child->GetRegion());
+    TRegionHandle Part = Child->GetRegion();
     if (!Part)
       continue;
     if (!Union)
@@ -120,7 +120,7 @@ HRGN TSeSkinObject::GetRegion() {
     else
       CombineRgn(Union.get(), Union.get(), Part.get(), RGN_OR);
   }
-  return Union.release();
+  return Union;
 }
 
 // ---------------------------------------------------------------------------------------

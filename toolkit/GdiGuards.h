@@ -17,10 +17,27 @@ struct TGdiObjectDeleter {
       DeleteObject(Object);
   }
 };
-template <class H>
-using TGdiOwner = std::unique_ptr<std::remove_pointer_t<H>, TGdiObjectDeleter>;
+template <class H> using TGdiOwner = std::unique_ptr<std::remove_pointer_t<H>, TGdiObjectDeleter>;
 using TGdiHandle = TGdiOwner<HGDIOBJ>;
 using TRegionHandle = TGdiOwner<HRGN>;
+
+// Owner of a memory device context (CreateCompatibleDC), deleted with its owner.
+struct TDCDeleter {
+  void operator()(HDC DC) const {
+    if (DC)
+      DeleteDC(DC);
+  }
+};
+using TMemoryDC = std::unique_ptr<std::remove_pointer_t<HDC>, TDCDeleter>;
+
+// Owner of an icon made for the caller (CopyIcon, an image list's GetIcon), destroyed with it.
+struct TIconDeleter {
+  void operator()(HICON Icon) const {
+    if (Icon)
+      DestroyIcon(Icon);
+  }
+};
+using TIconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, TIconDeleter>;
 
 // BeginPaint/EndPaint: a paint that throws still ends, so the window does not ask again.
 class TPaintDC {
@@ -57,11 +74,12 @@ private:
   HDC FDC;
 };
 
-// A memory device context with a bitmap selected into it, for the guard's life.
+// A memory device context (compatible with Compatible, the screen by default) with a bitmap
+// selected into it, for the guard's life.
 class TBitmapDC {
 public:
-  explicit TBitmapDC(HBITMAP Bitmap)
-      : FDC(CreateCompatibleDC(nullptr)), FOld(SelectObject(FDC, Bitmap)) {}
+  explicit TBitmapDC(HBITMAP Bitmap, HDC Compatible = nullptr)
+      : FDC(CreateCompatibleDC(Compatible)), FOld(SelectObject(FDC, Bitmap)) {}
   ~TBitmapDC() {
     SelectObject(FDC, FOld);
     DeleteDC(FDC);

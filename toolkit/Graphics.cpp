@@ -80,11 +80,8 @@ void TCanvas::Draw(int X, int Y, HBITMAP Bitmap) {
   BITMAP Info{};
   if (!Bitmap || !GetObjectA(Bitmap, sizeof Info, &Info))
     return;
-  const HDC Memory = CreateCompatibleDC(FHandle);
-  const HGDIOBJ Old = SelectObject(Memory, Bitmap);
-  BitBlt(FHandle, X, Y, Info.bmWidth, Info.bmHeight, Memory, 0, 0, SRCCOPY);
-  SelectObject(Memory, Old);
-  DeleteDC(Memory);
+  const TBitmapDC Memory(Bitmap, FHandle);
+  BitBlt(FHandle, X, Y, Info.bmWidth, Info.bmHeight, Memory.Handle(), 0, 0, SRCCOPY);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "toolkit/CommonControls.h"
+#include "toolkit/GdiGuards.h"
 #include "toolkit/SysUtils.h"
 
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) { Recreate(); }
@@ -89,9 +90,8 @@ void TCustomImageList::Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabl
     CommonControls().ImageList_Draw(FHandle, Index, Canvas.Handle(), X, Y, ILD_TRANSPARENT);
     return;
   }
-  if (const HICON Icon = CommonControls().ImageList_GetIcon(FHandle, Index, ILD_TRANSPARENT)) {
-    DrawStateW(Canvas.Handle(), nullptr, nullptr, reinterpret_cast<LPARAM>(Icon), 0, X, Y, FWidth,
-               FHeight, DST_ICON | DSS_DISABLED);
-    DestroyIcon(Icon);
-  }
+  if (const TIconHandle Icon(CommonControls().ImageList_GetIcon(FHandle, Index, ILD_TRANSPARENT));
+      Icon)
+    DrawStateW(Canvas.Handle(), nullptr, nullptr, reinterpret_cast<LPARAM>(Icon.get()), 0, X, Y,
+               FWidth, FHeight, DST_ICON | DSS_DISABLED);
 }

@@ -133,16 +133,13 @@ void TBitmap::LoadFromStream(TStream& Stream) {
   Info.resize(std::max(Info.size(), static_cast<size_t>(File.bfOffBits - FileHeaderSize)));
   std::copy(Bytes.begin() + FileHeaderSize, Bytes.begin() + File.bfOffBits, Info.begin());
   void* Pixels = nullptr;
-  const HBITMAP Bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(Info.data()),
-                                          DIB_RGB_COLORS, &Pixels, nullptr, 0);
-  if (!Bitmap || !Pixels) {
-    if (Bitmap)
-      DeleteObject(Bitmap);
+  TGdiOwner<HBITMAP> Bitmap(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(Info.data()),
+                                             DIB_RGB_COLORS, &Pixels, nullptr, 0));
+  if (!Bitmap || !Pixels)
     InvalidBitmap();
-  }
   std::memcpy(Pixels, Bytes.data() + File.bfOffBits, static_cast<size_t>(PixelBytes));
   GdiFlush();
-  Adopt(Bitmap);
+  Adopt(Bitmap.release());
 }
 
 const TPropTable& TPicture::Properties() {

@@ -9,6 +9,7 @@
 #include "toolkit/PropertyText.h"
 #include "toolkit/PropertyValues.h"
 #include "toolkit/Published.h"
+#include "toolkit/ScopeGuards.h"
 #include "toolkit/SysUtils.h"
 
 namespace {
@@ -328,22 +329,18 @@ std::vector<TComponent*> ReadComponentTree(TStream& Source, TComponent& Componen
   In.ShortString(); // the class name: the caller made the object already
   // Setters only store while the properties arrive. The state is as it was afterwards: a
   // form that reads its whole layout keeps it until its Loaded.
-  struct TLoadingState {
-    TComponent& Component;
-    const bool Was = Component.Loading();
-    ~TLoadingState() { Component.SetLoading(Was); }
-  } Loading{Component};
+  const TScopeExit Loading([&Component, Was = Component.Loading()] { Component.SetLoading(Was); });
   Component.SetLoading(true);
   Component.SetName(In.Name(true));
   TTreeReader Tree{In, Component, {}};
   Tree.Properties(Component);
-  try {
-    Tree.Children(Component, 0);
-  } catch (...) {
+  {
     // A tree that is not whole is not loaded; what was made ends its loading state.
-    for (TComponent* Child : Tree.Read)
-      Child->SetLoading(false);
-    throw;
+    const TFailureScope Unload([&Tree] {
+      for (TComponent* Child : Tree.Read)
+        Child->SetLoading(false);
+    });
+    Tree.Children(Component, 0);
   }
   return Tree.Read;
 }

@@ -1,7 +1,7 @@
 #include "controls/base/TextMeasure.h"
 
-TMeasureDC::TMeasureDC(const TFont& Font, TMeasureSurface Surface) : FFont(Font) {
-  FDC = CreateCompatibleDC(nullptr); // compatible with the screen
+TMeasureDC::TMeasureDC(const TFont& Font, TMeasureSurface Surface)
+    : FFont(Font), FDC(CreateCompatibleDC(nullptr)) { // compatible with the screen
   if (Surface == msColour) {
     // Fonts may be laid out otherwise on the one-bit surface a new context starts with
     // (unsmoothed, other advances): measure on the kind of surface painting uses.
@@ -12,25 +12,16 @@ TMeasureDC::TMeasureDC(const TFont& Font, TMeasureSurface Surface) : FFont(Font)
     Info.bmiHeader.biPlanes = 1;
     Info.bmiHeader.biBitCount = 32;
     void* Bits = nullptr;
-    FSurface = CreateDIBSection(FDC, &Info, DIB_RGB_COLORS, &Bits, nullptr, 0);
+    FSurface.reset(CreateDIBSection(FDC.get(), &Info, DIB_RGB_COLORS, &Bits, nullptr, 0));
     if (FSurface)
-      FOldSurface = SelectObject(FDC, FSurface);
+      FSurfaceSelected.emplace(FDC.get(), FSurface.get());
   }
-  FOld = SelectObject(FDC, FFont.Handle());
-}
-
-TMeasureDC::~TMeasureDC() {
-  SelectObject(FDC, FOld);
-  if (FSurface) {
-    SelectObject(FDC, FOldSurface);
-    DeleteObject(FSurface);
-  }
-  DeleteDC(FDC);
+  FFontSelected.emplace(FDC.get(), FFont.Handle());
 }
 
 SIZE TMeasureDC::Extent(const wchar_t* Text, int Count) const {
   SIZE Size{0, 0};
-  GetTextExtentPoint32W(FDC, Text, Count, &Size);
+  GetTextExtentPoint32W(FDC.get(), Text, Count, &Size);
   return Size;
 }
 

@@ -243,10 +243,10 @@ void TSeCustomForm::RemoveTrayIcon() {
     FTrayIcon->Remove();
 }
 
-void TSeCustomForm::InstallApplicationHooks() {
-  if (FAppHooks || !FMinimizeApplication || !Application)
+void TSeCustomForm::InstallApplicationHandlers() {
+  if (FAppHandlersInstalled || !FMinimizeApplication || !Application)
     return;
-  FAppHooks = true;
+  FAppHandlersInstalled = true;
   FPreviousAppMinimize = Application->OnMinimize;
   FPreviousAppRestore = Application->OnRestore;
   Application->OnMinimize = [this](TObject* Sender) { ApplicationMinimized(Sender); };
@@ -277,10 +277,10 @@ void TSeCustomForm::ApplicationRestored(TObject* Sender) {
   Application->OnRestore = std::move(Mine);
 }
 
-void TSeCustomForm::RemoveApplicationHooks() {
-  if (!FAppHooks || !Application)
+void TSeCustomForm::RemoveApplicationHandlers() {
+  if (!FAppHandlersInstalled || !Application)
     return;
-  FAppHooks = false;
+  FAppHandlersInstalled = false;
   Application->OnMinimize = std::move(FPreviousAppMinimize);
   Application->OnRestore = std::move(FPreviousAppRestore);
 }

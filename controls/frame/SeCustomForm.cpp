@@ -37,7 +37,7 @@ TSeCustomForm::TSeCustomForm(TComponent* AOwner)
 TSeCustomForm::~TSeCustomForm() = default;
 
 void TSeCustomForm::BeforeDestruction() {
-  RemoveApplicationHooks();
+  RemoveApplicationHandlers();
   FTrayIcon.reset(); // takes the icon away with it
   TSeHook::BeforeDestruction();
 }
@@ -234,7 +234,7 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
     break;
   case WM_NCACTIVATE:
     FActiveWindow = Message.WParam != 0;
-    InstallApplicationHooks();
+    InstallApplicationHandlers();
     PaintFrame();
     Message.Result = 1;
     SetHandled();
@@ -326,16 +326,16 @@ void TSeCustomForm::CaptionTextSeen(TMessage& Message) {
   PostMessageW(Wnd, SE_REFRESHFRAME, RestoreCaptionStyle, 0);
 }
 
-HRGN TSeCustomForm::CreateFrameRegion() {
+TRegionHandle TSeCustomForm::CreateFrameRegion() {
   const RECT Full{0, 0, FWidth, FHeight};
   if (FBorderStyle != qbsNone && VisualStylesActive()) {
     const TWindowDC Screen(nullptr);
     const int Part = FBorderStyle == qbsStandard ? 1 : 2; // caption, small caption
     if (TRegionHandle Region =
             ThemePartRegion(FForm->Handle(), Screen.DC(), L"Window", Part, 1, Full))
-      return Region.release();
+      return Region;
   }
-  return CreateRectRgnIndirect(&Full);
+  return TRegionHandle(CreateRectRgnIndirect(&Full));
 }
 
 void TSeCustomForm::UpdateRegionIfResized() {
@@ -353,16 +353,16 @@ void TSeCustomForm::UpdateRegion() {
     FPersistent.SetSize(FWidth + S, FHeight + S);
   const bool WasEnabled = FPaintEnabled;
   FPaintEnabled = false;
-  HRGN Region = CreateFrameRegion();
+  TRegionHandle Region = CreateFrameRegion();
   if (S > 0 && Region) {
     // The shadow is the frame's shape again, moved down and right.
     const TRegionHandle Shadow(CreateRectRgn(0, 0, 0, 0));
-    CombineRgn(Shadow.get(), Region, nullptr, RGN_COPY);
+    CombineRgn(Shadow.get(), Region.get(), nullptr, RGN_COPY);
     OffsetRgn(Shadow.get(), S, S);
-    CombineRgn(Region, Region, Shadow.get(), RGN_OR);
+    CombineRgn(Region.get(), Region.get(), Shadow.get(), RGN_OR);
   }
   // The window owns the region from here on.
-  SetWindowRgn(FForm->Handle(), Region, TRUE);
+  SetWindowRgn(FForm->Handle(), Region.release(), TRUE);
   FPaintEnabled = WasEnabled;
   if (OnResize)
     OnResize(this);

@@ -17,6 +17,7 @@
 #include "controls/frame/FrameGeometry.h"
 #include "controls/frame/FrameStates.h"
 #include "gfx/Bitmap.h"
+#include "toolkit/GdiGuards.h"
 #include "toolkit/PrivateMessages.h"
 
 class TSeTrayIcon;
@@ -180,8 +181,8 @@ public:
   virtual TPoint GetMinSize() const;
 
   // The window's shape for the frame's size: the theme's window outline, or a rectangle.
-  // Handed over raw because it goes to the window (SetWindowRgn), which owns it from there.
-  virtual HRGN CreateFrameRegion();
+  // UpdateRegion hands it on to the window (SetWindowRgn), which owns it from there.
+  virtual TRegionHandle CreateFrameRegion();
   // Gives the window the frame's shape; runs whenever the frame's size changes.
   void UpdateRegion();
   void UpdateRegionIfResized(); // the shape, unless it was made for the present size
@@ -262,8 +263,8 @@ private:
   void MouseMessage(TMessage& Message);
   void SystemCommand(TMessage& Message);
   void CaptionTextSeen(TMessage& Message);
-  void InstallApplicationHooks();
-  void RemoveApplicationHooks();
+  void InstallApplicationHandlers();
+  void RemoveApplicationHandlers();
   void ApplicationMinimized(TObject* Sender);
   void ApplicationRestored(TObject* Sender);
   // The drag's new bounds for the pointer at P (window coordinates), applied at once (full
@@ -324,6 +325,6 @@ private:
   bool FSystemMenuAtSet = false;
   bool FOwnMinimize = false; // the minimize command posted by the frame itself is on its way
   std::unique_ptr<TSeTrayIcon> FTrayIcon;
-  bool FAppHooks = false;
+  bool FAppHandlersInstalled = false;
   TNotifyEvent FPreviousAppMinimize, FPreviousAppRestore;
 };

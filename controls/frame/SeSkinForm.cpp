@@ -205,14 +205,14 @@ TRect TSeSkinForm::GetMaximizedRect() {
                                              : GetWorkArea(!StayOnTop());
 }
 
-HRGN TSeSkinForm::CreateFrameRegion() {
+TRegionHandle TSeSkinForm::CreateFrameRegion() {
   if (!Skinned())
     return TSeCustomForm::CreateFrameRegion();
   AlignCopy();
-  if (HRGN Region = FCopy->GetRegion())
+  if (TRegionHandle Region = FCopy->GetRegion())
     return Region;
   const RECT Full{0, 0, FrameWidth(), FrameHeight()};
-  return CreateRectRgnIndirect(&Full);
+  return TRegionHandle(CreateRectRgnIndirect(&Full));
 }
 
 void TSeSkinForm::DrawCopy(TCanvas& Canvas) {

@@ -42,7 +42,7 @@ public:
   TRect GetButtonRect(TSeFrameZone Button) const override;
   TSeFrameZone HitTest(int X, int Y) const override;
   TRect GetMaximizedRect() override;
-  HRGN CreateFrameRegion() override;
+  TRegionHandle CreateFrameRegion() override;
 
   void FrameMouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void FrameMouseMove(TShiftState Shift, int X, int Y) override;

@@ -6,6 +6,7 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Shapes.h"
 #include "toolkit/Colors.h"
+#include "toolkit/GdiGuards.h"
 #include "toolkit/ImageList.h"
 
 namespace {
@@ -62,11 +63,9 @@ void DrawMenuCheck(TCanvas& Canvas, const TRect& Column, TColor Dark, TColor Lig
     POINT Placed[8];
     for (int I = 0; I < Count; ++I)
       Placed[I] = {CX + Points[I].x, CY + Points[I].y};
-    const HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Color));
-    const HGDIOBJ Old = SelectObject(Canvas.Handle(), Pen);
+    const TGdiHandle Pen(CreatePen(PS_SOLID, 1, ColorToRGB(Color)));
+    const TSelectObject Selected(Canvas.Handle(), Pen.get());
     ::Polyline(Canvas.Handle(), Placed, Count);
-    SelectObject(Canvas.Handle(), Old);
-    DeleteObject(Pen);
   };
   Polyline(DarkStroke, 7, Dark);
   Polyline(LightStroke, 5, Light);

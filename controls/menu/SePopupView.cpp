@@ -6,14 +6,12 @@
 #include "toolkit/GdiGuards.h"
 
 TSePopupView::TSePopupView(TComponent* AOwner)
-    : TSeItemView(AOwner), FMeasureDC(CreateCompatibleDC(nullptr)), FMeasureCanvas(FMeasureDC) {
+    : TSeItemView(AOwner), FMeasureDC(CreateCompatibleDC(nullptr)),
+      FMeasureCanvas(FMeasureDC.get()) {
   SetCanvas(&FMeasureCanvas);
 }
 
-TSePopupView::~TSePopupView() {
-  if (FMeasureDC)
-    DeleteDC(FMeasureDC);
-}
+TSePopupView::~TSePopupView() = default;
 
 void TSePopupView::SetPopupWindow(TSePopupWindow* Window, TSePopupForm* Frame) {
   FPopupWindow = Window;

@@ -34,6 +34,6 @@ private:
 
   TSePopupForm* FForm = nullptr;
   TSePopupWindow* FPopupWindow = nullptr;
-  HDC FMeasureDC = nullptr;
+  TMemoryDC FMeasureDC;
   TCanvas FMeasureCanvas;
 };

@@ -159,12 +159,10 @@ protected:
     return Pixels;
   }
   // The window's shape, or null for none; the caller owns it.
-  HRGN WindowShape() const {
-    HRGN Shape = CreateRectRgn(0, 0, 0, 0);
-    if (GetWindowRgn(Form->Handle(), Shape) == ERROR) {
-      DeleteObject(Shape);
+  TRegionHandle WindowShape() const {
+    TRegionHandle Shape(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(Form->Handle(), Shape.get()) == ERROR)
       return nullptr;
-    }
     return Shape;
   }
   // Pixels of the frame (inside the window's shape, outside the client rectangle, within
@@ -175,13 +173,13 @@ protected:
     const std::vector<uint32_t> Shown = ScreenPixels(Window);
     const int WW = Window.right - Window.left;
     const TRect Client = Frame->GetFrameClientRect();
-    const HRGN Shape = WindowShape();
+    const TRegionHandle Shape = WindowShape();
     int Count = 0;
     for (int Y = 0; Y < Frame->FrameHeight(); ++Y)
       for (int X = 0; X < Frame->FrameWidth(); ++X) {
         if (X >= Client.Left && X < Client.Right && Y >= Client.Top && Y < Client.Bottom)
           continue;
-        if (Shape && !PtInRegion(Shape, X, Y))
+        if (Shape && !PtInRegion(Shape.get(), X, Y))
           continue;
         const uint32_t Is = Shown[static_cast<size_t>(Y * WW + X)];
         const uint32_t Expect = Expected(X, Y);
@@ -197,8 +195,6 @@ protected:
           ++Count;
         }
       }
-    if (Shape)
-      DeleteObject(Shape);
     return Count;
   }
   // Against the skin's picture; OpaqueOnly leaves out the pixels where the skin's art is
@@ -267,17 +263,15 @@ TEST_F(SkinFormTest, TheWindowIsTheClientAreaInsideTheSkinsFrame) {
   EXPECT_TRUE(Frame->GetButtonRect(fzClose).IsEmpty()); // the skin's buttons are objects
 
   // The window wears the skin's shape at its size: the rounded top corner is cut away.
-  const HRGN Shape = WindowShape();
+  const TRegionHandle Shape = WindowShape();
   ASSERT_NE(Shape, nullptr);
-  const HRGN SkinShape = Copy->GetRegion();
+  const TRegionHandle SkinShape = Copy->GetRegion();
   ASSERT_NE(SkinShape, nullptr);
-  EXPECT_TRUE(EqualRgn(Shape, SkinShape));
-  EXPECT_FALSE(PtInRegion(Shape, 0, 0));
-  EXPECT_FALSE(PtInRegion(Shape, W - 1, 0));
-  EXPECT_TRUE(PtInRegion(Shape, W / 2, In.top / 2));
-  EXPECT_TRUE(PtInRegion(Shape, W / 2, H / 2));
-  DeleteObject(Shape);
-  DeleteObject(SkinShape);
+  EXPECT_TRUE(EqualRgn(Shape.get(), SkinShape.get()));
+  EXPECT_FALSE(PtInRegion(Shape.get(), 0, 0));
+  EXPECT_FALSE(PtInRegion(Shape.get(), W - 1, 0));
+  EXPECT_TRUE(PtInRegion(Shape.get(), W / 2, In.top / 2));
+  EXPECT_TRUE(PtInRegion(Shape.get(), W / 2, H / 2));
 }
 
 TEST_F(SkinFormTest, AChangeOfBorderStyleKeepsTheClientSize) {
@@ -613,13 +607,13 @@ void SkinFormShadowTest::CheckShadow() {
   // Right of and below the frame, inside the window's shape (which also holds the frame's
   // own shape moved by S), the screen shows the shadow merged over the backdrop.
   const std::vector<uint32_t> Shown = ScreenPixels(Window);
-  const HRGN Shape = WindowShape();
+  const TRegionHandle Shape = WindowShape();
   ASSERT_NE(Shape, nullptr);
   int Checked = 0, Mismatches = 0, Darker = 0;
   std::string First;
   for (int Y = 0; Y < H + S; ++Y)
     for (int X = 0; X < W + S; ++X) {
-      if ((X < W && Y < H) || !PtInRegion(Shape, X, Y))
+      if ((X < W && Y < H) || !PtInRegion(Shape.get(), X, Y))
         continue;
       ++Checked;
       const uint32_t Is = Shown[static_cast<size_t>(Y * (W + S) + X)];
@@ -631,7 +625,6 @@ void SkinFormShadowTest::CheckShadow() {
         First = Text;
       }
     }
-  DeleteObject(Shape);
   EXPECT_GT(Checked, 2 * S * 100);
   EXPECT_GT(Darker, Checked / 2); // the expectation is a shadow, not the backdrop
   EXPECT_EQ(Mismatches, 0) << First;
