@@ -94,7 +94,9 @@ TSeFrameZone PlainHitTest(const TSeFrameLayout& Layout, int32_t W, int32_t H, in
   const TRect R = PlainFrameClientRect(Layout, W, H);
   const int32_t T = CaptionHeightOf(Layout);
   TSeFrameZone Zone = fzNone;
-  if (Y < R.Top && X < W)
+  // Maximized, the border stands beyond the monitor's edges and is neither caption nor edge:
+  // only the band between the borders is caption.
+  if (Layout.Maximized ? Inside(PlainCaptionBand(Layout, W, H), X, Y) : Y < R.Top && X < W)
     Zone = fzCaption;
   for (const TSeFrameZone Button :
        {fzSysMenu, fzClose, fzMinimize, fzMaximize, fzHelp, fzRollup, fzTray})
@@ -118,8 +120,9 @@ int32_t ZoneHitTestCode(TSeFrameZone Zone, bool Moveable, bool Sizeable, bool Ma
   const bool Sizes = Sizeable && !Maximized;
   switch (Zone) {
   case fzCaption:
-    // A maximized window stays where it is: its caption is no handle to move it by.
-    return Moveable && !Maximized ? FrameHit::Caption : FrameHit::Client;
+    // Maximized too: the platform then sends the caption's double and right clicks to the
+    // frame, which restores the window or opens its menu. The frame refuses the move itself.
+    return Moveable ? FrameHit::Caption : FrameHit::Client;
   case fzLeft:
     return Sizes ? FrameHit::Left : FrameHit::Client;
   case fzTop:

@@ -61,8 +61,9 @@ TRect PlainCaptionBand(const TSeFrameLayout& Layout, int32_t W, int32_t H);
 // of the band's height at its left end; the others stand from the right end leftwards in the
 // order close, maximize, minimize, roll-up, tray, help. A tool window shows only close.
 TRect PlainButtonRect(const TSeFrameLayout& Layout, int32_t W, int32_t H, TSeFrameZone Button);
-// The zone at (X, Y) in window coordinates of a W x H frame: caption, buttons, then, outside
-// the maximized, minimized and rolled-up states, the edges with 20-pixel corners.
+// The zone at (X, Y) in window coordinates of a W x H frame: caption (maximized, only the band
+// between the borders), buttons, then, outside the maximized, minimized and rolled-up states,
+// the edges with 20-pixel corners.
 TSeFrameZone PlainHitTest(const TSeFrameLayout& Layout, int32_t W, int32_t H, int32_t X, int32_t Y);
 
 // The platform's hit-test codes the frame answers with.
@@ -72,10 +73,10 @@ constexpr int32_t Client = 1, Caption = 2, MinButton = 8, MaxButton = 9, Left = 
                   BottomRight = 17, Border = 18, Close = 20, Help = 21;
 }
 
-// The platform's hit-test code for a zone. The caption moves only when Moveable and not
-// maximized; edges and corners size only when Sizeable and not maximized; the frame's own buttons
-// other than close, help, minimize and maximize answer the border code, so the frame handles them
-// itself.
+// The platform's hit-test code for a zone. The caption answers as caption when Moveable, also
+// maximized (the frame's own mouse handling keeps a maximized window in place); edges and
+// corners size only when Sizeable and not maximized; the frame's own buttons other than close,
+// help, minimize and maximize answer the border code, so the frame handles them itself.
 int32_t ZoneHitTestCode(TSeFrameZone Zone, bool Moveable, bool Sizeable, bool Maximized);
 
 // The client rectangle the platform is told for a window rectangle: the window inset by the

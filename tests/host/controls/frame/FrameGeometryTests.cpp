@@ -93,11 +93,14 @@ TEST(FrameGeometry, ZonesHaveTwentyPixelCornersAndNoEdgesOutsideTheNormalState) 
   const TRect Close = PlainButtonRect(Layout, W, H, fzClose);
   EXPECT_EQ(PlainHitTest(Layout, W, H, Close.Left + 1, Close.Top + 1), fzClose);
   EXPECT_EQ(PlainHitTest(Layout, W, H, 8, 10), fzSysMenu);
-  // Maximized, minimized or rolled up: the top border is caption, the sides client.
+  // Minimized or rolled up: the top border is caption, the sides client. Maximized, the
+  // borders are client area and only the band between them is caption.
   for (const int Which : {0, 1, 2}) {
     TSeFrameLayout Other = Standard();
     (Which == 0 ? Other.Maximized : Which == 1 ? Other.Minimized : Other.RolledUp) = true;
-    EXPECT_EQ(PlainHitTest(Other, W, H, 10, 1), fzCaption) << Which;
+    EXPECT_EQ(PlainHitTest(Other, W, H, 10, 1), Which == 0 ? fzNone : fzCaption) << Which;
+    EXPECT_EQ(PlainHitTest(Other, W, H, 1, 10), Which == 0 ? fzNone : fzCaption) << Which;
+    EXPECT_EQ(PlainHitTest(Other, W, H, 200, 10), fzCaption) << Which;
     EXPECT_EQ(PlainHitTest(Other, W, H, 1, 150), fzNone) << Which;
   }
 }
@@ -106,9 +109,11 @@ TEST(FrameGeometry, ZonesAnswerThePlatformsCodesByWhatTheFrameAllows) {
   EXPECT_EQ(ZoneHitTestCode(fzTopLeft, true, true, false), FrameHit::TopLeft);
   EXPECT_EQ(ZoneHitTestCode(fzTopLeft, true, true, true), FrameHit::Client);
   EXPECT_EQ(ZoneHitTestCode(fzBottom, true, false, false), FrameHit::Client);
-  EXPECT_EQ(ZoneHitTestCode(fzCaption, true, true, false), FrameHit::Caption);
-  EXPECT_EQ(ZoneHitTestCode(fzCaption, false, true, false), FrameHit::Client);
-  EXPECT_EQ(ZoneHitTestCode(fzCaption, true, true, true), FrameHit::Client);
+  // The caption by Moveable alone, maximized or not.
+  for (const bool Maximized : {false, true}) {
+    EXPECT_EQ(ZoneHitTestCode(fzCaption, true, false, Maximized), FrameHit::Caption) << Maximized;
+    EXPECT_EQ(ZoneHitTestCode(fzCaption, false, true, Maximized), FrameHit::Client) << Maximized;
+  }
   EXPECT_EQ(ZoneHitTestCode(fzClose, false, false, true), FrameHit::Close);
   EXPECT_EQ(ZoneHitTestCode(fzMinimize, true, true, false), FrameHit::MinButton);
   EXPECT_EQ(ZoneHitTestCode(fzMaximize, true, true, false), FrameHit::MaxButton);

@@ -240,14 +240,26 @@ TEST_F(FrameMouseTest, AnotherProcessGetsTheFramesHitTestCodes) {
   EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzRollup))), HTBORDER);
   EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzSysMenu))), HTBORDER);
 
+  // Maximized: the borders size nothing and answer as client area (10 along the top one,
+  // the middle of the left one); the caption answers as caption while the frame is moveable.
   Frame->Maximize();
   ASSERT_TRUE(
       PumpUntil([&] { return WindowRect() == FromTRect(Frame->GetMaximizedRect()); }, 2000));
-  EXPECT_EQ(Hit({10, 1}), HTCLIENT);
-  EXPECT_EQ(Hit({1, Frame->FrameHeight() / 2}), HTCLIENT);
-  EXPECT_EQ(Hit(CaptionPoint()), HTCLIENT); // a maximized window is not moved by its caption
-  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzClose))), HTCLOSE);
-  EXPECT_EQ(Hit(Centre(Frame->GetButtonRect(fzMaximize))), HTMAXBUTTON);
+  struct Case {
+    POINT At;
+    bool Moveable;
+    LRESULT Code;
+  };
+  const POINT Caption = CaptionPoint(), LeftEdge{1, Frame->FrameHeight() / 2};
+  for (const Case& Each : {Case{Caption, true, HTCAPTION}, Case{Caption, false, HTCLIENT},
+                           Case{{10, 1}, true, HTCLIENT}, Case{{10, 1}, false, HTCLIENT},
+                           Case{LeftEdge, true, HTCLIENT},
+                           Case{Centre(Frame->GetButtonRect(fzClose)), true, HTCLOSE},
+                           Case{Centre(Frame->GetButtonRect(fzMaximize)), false, HTMAXBUTTON}}) {
+    Frame->Dragging().Moveable = Each.Moveable;
+    EXPECT_EQ(Hit(Each.At), Each.Code)
+        << "at " << Each.At.x << ", " << Each.At.y << (Each.Moveable ? ", moveable" : "");
+  }
 }
 
 } // namespace

@@ -328,18 +328,27 @@ TEST_F(SkinFormTest, HitTestingGoesByTheKindsOfTheSkinsObjects) {
   Frame->SkinCopy()->FindObject("LeftCenter")->Kind = skNone;
   EXPECT_EQ(HitAt(LeftMiddle.x, LeftMiddle.y), HTCLIENT);
   Frame->SkinCopy()->FindObject("LeftCenter")->Kind = skLeft;
-  // Maximized, edges and caption answer as client area; the buttons still go to the frame.
+  // Maximized, edges and corners answer as client area (10 along the top border too); the
+  // caption answers as caption while the frame is moveable; the buttons still go to the frame.
   Frame->Maximize();
   ASSERT_TRUE(PumpUntil([&] { return Frame->WindowState() == qwsMaximized; }, 2000));
   PumpFor(50);
-  const POINT Left = ObjectCentre("LeftCenter");
-  EXPECT_EQ(HitAt(Left.x, Left.y), HTCLIENT);
-  const POINT Corner = ObjectCentre("BottomRight");
-  EXPECT_EQ(HitAt(Corner.x, Corner.y), HTCLIENT);
+  struct Case {
+    POINT At;
+    bool Moveable;
+    LRESULT Code;
+  };
   const POINT MaxCaption = ObjectCentre("CaptionCenter");
-  EXPECT_EQ(HitAt(MaxCaption.x, MaxCaption.y), HTCLIENT);
-  const POINT Close = ObjectCentre("CloseButton");
-  EXPECT_EQ(HitAt(Close.x, Close.y), HTBORDER);
+  for (const Case& Each :
+       {Case{MaxCaption, true, HTCAPTION}, Case{MaxCaption, false, HTCLIENT},
+        Case{{10, 1}, true, HTCLIENT}, Case{ObjectCentre("LeftCenter"), true, HTCLIENT},
+        Case{ObjectCentre("BottomRight"), true, HTCLIENT},
+        Case{ObjectCentre("CloseButton"), false, HTBORDER}}) {
+    Frame->Dragging().Moveable = Each.Moveable;
+    EXPECT_EQ(HitAt(Each.At.x, Each.At.y), Each.Code)
+        << "at " << Each.At.x << ", " << Each.At.y << (Each.Moveable ? ", moveable" : "");
+  }
+  Frame->Dragging().Moveable = true;
   // The skin's frame stays whole on the monitor: the window is the maximized rectangle.
   const TRect Max = Frame->GetMaximizedRect();
   const RECT Window = WindowRect();
