@@ -44,7 +44,9 @@ TEST_F(FrameMouseTest, PressAndReleaseOnCloseClosesButReleasingElsewhereDoesNoth
   EXPECT_FALSE(Form->Visible());
 }
 
-TEST_F(FrameMouseTest, ACaptionDoubleClickMaximizesOnlyWithTheMaximizeIcon) {
+// With the maximize icon a double click on the caption maximizes a normal window and restores
+// a maximized one; without it nothing happens in either state.
+TEST_F(FrameMouseTest, ACaptionDoubleClickTogglesMaximizedOnlyWithTheMaximizeIcon) {
   const auto DoubleClick = [&] {
     const POINT At = CaptionPoint();
     ASSERT_TRUE(PressAt(At, fzCaption));
@@ -52,26 +54,28 @@ TEST_F(FrameMouseTest, ACaptionDoubleClickMaximizesOnlyWithTheMaximizeIcon) {
     Button(true);
     Button(false);
   };
-  Frame->SetBorderIcons(static_cast<TSeBorderIcons>(Frame->BorderIcons() & ~(1u << qbiMaximize)));
-  Start = WindowRect();
   int Maximizes = 0;
   Frame->OnMaximize = [&](TObject*, bool&) { ++Maximizes; };
-  DoubleClick();
-  ASSERT_TRUE(PumpUntil([&] { return Frame->PressedZone() == fzNone && !GetCapture(); }, 2000));
-  PumpFor(150);
-  EXPECT_EQ(Maximizes, 0);
-  EXPECT_EQ(Frame->WindowState(), qwsNormal);
-  EXPECT_EQ(WindowRect(), Start);
-
-  Frame->SetBorderIcons(static_cast<TSeBorderIcons>(Frame->BorderIcons() | (1u << qbiMaximize)));
-  Start = WindowRect();
-  DoubleClick();
-  EXPECT_TRUE(PumpUntil([&] { return Frame->WindowState() == qwsMaximized; }, 2000));
-  EXPECT_EQ(Maximizes, 1);
-  PumpFor(50);
-  EXPECT_EQ(WindowRect(), FromTRect(Frame->GetMaximizedRect()));
-  // The release of the second click does not move the maximized window.
-  EXPECT_EQ(Frame->PressedZone(), fzNone);
+  const RECT Normal = Start, Maximized = FromTRect(Frame->GetMaximizedRect());
+  struct Case {
+    bool Icon;
+    TSeWindowState Then;
+  };
+  for (const Case& Each : {Case{false, qwsNormal}, Case{true, qwsMaximized},
+                           Case{false, qwsMaximized}, Case{true, qwsNormal}}) {
+    SCOPED_TRACE(testing::Message() << "icon " << Each.Icon << ", then " << Each.Then);
+    const TSeBorderIcons Others = Frame->BorderIcons() & ~(1u << qbiMaximize);
+    Frame->SetBorderIcons(static_cast<TSeBorderIcons>(Others | (Each.Icon << qbiMaximize)));
+    const int Before = Maximizes;
+    DoubleClick();
+    ASSERT_TRUE(PumpUntil([&] { return Frame->PressedZone() == fzNone && !GetCapture(); }, 2000));
+    const RECT Expected = Each.Then == qwsMaximized ? Maximized : Normal;
+    EXPECT_TRUE(PumpUntil([&] { return WindowRect() == Expected; }, 2000)) << WindowRect();
+    PumpFor(150); // the release of the second click moves nothing
+    EXPECT_EQ(Frame->WindowState(), Each.Then);
+    EXPECT_EQ(WindowRect(), Expected);
+    EXPECT_EQ(Maximizes, Before + (Each.Icon ? 1 : 0)); // restoring goes through Maximize
+  }
 }
 
 // Waits until the form's own mouse handling has seen the pointer at a screen point: the frame
@@ -119,6 +123,29 @@ TEST_F(FrameDragTest, AFullDragFollowsThePointerBeforeTheRelease) {
   ASSERT_TRUE(ReleaseAndWait());
   PumpFor(50);
   EXPECT_EQ(WindowRect(), Moved(Start, 60, 40));
+}
+
+// The caption of a maximized window answers as caption (so that its double and right clicks
+// reach the frame), yet a drag on it moves the window neither through the frame nor through
+// the platform's own move.
+TEST_F(FrameDragTest, AMaximizedWindowStaysPutWhenItsCaptionIsDragged) {
+  Frame->Maximize();
+  const RECT Maximized = FromTRect(Frame->GetMaximizedRect());
+  ASSERT_TRUE(PumpUntil([&] { return WindowRect() == Maximized; }, 2000));
+  for (const bool BorderMode : {false, true}) {
+    SCOPED_TRACE(BorderMode ? "outline" : "full drag");
+    Frame->Dragging().DragMode = BorderMode ? qfdmBorder : qfdmFullDrag;
+    const POINT Grab = OnScreen(CaptionPoint().x, CaptionPoint().y);
+    ASSERT_TRUE(PressAt(CaptionPoint(), fzCaption));
+    ASSERT_TRUE(DragTo({Grab.x + 30, Grab.y + 10}));
+    ASSERT_TRUE(DragTo({Grab.x + 60, Grab.y + 40}));
+    PumpFor(50);
+    EXPECT_EQ(WindowRect(), Maximized);
+    ASSERT_TRUE(ReleaseAndWait());
+    PumpFor(100);
+    EXPECT_EQ(WindowRect(), Maximized);
+    EXPECT_EQ(Frame->WindowState(), qwsMaximized);
+  }
 }
 
 TEST_F(FrameDragTest, TheCaptionSnapsToTheWorkAreaOnlyWithinTheGravitationSize) {

@@ -71,25 +71,39 @@ TEST_F(SystemMenuTest, TheButtonOpensTheBuiltInMenuAtTheClientOriginAndItsItemsA
   EXPECT_EQ(6, Root->ImageList()->Count());
 }
 
+// In either state; maximized, the menu offers to restore the window.
 TEST_F(SystemMenuTest, ARightClickOnTheCaptionOpensItAtThePointer) {
-  const POINT At = Screen(CaptionPoint());
-  RECT Level{};
-  std::atomic<bool> Shown = false, Closed = false;
-  User = std::thread([&] {
-    Click(At, true);
-    Shown = WaitForLevels(Thread, 1);
-    if (Shown)
-      Level = WindowRectOf(VisibleLevels(Thread).front());
-    TapKey(VK_ESCAPE);
-    Closed = WaitForLevels(Thread, 0);
-  });
-  PumpUntil([&] { return Closed.load(); }, 4000);
-  User.join();
-  ASSERT_TRUE(Shown);
-  EXPECT_TRUE(Closed);
-  EXPECT_EQ(At.x, Level.left);
-  EXPECT_EQ(At.y, Level.top);
-  EXPECT_EQ(qwsNormal, Frame->WindowState());
+  for (const TSeWindowState State : {qwsNormal, qwsMaximized}) {
+    SCOPED_TRACE(State);
+    if (State == qwsMaximized) {
+      Frame->Maximize();
+      const RECT Maximized = FromTRect(Frame->GetMaximizedRect());
+      ASSERT_TRUE(PumpUntil([&] { return WindowRect() == Maximized; }, 2000));
+    }
+    const RECT Before = WindowRect();
+    const POINT At = Screen(CaptionPoint());
+    RECT Level{};
+    std::atomic<bool> Shown = false, Closed = false;
+    User = std::thread([&] {
+      Click(At, true);
+      Shown = WaitForLevels(Thread, 1);
+      if (Shown)
+        Level = WindowRectOf(VisibleLevels(Thread).front());
+      TapKey(VK_ESCAPE);
+      Closed = WaitForLevels(Thread, 0);
+    });
+    PumpUntil([&] { return Closed.load(); }, 4000);
+    User.join();
+    ASSERT_TRUE(Shown);
+    EXPECT_TRUE(Closed);
+    EXPECT_EQ(At.x, Level.left);
+    EXPECT_EQ(At.y, Level.top);
+    auto* Menu = dynamic_cast<TSeCustomPopupMenu*>(Frame->BuiltInSystemMenu());
+    ASSERT_NE(nullptr, Menu);
+    EXPECT_EQ(State == qwsMaximized, Menu->Items()->Items(0)->Caption() == "&Restore");
+    EXPECT_EQ(State, Frame->WindowState());
+    EXPECT_EQ(Before, WindowRect());
+  }
 }
 
 TEST_F(SystemMenuTest, AltSpaceOpensTheLinkedMenuWithTheSystemMenuOptions) {
