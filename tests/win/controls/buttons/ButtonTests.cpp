@@ -1,6 +1,7 @@
-// The plain push button on a real form: glyph cells, the pressed state under the real
-// pointer, clicks only for a release over the button, the space key, Enter and Escape as
-// dialog keys, the default role following the focus, and the look in its states.
+// The plain push button on a real form: glyph cells, the dialog kinds' glyphs, the pressed
+// state under the real pointer, clicks only for a release over the button, the space key,
+// Enter and Escape as dialog keys, the default role following the focus, and the look in its
+// states.
 
 #include <windows.h>
 
@@ -44,6 +45,42 @@ TEST_F(ButtonTest, ADialogKindBringsItsResultAndDefaultRole) {
   Button->SetKind(bkCustom); // keeps what the last kind left
   EXPECT_EQ(Button->ModalResult(), 42);
   EXPECT_EQ(Button->Caption(), "Apply");
+}
+
+// A glyph's pixel as 0xRRGGBB.
+uint32_t GlyphPixel(const TBitmap& Glyph, int X, int Y) {
+  const TBitmapDC DC(Glyph.Handle());
+  const COLORREF C = GetPixel(DC.Handle(), X, Y);
+  return GetRValue(C) << 16 | GetGValue(C) << 8 | GetBValue(C);
+}
+
+constexpr uint32_t Magenta = 0xFF00FF, DisabledGrey = 0x808080;
+
+TEST_F(ButtonTest, EachDialogKindLoadsItsTwoCellGlyphFromTheProgramsResources) {
+  // A pixel of each kind's picture: its ink in the first cell, grey in the disabled one.
+  struct Case {
+    TBitBtnKind Kind;
+    int X, Y;
+    uint32_t Ink;
+  };
+  const Case Cases[] = {{bkOK, 5, 11, 0x008000},     {bkCancel, 7, 7, 0xC80000},
+                        {bkHelp, 7, 12, 0x0046BE},   {bkYes, 5, 11, 0x008000},
+                        {bkNo, 7, 7, 0xC80000},      {bkClose, 7, 7, 0x202028},
+                        {bkAbort, 3, 4, 0xC80000},   {bkRetry, 3, 8, 0x0046BE},
+                        {bkIgnore, 1, 8, 0xB06800},  {bkAll, 1, 8, 0x008000}};
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(ButtonKindInfo(C.Kind).Resource);
+    Button->SetKind(C.Kind);
+    const TBitmap& Glyph = Button->Glyph();
+    ASSERT_EQ(Glyph.Width(), 32);
+    ASSERT_EQ(Glyph.Height(), 16);
+    EXPECT_EQ(Button->NumGlyphs(), 2);
+    // Each cell's bottom-left pixel is the colour the button leaves out.
+    EXPECT_EQ(GlyphPixel(Glyph, 0, 15), Magenta);
+    EXPECT_EQ(GlyphPixel(Glyph, 16, 15), Magenta);
+    EXPECT_EQ(GlyphPixel(Glyph, C.X, C.Y), C.Ink);
+    EXPECT_EQ(GlyphPixel(Glyph, C.X + 16, C.Y), DisabledGrey);
+  }
 }
 
 TEST_F(ButtonTest, AReleaseOverTheButtonClicksAndOneOutsideDoesNot) {
