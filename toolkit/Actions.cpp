@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#ifdef _WIN32
+#include "toolkit/ImageList.h"
+#endif
+
 TBasicAction::~TBasicAction() = default;
 
 bool TBasicAction::Execute() {
@@ -45,3 +49,22 @@ void TAction::SetOnExecute(TNotifyEvent Value) {
   OnExecute = std::move(Value);
   Change();
 }
+
+#ifdef _WIN32
+void TAction::SetImages(TCustomImageList* Value) {
+  if (ReplaceReference(FImages, Value))
+    Change();
+}
+
+bool TAction::HasImage() const {
+  return FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
+}
+
+void TAction::Notification(TComponent* AComponent, TOperation Operation) {
+  TBasicAction::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove && AComponent == FImages) {
+    FImages = nullptr;
+    Change();
+  }
+}
+#endif

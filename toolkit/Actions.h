@@ -8,6 +8,9 @@
 #include "toolkit/Classes.h"
 
 class TBasicAction;
+#ifdef _WIN32
+class TCustomImageList;
+#endif
 
 // What a control or item that shows an action implements.
 class TActionClient {
@@ -65,6 +68,17 @@ public:
   void SetVisible(bool Value);
   // A new handler is a change too: the clients run the new one.
   void SetOnExecute(TNotifyEvent Value);
+#ifdef _WIN32
+  // The list ImageIndex picks the action's image from; clients that show pictures (a
+  // button's glyph) take it from there. A list that goes away leaves none.
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+  // Whether ImageIndex names an image of Images.
+  bool HasImage() const;
+
+protected:
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+#endif
 
 private:
   template <class T> void Set(T& Field, const T& Value) {
@@ -82,4 +96,21 @@ private:
   int FImageIndex = -1;
   int FShortCut = 0;
   bool FVisible = true;
+#ifdef _WIN32
+  TCustomImageList* FImages = nullptr;
+#endif
+};
+
+// The link a control or menu item keeps to its action: every change of the action reaches
+// Client.ActionChanged(Action, false), the action's values taking the place of the client's.
+template <class T> class TActionLinkOf final : public TActionClient {
+public:
+  explicit TActionLinkOf(T& Client) : FClient(Client) {}
+  void ActionChanged(TBasicAction& Action) override {
+    if (auto* Source = dynamic_cast<TAction*>(&Action))
+      FClient.ActionChanged(*Source, false);
+  }
+
+private:
+  T& FClient;
 };

@@ -108,6 +108,9 @@ public:
   void LoadFromStream(TStream& Stream);
   // A copy of another bitmap's picture (empty for an empty one).
   void Assign(const TPersistent& Source) override;
+  // Stored as "Data": the BMP file's size, then the file.
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
 
   // After every change of the picture.
   TNotifyEvent OnChange;

@@ -6,6 +6,16 @@
 #include "toolkit/GdiGuards.h"
 #include "toolkit/SysUtils.h"
 
+namespace {
+
+void FillWith(HDC DC, int Width, int Height, TColor Color) {
+  const RECT All{0, 0, Width, Height};
+  const TGdiHandle Brush(CreateSolidBrush(ColorToRGB(Color)));
+  FillRect(DC, &All, static_cast<HBRUSH>(Brush.get()));
+}
+
+} // namespace
+
 TCustomImageList::TCustomImageList(TComponent* AOwner) : TComponent(AOwner) { Recreate(); }
 
 TCustomImageList::~TCustomImageList() {
@@ -57,11 +67,8 @@ int TCustomImageList::Add(const TBitmap& Strip, TColor MaskColor) {
   {
     const TBitmapDC From(Strip.Handle());
     const TBitmapDC To(Copy.Handle());
-    if (MaskColor != clNone) {
-      const RECT All{0, 0, Copy.Width(), Copy.Height()};
-      const TGdiHandle Brush(CreateSolidBrush(ColorToRGB(MaskColor)));
-      FillRect(To.Handle(), &All, static_cast<HBRUSH>(Brush.get()));
-    }
+    if (MaskColor != clNone)
+      FillWith(To.Handle(), Copy.Width(), Copy.Height(), MaskColor);
     BitBlt(To.Handle(), 0, 0, Copy.Width(), std::min(Strip.Height(), FHeight), From.Handle(), 0, 0,
            SRCCOPY);
   }
@@ -94,4 +101,19 @@ void TCustomImageList::Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabl
       Icon)
     DrawStateW(Canvas.Handle(), nullptr, nullptr, reinterpret_cast<LPARAM>(Icon.get()), 0, X, Y,
                FWidth, FHeight, DST_ICON | DSS_DISABLED);
+}
+
+void TCustomImageList::GetBitmap(int Index, TBitmap& Image, TColor Background) const {
+  if (Index < 0 || Index >= Count())
+    return;
+  TBitmap Result;
+  Result.SetSize32(FWidth, FHeight);
+  {
+    const TBitmapDC To(Result.Handle());
+    FillWith(To.Handle(), FWidth, FHeight, Background);
+    TCanvas Canvas(To.Handle());
+    Draw(Canvas, 0, 0, Index);
+  }
+  GdiFlush();
+  Image.Assign(Result);
 }

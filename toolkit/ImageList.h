@@ -35,6 +35,9 @@ public:
   // Image Index with its top-left corner at (X, Y); nothing for an index outside the list.
   // A disabled image is drawn embossed in the system's disabled look.
   void Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled = true) const;
+  // Image Index drawn over Background into Image, made the list's size; Image is left as it
+  // is for an index outside the list.
+  void GetBitmap(int Index, TBitmap& Image, TColor Background) const;
 
   HIMAGELIST Handle() const { return FHandle; }
   // After images were added or removed, or the size changed.

@@ -38,12 +38,32 @@ bool HasPictureData(const TPicture& Picture) {
   return Bitmap && !Bitmap->Empty();
 }
 
-void WritePictureData(const TPicture& Picture, TStream& Stream) {
-  WriteShortStr(Stream, Picture.BitmapOrNull()->ClassName());
+// A bitmap's bytes: their count, then the BMP file.
+bool HasBitmapData(const TBitmap& Bitmap) { return !Bitmap.Empty(); }
+
+void WriteBitmapData(const TBitmap& Bitmap, TStream& Stream) {
   TMemoryStream Bytes;
-  Picture.BitmapOrNull()->SaveToStream(Bytes);
+  Bitmap.SaveToStream(Bytes);
   Stream.WriteInt32(static_cast<int32_t>(Bytes.Size()));
   Stream.WriteBuffer(Bytes.Bytes().data(), Bytes.Size());
+}
+
+void ReadBitmapData(TBitmap& Bitmap, TStream& Stream) {
+  const int32_t Size = Stream.ReadInt32();
+  if (Size < 0 || Size > Stream.Remaining())
+    throw EReadError();
+  if (Size == 0) {
+    Bitmap.Clear();
+    return;
+  }
+  TStreamWindow Bytes(Stream, Size);
+  Bitmap.LoadFromStream(Bytes);
+  Bytes.SkipToEnd();
+}
+
+void WritePictureData(const TPicture& Picture, TStream& Stream) {
+  WriteShortStr(Stream, Picture.BitmapOrNull()->ClassName());
+  WriteBitmapData(*Picture.BitmapOrNull(), Stream);
 }
 
 void ReadPictureData(TPicture& Picture, TStream& Stream) {
@@ -53,15 +73,8 @@ void ReadPictureData(TPicture& Picture, TStream& Stream) {
   Stream.ReadBuffer(ClassName.data(), Length);
   if (!SameText(ClassName, "TBitmap"))
     throw EReadError("Picture class " + ClassName + " not supported");
-  const int32_t Size = Stream.ReadInt32();
-  if (Size < 0 || Size > Stream.Remaining())
-    throw EReadError();
   auto Bitmap = std::make_unique<TBitmap>();
-  if (Size > 0) {
-    TStreamWindow Bytes(Stream, Size);
-    Bitmap->LoadFromStream(Bytes);
-    Bytes.SkipToEnd();
-  }
+  ReadBitmapData(*Bitmap, Stream);
   Picture.SetGraphic(std::move(Bitmap));
 }
 
@@ -140,6 +153,12 @@ void TBitmap::LoadFromStream(TStream& Stream) {
   std::memcpy(Pixels, Bytes.data() + File.bfOffBits, static_cast<size_t>(PixelBytes));
   GdiFlush();
   Adopt(Bitmap.release());
+}
+
+const TPropTable& TBitmap::Properties() {
+  static const TPropTable Table(
+      nullptr, {BinaryProp<TBitmap>("Data", &HasBitmapData, &WriteBitmapData, &ReadBitmapData)});
+  return Table;
 }
 
 const TPropTable& TPicture::Properties() {

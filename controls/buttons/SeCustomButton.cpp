@@ -9,11 +9,13 @@
 #include "gfx/Shapes.h"
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
+#include "toolkit/Actions.h"
 #include "toolkit/AnsiText.h"
 #include "toolkit/Button.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/Forms.h"
 #include "toolkit/GdiGuards.h"
+#include "toolkit/ImageList.h"
 
 namespace {
 
@@ -21,6 +23,10 @@ namespace {
 constexpr int PushButtonPart = 1;
 constexpr int StateNormal = 1, StateHot = 2, StatePressed = 3, StateDisabled = 4,
               StateDefaulted = 5;
+
+// What an action's image is drawn on to become the glyph: magenta, which the glyph's
+// bottom-left pixel then makes see-through wherever the image leaves it.
+constexpr TColor ActionGlyphBackground = 0x00FF00FF;
 
 TRect ToRect(const RECT& R) { return {R.left, R.top, R.right, R.bottom}; }
 RECT ToRECT(const TRect& R) { return {R.Left, R.Top, R.Right, R.Bottom}; }
@@ -66,11 +72,14 @@ TSeCustomButton::TSeCustomButton(TComponent* AOwner) : TSeCustomControl(AOwner) 
   FGlyph.OnChange = [this](TObject*) { GlyphChanged(); };
 }
 
+TSeCustomButton::~TSeCustomButton() { SetAction(nullptr); }
+
 const TPropTable& TSeCustomButton::Properties() {
   using B = TSeCustomButton;
   static const TPropTable Table(
       &TControl::Properties(),
-      {DefaultProp(AccessorProp<B>("BlackAndWhiteGlyph", TPropKind::pkBoolean,
+      {ComponentProp<B, TAction>("Action", &B::Action, &B::SetAction),
+       DefaultProp(AccessorProp<B>("BlackAndWhiteGlyph", TPropKind::pkBoolean,
                                    &B::BlackAndWhiteGlyph, &B::SetBlackAndWhiteGlyph),
                    false),
        DefaultProp(AccessorProp<B>("Cancel", TPropKind::pkBoolean, &B::Cancel, &B::SetCancel),
@@ -88,6 +97,9 @@ const TPropTable& TSeCustomButton::Properties() {
                    4),
        DefaultProp(AccessorProp<B>("State", TPropKind::pkEnum, &B::State, &B::SetState, StateNames),
                    qbsNormal),
+       // An image the action gives is the action's to store.
+       StoredWhen(ObjectProp<B>("Glyph", &B::FGlyph),
+                  [](const TPersistent& O) { return !static_cast<const B&>(O).GlyphFromAction(); }),
        DefaultProp(
            AccessorProp<B>("Layout", TPropKind::pkEnum, &B::Layout, &B::SetLayout, LayoutNames),
            blGlyphLeft),
@@ -149,6 +161,11 @@ void TSeCustomButton::SetWordWrap(bool Value) {
   Changed(Differs);
 }
 
+void TSeCustomButton::SetGlyph(const TBitmap& Value) {
+  FGlyphFromAction = false;
+  FGlyph.Assign(Value);
+}
+
 void TSeCustomButton::GlyphChanged() {
   SetNumGlyphs(NumGlyphsForGlyph(FGlyph.Width(), FGlyph.Height(), FNumGlyphs));
   Invalidate();
@@ -194,7 +211,71 @@ void TSeCustomButton::FocusChanged(TControl* Focused) {
 void TSeCustomButton::Click() {
   if (TForm* Form = GetParentForm(this))
     Form->ModalResult = FModalResult;
-  TSeCustomControl::Click();
+  if (FAction && (FOnClickFromAction || !OnClick))
+    FAction->Execute();
+  else
+    TSeCustomControl::Click();
+}
+
+void TSeCustomButton::SetAction(TAction* Value) {
+  if (Value == FAction)
+    return;
+  if (FAction) {
+    FAction->RemoveClient(FActionLink.get());
+    FAction->RemoveFreeNotification(this);
+    DropAction();
+  }
+  if (!Value)
+    return;
+  FAction = Value;
+  FActionLink = std::make_unique<TActionLinkOf<TSeCustomButton>>(*this);
+  FAction->AddClient(FActionLink.get());
+  FAction->FreeNotification(this);
+  ActionChanged(*FAction, Loading());
+}
+
+void TSeCustomButton::DropAction() {
+  FAction = nullptr;
+  FActionLink.reset();
+  FOnClickFromAction = false;
+  FGlyphFromAction = false;
+}
+
+void TSeCustomButton::Notification(TComponent* AComponent, TOperation Operation) {
+  TSeCustomControl::Notification(AComponent, Operation);
+  if (Operation == TOperation::opRemove && AComponent == FAction)
+    DropAction();
+}
+
+// Linked while loading (CheckDefaults), only what the button left at its defaults is taken.
+void TSeCustomButton::ActionChanged(TAction& Source, bool CheckDefaults) {
+  if (!CheckDefaults || Caption().empty())
+    SetCaption(Source.Caption());
+  if (!CheckDefaults || Enabled())
+    SetEnabled(Source.Enabled());
+  if (!CheckDefaults || Hint().empty())
+    SetHint(Source.Hint());
+  if (!CheckDefaults || !OnClick) {
+    OnClick = Source.OnExecute;
+    FOnClickFromAction = true;
+  }
+  ActionGlyphChanged(Source, CheckDefaults);
+}
+
+void TSeCustomButton::ActionGlyphChanged(const TAction& Source, bool CheckDefaults) {
+  if (!Source.HasImage()) {
+    if (FGlyphFromAction) {
+      FGlyphFromAction = false;
+      FGlyph.Clear();
+    }
+    return;
+  }
+  if (CheckDefaults && !FGlyph.Empty() && !FGlyphFromAction)
+    return;
+  TBitmap Image;
+  Source.Images()->GetBitmap(Source.ImageIndex(), Image, ActionGlyphBackground);
+  FGlyphFromAction = true;
+  FGlyph.Assign(Image);
 }
 
 bool TSeCustomButton::TakesDialogKey(WPARAM Key) const {

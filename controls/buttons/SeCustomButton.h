@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "controls/base/SeCustomControl.h"
@@ -15,9 +16,13 @@
 #include "toolkit/ButtonTypes.h"
 #include "toolkit/Published.h"
 
+class TAction;
+template <class T> class TActionLinkOf;
+
 class TSeCustomButton : public TSeCustomControl {
 public:
   explicit TSeCustomButton(TComponent* AOwner);
+  ~TSeCustomButton() override;
   std::string ClassName() const override { return "TSeCustomButton"; }
   static const TPropTable& Properties();
   const TPropTable* Published() const override { return &Properties(); }
@@ -29,10 +34,11 @@ public:
   void SetDefault(bool Value);
   bool Cancel() const { return FCancel; }
   void SetCancel(bool Value) { FCancel = Value; }
-  // The glyph's cells side by side; a change of the picture recounts NumGlyphs.
+  // The glyph's cells side by side; a change of the picture recounts NumGlyphs. A glyph set
+  // here is the button's own, even where an action's image was shown before.
   TBitmap& Glyph() { return FGlyph; }
   const TBitmap& Glyph() const { return FGlyph; }
-  void SetGlyph(const TBitmap& Value) { FGlyph.Assign(Value); }
+  void SetGlyph(const TBitmap& Value);
   TButtonLayout Layout() const { return FLayout; }
   void SetLayout(TButtonLayout Value);
   // A kind other than bkCustom brings its modal result, its default role and its glyph.
@@ -53,7 +59,17 @@ public:
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool Value);
 
-  // The form's modal result becomes ModalResult, then OnClick.
+  // The action the button shows: its caption, enabled state, hint and handler (which runs
+  // on a click), and its image, which becomes the glyph; later changes of the action follow.
+  // Linked while loading, the button keeps what it was given of its own. An action that
+  // goes away leaves the button what it showed.
+  TAction* Action() const { return FAction; }
+  void SetAction(TAction* Value);
+  // The glyph shows the action's image (and is then not stored with the layout).
+  bool GlyphFromAction() const { return FGlyphFromAction; }
+
+  // The form's modal result becomes ModalResult, then OnClick (the action's handler, run by
+  // the action, when OnClick came from it).
   void Click() override;
 
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) override;
@@ -78,6 +94,7 @@ protected:
   void KeyUp(WORD& Key, TShiftState Shift) override;
   void EnabledChanged() override;
   void CaptionChanged() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // The size of one glyph cell; (0, 0) without a glyph.
   TPoint GlyphCell() const;
@@ -90,6 +107,12 @@ protected:
   std::wstring CaptionText() const;
 
 private:
+  friend class TActionLinkOf<TSeCustomButton>;
+  void ActionChanged(TAction& Source, bool CheckDefaults);
+  // The glyph becomes the action's image, or loses the image the action gave it.
+  void ActionGlyphChanged(const TAction& Source, bool CheckDefaults);
+  // Forgets the action; what it gave stays the button's own.
+  void DropAction();
   void Changed(bool Differs);
   void GlyphChanged();
   // Whether a key press of Key is this button's as a dialog key.
@@ -109,4 +132,8 @@ private:
   bool FCancel = false;
   bool FWordWrap = false;
   bool FTracking = false;
+  TAction* FAction = nullptr;
+  std::unique_ptr<TActionLinkOf<TSeCustomButton>> FActionLink;
+  bool FOnClickFromAction = false;
+  bool FGlyphFromAction = false;
 };

@@ -32,19 +32,6 @@ constexpr int MaxShortCutSearches = 8;
 
 } // namespace
 
-// The item's side of its action: every change of the action reaches the item.
-class TSeCustomItemActionLink final : public TActionClient {
-public:
-  explicit TSeCustomItemActionLink(TSeCustomItem& Item) : FItem(Item) {}
-  void ActionChanged(TBasicAction& Action) override {
-    if (auto* Source = dynamic_cast<TAction*>(&Action))
-      FItem.ActionChanged(*Source, false);
-  }
-
-private:
-  TSeCustomItem& FItem;
-};
-
 TSeCustomItem::TSeCustomItem(TComponent* AOwner) : TComponent(AOwner) { LiveItems().insert(this); }
 
 TSeCustomItem::~TSeCustomItem() {
@@ -303,7 +290,7 @@ void TSeCustomItem::SetAction(TAction* Value) {
   FAction = Value;
   if (!FAction)
     return;
-  FActionLink = std::make_unique<TSeCustomItemActionLink>(*this);
+  FActionLink = std::make_unique<TActionLinkOf<TSeCustomItem>>(*this);
   FAction->AddClient(FActionLink.get());
   FAction->FreeNotification(this);
   ActionChanged(*FAction, Loading());

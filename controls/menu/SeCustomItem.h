@@ -20,7 +20,7 @@
 class TSePopupMenuOptions;
 class TCustomImageList;
 class TAction;
-class TSeCustomItemActionLink;
+template <class T> class TActionLinkOf;
 #ifdef _WIN32
 class TCanvas;
 class TMenuTracker;
@@ -166,7 +166,7 @@ protected:
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-  friend class TSeCustomItemActionLink;
+  friend class TActionLinkOf<TSeCustomItem>;
   void ActionChanged(TAction& Source, bool CheckDefaults);
   TSeCustomItem* FindShortCut(int Key, std::vector<TSeCustomItem*>& Path);
 
@@ -180,7 +180,7 @@ private:
   int FImageIndex = -1;
   TCustomImageList* FImages = nullptr;
   TAction* FAction = nullptr;
-  std::unique_ptr<TSeCustomItemActionLink> FActionLink;
+  std::unique_ptr<TActionLinkOf<TSeCustomItem>> FActionLink;
   bool FOnClickFromAction = false;
   bool FScrolled = false;
   int FScrollCount = 0;

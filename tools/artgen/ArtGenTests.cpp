@@ -192,7 +192,7 @@ void TestLetters() {
 
 void TestArtwork() {
   const auto Files = BuildArtwork();
-  CHECK(Files.size() == 13);
+  CHECK(Files.size() == 23);
   const auto Again = BuildArtwork();
   bool Same = Again.size() == Files.size();
   for (size_t I = 0; Same && I < Files.size(); ++I)
@@ -213,7 +213,17 @@ void TestArtwork() {
                             {"FormMaximize.bmp", 16, 16},
                             {"FormRestore.bmp", 16, 16},
                             {"FormRollup.bmp", 16, 16},
-                            {"FormTray.bmp", 16, 16}};
+                            {"FormTray.bmp", 16, 16},
+                            {"ButtonOK.bmp", 32, 16},
+                            {"ButtonCancel.bmp", 32, 16},
+                            {"ButtonHelp.bmp", 32, 16},
+                            {"ButtonYes.bmp", 32, 16},
+                            {"ButtonNo.bmp", 32, 16},
+                            {"ButtonClose.bmp", 32, 16},
+                            {"ButtonAbort.bmp", 32, 16},
+                            {"ButtonRetry.bmp", 32, 16},
+                            {"ButtonIgnore.bmp", 32, 16},
+                            {"ButtonAll.bmp", 32, 16}};
   for (const Expect& E : Bitmaps) {
     bool Found = false;
     for (const ArtFile& F : Files)
@@ -225,6 +235,32 @@ void TestArtwork() {
       }
     CHECK(Found);
   }
+  // The button glyphs: the key colour at each cell's bottom-left corner (the button leaves
+  // that colour out), ink in both cells, and no pixel blended with the key (a pink fringe).
+  for (const ArtFile& F : Files) {
+    if (F.Name.rfind("Button", 0) != 0)
+      continue;
+    const size_t Bits = Get32(F.Bytes, 10);
+    const auto Pixel = [&](int X, int Y) {
+      const size_t At = Bits + static_cast<size_t>(15 - Y) * 96 + 3 * static_cast<size_t>(X);
+      return static_cast<uint32_t>(F.Bytes.at(At + 2) << 16 | F.Bytes.at(At + 1) << 8 |
+                                   F.Bytes.at(At));
+    };
+    CHECK(Pixel(0, 15) == 0xFF00FF && Pixel(16, 15) == 0xFF00FF);
+    int Inked[2] = {0, 0};
+    bool Fringe = false;
+    for (int Y = 0; Y < 16; ++Y)
+      for (int X = 0; X < 32; ++X) {
+        const uint32_t P = Pixel(X, Y);
+        Inked[X / 16] += P != 0xFF00FF;
+        // Blended with magenta: red and blue both well above green, but not the key itself.
+        const int R = P >> 16, G = P >> 8 & 0xFF, B = P & 0xFF;
+        Fringe = Fringe || (P != 0xFF00FF && R > G + 60 && B > G + 60);
+      }
+    CHECK(Inked[0] > 12 && Inked[1] > 12);
+    CHECK(!Fringe);
+  }
+
   // The socket pictures differ only by the reticle; the desktops only by the fading.
   CHECK(Files[2].Bytes != Files[3].Bytes && Files[4].Bytes != Files[5].Bytes);
 

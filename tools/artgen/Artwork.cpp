@@ -29,6 +29,13 @@ ArtFile GlyphBitmap(const std::string& Name, FormGlyph Glyph) {
   return {Name, EncodeBmp24(FormGlyphSize, FormGlyphSize, Image.ToBgr(GlyphKeyColor()))};
 }
 
+ArtFile ButtonGlyphBitmap(const std::string& Name, ButtonGlyph Glyph) {
+  Canvas Image(2 * ButtonGlyphCell, ButtonGlyphCell);
+  DrawButtonGlyph(Image, Glyph);
+  return {Name,
+          EncodeBmp24(2 * ButtonGlyphCell, ButtonGlyphCell, Image.ToBgr(GlyphKeyColor()))};
+}
+
 ArtFile Bitmap(const std::string& Name, int Width, int Height, void (*Draw)(Canvas&, bool),
                bool Variant) {
   Canvas Image(Width, Height);
@@ -55,6 +62,16 @@ std::vector<ArtFile> BuildArtwork() {
   Files.push_back(GlyphBitmap("FormRestore.bmp", FormGlyph::Restore));
   Files.push_back(GlyphBitmap("FormRollup.bmp", FormGlyph::Rollup));
   Files.push_back(GlyphBitmap("FormTray.bmp", FormGlyph::Tray));
+  Files.push_back(ButtonGlyphBitmap("ButtonOK.bmp", ButtonGlyph::OK));
+  Files.push_back(ButtonGlyphBitmap("ButtonCancel.bmp", ButtonGlyph::Cancel));
+  Files.push_back(ButtonGlyphBitmap("ButtonHelp.bmp", ButtonGlyph::Help));
+  Files.push_back(ButtonGlyphBitmap("ButtonYes.bmp", ButtonGlyph::Yes));
+  Files.push_back(ButtonGlyphBitmap("ButtonNo.bmp", ButtonGlyph::No));
+  Files.push_back(ButtonGlyphBitmap("ButtonClose.bmp", ButtonGlyph::Close));
+  Files.push_back(ButtonGlyphBitmap("ButtonAbort.bmp", ButtonGlyph::Abort));
+  Files.push_back(ButtonGlyphBitmap("ButtonRetry.bmp", ButtonGlyph::Retry));
+  Files.push_back(ButtonGlyphBitmap("ButtonIgnore.bmp", ButtonGlyph::Ignore));
+  Files.push_back(ButtonGlyphBitmap("ButtonAll.bmp", ButtonGlyph::All));
   return Files;
 }
 

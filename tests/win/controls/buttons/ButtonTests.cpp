@@ -1,6 +1,7 @@
-// The plain push button on a real form: glyph cells, the pressed state under the real
-// pointer, clicks only for a release over the button, the space key, Enter and Escape as
-// dialog keys, the default role following the focus, and the look in its states.
+// The plain push button on a real form: glyph cells, the dialog kinds' glyphs, the action
+// link, the pressed state under the real pointer, clicks only for a release over the button,
+// the space key, Enter and Escape as dialog keys, the default role following the focus, and
+// the look in its states.
 
 #include <windows.h>
 
@@ -9,6 +10,9 @@
 #include "controls/buttons/SeCustomButton.h"
 #include "tests/win/controls/buttons/ButtonFixture.h"
 #include "tests/win/support/PlainEdit.h"
+#include "toolkit/Actions.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/PropertyStream.h"
 
 namespace {
 
@@ -44,6 +48,144 @@ TEST_F(ButtonTest, ADialogKindBringsItsResultAndDefaultRole) {
   Button->SetKind(bkCustom); // keeps what the last kind left
   EXPECT_EQ(Button->ModalResult(), 42);
   EXPECT_EQ(Button->Caption(), "Apply");
+}
+
+// A glyph's pixel as 0xRRGGBB.
+uint32_t GlyphPixel(const TBitmap& Glyph, int X, int Y) {
+  const TBitmapDC DC(Glyph.Handle());
+  const COLORREF C = GetPixel(DC.Handle(), X, Y);
+  return GetRValue(C) << 16 | GetGValue(C) << 8 | GetBValue(C);
+}
+
+constexpr uint32_t Magenta = 0xFF00FF, DisabledGrey = 0x808080;
+
+TEST_F(ButtonTest, EachDialogKindLoadsItsTwoCellGlyphFromTheProgramsResources) {
+  // A pixel of each kind's picture: its ink in the first cell, grey in the disabled one.
+  struct Case {
+    TBitBtnKind Kind;
+    int X, Y;
+    uint32_t Ink;
+  };
+  const Case Cases[] = {{bkOK, 5, 11, 0x008000},     {bkCancel, 7, 7, 0xC80000},
+                        {bkHelp, 7, 12, 0x0046BE},   {bkYes, 5, 11, 0x008000},
+                        {bkNo, 7, 7, 0xC80000},      {bkClose, 7, 7, 0x202028},
+                        {bkAbort, 3, 4, 0xC80000},   {bkRetry, 3, 8, 0x0046BE},
+                        {bkIgnore, 1, 8, 0xB06800},  {bkAll, 1, 8, 0x008000}};
+  for (const Case& C : Cases) {
+    SCOPED_TRACE(ButtonKindInfo(C.Kind).Resource);
+    Button->SetKind(C.Kind);
+    const TBitmap& Glyph = Button->Glyph();
+    ASSERT_EQ(Glyph.Width(), 32);
+    ASSERT_EQ(Glyph.Height(), 16);
+    EXPECT_EQ(Button->NumGlyphs(), 2);
+    // Each cell's bottom-left pixel is the colour the button leaves out.
+    EXPECT_EQ(GlyphPixel(Glyph, 0, 15), Magenta);
+    EXPECT_EQ(GlyphPixel(Glyph, 16, 15), Magenta);
+    EXPECT_EQ(GlyphPixel(Glyph, C.X, C.Y), C.Ink);
+    EXPECT_EQ(GlyphPixel(Glyph, C.X + 16, C.Y), DisabledGrey);
+  }
+}
+
+TEST_F(ButtonTest, AnActionGivesItsCaptionStateHintAndClickAndItsLaterChanges) {
+  auto* Save = MakeComponent<TAction>(Form);
+  Save->SetCaption("&Save");
+  Save->SetHint("Saves it");
+  std::vector<TObject*> Ran;
+  Save->SetOnExecute([&](TObject* Sender) { Ran.push_back(Sender); });
+  Button->SetAction(Save);
+  EXPECT_EQ(Button->Caption(), "&Save");
+  EXPECT_EQ(Button->Hint(), "Saves it");
+  Button->Click();
+  EXPECT_EQ(Ran, std::vector<TObject*>{Save}); // run by the action, in place of the own handler
+  EXPECT_TRUE(Clicked.empty());
+
+  Save->SetCaption("Save &all");
+  Save->SetHint("Saves everything");
+  Save->SetEnabled(false);
+  EXPECT_EQ(Button->Caption(), "Save &all");
+  EXPECT_EQ(Button->Hint(), "Saves everything");
+  EXPECT_FALSE(Button->Enabled());
+  EXPECT_FALSE(IsWindowEnabled(Button->Handle()));
+  int Runs = 0;
+  Save->SetOnExecute([&](TObject*) { ++Runs; });
+  Button->Click();
+  EXPECT_EQ(Runs, 1);
+
+  // Gone: the button keeps what it showed, the handler included, and stays usable.
+  Save->Free();
+  EXPECT_EQ(Button->Action(), nullptr);
+  EXPECT_EQ(Button->Caption(), "Save &all");
+  Button->SetEnabled(true);
+  Button->SetCaption("Apply");
+  Button->Click();
+  EXPECT_EQ(Runs, 2);
+  EXPECT_NE(ComponentToText(*Button).find("Caption = 'Apply'"), std::string::npos);
+}
+
+TEST_F(ButtonTest, AStoredButtonNamesItsActionAndKeepsItsOwnValuesAndClick) {
+  auto* Open = MakeComponent<TAction>(Form);
+  Open->SetName("actOpen");
+  Open->SetCaption("&Open");
+  Open->SetHint("Opens it");
+  int Runs = 0;
+  Open->SetOnExecute([&](TObject*) { ++Runs; });
+  auto* Stored = AddButton(20, 60, 75, 23, "");
+  Stored->SetName("btnOpen");
+  Stored->SetLoading(true);
+  ComponentFromText("object btnOpen: TSeCustomButton\r\n"
+                    "  Action = actOpen\r\n"
+                    "  Caption = 'Open &file'\r\n"
+                    "end\r\n",
+                    *Stored);
+  Stored->Loaded();
+  EXPECT_EQ(Stored->Action(), Open);
+  // What the layout gave stays; the action fills what it left blank.
+  EXPECT_EQ(Stored->Caption(), "Open &file");
+  EXPECT_EQ(Stored->Hint(), "Opens it");
+  Stored->Click();
+  EXPECT_EQ(Clicked, std::vector<TObject*>{Stored});
+  EXPECT_EQ(Runs, 0);
+  EXPECT_NE(ComponentToText(*Stored).find("Action = actOpen"), std::string::npos);
+}
+
+TEST_F(ButtonTest, TheActionsImageIsTheGlyphOnMagentaAndIsNotStored) {
+  // Two 16 x 16 images: red, and a blue square inside a lime border that is left out.
+  TBitmap Strip;
+  Strip.SetSize32(32, 16);
+  {
+    const TBitmapDC DC(Strip.Handle());
+    for (int Y = 0; Y < 16; ++Y)
+      for (int X = 0; X < 32; ++X) {
+        const bool Border = X < 20 || X >= 28 || Y < 4 || Y >= 12;
+        SetPixelV(DC.Handle(), X, Y,
+                  X < 16 ? RGB(200, 0, 0) : Border ? RGB(0, 255, 0) : RGB(0, 0, 220));
+      }
+  }
+  auto* Images = MakeComponent<TImageList>(Form);
+  ASSERT_EQ(Images->Add(Strip, static_cast<TColor>(RGB(0, 255, 0))), 0);
+  auto* Act = MakeComponent<TAction>(Form);
+  Act->SetCaption("Go");
+  Act->SetImages(Images);
+  Act->SetImageIndex(1);
+  Button->SetAction(Act);
+  const TBitmap& Glyph = Button->Glyph();
+  ASSERT_EQ(Glyph.Width(), 16);
+  ASSERT_EQ(Glyph.Height(), 16);
+  EXPECT_EQ(Button->NumGlyphs(), 1);
+  EXPECT_EQ(GlyphPixel(Glyph, 8, 8), 0x0000DCu);
+  EXPECT_EQ(GlyphPixel(Glyph, 1, 1), Magenta);
+  EXPECT_EQ(GlyphPixel(Glyph, 0, 15), Magenta);
+  const std::string Text = ComponentToText(*Button);
+  EXPECT_EQ(Text.find("Glyph"), std::string::npos) << Text;
+
+  Act->SetImageIndex(0); // followed
+  EXPECT_EQ(GlyphPixel(Glyph, 8, 8), 0xC80000u);
+  Images->Free(); // the action has no image now: neither has the button
+  EXPECT_TRUE(Glyph.Empty());
+
+  // A glyph of the button's own is stored.
+  Button->SetGlyph(Strip);
+  EXPECT_NE(ComponentToText(*Button).find("Glyph.Data"), std::string::npos);
 }
 
 TEST_F(ButtonTest, AReleaseOverTheButtonClicksAndOneOutsideDoesNot) {
