@@ -17,18 +17,18 @@
 
 namespace {
 
-struct TSize {
+struct TSceneSize {
   const char* Name;
   int32_t Width, Height;
 };
-constexpr TSize Sizes[] = {{"471x332", 471, 332}, {"800x600", 800, 600}, {"1920x1080", 1920, 1080}};
+constexpr TSceneSize Sizes[] = {{"471x332", 471, 332}, {"800x600", 800, 600}, {"1920x1080", 1920, 1080}};
 // Besides the fade, which runs in turns with its floor and memcpy.
 const char* const Effects[] = {"SmoothDiagonal", "CircleSmoothOut", "Plasma", "Interlace", "Push"};
 
 using TSurface = std::shared_ptr<TseBitmap>;
 
 // Throws when Effect has no transition: a misspelt name would otherwise measure nothing.
-TSetUp Compose(const std::string& Effect, TSize Size) {
+TSetUp Compose(const std::string& Effect, TSceneSize Size) {
   return [Effect, Size]() -> TStep {
     const TSurface New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
     const TSurface Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
@@ -45,7 +45,7 @@ TSetUp Compose(const std::string& Effect, TSize Size) {
 }
 
 // A fade frame's memory floor: its three images read and written as the one-pass blend must.
-TSetUp FadeFloor(TSize Size) {
+TSetUp FadeFloor(TSceneSize Size) {
   return [Size]() -> TStep {
     const TSurface New = MakeSurface(Size.Width, Size.Height, 11, OpaquePixel);
     const TSurface Old = MakeSurface(Size.Width, Size.Height, 12, OpaquePixel);
@@ -66,7 +66,7 @@ std::string Lower(std::string Text) {
 int main(int argc, char** argv) {
   mallopt(M_MMAP_THRESHOLD, 1 << 20); // as in SurfaceBench: every surface its own mapping
   std::vector<TRatio> Ratios;
-  for (const TSize& Size : Sizes) {
+  for (const TSceneSize& Size : Sizes) {
     const int64_t Bytes = int64_t{Size.Width} * Size.Height * 4;
     const std::string Fade = std::string("Compose/Fade/") + Size.Name;
     RegisterTurns(Fade, {{"ours", Compose("Fade", Size)},

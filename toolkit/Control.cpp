@@ -1,6 +1,8 @@
 #include "toolkit/Control.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 #include <windowsx.h>
 
 #include "toolkit/ControlMessages.h"
@@ -35,6 +37,12 @@ TShiftState KeyboardShiftState() {
   return Shift;
 }
 
+namespace {
+constexpr std::array<const char*, 6> AlignNames{"alNone",  "alTop",   "alBottom",
+                                                "alLeft",  "alRight", "alClient"};
+constexpr std::array<const char*, 4> AnchorNames{"akLeft", "akTop", "akRight", "akBottom"};
+} // namespace
+
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
 
 TControl::~TControl() { SetParent(nullptr); }
@@ -51,6 +59,12 @@ const TPropTable& TControl::Properties() {
        AccessorProp<C>("Height", TPropKind::pkInteger, &C::Height, &C::SetHeight),
        DefaultProp(AccessorProp<C>("Cursor", TPropKind::pkInteger, &C::Cursor, &C::SetCursor),
                    crDefault),
+       DefaultProp(AccessorProp<C>("Align", TPropKind::pkEnum, &C::Align, &C::SetAlign,
+                                   AlignNames),
+                   static_cast<int64_t>(TAlign::alNone)),
+       DefaultProp(AccessorProp<C>("Anchors", TPropKind::pkSet, &C::Anchors, &C::SetAnchors,
+                                   AnchorNames),
+                   DefaultAnchors),
        AccessorProp<C>("Hint", TPropKind::pkString, &C::Hint, &C::SetHint),
        AccessorProp<C>("Caption", TPropKind::pkString, &C::Caption, &C::SetCaption),
        DefaultProp(AccessorProp<C>("Color", TPropKind::pkColor, &C::Color, &C::SetColor),
@@ -83,11 +97,15 @@ void TControl::SetParent(TWinControl* AParent) {
     return;
   if (FParent)
     FParent->RemoveControl(this);
-  FParent = AParent;
+  TWinControl* Old = std::exchange(FParent, AParent);
+  if (Old && FAlign != TAlign::alNone && FVisible)
+    Old->Realign();
   if (FParent) {
     if (FParentFont)
       FFont.Assign(FParent->Font());
     FParent->InsertControl(this);
+    RecordAnchorBase();
+    RequestAlign();
   }
 }
 
@@ -107,6 +125,10 @@ void TControl::UpdateBounds(int ALeft, int ATop, int AWidth, int AHeight) {
   FHeight = AHeight;
   if (!Windowed())
     Invalidate();
+  if (FParent && !FParent->Aligning()) {
+    RecordAnchorBase();
+    RequestAlign(); // a docked child that changed its depth moves its neighbours
+  }
   BoundsChanged();
   if (Resized)
     Resize();
@@ -120,8 +142,49 @@ void TControl::Resize() {
 void TControl::SetVisible(bool Value) {
   if (Value != FVisible) {
     FVisible = Value;
+    // Shown, it takes its place before its window shows; hidden, it gives its place back.
+    if (Value)
+      RequestAlign();
     VisibleChanged();
+    if (!Value && FParent && FAlign != TAlign::alNone)
+      FParent->Realign();
   }
+}
+
+void TControl::SetAlign(TAlign Value) {
+  if (Value == FAlign)
+    return;
+  const TAlign Old = std::exchange(FAlign, Value);
+  RecordAnchorBase();
+  if (FParent && FVisible && (Old != TAlign::alNone || Value != TAlign::alNone))
+    FParent->Realign();
+}
+
+void TControl::SetAnchors(TAnchors Value) {
+  FAnchors = Value;
+  RecordAnchorBase();
+}
+
+TAlignChild TControl::AlignChild() const {
+  return {FAlign, FAnchors, {FLeft, FTop, FLeft + FWidth, FTop + FHeight}, FAnchorBase,
+          MinimumSize(), FVisible};
+}
+
+void TControl::RecordAnchorBase() {
+  if (!FParent || FParent->Loading()) {
+    FAnchorBase.Valid = false;
+    return;
+  }
+  const RECT Area = FParent->AlignArea();
+  const TSize Size{Area.right - Area.left, Area.bottom - Area.top};
+  // A parent not sized yet gives no distances to keep: the first layout takes them.
+  FAnchorBase = {{FLeft, FTop, FLeft + FWidth, FTop + FHeight}, Size,
+                 Size.Width > 0 && Size.Height > 0};
+}
+
+void TControl::RequestAlign() {
+  if (FParent && FVisible && FAlign != TAlign::alNone)
+    FParent->Realign();
 }
 
 void TControl::SetEnabled(bool Value) {

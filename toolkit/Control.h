@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/Align.h"
 #include "toolkit/Classes.h"
 #include "toolkit/Graphics.h"
 
@@ -69,6 +70,17 @@ public:
   RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   // The client area in the control's own coordinates.
   virtual RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
+
+  // Docked to a side of the parent (or filling what the docked ones leave), or, unaligned,
+  // placed by its anchors whenever the parent's client area changes size.
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign Value);
+  TAnchors Anchors() const { return FAnchors; }
+  void SetAnchors(TAnchors Value);
+  // The smallest size at which the control shows its content whole (nothing by default).
+  virtual TSize MinimumSize() const { return {}; }
+  // What the parent's layout needs to know of this control.
+  TAlignChild AlignChild() const;
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value);
@@ -167,8 +179,16 @@ private:
   friend class TWinControl;
   LRESULT MouseMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
 
+  // Remembers the place the anchors keep, unless the parent's layout is what moved it.
+  void RecordAnchorBase();
+  // The parent lays its children out again when this one takes part in its alignment.
+  void RequestAlign();
+
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  TAlign FAlign = TAlign::alNone;
+  TAnchors FAnchors = DefaultAnchors;
+  TAnchorBase FAnchorBase;
   bool FVisible = true;
   bool FEnabled = true;
   bool FShowHint = true;

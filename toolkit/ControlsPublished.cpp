@@ -24,7 +24,7 @@ const TPropTable& TPanel::Properties() {
   static const TPropTable Table(
       nullptr,
       {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
-       ControlProp("Cursor"), ControlProp("Hint"),
+       ControlProp("Cursor"), ControlProp("Hint"), ControlProp("Align"), ControlProp("Anchors"),
        DefaultProp(FieldProp<C>("BevelInner", &C::BevelInner, TPropKind::pkEnum, PanelBevelNames),
                    Ord(TPanelBevel::bvNone)),
        DefaultProp(FieldProp<C>("BevelOuter", &C::BevelOuter, TPropKind::pkEnum, PanelBevelNames),

@@ -116,6 +116,7 @@ void TForm::AfterConstruction() {
   } else
     for (int I = 0; I < ComponentCount(); ++I)
       Components(I)->Loaded();
+  GrowToContent();
   if (OnCreate)
     OnCreate(this);
 }
@@ -149,6 +150,27 @@ void TForm::SetClientSize(int AWidth, int AHeight) {
   RECT Frame{0, 0, AWidth, AHeight};
   AdjustWindowRectEx(&Frame, Params.Style, FALSE, Params.ExStyle);
   SetBounds(Left(), Top(), Frame.right - Frame.left, Frame.bottom - Frame.top);
+}
+
+RECT TForm::ClientRect() const {
+  if (HandleAllocated() || FClientWidth <= 0 || FClientHeight <= 0)
+    return TCustomControl::ClientRect();
+  return {0, 0, FClientWidth, FClientHeight};
+}
+
+void TForm::GrowToContent() {
+  if (Loading())
+    return;
+  const TSize Need = ContentMinimum();
+  const RECT Client = ClientRect();
+  const int Grow = std::max<int>(Need.Width - (Client.right - Client.left), 0);
+  const int Deepen = std::max<int>(Need.Height - (Client.bottom - Client.top), 0);
+  if (Grow == 0 && Deepen == 0)
+    return;
+  if (HandleAllocated())
+    SetBounds(Left(), Top(), Width() + Grow, Height() + Deepen);
+  else
+    SetClientSize(Client.right - Client.left + Grow, Client.bottom - Client.top + Deepen);
 }
 
 void TForm::Show() {
@@ -225,6 +247,14 @@ LRESULT TForm::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   if (Msg == WM_CLOSE) {
     Close();
     return 0;
+  }
+  if (Msg == WM_GETMINMAXINFO) {
+    const LRESULT Result = TCustomControl::WndProc(Msg, WParam, LParam);
+    const TSize Need = MinimumSize();
+    auto* Info = reinterpret_cast<MINMAXINFO*>(LParam);
+    Info->ptMinTrackSize.x = std::max<LONG>(Info->ptMinTrackSize.x, Need.Width);
+    Info->ptMinTrackSize.y = std::max<LONG>(Info->ptMinTrackSize.y, Need.Height);
+    return Result;
   }
   // The application's activation changing is told to its windows, not posted to its loop.
   if (Msg == WM_ACTIVATEAPP && Application) {

@@ -44,6 +44,12 @@ public:
   int ClientWidth() const { return FClientWidth; }
   int ClientHeight() const { return FClientHeight; }
   void SetClientSize(int AWidth, int AHeight);
+  // Before the window exists, the client area the form was given.
+  RECT ClientRect() const override;
+  // Makes the client area at least as large as its children need to show whole (the form
+  // never shrinks below that either). Runs once the layout is read; call it again when what
+  // the children need has grown.
+  void GrowToContent();
   TPosition Position = TPosition::poDesktopCenter;
   // Border icons: minimise box in addition to the system menu.
   bool MinimizeBox = true;

@@ -62,6 +62,7 @@ void TWinControl::GetChildren(const std::function<void(TComponent&)>& Proc,
 
 void TWinControl::Loaded() {
   TControl::Loaded();
+  Realign();
   // What the stored properties could not do to a window while they were read.
   if (FParent && FParent->HandleAllocated() && Visible())
     HandleNeeded();
@@ -292,6 +293,61 @@ void TWinControl::UpdateBoundsFromWindow() {
   UpdateBounds(Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top);
 }
 
+// ---------------------------------------------------------------------------------------
+// Alignment
+
+std::vector<TAlignChild> TWinControl::LayoutChildren() const {
+  std::vector<TAlignChild> Children;
+  Children.reserve(FControls.size());
+  for (const TControl* Control : FControls)
+    Children.push_back(Control->AlignChild());
+  return Children;
+}
+
+void TWinControl::Realign() {
+  if (Loading() || FAligning)
+    return;
+  const TFlagScope Busy(FAligning);
+  const RECT A = AlignArea();
+  const TRect Area{A.left, A.top, A.right, A.bottom};
+  FAlignedArea = {Area.Width(), Area.Height()};
+  // Children placed before the area had a size keep the distances they have now.
+  for (TControl* Control : FControls)
+    if (!Control->FAnchorBase.Valid)
+      Control->RecordAnchorBase();
+  const std::vector<TControl*> Controls = FControls;
+  const std::vector<TAlignChild> Children = LayoutChildren();
+  const std::vector<TRect> Bounds = ::AlignChildren(Children, Area);
+  for (size_t I = 0; I < Controls.size(); ++I)
+    if (Bounds[I] != Children[I].Bounds)
+      Controls[I]->SetBounds(Bounds[I].Left, Bounds[I].Top, Bounds[I].Width(), Bounds[I].Height());
+}
+
+void TWinControl::AlignIfResized() {
+  const RECT A = AlignArea();
+  if (TSize{A.right - A.left, A.bottom - A.top} != FAlignedArea)
+    Realign();
+}
+
+void TWinControl::BoundsChanged() {
+  TControl::BoundsChanged();
+  AlignIfResized();
+}
+
+TSize TWinControl::ContentMinimum() const {
+  const RECT Client = ClientRect(), Area = AlignArea();
+  const TSize Content = AlignedMinimum(LayoutChildren(), {Area.left, Area.top});
+  return {Content.Width + (Client.right - Client.left) - (Area.right - Area.left),
+          Content.Height + (Client.bottom - Client.top) - (Area.bottom - Area.top)};
+}
+
+TSize TWinControl::MinimumSize() const {
+  const TSize Content = ContentMinimum();
+  const RECT Client = ClientRect();
+  return {Content.Width + Width() - (Client.right - Client.left),
+          Content.Height + Height() - (Client.bottom - Client.top)};
+}
+
 RECT TWinControl::ClientRect() const {
   RECT Client{0, 0, Width(), Height()};
   if (FHandle)
@@ -360,6 +416,7 @@ LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_WINDOWPOSCHANGED: {
     const LRESULT Result = DefaultHandler(Msg, WParam, LParam);
     UpdateBoundsFromWindow();
+    AlignIfResized(); // a new frame changes the client area without moving the window
     return Result;
   }
   case WM_SETFOCUS:

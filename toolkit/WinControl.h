@@ -40,6 +40,18 @@ public:
   RECT ClientRect() const override;
   POINT ClientOrigin() const override;
 
+  // Lays the children out in AlignArea: the docked ones by their sides, the unaligned ones by
+  // their anchors. Runs by itself whenever the area changes size; nothing runs while the
+  // control is being read.
+  void Realign();
+  bool Aligning() const { return FAligning; }
+  // The part of the client area the children are laid out in.
+  virtual RECT AlignArea() const { return ClientRect(); }
+  // The smallest client area in which every child shows whole.
+  virtual TSize ContentMinimum() const;
+  // The smallest size of the control with that client area.
+  TSize MinimumSize() const override;
+
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int Index) const { return FControls.at(Index); }
   // The child control at a client point, topmost first; disabled and windowed children only
@@ -77,6 +89,8 @@ protected:
     DWORD ExStyle = 0;
   };
   virtual void CreateParams(TCreateParams& Params);
+  // The children as the layout sees them, in child order.
+  std::vector<TAlignChild> LayoutChildren() const;
   // Makes the window, then its font, state and the children's windows.
   virtual void CreateWnd();
   // The processing of the window's class (and the links of the chain below this control).
@@ -106,6 +120,7 @@ protected:
   void PaintHandler(HDC DC);
   void PaintControls(HDC DC);
 
+  void BoundsChanged() override;
   void VisibleChanged() override;
   void EnabledChanged() override;
   void CaptionChanged() override;
@@ -125,6 +140,8 @@ private:
   // A window made after its siblings' goes where it would have gone if made with them.
   void TakeSiblingOrder();
   void UpdateBoundsFromWindow();
+  // Realign when the area's size is not the one last laid out.
+  void AlignIfResized();
   // Pieces of WndProc, one kind of message each.
   TWinControl* ReflectionTarget(UINT Msg, WPARAM WParam, LPARAM LParam) const;
   LRESULT ReflectedMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -147,6 +164,8 @@ private:
   bool FTrackingLeave = false;
   bool FReleasingCapture = false;
   bool FCreatingChildren = false;
+  bool FAligning = false;
+  TSize FAlignedArea{-1, -1};
   TControl* FCaptureControl = nullptr; // the windowless child that holds the mouse
   TControl* FHoverControl = nullptr;   // the windowless child under the pointer
   UINT FId = 0;

@@ -356,6 +356,55 @@ TEST_F(WindowLayerTest, BoundsFollowTheWindowWhoeverMovesIt) {
   EXPECT_EQ(Own->Height(), 45);
 }
 
+// --- Alignment
+
+TEST_F(WindowLayerTest, AlignedAndAnchoredChildrenFollowTheFormNestedAndWhenHidden) {
+  Form->SetClientSize(300, 200);
+  auto* Outer = Add<TProbe>(Form, "Outer", {0, 0, 10, 10});
+  Outer->SetAlign(TAlign::alClient);
+  auto* Header = Add<TProbe>(Outer, "Header", {0, 0, 10, 30});
+  Header->SetAlign(TAlign::alTop);
+  auto* Body = Add<TProbe>(Outer, "Body", {0, 0, 10, 10});
+  Body->SetAlign(TAlign::alClient);
+  auto* Corner = Add<TFlat>(Body, "Corner", {200, 130, 250, 150}); // windowless
+  Corner->SetAnchors(akRight | akBottom);
+  ShowForm();
+  const auto Expect = [&](RECT OuterR, RECT HeaderR, RECT BodyR, RECT CornerR, const char* When) {
+    const std::pair<TControl*, RECT> Cases[] = {
+        {Outer, OuterR}, {Header, HeaderR}, {Body, BodyR}, {Corner, CornerR}};
+    for (const auto& [Control, R] : Cases) {
+      const RECT Bounds = Control->BoundsRect();
+      EXPECT_TRUE(EqualRect(&R, &Bounds))
+          << When << ": " << Control->Name() << " at " << Control->Left() << ", "
+          << Control->Top() << ", " << Control->Width() << " x " << Control->Height();
+      if (auto* Windowed = dynamic_cast<TWinControl*>(Control); Windowed && Control->Visible()) {
+        RECT Window;
+        GetWindowRect(Windowed->Handle(), &Window);
+        MapWindowPoints(nullptr, GetParent(Windowed->Handle()), reinterpret_cast<POINT*>(&Window), 2);
+        EXPECT_TRUE(EqualRect(&R, &Window)) << When << ": " << Control->Name() << "'s window";
+      }
+    }
+  };
+  Expect({0, 0, 300, 200}, {0, 0, 300, 30}, {0, 30, 300, 200}, {200, 130, 250, 150}, "shown");
+  // Another process makes the form 100 wider and 50 higher.
+  RECT Window;
+  GetWindowRect(Form->Handle(), &Window);
+  TFixtureProcess Other;
+  Other.Move(Form->Handle(), {Window.left, Window.top, Window.right + 100, Window.bottom + 50});
+  ASSERT_TRUE(PumpUntil([&] { return Outer->Width() == 400; }, 3000));
+  Expect({0, 0, 400, 250}, {0, 0, 400, 30}, {0, 30, 400, 250}, {300, 180, 350, 200}, "grown");
+  // The hidden header's place goes to the body (and the corner with it), and comes back.
+  Header->SetVisible(false);
+  Expect({0, 0, 400, 250}, {0, 0, 400, 30}, {0, 0, 400, 250}, {300, 210, 350, 230}, "hidden");
+  Header->SetVisible(true);
+  Expect({0, 0, 400, 250}, {0, 0, 400, 30}, {0, 30, 400, 250}, {300, 180, 350, 200}, "shown again");
+  // What the children need: the corner keeps its size and its distances to the body's right
+  // (50) and bottom (20), under the 30-pixel header.
+  const TSize Need = Form->ContentMinimum();
+  EXPECT_EQ(Need.Width, 50 + 50);
+  EXPECT_EQ(Need.Height, 30 + 20 + 20);
+}
+
 TEST_F(WindowLayerTest, ClientToScreenIsRightWhereverTheFormStands) {
   auto* Panel = Add<TProbe>(Form, "Panel", {40, 50, 240, 200});
   auto* Flat = Add<TFlat>(Panel, "Flat", {7, 9, 30, 30});

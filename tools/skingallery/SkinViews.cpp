@@ -15,10 +15,6 @@
 
 namespace {
 
-struct TSize {
-  int Width, Height;
-};
-
 constexpr uint32_t DefaultBackdrop = 0xE4E8EE;
 constexpr int Gap = 6;
 constexpr TSeState States[] = {osNormal, osHot, osPressed, osFocused, osDisabled};
