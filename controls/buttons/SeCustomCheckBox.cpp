@@ -38,6 +38,7 @@ const TPropTable& TSeCustomCheckBox::Properties() {
   static const TPropTable Table(
       nullptr,
       {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
+       ControlProp("Anchors"),
        ControlProp("Caption"),
        DefaultProp(AccessorProp<C>("AllowGrayed", TPropKind::pkBoolean, &C::AllowGrayed,
                                    &C::SetAllowGrayed),

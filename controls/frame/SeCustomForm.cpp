@@ -178,8 +178,17 @@ TRect TSeCustomForm::GetMinimizedRect() {
 }
 
 TPoint TSeCustomForm::GetMinSize() const {
-  return {FConstraints.MinWidth > 0 ? FConstraints.MinWidth : 150,
-          FConstraints.MinHeight > 0 ? FConstraints.MinHeight : 40};
+  TPoint Min{FConstraints.MinWidth > 0 ? FConstraints.MinWidth : 150,
+             FConstraints.MinHeight > 0 ? FConstraints.MinHeight : 40};
+  // Never so small that the form's controls no longer show whole (measured only while the
+  // client area is there to measure from).
+  if (FForm && FForm->HandleAllocated() &&
+      (WindowState() == qwsNormal || WindowState() == qwsMaximized)) {
+    const TSize Need = FForm->MinimumSize();
+    Min.X = std::max(Min.X, Need.Width - ShadowDepth());
+    Min.Y = std::max(Min.Y, Need.Height - ShadowDepth());
+  }
+  return Min;
 }
 
 TPoint TSeCustomForm::GetMaxSize() {

@@ -34,6 +34,7 @@ const TPropTable& TSeCustomGroupBox::Properties() {
   static const TPropTable Table(
       nullptr,
       {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
+       ControlProp("Align"), ControlProp("Anchors"),
        DefaultProp(AccessorProp<C>("CaptionMargin", TPropKind::pkInteger, &C::CaptionMargin,
                                    &C::SetCaptionMargin),
                    12),

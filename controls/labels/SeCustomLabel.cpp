@@ -28,6 +28,7 @@ const TPropTable& TSeCustomLabel::Properties() {
   static const TPropTable Table(
       nullptr,
       {ControlProp("Left"), ControlProp("Top"), ControlProp("Width"), ControlProp("Height"),
+       ControlProp("Align"), ControlProp("Anchors"),
        DefaultProp(AccessorProp<C>("Performance", TPropKind::pkEnum, &C::Performance,
                                    &C::SetPerformance, PerformanceNames),
                    qzpNoBuffer),

@@ -14,6 +14,7 @@
 #include "gfx/SkinText.h"
 #include "gfx/VisualStyles.h"
 #include "toolkit/AnsiText.h"
+#include "toolkit/Form.h"
 #include "toolkit/GdiGuards.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ScopeGuards.h"
@@ -186,6 +187,8 @@ const TPropTable& TSeCustomTabControl::Properties() {
        ControlProp("Top"),
        ControlProp("Width"),
        ControlProp("Height"),
+       ControlProp("Align"),
+       ControlProp("Anchors"),
        ReferenceProp(AccessorProp<C>("ActivePage", TPropKind::pkString, &C::ActivePageName,
                                      &C::SetActivePageName)),
        ComponentProp<C, TCustomImageList>("Images", &C::Images, &C::SetImages),
@@ -336,7 +339,10 @@ void TSeCustomTabControl::SetTabIndex(int Value) {
 void TSeCustomTabControl::LayoutChanged() {
   FFirstVisible = std::clamp(FFirstVisible, 0, std::max(FTabs.Count() - 1, 0));
   Invalidate();
-  RealignPage();
+  Realign();
+  // New metrics may need more room for the pages than the form has.
+  if (TForm* Form = GetParentForm(this))
+    Form->GrowToContent();
   // The sheet shows the page frame through it: a new frame is repainted there too.
   if (FActivePage && FActivePage->HandleAllocated())
     RedrawWindow(FActivePage->Handle(), nullptr, nullptr,
@@ -452,7 +458,7 @@ void TSeCustomTabControl::UpdateTabs() {
   }
   if (!FTabs.Updating()) {
     RepaintTabs();
-    RealignPage();
+    Realign();
   }
 }
 
@@ -499,11 +505,23 @@ int TSeCustomTabControl::TabOfPage(const TSeCustomTabSheet* Sheet) const {
   return -1;
 }
 
-void TSeCustomTabControl::RealignPage() {
-  if (!FActivePage)
-    return;
+RECT TSeCustomTabControl::AlignArea() const {
   const TRect R = Layout().SheetRect();
-  FActivePage->SetBounds(R.Left, R.Top, std::max(R.Width(), 0), std::max(R.Height(), 0));
+  return {R.Left, R.Top, std::max(R.Right, R.Left), std::max(R.Bottom, R.Top)};
+}
+
+TSize TSeCustomTabControl::ContentMinimum() const {
+  // Every page counts, shown or not: any of them may be the one the user picks.
+  const RECT Area = AlignArea();
+  TSize Sheet = AlignedMinimum(LayoutChildren(), {Area.left, Area.top});
+  for (int I = 0; I < FPages.Count(); ++I) {
+    const TSize Page = FPages[I]->MinimumSize();
+    Sheet = {std::max(Sheet.Width, Page.Width), std::max(Sheet.Height, Page.Height)};
+  }
+  const TSize Size = ControlSizeForSheet(Strip(), Sheet);
+  const RECT Client = ClientRect();
+  return {Size.Width - Width() + (Client.right - Client.left),
+          Size.Height - Height() + (Client.bottom - Client.top)};
 }
 
 void TSeCustomTabControl::SetActivePage(TSeCustomTabSheet* Value) {
@@ -519,8 +537,7 @@ void TSeCustomTabControl::SetActivePage(TSeCustomTabSheet* Value) {
   if (FocusOnOld && CanFocus())
     SetFocus();
   if (Value) {
-    RealignPage();
-    Value->SetVisible(true);
+    Value->SetVisible(true); // laid out in the page area before it shows
     if (Value->HandleAllocated())
       SetWindowPos(Value->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
@@ -576,7 +593,7 @@ void TSeCustomTabControl::MovePage(TSeCustomTabSheet* Sheet, int Index) {
 
 void TSeCustomTabControl::BoundsChanged() {
   TSeCustomControl::BoundsChanged();
-  RealignPage();
+  Realign(); // the page area moves with the rows even where its size stays
 }
 
 // ---------------------------------------------------------------------------------------
@@ -603,7 +620,9 @@ int TSeCustomTabControl::TabWidthOf(int Index) const {
 
 int TSeCustomTabControl::ScrollButtonSize() const { return 2 * Font().Size(); }
 
-TTabLayout TSeCustomTabControl::Layout() const {
+TTabLayout TSeCustomTabControl::Layout() const { return TTabLayout(Strip()); }
+
+TTabStrip TSeCustomTabControl::Strip() const {
   TTabStrip Strip;
   Strip.Position = FTabPosition;
   Strip.Width = Width();
@@ -619,7 +638,7 @@ TTabLayout TSeCustomTabControl::Layout() const {
   Strip.TabIndex = FTabIndex;
   Strip.FirstVisible = FFirstVisible;
   Strip.ScrollButtonSize = ScrollButtonSize();
-  return TTabLayout(std::move(Strip));
+  return Strip;
 }
 
 // ---------------------------------------------------------------------------------------

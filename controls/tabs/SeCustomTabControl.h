@@ -163,6 +163,7 @@ public:
   virtual int TabHeightOf() const;
   virtual int ScrollButtonSize() const;
   // The layout as the control stands now.
+  TTabStrip Strip() const;
   TTabLayout Layout() const;
   // The tab under a point of the control, -1 for none.
   int TabAt(TPoint Point) const { return Layout().TabAt(Point); }
@@ -223,6 +224,12 @@ protected:
   void FocusExit() override;
   void BoundsChanged() override;
 
+public:
+  // Sheets (and other children) are laid out in the page area.
+  RECT AlignArea() const override;
+  // The smallest client area in which every page shows all its controls whole.
+  TSize ContentMinimum() const override;
+
 private:
   friend class TSeTabStringList;
   friend class TSeCustomTabSheet;
@@ -230,8 +237,6 @@ private:
   void RemovePage(TSeCustomTabSheet* Sheet);
   void MovePage(TSeCustomTabSheet* Sheet, int Index);
   void ClampTabIndex();
-  // Puts the active sheet over the page area.
-  void RealignPage();
   void ScrollTabs(int Delta);
   void StartRepeat();
   void StopRepeat();

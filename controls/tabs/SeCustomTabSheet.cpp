@@ -8,6 +8,7 @@
 
 TSeCustomTabSheet::TSeCustomTabSheet(TComponent* AOwner) : TCustomControl(AOwner) {
   SetVisible(false);
+  SetAlign(TAlign::alClient); // the page area of its control
 }
 
 TSeCustomTabSheet::~TSeCustomTabSheet() { Detach(); }

@@ -364,3 +364,18 @@ std::vector<int> TTabLayout::PaintOrder() const {
       AddRow(Row);
   return Order;
 }
+
+TSize ControlSizeForSheet(TTabStrip Strip, TSize Sheet) {
+  const bool Side = Strip.Position == tpLeft || Strip.Position == tpRight;
+  int& Along = Side ? Strip.Height : Strip.Width;
+  int& Across = Side ? Strip.Width : Strip.Height;
+  const auto AlongOf = [Side](const TRect& R) { return Side ? R.Height() : R.Width(); };
+  const auto AcrossOf = [Side](const TRect& R) { return Side ? R.Width() : R.Height(); };
+  // The sheet is the control less a fixed amount each way: measured at length 0, then the
+  // depth at the length found.
+  Along = 0;
+  Across = 0;
+  Along = (Side ? Sheet.Height : Sheet.Width) - AlongOf(TTabLayout(Strip).SheetRect());
+  Across = (Side ? Sheet.Width : Sheet.Height) - AcrossOf(TTabLayout(Strip).SheetRect());
+  return {Strip.Width, Strip.Height};
+}

@@ -68,6 +68,10 @@ struct TTabStrip {
   int ScrollButtonSize = 0; // s: each scroll button is s by s
 };
 
+// The smallest control whose sheet area is at least Sheet: along the strip the margins alone
+// decide; across it, the rows the tabs need at that length.
+TSize ControlSizeForSheet(TTabStrip Strip, TSize Sheet);
+
 class TTabLayout {
 public:
   explicit TTabLayout(TTabStrip Strip);

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <gtest/gtest.h>
 
 #include "app/EnumrateWindow.h"
@@ -102,7 +103,7 @@ TEST_F(MainWindowTest, OpensOnTheFirstPageWithEveryPageAndTheStoredLayout) {
   RECT Client;
   GetClientRect(Form->Handle(), &Client);
   EXPECT_EQ(Client.right, 471);
-  EXPECT_EQ(Client.bottom, 332);
+  EXPECT_EQ(Client.bottom, 339); // grown from 332 so that every page shows whole
   char Title[64] = {};
   GetWindowTextA(Form->Handle(), Title, sizeof Title);
   EXPECT_STREQ(Title, "Mirevan V1.0"); // the frame's caption
@@ -110,6 +111,141 @@ TEST_F(MainWindowTest, OpensOnTheFirstPageWithEveryPageAndTheStoredLayout) {
   EXPECT_NE(SendMessageA(Form->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
   EXPECT_EQ(Screen->Cursors(crDragTool), LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
   EXPECT_NE(Screen->Cursors(crDragTool), Screen->Cursors(crDefault));
+}
+
+std::string Text(const RECT& R) {
+  return std::to_string(R.left) + ", " + std::to_string(R.top) + ", " +
+         std::to_string(R.right - R.left) + " x " + std::to_string(R.bottom - R.top);
+}
+
+// Visible controls that their parent's window clips, down the tree from Parent, as "name at
+// l, t, w x h in Parent's w x h". A control of no width or height has nothing to cut.
+void CollectCut(TWinControl& Parent, std::vector<std::string>& Cut) {
+  const RECT Area{0, 0, Parent.Width(), Parent.Height()};
+  for (int I = 0; I < Parent.ControlCount(); ++I) {
+    TControl& Child = *Parent.Controls(I);
+    const RECT B = Child.BoundsRect();
+    if (!Child.Visible() || B.right <= B.left || B.bottom <= B.top)
+      continue;
+    if (B.left < Area.left || B.top < Area.top || B.right > Area.right || B.bottom > Area.bottom)
+      Cut.push_back(Child.Name() + " at " + Text(B) + " in " + Parent.Name() + "'s " + Text(Area));
+    if (auto* Windowed = dynamic_cast<TWinControl*>(&Child))
+      CollectCut(*Windowed, Cut);
+  }
+}
+
+// The page control fills the client area, the active sheet its page area, and nothing on the
+// sheet is cut off.
+void ExpectFits(TfrmTransparentMain& Form, const std::string& Where) {
+  TSeSkinPageControl& Pages = *Form.SeSkinPageControl1;
+  RECT Client;
+  GetClientRect(Form.Handle(), &Client);
+  EXPECT_EQ(Text(Pages.BoundsRect()), Text(Client)) << Where;
+  TSeCustomTabSheet& Sheet = *Pages.Pages(Pages.ActivePageIndex());
+  EXPECT_EQ(Text(Sheet.BoundsRect()), Text(Pages.AlignArea())) << Where;
+  std::vector<std::string> Cut;
+  CollectCut(Sheet, Cut);
+  for (const std::string& Control : Cut)
+    ADD_FAILURE() << Where << ": " << Control;
+}
+
+// The window's minimum as the frame enforces it: the bounds after asking for a 1 x 1 window.
+SIZE SmallestClient(HWND Wnd) {
+  RECT Window;
+  GetWindowRect(Wnd, &Window);
+  SetWindowPos(Wnd, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT Client;
+  GetClientRect(Wnd, &Client);
+  SetWindowPos(Wnd, nullptr, 0, 0, Window.right - Window.left, Window.bottom - Window.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return {Client.right, Client.bottom};
+}
+
+// The point nearest the window's bottom-right corner that sizes both ways (inside the
+// window's shape).
+POINT SizingCorner(HWND Wnd) {
+  RECT W;
+  GetWindowRect(Wnd, &W);
+  for (int In = 1; In < 16; ++In) {
+    const POINT P{W.right - In, W.bottom - In};
+    if (WindowFromPoint(P) == Wnd &&
+        SendMessageA(Wnd, WM_NCHITTEST, 0, MAKELPARAM(P.x, P.y)) == HTBOTTOMRIGHT)
+      return P;
+  }
+  return {-1, -1};
+}
+
+SIZE ClientSize(HWND Wnd) {
+  RECT Client;
+  GetClientRect(Wnd, &Client);
+  return {Client.right, Client.bottom};
+}
+
+TEST_F(MainWindowTest, DraggedByItsCornerTheWindowTakesThePagesAlongAndStopsWhereTheyFit) {
+  Start();
+  SelectPage(2); // the page that needs the most height
+  const SIZE Start = ClientSize(Form->Handle());
+  const struct {
+    POINT By;
+    SIZE Client; // 0: the smallest the pages fit in
+  } Drags[] = {{{60, 40}, {Start.cx + 60, Start.cy + 40}}, {{-300, -300}, {0, 0}}};
+  for (const auto& [By, Client] : Drags) {
+    const POINT Corner = SizingCorner(Form->Handle());
+    ASSERT_NE(Corner.x, -1);
+    PointAt(Corner);
+    PumpFor(50);
+    LeftButton(true);
+    PumpFor(50);
+    for (const int Step : {1, 2, 3, 4}) {
+      PointAt({Corner.x + By.x * Step / 4, Corner.y + By.y * Step / 4});
+      PumpFor(50);
+    }
+    LeftButton(false);
+    const TSize Need = Form->ContentMinimum();
+    const SIZE Expected{Client.cx ? Client.cx : Need.Width, Client.cy ? Client.cy : Need.Height};
+    PumpUntil([&] { return ClientSize(Form->Handle()).cx == Expected.cx; }, 2000);
+    PumpFor(50);
+    const SIZE Now = ClientSize(Form->Handle());
+    EXPECT_EQ(Now.cx, Expected.cx);
+    EXPECT_EQ(Now.cy, Expected.cy);
+    ExpectFits(*Form, "dragged by " + std::to_string(By.x) + ", " + std::to_string(By.y));
+  }
+}
+
+TEST_F(MainWindowTest, EveryControlOfEveryPageShowsWholeInBothSkinsAndTheWindowKeepsItSo) {
+  Start();
+  // The sheets: the built-in skin's tab row and page frame take 10 x 31 of 471 x 339,
+  // Midnight Ember's 12 x 31; the "Drag Operate" page needs 308 pixels of height.
+  const struct {
+    const char* Skin;
+    SIZE Sheet;
+  } Skins[] = {{"", {461, 308}}, {MIREVAN_DARK_SKIN, {459, 308}}};
+  for (const auto& [Skin, Sheet] : Skins) {
+    if (*Skin)
+      Form->SeSkinEngine1->SetSkinFile(Skin);
+    PumpFor(20);
+    const std::string Name = *Skin ? "Midnight Ember" : "the built-in skin";
+    for (int Page = 0; Page < 5; ++Page) {
+      SelectPage(Page);
+      ExpectFits(*Form, Name + ", page " + std::to_string(Page) + " shown");
+    }
+    const RECT Area = Form->SeSkinPageControl1->AlignArea();
+    std::cout << "[ sheet    ] " << Name << ": " << Area.right - Area.left << " x "
+              << Area.bottom - Area.top << "\n";
+    EXPECT_EQ(Area.right - Area.left, Sheet.cx) << Name;
+    EXPECT_EQ(Area.bottom - Area.top, Sheet.cy) << Name;
+    // No size the window can be given cuts anything off: the smallest it takes is the size
+    // at which the pages fit, and that is what the pages need.
+    const SIZE Smallest = SmallestClient(Form->Handle());
+    const TSize Need = Form->ContentMinimum();
+    EXPECT_EQ(Smallest.cx, Need.Width) << Name;
+    EXPECT_EQ(Smallest.cy, Need.Height) << Name;
+    SetWindowPos(Form->Handle(), nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int Page = 0; Page < 5; ++Page) {
+      SelectPage(Page);
+      ExpectFits(*Form, Name + " at the smallest size, page " + std::to_string(Page));
+    }
+  }
 }
 
 TEST_F(MainWindowTest, TheDragPagesEditsAreDisabledSkinnedDisplays) {

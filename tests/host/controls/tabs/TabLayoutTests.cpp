@@ -268,4 +268,26 @@ TEST(TabLayoutScrollTest, HitTestingSkipsTheButtonStripAndTheInactiveTabsReach) 
   EXPECT_EQ(TTabLayout(SingleLine(2, 4)).PaintOrder(), (std::vector<int>{2, 3}));
 }
 
+TEST(TabLayoutSizeTest, TheSmallestControlForASheetHasExactlyThatSheet) {
+  // A 150 x 100 sheet with the five tabs: on top, 156 wide leaves 152 for tabs, three rows;
+  // single line, one row; on the left, 106 high leaves 102 for tabs, four rows.
+  const struct {
+    TTabPosition Position;
+    bool MultiLine;
+    TSize Control;
+  } Cases[] = {{tpTop, true, {156, 168}}, {tpTop, false, {156, 128}}, {tpLeft, true, {238, 106}}};
+  for (const auto& Case : Cases) {
+    TTabStrip S = FiveTabs();
+    S.Position = Case.Position;
+    S.MultiLine = Case.MultiLine;
+    const TSize Size = ControlSizeForSheet(S, {150, 100});
+    EXPECT_EQ(Size, Case.Control) << Case.Position;
+    S.Width = Size.Width;
+    S.Height = Size.Height;
+    const TRect Sheet = TTabLayout(S).SheetRect();
+    EXPECT_EQ(Sheet.Width(), 150) << Case.Position;
+    EXPECT_EQ(Sheet.Height(), 100) << Case.Position;
+  }
+}
+
 } // namespace
