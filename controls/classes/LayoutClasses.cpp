@@ -18,6 +18,7 @@
 #include "controls/menu/SeCustomItem.h"
 #include "controls/menu/SeSkinItem.h"
 #include "controls/menu/SeSkinPopupMenu.h"
+#include "controls/scroll/SeSkinScrollBar.h"
 #include "controls/tabs/SeCustomTabSheet.h"
 #include "controls/tabs/SeSkinPageControl.h"
 #include "controls/tabs/SeSkinTabControl.h"
@@ -74,6 +75,8 @@ const bool GRegistered = [] {
   RegisterComponentClass<TSeCustomTabSheet>("TSeCustomTabSheet");
   RegisterComponentClass<TSeSkinTabControl>("TSeSkinTabControl");
   RegisterComponentClass<TSeSkinPageControl>("TSeSkinPageControl");
+  RegisterComponentClass<TSeCustomScrollBar>("TSeCustomScrollBar");
+  RegisterComponentClass<TSeSkinScrollBar>("TSeSkinScrollBar");
   return true;
 }();
 

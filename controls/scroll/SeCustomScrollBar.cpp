@@ -3,6 +3,7 @@
 #include "controls/base/Platform.h"
 #include "gfx/Shapes.h"
 #include "gfx/VisualStyles.h"
+#include "toolkit/Published.h"
 #include "toolkit/ScopeGuards.h"
 #include "toolkit/Timer.h"
 #include "toolkit/WinControl.h"
@@ -24,6 +25,35 @@ bool Contains(const TRect& R, TPoint P) {
 }
 
 } // namespace
+
+const TPropTable& TSeCustomScrollBar::Properties() {
+  using S = TSeCustomScrollBar;
+  static constexpr const char* KindNames[] = {"sbHorizontal", "sbVertical"};
+  static const TPropTable Table(
+      &TControl::Properties(),
+      {DefaultProp(AccessorProp<S>("Kind", TPropKind::pkEnum, &S::Kind, &S::SetKind, KindNames),
+                   sbHorizontal),
+       DefaultProp(AccessorProp<S>("Min", TPropKind::pkInteger, &S::Min, &S::SetMin), 0),
+       DefaultProp(AccessorProp<S>("Max", TPropKind::pkInteger, &S::Max, &S::SetMax), 100),
+       DefaultProp(AccessorProp<S>("PageSize", TPropKind::pkInteger, &S::PageSize,
+                                   &S::SetPageSize),
+                   0),
+       DefaultProp(AccessorProp<S>("Position", TPropKind::pkInteger, &S::Position,
+                                   &S::SetPosition),
+                   0),
+       DefaultProp(AccessorProp<S>("LargeChange", TPropKind::pkInteger, &S::LargeChange,
+                                   &S::SetLargeChange),
+                   1),
+       DefaultProp(AccessorProp<S>("SmallChange", TPropKind::pkInteger, &S::SmallChange,
+                                   &S::SetSmallChange),
+                   1),
+       DefaultProp(AccessorProp<S>("ShowButtons", TPropKind::pkBoolean, &S::ShowButtons,
+                                   &S::SetShowButtons),
+                   true),
+       AccessorProp<S>("BorderWidth", TPropKind::pkInteger, &S::BorderWidth, &S::SetBorderWidth),
+       EventProp("OnChange", &S::OnChange)});
+  return Table;
+}
 
 TSeCustomScrollBar::TSeCustomScrollBar(TComponent* AOwner) : TSeGraphicControl(AOwner) {
   FControlStyle |= csCaptureMouse;

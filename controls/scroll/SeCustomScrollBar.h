@@ -21,6 +21,8 @@ public:
   explicit TSeCustomScrollBar(TComponent* AOwner);
   ~TSeCustomScrollBar() override;
   std::string ClassName() const override { return "TSeCustomScrollBar"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
 
   TScrollBarKind Kind() const { return FKind; }
   void SetKind(TScrollBarKind Value);

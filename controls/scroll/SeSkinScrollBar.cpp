@@ -1,9 +1,17 @@
 #include "controls/scroll/SeSkinScrollBar.h"
 
 #include "gfx/Shapes.h"
+#include "toolkit/Published.h"
 
 TSeSkinScrollBar::TSeSkinScrollBar(TComponent* AOwner) : TSeSkinned(AOwner, "ScrollBar") {
   SetBorderWidth(0);
+}
+
+const TPropTable& TSeSkinScrollBar::Properties() {
+  using S = TSeSkinScrollBar;
+  static const TPropTable Table(&TSeCustomScrollBar::Properties(),
+                                {SkinEngineProp<S>(), SkinObjectProp<S>(), SkinVersionProp<S>()});
+  return Table;
 }
 
 TSeSkinObject* TSeSkinScrollBar::KindPart(const char* Horizontal, const char* Vertical,

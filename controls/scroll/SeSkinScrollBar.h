@@ -14,6 +14,8 @@ class TSeSkinScrollBar : public TSeSkinned<TSeCustomScrollBar> {
 public:
   explicit TSeSkinScrollBar(TComponent* AOwner);
   std::string ClassName() const override { return "TSeSkinScrollBar"; }
+  static const TPropTable& Properties();
+  const TPropTable* Published() const override { return &Properties(); }
 
   // The skin's button length: the width of "LeftButton" (horizontal) or the height of
   // "TopButton" (vertical) where the skin has it.

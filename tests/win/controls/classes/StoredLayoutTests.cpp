@@ -10,6 +10,7 @@
 #include "controls/menu/SeCustomItem.h"
 #include "controls/menu/SeSkinItem.h"
 #include "controls/menu/SeSkinPopupMenu.h"
+#include "controls/scroll/SeSkinScrollBar.h"
 #include "controls/tabs/SeCustomTabSheet.h"
 #include "controls/tabs/SeSkinPageControl.h"
 #include "skin/SkinEngine.h"
@@ -67,6 +68,13 @@ TEST_F(StoredLayoutTest, ATreeOfControlsAndMenuItemsReadsBackInPlaceAndWritesThe
   Edit->SetName("edtCaption");
   Edit->SetParent(Second);
   Edit->SetText(L"Stored");
+  // Where the controls go when their parents change size is stored with them.
+  Pages->SetAlign(TAlign::alClient);
+  auto* Bar = MakeComponent<TSeSkinScrollBar>(Form);
+  Bar->SetName("sbZoom");
+  Bar->SetParent(First);
+  Bar->SetKind(sbVertical);
+  Bar->SetAnchors(akTop | akRight | akBottom);
   const std::string Text = ComponentToText(*Form);
   // Menus before controls; each component inside its parent's record.
   const auto At = [&](const char* What) { return Text.find(What); };
@@ -94,6 +102,11 @@ TEST_F(StoredLayoutTest, ATreeOfControlsAndMenuItemsReadsBackInPlaceAndWritesThe
   EXPECT_EQ(ReadPages, ReadSecond->Parent());
   EXPECT_EQ(ReadSecond, ReadEdit->Parent());
   EXPECT_EQ(L"Stored", ReadEdit->Text());
+  EXPECT_EQ(TAlign::alClient, ReadPages->Align());
+  auto* ReadBar = Named<TSeSkinScrollBar>(Copy, "sbZoom");
+  ASSERT_TRUE(ReadBar);
+  EXPECT_EQ(akTop | akRight | akBottom, ReadBar->Anchors());
+  EXPECT_EQ(sbVertical, ReadBar->Kind());
   EXPECT_EQ(Text, ComponentToText(*Copy));
   Copy->Free();
   Form->Free();
