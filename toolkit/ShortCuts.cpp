@@ -70,3 +70,22 @@ std::string ShortCutToText(int ShortCut) {
     Text += "Alt+";
   return Text + Name;
 }
+
+TGlobalKey GlobalKeyOf(int ShortCut) {
+  TGlobalKey Key{0, static_cast<unsigned>(ShortCut & 0xFF)};
+  if (ShortCut & 0x8000)
+    Key.Modifiers |= 1;
+  if (ShortCut & 0x4000)
+    Key.Modifiers |= 2;
+  if (ShortCut & 0x2000)
+    Key.Modifiers |= 4;
+  return Key;
+}
+
+bool IsGlobalShortCut(int ShortCut) {
+  const int Key = ShortCut & 0xFF;
+  if (Key == 0 || KeyName(Key).empty())
+    return false;
+  const bool FunctionKey = Key >= 0x70 && Key <= 0x87;
+  return FunctionKey || (ShortCut & (0x4000 | 0x8000)) != 0;
+}

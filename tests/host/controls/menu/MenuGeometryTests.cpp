@@ -154,4 +154,21 @@ TEST(MenuShortCutTest, ReadsAsModifiersThenTheKey) {
   EXPECT_EQ("", ShortCutToText(MenuShortCut(0xE5, false, true, false))); // no name
 }
 
+TEST(MenuShortCutTest, OnlyKeysThatPlainTypingNeverPressesAreTakenForTheDesktop) {
+  const struct {
+    int ShortCut;
+    bool Global;
+  } Cases[] = {{0x74, true},                                       // F5 alone
+               {'Q', false},                                       // a letter
+               {MenuShortCut('Q', true, false, false), false},     // Shift+Q types a capital
+               {MenuShortCut('Q', false, true, false), true},      // Ctrl+Q
+               {MenuShortCut(0x25, false, false, true), true},     // Alt+Left
+               {MenuShortCut(0xE5, false, true, false), false},    // no name to show
+               {0, false}};
+  for (const auto& Case : Cases)
+    EXPECT_EQ(Case.Global, IsGlobalShortCut(Case.ShortCut)) << std::hex << Case.ShortCut;
+  EXPECT_EQ((TGlobalKey{7, 0x7B}), GlobalKeyOf(MenuShortCut(0x7B, true, true, true)));
+  EXPECT_EQ((TGlobalKey{1, 'T'}), GlobalKeyOf(MenuShortCut('T', false, false, true)));
+}
+
 } // namespace
