@@ -104,6 +104,19 @@ void TTransparentMgr::ReleaseAll() {
   TellSentinel();
 }
 
+uint16_t TTransparentMgr::GlobalKey(TGlobalAction Action) const {
+  switch (Action) {
+  case TGlobalAction::gaIncrease:
+    return FStatus->IncreaseTransparency;
+  case TGlobalAction::gaDecrease:
+    return FStatus->DecreaseTransparency;
+  case TGlobalAction::gaTransparent:
+    return FStatus->TransparentShortCut;
+  default:
+    return FStatus->OpacityShortCut;
+  }
+}
+
 void TTransparentMgr::SetTransparency(int32_t Level) {
   if (Level == FStatus->Transparency)
     return;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "app/GlobalKeys.h"
+
 // The eight settings values, kept in "Status.cfg" beside the program file; the auto-start
 // option lives in the registry of the current user.
 class TStatus {
@@ -34,7 +36,7 @@ public:
   bool TransparentNewWindow = false;
   bool OpacityOnClose = false;
   int32_t Transparency = 0;
-  // Carried through from load to save; nothing else reads them.
+  // The keys of the four desktop-wide actions (0: none), in the menus' shortcut encoding.
   uint16_t OpacityShortCut = 0;
   uint16_t TransparentShortCut = 0;
   uint16_t DecreaseTransparency = 0;
@@ -113,6 +115,8 @@ public:
   void SetTransparentNewWindow(bool Value) { SetSetting(FStatus->TransparentNewWindow, Value); }
   bool OpacityOnClose() const { return FStatus->OpacityOnClose; }
   void SetOpacityOnClose(bool Value) { SetSetting(FStatus->OpacityOnClose, Value); }
+  // The desktop-wide key of an action, as "Status.cfg" keeps it (0: none).
+  uint16_t GlobalKey(TGlobalAction Action) const;
   bool AutoStart() const;
   void SetAutoStart(bool Value);
 

@@ -32,6 +32,12 @@ LRESULT TfrmTransparentMain::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_LAUNCHSENTINEL:
     TransparentManager->LaunchSentinel();
     return 0;
+  case WM_HOTKEY:
+    if (const auto Action = TGlobalKeys::ActionOf(WParam)) {
+      GlobalKeyPressed(*Action);
+      return 0;
+    }
+    return TForm::WndProc(Msg, WParam, LParam);
   case WM_SYSCOMMAND:
     // Swallowed: the frame carries out the commands it knows.
     return 0;
@@ -77,9 +83,15 @@ void TfrmTransparentMain::FormCreate(TObject*) {
   FScreenCanvas->Pen.Color = clBlack;
   FScreenCanvas->Pen.Width = 4;
   FScreenCanvas->Brush.Style = TBrushStyle::bsClear;
+  FGlobalKeys = std::make_unique<TGlobalKeys>(Handle());
+  for (int I = 0; I < GlobalActionCount; ++I) {
+    const auto Action = static_cast<TGlobalAction>(I);
+    FGlobalKeys->Set(Action, TransparentManager->GlobalKey(Action));
+  }
 }
 
 void TfrmTransparentMain::FormDestroy(TObject*) {
+  FGlobalKeys.reset();
   FScreenCanvas.reset();
   FScreenDC.reset();
 }
@@ -233,6 +245,30 @@ void TfrmTransparentMain::chkCloseClick(TObject*) {
 
 void TfrmTransparentMain::chkAutoStartClick(TObject*) {
   TransparentManager->SetAutoStart(chkAutoStart->Checked());
+}
+
+void TfrmTransparentMain::GlobalKeyPressed(TGlobalAction Action) {
+  if (Action == TGlobalAction::gaIncrease || Action == TGlobalAction::gaDecrease) {
+    SetLevel(KeyedLevel(TransparentManager->Transparency(), Action));
+    return;
+  }
+  // The window the user works in; never one of Mirevan's own.
+  const HWND Wnd = GetForegroundWindow();
+  DWORD Process = 0;
+  GetWindowThreadProcessId(Wnd, &Process);
+  if (!Wnd || Process == GetCurrentProcessId())
+    return;
+  if (Action == TGlobalAction::gaTransparent)
+    TransparentManager->TransparentWindow(Wnd); // as the upper drag target
+  else
+    TTransparentItem::OpacityWindow(Wnd); // as the lower one
+}
+
+void TfrmTransparentMain::SetLevel(int32_t Level) {
+  if (tbTransparency->Position() != Level)
+    tbTransparency->SetPosition(Level); // its change handler does the rest
+  else
+    tbTransparencyChange(tbTransparency);
 }
 
 void TfrmTransparentMain::tbTransparencyChange(TObject*) {

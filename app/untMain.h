@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "app/GlobalKeys.h"
 #include "controls/list/SeSkinSListView.h"
 #include "controls/tabs/SeCustomTabSheet.h"
 #include "controls/tabs/SeSkinPageControl.h"
@@ -112,6 +113,8 @@ public:
   RECT NewRect{};
   HWND PickedWindow = nullptr;
   TCanvas* ScreenCanvas() const { return FScreenCanvas.get(); }
+  // The desktop-wide keys of "Status.cfg", from FormCreate to FormDestroy.
+  TGlobalKeys* GlobalKeys() const { return FGlobalKeys.get(); }
 
   // Event handlers.
   void FormCreate(TObject* Sender);
@@ -144,8 +147,14 @@ private:
   HWND TopLevelWindowOf(HWND Wnd);
   void DrawFrame();
   void WMHookNotify(WPARAM WParam, LPARAM LParam);
+  // A desktop-wide key was pressed.
+  void GlobalKeyPressed(TGlobalAction Action);
+  // The shared level as the slider would set it: the slider, its percentage, every managed
+  // window and the settings file follow.
+  void SetLevel(int32_t Level);
 
   // On the device context of the whole screen, from FormCreate to FormDestroy.
   std::unique_ptr<TWindowDC> FScreenDC; // the screen's, for FScreenCanvas
   std::unique_ptr<TCanvas> FScreenCanvas;
+  std::unique_ptr<TGlobalKeys> FGlobalKeys;
 };

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <gtest/gtest.h>
 
@@ -28,6 +29,7 @@
 #include "toolkit/Colors.h"
 #include "toolkit/ErrorReport.h"
 #include "toolkit/ModuleInfo.h"
+#include "toolkit/ShortCuts.h"
 
 namespace {
 
@@ -594,3 +596,111 @@ TEST_F(DragToolTest, AMissingPictureIsReportedAndTheCursorStays) {
 }
 
 } // namespace
+
+namespace {
+
+// Ctrl+Alt+T, Ctrl+Alt+O, Ctrl+Alt+Down and Ctrl+Alt+Up in the menus' encoding.
+constexpr int CtrlAlt = 0x4000 | 0x8000;
+constexpr int KeyTransparent = CtrlAlt | 'T', KeyOpacity = CtrlAlt | 'O',
+              KeyMore = CtrlAlt | VK_DOWN, KeyLess = CtrlAlt | VK_UP;
+
+std::string KeySettings() {
+  return "TransparentNewWindow=0\r\nIncreaseTransparency=" + std::to_string(KeyMore) +
+         "\r\nDecreaseTransparency=" + std::to_string(KeyLess) +
+         "\r\nTransparentShortCut=" + std::to_string(KeyTransparent) +
+         "\r\nOpacityShortCut=" + std::to_string(KeyOpacity);
+}
+
+void PressCtrlAlt(int ShortCut) {
+  KeyInput(VK_CONTROL, true);
+  KeyInput(VK_MENU, true);
+  TapKey(static_cast<WORD>(ShortCut & 0xFF));
+  KeyInput(VK_MENU, false);
+  KeyInput(VK_CONTROL, false);
+}
+
+// Whether the key is free for anyone to take now; a key somebody holds fails with 1409.
+bool KeyIsFree(int ShortCut) {
+  const TGlobalKey Key = GlobalKeyOf(ShortCut);
+  if (RegisterHotKey(nullptr, 0x77, Key.Modifiers, Key.Key)) {
+    UnregisterHotKey(nullptr, 0x77);
+    return true;
+  }
+  EXPECT_EQ(GetLastError(), 1409u);
+  return false;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, TheFourKeysActOnTheWindowInFrontAndOnTheSharedLevel) {
+  Start(KeySettings());
+  for (const int Key : {KeyTransparent, KeyOpacity, KeyMore, KeyLess})
+    EXPECT_FALSE(KeyIsFree(Key)) << ShortCutToText(Key);
+  const HWND Other = NewWindow("Worked in");
+  SetForegroundWindow(Other);
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Other; }, 2000));
+  const auto Press = [&](int Key, const std::function<bool()>& Done) {
+    PressCtrlAlt(Key);
+    return PumpUntil(Done, 2000);
+  };
+  // The window in front joins the list at the current level, and leaves its translucency
+  // with the other key.
+  ASSERT_TRUE(Press(KeyTransparent, [&] { return LayeredAlpha(Other) == 150; }));
+  EXPECT_TRUE(TransparentManager->IsTransparentWindow(Other));
+  // One step at a time, the level goes no lower than 26 and no higher than 255; the slider,
+  // its percentage, the window and the file follow each step.
+  const struct {
+    int Key;
+    int Presses;
+    int Level;
+  } Steps[] = {{KeyMore, 1, 140}, {KeyMore, 13, 26}, {KeyLess, 1, 36}, {KeyLess, 30, 255}};
+  for (const auto& [Key, Presses, Level] : Steps) {
+    for (int I = 0; I < Presses; ++I)
+      PressCtrlAlt(Key);
+    ASSERT_TRUE(PumpUntil([&] { return TransparentManager->Transparency() == Level; }, 3000))
+        << Level << ", not " << TransparentManager->Transparency();
+    PumpFor(50);
+    EXPECT_EQ(TransparentManager->Transparency(), Level);
+    EXPECT_EQ(Form->tbTransparency->Position(), Level);
+    EXPECT_EQ(Form->lblTransparency->Caption(), std::to_string(Level * 100 / 255) + " %");
+    EXPECT_EQ(LayeredAlpha(Other), Level);
+    EXPECT_EQ(GetPrivateProfileIntA("Setting", "Transparency", -1,
+                                    (Temp.Path() + "Status.cfg").c_str()),
+              Level);
+  }
+  ASSERT_TRUE(Press(KeyOpacity, [&] { return !HasLayeredStyle(Other); }));
+  // Mirevan's own window in front: the keys leave it alone.
+  SetForegroundWindow(Form->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Form->Handle(); }, 2000));
+  PressCtrlAlt(KeyTransparent);
+  PumpFor(100);
+  EXPECT_FALSE(HasLayeredStyle(Form->Handle()));
+  // Gone with the window: the keys are free again.
+  Form->Free();
+  Form = nullptr;
+  PumpFor(20);
+  EXPECT_TRUE(KeyIsFree(KeyTransparent));
+}
+
+TEST_F(MainWindowTest, AnOldSettingsFileTakesNoKeyAndAKeyHeldElsewhereIsMarkedTakenAndKept) {
+  Start(); // the four values 0, as in every settings file before them
+  for (const int Key : {KeyTransparent, KeyOpacity, KeyMore, KeyLess})
+    EXPECT_TRUE(KeyIsFree(Key)) << ShortCutToText(Key);
+  // Held by someone else, a key is marked taken and kept; freed, it is taken at the retry.
+  const TGlobalKey Held = GlobalKeyOf(KeyOpacity);
+  ASSERT_TRUE(RegisterHotKey(nullptr, 0x78, Held.Modifiers, Held.Key));
+  TGlobalKeys& Keys = *Form->GlobalKeys();
+  EXPECT_FALSE(Keys.Set(TGlobalAction::gaOpacity, KeyOpacity));
+  EXPECT_TRUE(Keys.Taken(TGlobalAction::gaOpacity));
+  EXPECT_EQ(Keys.ShortCut(TGlobalAction::gaOpacity), KeyOpacity);
+  UnregisterHotKey(nullptr, 0x78);
+  Keys.Retry();
+  EXPECT_FALSE(Keys.Taken(TGlobalAction::gaOpacity));
+  EXPECT_FALSE(KeyIsFree(KeyOpacity));
+  // Plain typing is never taken: a letter alone, or with Shift.
+  EXPECT_TRUE(Keys.Set(TGlobalAction::gaOpacity, 'Q'));
+  EXPECT_TRUE(Keys.Set(TGlobalAction::gaIncrease, 0x2000 | 'Q'));
+  EXPECT_TRUE(KeyIsFree('Q'));
+  EXPECT_TRUE(KeyIsFree(0x2000 | 'Q'));
+}
+
