@@ -216,12 +216,12 @@ TEST_F(MainWindowTest, DraggedByItsCornerTheWindowTakesThePagesAlongAndStopsWher
 
 TEST_F(MainWindowTest, EveryControlOfEveryPageShowsWholeInBothSkinsAndTheWindowKeepsItSo) {
   Start();
-  // The sheets: the built-in skin's tab row and page frame take 10 x 31 of 471 x 339,
-  // Midnight Ember's 12 x 31; the "Drag Operate" page needs 308 pixels of height.
+  // The sheets: in both skins the tab row and the page frame take 10 x 31 of 471 x 339; the
+  // "Drag Operate" page needs 308 pixels of height, the "Windows List" page 459 of width.
   const struct {
     const char* Skin;
     SIZE Sheet;
-  } Skins[] = {{"", {461, 308}}, {MIREVAN_DARK_SKIN, {459, 308}}};
+  } Skins[] = {{"", {461, 308}}, {MIREVAN_DARK_SKIN, {461, 308}}};
   for (const auto& [Skin, Sheet] : Skins) {
     if (*Skin)
       Form->SeSkinEngine1->SetSkinFile(Skin);
@@ -232,21 +232,26 @@ TEST_F(MainWindowTest, EveryControlOfEveryPageShowsWholeInBothSkinsAndTheWindowK
       ExpectFits(*Form, Name + ", page " + std::to_string(Page) + " shown");
     }
     const RECT Area = Form->SeSkinPageControl1->AlignArea();
+    const TSize Smallest = Form->ContentMinimum();
     std::cout << "[ sheet    ] " << Name << ": " << Area.right - Area.left << " x "
-              << Area.bottom - Area.top << "\n";
+              << Area.bottom - Area.top << ", smallest client area " << Smallest.Width << " x "
+              << Smallest.Height << "\n";
     EXPECT_EQ(Area.right - Area.left, Sheet.cx) << Name;
     EXPECT_EQ(Area.bottom - Area.top, Sheet.cy) << Name;
     // No size the window can be given cuts anything off: the smallest it takes is the size
     // at which the pages fit, and that is what the pages need.
-    const SIZE Smallest = SmallestClient(Form->Handle());
-    const TSize Need = Form->ContentMinimum();
-    EXPECT_EQ(Smallest.cx, Need.Width) << Name;
-    EXPECT_EQ(Smallest.cy, Need.Height) << Name;
+    const SIZE Enforced = SmallestClient(Form->Handle());
+    EXPECT_EQ(Enforced.cx, Smallest.Width) << Name;
+    EXPECT_EQ(Enforced.cy, Smallest.Height) << Name;
+    RECT Normal;
+    GetWindowRect(Form->Handle(), &Normal);
     SetWindowPos(Form->Handle(), nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (int Page = 0; Page < 5; ++Page) {
       SelectPage(Page);
       ExpectFits(*Form, Name + " at the smallest size, page " + std::to_string(Page));
     }
+    SetWindowPos(Form->Handle(), nullptr, 0, 0, Normal.right - Normal.left,
+                 Normal.bottom - Normal.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 
