@@ -30,6 +30,14 @@ bool TRegistry::ValueExists(const std::string& Name) const {
                                          nullptr, nullptr) == ERROR_SUCCESS;
 }
 
+void TRegistry::DeleteValue(const std::string& Name) {
+  if (!FCurrentKey)
+    return;
+  const LONG Result = RegDeleteValueW(FCurrentKey, WideFileName(Name).c_str());
+  if (Result != ERROR_SUCCESS && Result != ERROR_FILE_NOT_FOUND)
+    throw ERegistryException("Failed to delete '" + Name + "'");
+}
+
 std::string TRegistry::ReadString(const std::string& Name) const {
   if (!FCurrentKey)
     return {};

@@ -26,6 +26,9 @@ public:
   bool HasOpenKey() const { return FCurrentKey != nullptr; }
 
   bool ValueExists(const std::string& Name) const;
+  // Removes the value; a missing one is no failure. Raises ERegistryException "Failed to
+  // delete '<name>'" when the value stays.
+  void DeleteValue(const std::string& Name);
   // A missing or empty value reads as ""; a value of another type than a string raises
   // ERegistryException "Invalid data type for '<name>'".
   std::string ReadString(const std::string& Name) const;
