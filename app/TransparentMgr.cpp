@@ -148,10 +148,19 @@ void TTransparentMgr::TellSentinel() {
     FSentinel->Publish(FItems, OpacityOnClose());
 }
 
-bool TTransparentMgr::AutoStart() const { return FStatus->GetAutoStart(); }
+bool TTransparentMgr::AutoStart() const {
+  return FStatus->GetAutoStart() && FStatus->StartUpEntry() == '"' + ExeFileName() + '"';
+}
 
 void TTransparentMgr::SetAutoStart(bool Value) {
-  FStatus->SetAutoStart(Value ? ExeFileName() : std::string());
+  const std::string Path = Value ? ExeFileName() : std::string();
+  FStatus->SetAutoStart(Path);
+  FStatus->SetStartUpEntry(Path);
+}
+
+void TTransparentMgr::FollowAutoStart() {
+  if (FStatus->GetAutoStart() && FStatus->StartUpEntry() != '"' + ExeFileName() + '"')
+    FStatus->SetStartUpEntry(ExeFileName());
 }
 
 void TTransparentMgr::SetNotifyWindow(HWND Wnd) {
@@ -159,6 +168,7 @@ void TTransparentMgr::SetNotifyWindow(HWND Wnd) {
   if (FStarted)
     return;
   FStarted = true;
+  FollowAutoStart();
   if (TransparentNewWindow())
     HookWindow(FNotifyWindow);
   if (TransparentStart())

@@ -29,6 +29,11 @@ public:
   void SetAutoStart(const std::string& Path);
   // True when the auto-start value exists and is not empty.
   bool GetAutoStart();
+  // The current user's start-up list: value "Mirevan" holds the quoted full path of the
+  // program, which the platform starts at log-on; an empty Path removes the value.
+  void SetStartUpEntry(const std::string& Path);
+  // What the start-up list starts under "Mirevan" ("" when nothing).
+  std::string StartUpEntry();
 
   const std::string& FileName() const { return FFileName; }
 
@@ -46,6 +51,8 @@ public:
   static constexpr const char* SettingsSection = "Setting";
   static constexpr const char* AutoStartKey = "Software\\brelkor\\mirevan";
   static constexpr const char* AutoStartValue = "Mirevan AutoStart";
+  static constexpr const char* StartUpKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  static constexpr const char* StartUpValue = "Mirevan";
 
 private:
   std::string FFileName;
@@ -117,8 +124,14 @@ public:
   void SetOpacityOnClose(bool Value) { SetSetting(FStatus->OpacityOnClose, Value); }
   // The desktop-wide key of an action, as "Status.cfg" keeps it (0: none).
   uint16_t GlobalKey(TGlobalAction Action) const;
+  // On only when the program would really start at log-on: the option's value is set and the
+  // current user's start-up list starts this program.
   bool AutoStart() const;
+  // The option's value and the start-up entry together.
   void SetAutoStart(bool Value);
+  // With the option on, the start-up entry names the program where it now lies (run at
+  // start, so that a program moved to another folder keeps starting).
+  void FollowAutoStart();
 
   // The first call also runs the start-up actions: the hook, then every window taken.
   void SetNotifyWindow(HWND Wnd);

@@ -56,6 +56,21 @@ void TStatus::SetAutoStart(const std::string& Path) {
     Registry.WriteString(AutoStartValue, Path);
 }
 
+void TStatus::SetStartUpEntry(const std::string& Path) {
+  TRegistry Registry(HKEY_CURRENT_USER);
+  if (!Registry.OpenKey(StartUpKey, true))
+    throw ERegistryException(std::string("Failed to open '") + StartUpKey + "'");
+  if (Path.empty())
+    Registry.DeleteValue(StartUpValue);
+  else
+    Registry.WriteString(StartUpValue, '"' + Path + '"');
+}
+
+std::string TStatus::StartUpEntry() {
+  TRegistry Registry(HKEY_CURRENT_USER);
+  return Registry.OpenKey(StartUpKey, false) ? Registry.ReadString(StartUpValue) : std::string();
+}
+
 bool TStatus::GetAutoStart() {
   TRegistry Registry(HKEY_CURRENT_USER);
   return Registry.OpenKey(AutoStartKey, true) && !Registry.ReadString(AutoStartValue).empty();

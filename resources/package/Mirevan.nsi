@@ -118,7 +118,9 @@ Section "Uninstall"
 
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
-  ; The auto-start option's value, and its keys once nothing else is in them.
+  ; The auto-start option's value and the start-up entry it makes, and its keys once nothing
+  ; else is in them.
+  DeleteRegValue HKCU "Software\Microsoft\Windows\CurrentVersion\Run" "Mirevan"
   DeleteRegValue HKCU "${SETTINGS_KEY}" "Mirevan AutoStart"
   DeleteRegKey /ifempty HKCU "${SETTINGS_KEY}"
   DeleteRegKey /ifempty HKCU "Software\brelkor"

@@ -107,6 +107,7 @@ bool RegistryKeyExists(const wchar_t* Key) {
 
 const wchar_t* const AutoStartKey = L"Software\\brelkor\\mirevan";
 const wchar_t* const AutoStartValue = L"Mirevan AutoStart";
+const wchar_t* const StartUpKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const wchar_t* const UninstallKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Mirevan";
 
@@ -442,11 +443,21 @@ TEST(InstalledTest, FilesStartMenuAndUninstallEntryAreInPlaceAndMirevanWorks) {
   ASSERT_NE(Transparent, nullptr);
   ASSERT_TRUE(ClickAtCentre(Transparent));
   EXPECT_TRUE(BecomesLayeredWith(Notepad.Window(), 150));
-  // The auto-start value, which the uninstaller must take away.
+  // The auto-start option: its value, and the start-up entry that makes the program start at
+  // the next log-on (PackageTests.sh logs on anew after this test); the uninstaller must take
+  // both away.
   ClickAutoStart(Mirevan, true);
   EXPECT_EQ(RegistryText(AutoStartKey, AutoStartValue), Dir + L"Mirevan.exe");
-  // Left running: the uninstaller closes it before it removes the files.
+  EXPECT_EQ(RegistryText(StartUpKey, L"Mirevan"), L"\"" + Dir + L"Mirevan.exe\"");
   Mirevan.Detach();
+}
+
+// After a new log-on: the session's log-on programs started what the start-up list names.
+TEST(LoggedOnTest, TheAutoStartOptionStartedMirevanWithTheSession) {
+  EXPECT_TRUE(WaitUntil([] { return RunningCount(L"Mirevan.exe") >= 1; }, 30000));
+  // Its window shows: the program itself, from where it is installed, not only its process.
+  EXPECT_TRUE(WaitUntil([] { return FindWindowW(nullptr, L"Mirevan V1.0") != nullptr; }, 30000));
+  // Left running: the uninstaller closes it before it removes the files.
 }
 
 TEST(UninstalledTest, OnlyTheSettingsFileIsLeft) {
@@ -461,6 +472,7 @@ TEST(UninstalledTest, OnlyTheSettingsFileIsLeft) {
   EXPECT_FALSE(Exists(StartMenuEntry()));
   EXPECT_FALSE(RegistryKeyExists(UninstallKey));
   EXPECT_EQ(RegistryText(AutoStartKey, AutoStartValue), L"");
+  EXPECT_EQ(RegistryText(StartUpKey, L"Mirevan"), L"");
   EXPECT_FALSE(RegistryKeyExists(L"Software\\brelkor"));
 }
 

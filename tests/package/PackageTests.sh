@@ -4,8 +4,9 @@
 #      program (PackageTests.exe: ReleaseFilesTest, PlantedLibraryTest);
 #   2. the zip unpacked into a folder whose name has a space and letters beyond the code page
 #      (PortableTest);
-#   3. in a fresh prefix of its own: the installer run silently (InstalledTest), then the
-#      uninstaller run silently (UninstalledTest).
+#   3. in a fresh prefix of its own: the installer run silently (InstalledTest), a new log-on
+#      that starts the program from the start-up list (LoggedOnTest), then the uninstaller run
+#      silently (UninstalledTest).
 #
 #   PackageTests.sh <dist-dir> <dir of PackageTests.exe>
 #
@@ -90,6 +91,14 @@ if ! WINEPREFIX="$fresh_prefix" wine "$setup" /S >"$work/setup.log" 2>&1; then
   status=1
 fi
 run_tests 'InstalledTest.*' WINEPREFIX="$fresh_prefix"
+# A new log-on with the auto-start option on: the session ends (all that runs in it stops), a
+# new one begins, and the log-on programs (wineboot, as Windows' user initialisation) start
+# what the current user's start-up list names.
+WINEPREFIX="$fresh_prefix" wineserver -k >/dev/null 2>&1 || true
+WINEPREFIX="$fresh_prefix" wineserver -w
+WINEPREFIX="$fresh_prefix" wineserver -p
+WINEPREFIX="$fresh_prefix" wine wineboot >"$work/logon.log" 2>&1 || true
+run_tests 'LoggedOnTest.*' WINEPREFIX="$fresh_prefix"
 if ! WINEPREFIX="$fresh_prefix" wine cmd /c \
   '%LOCALAPPDATA%\Programs\Mirevan\Uninstall.exe' /S >"$work/uninstall.log" 2>&1; then
   echo "FAIL: the uninstaller failed"

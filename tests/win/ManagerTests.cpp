@@ -1,5 +1,6 @@
 // The transparency manager on windows of another process.
 
+#include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -254,25 +255,47 @@ TEST_F(ManagerTest, ListedEntriesOutliveTheirRemovalUntilTheNextFill) {
   EXPECT_TRUE(Entry.expired());
 }
 
-TEST_F(ManagerTest, AutoStartWritesTheRunningProgramOrAnEmptyString) {
-  Manager->SetAutoStart(true);
-  EXPECT_TRUE(Manager->AutoStart());
+// A string value of the current user's registry, or "<missing>".
+std::string UserValue(const char* Key, const char* Name) {
   char Value[MAX_PATH * 2] = {};
   DWORD Size = sizeof Value;
-  ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, TStatus::AutoStartKey, TStatus::AutoStartValue,
-                         RRF_RT_REG_SZ, nullptr, Value, &Size),
-            ERROR_SUCCESS);
+  if (RegGetValueA(HKEY_CURRENT_USER, Key, Name, RRF_RT_REG_SZ, nullptr, Value, &Size) !=
+      ERROR_SUCCESS)
+    return "<missing>";
+  return Value;
+}
+
+TEST_F(ManagerTest, AutoStartPutsTheProgramInTheStartUpListAndTheBoxSaysWhetherItWouldStart) {
   char Exe[MAX_PATH * 2] = {};
   GetModuleFileNameA(nullptr, Exe, sizeof Exe);
-  EXPECT_STREQ(Value, Exe);
-
+  const std::string Quoted = std::string("\"") + Exe + "\"";
+  Manager->SetAutoStart(true);
+  EXPECT_TRUE(Manager->AutoStart());
+  EXPECT_EQ(UserValue(TStatus::AutoStartKey, TStatus::AutoStartValue), Exe); // as it always was
+  EXPECT_EQ(UserValue(TStatus::StartUpKey, TStatus::StartUpValue), Quoted);
+  // The start-up entry gone (or naming another program): the program would not start, and
+  // the box says so; the next start puts the entry back where the program now lies.
+  const struct {
+    const char* Entry; // null: removed
+  } Broken[] = {{nullptr}, {"\"C:\\Old place\\Mirevan.exe\""}};
+  for (const auto& [Entry] : Broken) {
+    if (Entry)
+      RegSetKeyValueA(HKEY_CURRENT_USER, TStatus::StartUpKey, TStatus::StartUpValue, REG_SZ, Entry,
+                      static_cast<DWORD>(strlen(Entry) + 1));
+    else
+      RegDeleteKeyValueA(HKEY_CURRENT_USER, TStatus::StartUpKey, TStatus::StartUpValue);
+    EXPECT_FALSE(Manager->AutoStart());
+    Manager->FollowAutoStart();
+    EXPECT_TRUE(Manager->AutoStart());
+    EXPECT_EQ(UserValue(TStatus::StartUpKey, TStatus::StartUpValue), Quoted);
+  }
   Manager->SetAutoStart(false);
   EXPECT_FALSE(Manager->AutoStart());
-  Size = sizeof Value;
-  ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, TStatus::AutoStartKey, TStatus::AutoStartValue,
-                         RRF_RT_REG_SZ, nullptr, Value, &Size),
-            ERROR_SUCCESS);
-  EXPECT_STREQ(Value, "");
+  EXPECT_EQ(UserValue(TStatus::AutoStartKey, TStatus::AutoStartValue), "");
+  EXPECT_EQ(UserValue(TStatus::StartUpKey, TStatus::StartUpValue), "<missing>");
+  // With the option off nothing is put back.
+  Manager->FollowAutoStart();
+  EXPECT_EQ(UserValue(TStatus::StartUpKey, TStatus::StartUpValue), "<missing>");
 }
 
 std::vector<std::string> GReported;
