@@ -8,6 +8,7 @@
 #include "controls/buttons/SeSkinButton.h"
 #include "controls/buttons/SeSkinCheckBox.h"
 #include "controls/edit/SeSkinEdit.h"
+#include "controls/edit/SeSkinHotKey.h"
 #include "controls/frame/SeCustomForm.h"
 #include "controls/frame/SeSkinForm.h"
 #include "controls/hint/SeCustomHint.h"
@@ -69,6 +70,7 @@ const bool GRegistered = [] {
   RegisterComponentClass<TSeSkinTrackBar>("TSeSkinTrackBar");
   RegisterComponentClass<TSeCustomEdit>("TSeCustomEdit");
   RegisterComponentClass<TSeSkinEdit>("TSeSkinEdit");
+  RegisterComponentClass<TSeSkinHotKey>("TSeSkinHotKey");
   RegisterComponentClass<TSeCustomListView>("TSeCustomListView");
   RegisterComponentClass<TSeSkinSListView>("TSeSkinSListView");
   RegisterComponentClass<TSeCustomTabControl>("TSeCustomTabControl");
