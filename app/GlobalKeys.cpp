@@ -1,6 +1,7 @@
 #include "app/GlobalKeys.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "toolkit/ShortCuts.h"
 
@@ -43,15 +44,31 @@ void TGlobalKeys::Take(TGlobalAction Action) {
   if (!IsGlobalShortCut(Key.ShortCut))
     return; // none, or one that would take plain typing
   const TGlobalKey Global = GlobalKeyOf(Key.ShortCut);
-  Key.Registered = RegisterHotKey(FOwner, FirstId + static_cast<int>(Index(Action)),
-                                  Global.Modifiers, Global.Key) != FALSE;
+  const int Id = FirstId + static_cast<int>(Index(Action));
+  Key.Registered = RegisterHotKey(FOwner, Id, Global.Modifiers, Global.Key) != FALSE;
   Key.Taken = !Key.Registered;
+  // Suspended: only whether another program holds it.
+  if (FSuspended && std::exchange(Key.Registered, false))
+    UnregisterHotKey(FOwner, Id);
 }
 
 void TGlobalKeys::Retry() {
   for (int I = 0; I < GlobalActionCount; ++I)
     if (FKeys[I].Taken)
       Take(static_cast<TGlobalAction>(I));
+}
+
+void TGlobalKeys::Suspend() {
+  for (int I = 0; I < GlobalActionCount; ++I)
+    if (std::exchange(FKeys[I].Registered, false))
+      UnregisterHotKey(FOwner, FirstId + I);
+  FSuspended = true;
+}
+
+void TGlobalKeys::Resume() {
+  FSuspended = false;
+  for (int I = 0; I < GlobalActionCount; ++I)
+    Take(static_cast<TGlobalAction>(I));
 }
 
 std::optional<TGlobalAction> TGlobalKeys::ActionOf(WPARAM Id) {

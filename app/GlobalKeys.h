@@ -32,6 +32,10 @@ public:
   bool Taken(TGlobalAction Action) const { return FKeys[Index(Action)].Taken; }
   // Tries again the keys other programs held.
   void Retry();
+  // Lets go of every key for a while (a hot-key field takes the keys pressed in it), and
+  // takes them back.
+  void Suspend();
+  void Resume();
   // The action of a WM_HOTKEY's identifier, if it is one of these.
   static std::optional<TGlobalAction> ActionOf(WPARAM Id);
 
@@ -46,4 +50,5 @@ private:
 
   HWND FOwner;
   std::array<TKey, GlobalActionCount> FKeys{};
+  bool FSuspended = false;
 };

@@ -104,17 +104,33 @@ void TTransparentMgr::ReleaseAll() {
   TellSentinel();
 }
 
-uint16_t TTransparentMgr::GlobalKey(TGlobalAction Action) const {
+namespace {
+
+uint16_t& KeyOf(TStatus& Status, TGlobalAction Action) {
   switch (Action) {
   case TGlobalAction::gaIncrease:
-    return FStatus->IncreaseTransparency;
+    return Status.IncreaseTransparency;
   case TGlobalAction::gaDecrease:
-    return FStatus->DecreaseTransparency;
+    return Status.DecreaseTransparency;
   case TGlobalAction::gaTransparent:
-    return FStatus->TransparentShortCut;
+    return Status.TransparentShortCut;
   default:
-    return FStatus->OpacityShortCut;
+    return Status.OpacityShortCut;
   }
+}
+
+} // namespace
+
+uint16_t TTransparentMgr::GlobalKey(TGlobalAction Action) const {
+  return KeyOf(*FStatus, Action);
+}
+
+void TTransparentMgr::SetGlobalKey(TGlobalAction Action, uint16_t ShortCut) {
+  uint16_t& Key = KeyOf(*FStatus, Action);
+  if (Key == ShortCut)
+    return;
+  Key = ShortCut;
+  SaveSettings();
 }
 
 void TTransparentMgr::SetTransparency(int32_t Level) {

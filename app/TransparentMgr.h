@@ -124,6 +124,8 @@ public:
   void SetOpacityOnClose(bool Value) { SetSetting(FStatus->OpacityOnClose, Value); }
   // The desktop-wide key of an action, as "Status.cfg" keeps it (0: none).
   uint16_t GlobalKey(TGlobalAction Action) const;
+  // Kept in the settings and written at once.
+  void SetGlobalKey(TGlobalAction Action, uint16_t ShortCut);
   // On only when the program would really start at log-on: the option's value is set and the
   // current user's start-up list starts this program.
   bool AutoStart() const;

@@ -87,7 +87,15 @@ void TfrmTransparentMain::FormCreate(TObject*) {
   for (int I = 0; I < GlobalActionCount; ++I) {
     const auto Action = static_cast<TGlobalAction>(I);
     FGlobalKeys->Set(Action, TransparentManager->GlobalKey(Action));
+    KeyField(Action)->OnAccept = [this, Action](TObject*, int ShortCut, bool& Accept) {
+      KeyFieldAccept(Action, ShortCut, Accept);
+    };
+    KeyField(Action)->OnChange = [this, Action](TObject*) { KeyFieldChange(Action); };
+    // While a field has the keyboard, the keys are its own to take, the set ones included.
+    KeyField(Action)->OnEnter = [this](TObject*) { FGlobalKeys->Suspend(); };
+    KeyField(Action)->OnExit = [this](TObject*) { FGlobalKeys->Resume(); };
   }
+  ShowKeys();
 }
 
 void TfrmTransparentMain::FormDestroy(TObject*) {
@@ -100,6 +108,9 @@ void TfrmTransparentMain::SeSkinPageControl1Change(TObject*) {
   const TSeCustomTabSheet* Page = SeSkinPageControl1->ActivePage();
   if (Page && Page == tsWindowsList) {
     TransparentManager->FillListView(lvList);
+  } else if (Page && Page == tsShortcuts) {
+    FGlobalKeys->Retry(); // a key freed meanwhile is taken now
+    ShowKeys();
   } else if (Page && Page == tsSettings) {
     chkStart->SetChecked(TransparentManager->TransparentStart());
     chkNewWindow->SetChecked(TransparentManager->TransparentNewWindow());
@@ -262,6 +273,44 @@ void TfrmTransparentMain::GlobalKeyPressed(TGlobalAction Action) {
     TransparentManager->TransparentWindow(Wnd); // as the upper drag target
   else
     TTransparentItem::OpacityWindow(Wnd); // as the lower one
+}
+
+TSeSkinHotKey* TfrmTransparentMain::KeyField(TGlobalAction Action) const {
+  const std::array<TSeSkinHotKey*, GlobalActionCount> Fields{hkIncrease, hkDecrease,
+                                                             hkTransparent, hkOpacity};
+  return Fields[static_cast<size_t>(Action)];
+}
+
+TSeSkinLabel* TfrmTransparentMain::TakenLabel(TGlobalAction Action) const {
+  const std::array<TSeSkinLabel*, GlobalActionCount> Labels{
+      lblIncreaseTaken, lblDecreaseTaken, lblTransparentTaken, lblOpacityTaken};
+  return Labels[static_cast<size_t>(Action)];
+}
+
+void TfrmTransparentMain::ShowKeys() {
+  for (int I = 0; I < GlobalActionCount; ++I) {
+    const auto Action = static_cast<TGlobalAction>(I);
+    const TNotifyEvent Change = std::exchange(KeyField(Action)->OnChange, nullptr);
+    KeyField(Action)->SetShortCut(FGlobalKeys->ShortCut(Action));
+    KeyField(Action)->OnChange = Change;
+    TakenLabel(Action)->SetCaption(FGlobalKeys->Taken(Action) ? "Taken" : "");
+  }
+}
+
+void TfrmTransparentMain::KeyFieldAccept(TGlobalAction Action, int ShortCut, bool& Accept) {
+  for (int I = 0; I < GlobalActionCount; ++I)
+    if (static_cast<TGlobalAction>(I) != Action && ShortCut != 0 &&
+        FGlobalKeys->ShortCut(static_cast<TGlobalAction>(I)) == ShortCut)
+      Accept = false;
+}
+
+void TfrmTransparentMain::KeyFieldChange(TGlobalAction Action) {
+  const int ShortCut = KeyField(Action)->ShortCut();
+  if (ShortCut == FGlobalKeys->ShortCut(Action))
+    return;
+  FGlobalKeys->Set(Action, ShortCut);
+  TransparentManager->SetGlobalKey(Action, static_cast<uint16_t>(ShortCut));
+  TakenLabel(Action)->SetCaption(FGlobalKeys->Taken(Action) ? "Taken" : "");
 }
 
 void TfrmTransparentMain::SetLevel(int32_t Level) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/GlobalKeys.h"
+#include "controls/edit/SeSkinHotKey.h"
 #include "controls/list/SeSkinSListView.h"
 #include "controls/tabs/SeCustomTabSheet.h"
 #include "controls/tabs/SeSkinPageControl.h"
@@ -105,6 +106,22 @@ public:
   TSeSkinGroupBox* SeSkinGroupBox4 = nullptr;
   TSeSkinLabel* lblVersion = nullptr;
   TSeSkinLabel* lblNotice = nullptr;
+  // Page 5: a field for each desktop-wide key, and beside it whether another program holds it.
+  TSeCustomTabSheet* tsShortcuts = nullptr;
+  TSeSkinGroupBox* gbShortcuts = nullptr;
+  TSeSkinLabel* lblIncreaseKey = nullptr;
+  TSeSkinHotKey* hkIncrease = nullptr;
+  TSeSkinLabel* lblIncreaseTaken = nullptr;
+  TSeSkinLabel* lblDecreaseKey = nullptr;
+  TSeSkinHotKey* hkDecrease = nullptr;
+  TSeSkinLabel* lblDecreaseTaken = nullptr;
+  TSeSkinLabel* lblTransparentKey = nullptr;
+  TSeSkinHotKey* hkTransparent = nullptr;
+  TSeSkinLabel* lblTransparentTaken = nullptr;
+  TSeSkinLabel* lblOpacityKey = nullptr;
+  TSeSkinHotKey* hkOpacity = nullptr;
+  TSeSkinLabel* lblOpacityTaken = nullptr;
+  TSeSkinLabel* lblShortcutsHelp = nullptr;
 
   // The direction of the next sort of the windows list.
   bool SortAscending = false;
@@ -152,6 +169,14 @@ private:
   // The shared level as the slider would set it: the slider, its percentage, every managed
   // window and the settings file follow.
   void SetLevel(int32_t Level);
+  // The field of an action's key and the label that marks it taken.
+  TSeSkinHotKey* KeyField(TGlobalAction Action) const;
+  TSeSkinLabel* TakenLabel(TGlobalAction Action) const;
+  // The Shortcuts page as the keys stand.
+  void ShowKeys();
+  // A field's combination: refused when another action has it; else kept and taken.
+  void KeyFieldAccept(TGlobalAction Action, int ShortCut, bool& Accept);
+  void KeyFieldChange(TGlobalAction Action);
 
   // On the device context of the whole screen, from FormCreate to FormDestroy.
   std::unique_ptr<TWindowDC> FScreenDC; // the screen's, for FScreenCanvas

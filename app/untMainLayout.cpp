@@ -136,6 +136,21 @@ const std::vector<TFieldEntry>& Fields() {
       MIREVAN_FIELD(SeSkinGroupBox4),
       MIREVAN_FIELD(lblVersion),
       MIREVAN_FIELD(lblNotice),
+      MIREVAN_FIELD(tsShortcuts),
+      MIREVAN_FIELD(gbShortcuts),
+      MIREVAN_FIELD(lblIncreaseKey),
+      MIREVAN_FIELD(hkIncrease),
+      MIREVAN_FIELD(lblIncreaseTaken),
+      MIREVAN_FIELD(lblDecreaseKey),
+      MIREVAN_FIELD(hkDecrease),
+      MIREVAN_FIELD(lblDecreaseTaken),
+      MIREVAN_FIELD(lblTransparentKey),
+      MIREVAN_FIELD(hkTransparent),
+      MIREVAN_FIELD(lblTransparentTaken),
+      MIREVAN_FIELD(lblOpacityKey),
+      MIREVAN_FIELD(hkOpacity),
+      MIREVAN_FIELD(lblOpacityTaken),
+      MIREVAN_FIELD(lblShortcutsHelp),
   };
 #undef MIREVAN_FIELD
   return Entries;

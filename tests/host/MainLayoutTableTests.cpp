@@ -161,8 +161,9 @@ TEST_F(MainLayoutTable, EveryControlOfEveryPageIsInItsPlaceWithItsTextsAndItsSki
     }
   }
   // The layout holds nothing more than the design: the rows, the pages and their control,
-  // the About page's boxes, and the four non-visual components.
-  EXPECT_EQ(Rows.size() + 6 + 5 + 4, Components.size() - 1);
+  // the About page's boxes, the four non-visual components, and the Shortcuts page (its box,
+  // four rows of label, field and mark, and its help).
+  EXPECT_EQ(Rows.size() + 6 + 5 + 4 + 1 + 14, Components.size() - 1);
 }
 
 TEST_F(MainLayoutTable, TheWindowItsPagesAndTheNonVisualComponentsHaveTheirSettings) {
@@ -218,8 +219,9 @@ TEST_F(MainLayoutTable, TheWindowItsPagesAndTheNonVisualComponentsHaveTheirSetti
                                   {"tsWindowsList", "Windows List"},
                                   {"tsDragOperate", "Drag Operate"},
                                   {"tsSettings", "Settings"},
-                                  {"tsAbout", "About"}};
-  for (int I = 0; I < 5; ++I) {
+                                  {"tsAbout", "About"},
+                                  {"tsShortcuts", "Shortcuts"}};
+  for (int I = 0; I < 6; ++I) {
     EXPECT_EQ("SeSkinPageControl1", Components[Pages[I][0]].Parent) << Pages[I][0];
     EXPECT_EQ(Quoted(Pages[I][1]), Value(Pages[I][0], "Caption"));
     EXPECT_EQ(std::to_string(I), Value(Pages[I][0], "PageIndex", "0"));

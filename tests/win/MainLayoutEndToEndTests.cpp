@@ -47,6 +47,7 @@ const TRow Layout[] = {
     {"page2", "pages", Control, "Drag Operate", Free, 0, 0, 0},
     {"page3", "pages", Control, "Settings", Free, 0, 0, 0},
     {"page4", "pages", Control, "About", Free, 0, 0, 0},
+    {"page5", "pages", Control, "Shortcuts", Free, 0, 0, 0},
     // Page 0, "Operate": the pictures and labels lie in the group boxes, drawn by them.
     {"btnTransparent", "page0", Control, "Transparent", 16, 31, 75, 23},
     {"SeSkinGroupBox5", "page0", Control, "", 96, 32, 353, 129},
@@ -84,6 +85,12 @@ const TRow Layout[] = {
     // the labels in them are drawn.
     {"bannerBox", "page4", Control, "", Free, 0, 0, 0},
     {"noticeBox", "page4", Control, "", Free, 0, 0, 0},
+    // Page 5, "Shortcuts": a field for each desktop-wide key (none set here), in a box.
+    {"gbShortcuts", "page5", Control, "Keys anywhere on the desktop", 16, 16, 441, 193},
+    {"hkIncrease", "gbShortcuts", Control, "None", 200, 32, 161, 23},
+    {"hkDecrease", "gbShortcuts", Control, "None", 200, 72, 161, 23},
+    {"hkTransparent", "gbShortcuts", Control, "None", 200, 112, 161, 23},
+    {"hkOpacity", "gbShortcuts", Control, "None", 200, 152, 161, 23},
 };
 
 std::string Describe(const TChildWindow& Wnd) {
@@ -173,7 +180,7 @@ TEST_F(MainLayoutEndToEndTest, TheWindowOpensAtOperateWithItsTextAndClientSize) 
   EXPECT_EQ(Client.bottom, 339); // grown from 332 so that every page shows whole
   const HWND Tabs = Mirevan.FindTabControl();
   ASSERT_NE(Tabs, nullptr);
-  EXPECT_EQ(SendMessageA(Tabs, TCM_GETITEMCOUNT, 0, 0), 5);
+  EXPECT_EQ(SendMessageA(Tabs, TCM_GETITEMCOUNT, 0, 0), 6);
   EXPECT_EQ(Mirevan.ActivePage(), 0);
   // Of the pages only "Operate" shows.
   for (const TChildWindow& Page : ChildWindowsOf(Tabs))
@@ -187,7 +194,7 @@ TEST_F(MainLayoutEndToEndTest, TheWindowOpensAtOperateWithItsTextAndClientSize) 
 TEST_F(MainLayoutEndToEndTest, EveryPageHoldsItsControlsWhereTheLayoutPutsThem) {
   const HWND Tabs = Mirevan.FindTabControl();
   ASSERT_NE(Tabs, nullptr);
-  for (int Page = 0; Page < 5; ++Page) {
+  for (int Page = 0; Page < 6; ++Page) {
     ASSERT_TRUE(Mirevan.ClickTab(Page)) << Page;
     ASSERT_TRUE(WaitUntil([&] { return Mirevan.ActivePage() == Page; }, 3000)) << Page;
   }
@@ -196,7 +203,7 @@ TEST_F(MainLayoutEndToEndTest, EveryPageHoldsItsControlsWhereTheLayoutPutsThem) 
   // The pages share one place inside the page control, below the tabs.
   RECT Pages{};
   GetClientRect(Tabs, &Pages);
-  const char* PageIds[] = {"page0", "page1", "page2", "page3", "page4"};
+  const char* PageIds[] = {"page0", "page1", "page2", "page3", "page4", "page5"};
   if (std::all_of(std::begin(PageIds), std::end(PageIds),
                   [&](const char* Id) { return Matched.count(Id) != 0; })) {
     const RECT First = BoundsInParent(Matched.at("page0"));
@@ -209,8 +216,8 @@ TEST_F(MainLayoutEndToEndTest, EveryPageHoldsItsControlsWhereTheLayoutPutsThem) 
       EXPECT_TRUE(EqualRect(&First, &Bounds)) << Id;
     }
     // The last page clicked is the one that shows.
-    for (int Page = 0; Page < 5; ++Page)
-      EXPECT_EQ(IsWindowVisible(Matched.at(PageIds[Page])) != FALSE, Page == 4) << Page;
+    for (int Page = 0; Page < 6; ++Page)
+      EXPECT_EQ(IsWindowVisible(Matched.at(PageIds[Page])) != FALSE, Page == 5) << Page;
   }
   // With nothing in the list its scroll bars do not show, if they have windows yet.
   for (const char* Id : {"lvListHorzBar", "lvListVertBar"})
@@ -234,7 +241,8 @@ TEST_F(MainLayoutEndToEndTest, OpeningAPageWithItsTabShowsThatPageAlone) {
     for (const TChildWindow& Child : ChildWindowsOf(Tabs))
       if (Child.Parent == Tabs && Child.Visible)
         Shown.push_back(Child.Text);
-    const char* Captions[] = {"Operate", "Windows List", "Drag Operate", "Settings", "About"};
+    const char* Captions[] = {"Operate",  "Windows List", "Drag Operate",
+                              "Settings", "About",        "Shortcuts"};
     EXPECT_EQ(Shown, std::vector<std::string>{Captions[Page]});
   }
 }

@@ -27,7 +27,7 @@ TEST(MainPagesPictureTest, EveryPageLooksAsReviewed) {
   ClearAutoStart();
   TTempDir Temp;
   TMirevanProcess Mirevan(Temp.Path(), PageShotSettings());
-  for (int Page = 0; Page < 5; ++Page) {
+  for (int Page = 0; Page < 6; ++Page) {
     const TSkinPicture Shot = ShootPage(Mirevan, Page);
     ASSERT_GT(Shot.Width, 0) << "page " << Page << " could not be taken";
     const std::string Reference = PageReferenceName(MIREVAN_PAGE_GOLDEN_DIR, Page);

@@ -98,9 +98,10 @@ protected:
 TEST_F(MainWindowTest, OpensOnTheFirstPageWithEveryPageAndTheStoredLayout) {
   Start();
   EXPECT_EQ(Form->SeSkinPageControl1->ActivePageIndex(), 0);
-  ASSERT_EQ(Form->SeSkinPageControl1->PageCount(), 5);
-  const char* Captions[] = {"Operate", "Windows List", "Drag Operate", "Settings", "About"};
-  for (int I = 0; I < 5; ++I)
+  ASSERT_EQ(Form->SeSkinPageControl1->PageCount(), 6);
+  const char* Captions[] = {"Operate",  "Windows List", "Drag Operate",
+                            "Settings", "About",        "Shortcuts"};
+  for (int I = 0; I < 6; ++I)
     EXPECT_EQ(Form->SeSkinPageControl1->Pages(I)->Caption(), Captions[I]);
   RECT Client;
   GetClientRect(Form->Handle(), &Client);
@@ -227,7 +228,7 @@ TEST_F(MainWindowTest, EveryControlOfEveryPageShowsWholeInBothSkinsAndTheWindowK
       Form->SeSkinEngine1->SetSkinFile(Skin);
     PumpFor(20);
     const std::string Name = *Skin ? "Midnight Ember" : "the built-in skin";
-    for (int Page = 0; Page < 5; ++Page) {
+    for (int Page = 0; Page < Form->SeSkinPageControl1->PageCount(); ++Page) {
       SelectPage(Page);
       ExpectFits(*Form, Name + ", page " + std::to_string(Page) + " shown");
     }
@@ -246,7 +247,7 @@ TEST_F(MainWindowTest, EveryControlOfEveryPageShowsWholeInBothSkinsAndTheWindowK
     RECT Normal;
     GetWindowRect(Form->Handle(), &Normal);
     SetWindowPos(Form->Handle(), nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (int Page = 0; Page < 5; ++Page) {
+    for (int Page = 0; Page < Form->SeSkinPageControl1->PageCount(); ++Page) {
       SelectPage(Page);
       ExpectFits(*Form, Name + " at the smallest size, page " + std::to_string(Page));
     }
@@ -609,11 +610,11 @@ constexpr int CtrlAlt = 0x4000 | 0x8000;
 constexpr int KeyTransparent = CtrlAlt | 'T', KeyOpacity = CtrlAlt | 'O',
               KeyMore = CtrlAlt | VK_DOWN, KeyLess = CtrlAlt | VK_UP;
 
-std::string KeySettings() {
+std::string KeySettings(int Opacity = KeyOpacity) {
   return "TransparentNewWindow=0\r\nIncreaseTransparency=" + std::to_string(KeyMore) +
          "\r\nDecreaseTransparency=" + std::to_string(KeyLess) +
          "\r\nTransparentShortCut=" + std::to_string(KeyTransparent) +
-         "\r\nOpacityShortCut=" + std::to_string(KeyOpacity);
+         "\r\nOpacityShortCut=" + std::to_string(Opacity);
 }
 
 void PressCtrlAlt(int ShortCut) {
@@ -709,3 +710,53 @@ TEST_F(MainWindowTest, AnOldSettingsFileTakesNoKeyAndAKeyHeldElsewhereIsMarkedTa
   EXPECT_TRUE(KeyIsFree(0x2000 | 'Q'));
 }
 
+
+TEST_F(MainWindowTest, TheShortcutsPageSetsClearsAndRefusesKeysWithRealKeys) {
+  // Another program holds Ctrl+Alt+K, which the settings give the opacity key.
+  const TGlobalKey Held = GlobalKeyOf(CtrlAlt | 'K');
+  ASSERT_TRUE(RegisterHotKey(nullptr, 0x79, Held.Modifiers, Held.Key));
+  Start(KeySettings(CtrlAlt | 'K'));
+  SelectPage(5);
+  EXPECT_EQ(Form->hkTransparent->Text(), L"Ctrl+Alt+T");
+  EXPECT_EQ(Form->hkIncrease->Text(), L"Ctrl+Alt+Down");
+  // Held elsewhere: kept, shown, and marked taken beside its field.
+  EXPECT_EQ(Form->hkOpacity->Text(), L"Ctrl+Alt+K");
+  EXPECT_EQ(Form->lblOpacityTaken->Caption(), "Taken");
+  EXPECT_EQ(Form->lblTransparentTaken->Caption(), "");
+  const std::string File = Temp.Path() + "Status.cfg";
+  const auto Stored = [&](const char* Key) {
+    return static_cast<int>(GetPrivateProfileIntA("Setting", Key, -1, File.c_str()));
+  };
+  const auto ClickField = [&] {
+    ASSERT_TRUE(ClickAtCentre(Form->hkTransparent->Handle()));
+    ASSERT_TRUE(PumpUntil([&] { return Form->hkTransparent->Focused(); }, 2000));
+  };
+  // Click the field, press the keys: taken, shown and stored at once.
+  ClickField();
+  PressCtrlAlt('Y');
+  ASSERT_TRUE(PumpUntil([&] { return Stored("TransparentShortCut") == (CtrlAlt | 'Y'); }, 2000));
+  EXPECT_EQ(Form->hkTransparent->Text(), L"Ctrl+Alt+Y");
+  // Another action's key (set, yet the field's to press while it has the keyboard) is
+  // refused on the spot.
+  PressCtrlAlt(VK_DOWN);
+  ASSERT_TRUE(PumpUntil([&] { return Form->hkTransparent->Refused() == KeyMore; }, 2000));
+  EXPECT_EQ(Stored("TransparentShortCut"), CtrlAlt | 'Y');
+  EXPECT_EQ(TransparentManager->Transparency(), 150); // the level key did nothing
+  // The field left: the keys are the desktop's again, the old one free.
+  SelectPage(0);
+  EXPECT_TRUE(KeyIsFree(KeyTransparent));
+  EXPECT_FALSE(KeyIsFree(CtrlAlt | 'Y'));
+  EXPECT_FALSE(KeyIsFree(KeyMore));
+  // Freed by the other program, the opacity key is taken the next time the page opens.
+  UnregisterHotKey(nullptr, 0x79);
+  SelectPage(5);
+  EXPECT_EQ(Form->lblOpacityTaken->Caption(), "");
+  EXPECT_FALSE(KeyIsFree(CtrlAlt | 'K'));
+  // Backspace: no key, and nothing held.
+  ClickField();
+  TapKey(VK_BACK);
+  ASSERT_TRUE(PumpUntil([&] { return Stored("TransparentShortCut") == 0; }, 2000));
+  EXPECT_EQ(Form->hkTransparent->Text(), L"None");
+  SelectPage(0);
+  EXPECT_TRUE(KeyIsFree(CtrlAlt | 'Y'));
+}

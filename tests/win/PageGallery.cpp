@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     ClearAutoStart();
     TTempDir Temp;
     TMirevanProcess Mirevan(Temp.Path(), PageShotSettings());
-    for (int Page = 0; Page < 5; ++Page) {
+    for (int Page = 0; Page < 6; ++Page) {
       const TSkinPicture Shot = ShootPage(Mirevan, Page);
       if (Shot.Width == 0)
         throw std::runtime_error("page " + std::to_string(Page) + " could not be taken");

@@ -66,6 +66,6 @@ TSkinPicture ShootPage(const TMirevanProcess& Mirevan, int Index) {
 
 std::string PageReferenceName(const std::string& Dir, int Index) {
   static const char* const Names[] = {"0-Operate", "1-WindowsList", "2-DragOperate", "3-Settings",
-                                      "4-About"};
+                                      "4-About", "5-Shortcuts"};
   return Dir + "/" + Names[Index] + ".png";
 }
