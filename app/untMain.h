@@ -3,15 +3,12 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "controls/list/SeSkinSListView.h"
 #include "controls/tabs/SeCustomTabSheet.h"
 #include "controls/tabs/SeSkinPageControl.h"
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
-#include "toolkit/GdiGuards.h"
 #include "toolkit/PrivateMessages.h"
 #include "toolkit/StdCtrls.h"
 
@@ -24,6 +21,7 @@ class TSeSkinGroupBox;
 class TSeSkinLabel;
 class TSeSkinEdit;
 class TSeSkinHint;
+class TDragOutline;
 
 // The main window's layout as the build compiled it into the program's resources.
 TMemoryStream StoredMainLayout();
@@ -111,7 +109,6 @@ public:
   RECT OldRect{};
   RECT NewRect{};
   HWND PickedWindow = nullptr;
-  TCanvas* ScreenCanvas() const { return FScreenCanvas.get(); }
 
   // Event handlers.
   void FormCreate(TObject* Sender);
@@ -143,9 +140,13 @@ private:
   void ApplyToChecked(bool ToTransparent);
   HWND TopLevelWindowOf(HWND Wnd);
   void DrawFrame();
+  // Each row's "Status" as its entry now stands; called after every action that may make a
+  // managed window transparent or opaque.
+  void ShowListStatus();
+  // "Is Transparent" for the picked window as it now stands.
+  void ShowPickedState();
   void WMHookNotify(WPARAM WParam, LPARAM LParam);
 
-  // On the device context of the whole screen, from FormCreate to FormDestroy.
-  std::unique_ptr<TWindowDC> FScreenDC; // the screen's, for FScreenCanvas
-  std::unique_ptr<TCanvas> FScreenCanvas;
+  // The drag tool's outline, from FormCreate on; owned by the form.
+  TDragOutline* FOutline = nullptr;
 };
