@@ -44,8 +44,8 @@ TEST_F(DiscoveryTest, RejectsDesktopWindowsChildrenAndTheMainWindow) {
 
 TEST_F(DiscoveryTest, NoWindowOfItsOwnProcessIsACandidateEvenBeforeTheMainWindowExists) {
   TNotifyReceiver Other;
-  const HWND Hidden = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "hidden", WS_POPUP, 0, 0, 10,
-                                      10, nullptr, nullptr, nullptr, nullptr);
+  const HWND Hidden = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "hidden", WS_POPUP, 0, 0, 10, 10,
+                                      nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(Hidden, nullptr);
   EXPECT_EQ(Manager.CanTransparent(Other.Handle()), nullptr);
   EXPECT_EQ(Manager.CanTransparent(Hidden), nullptr);

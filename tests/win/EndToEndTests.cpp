@@ -33,8 +33,7 @@ protected:
   }
   // Rests the real pointer on a button of Mirevan's, near its left end; the hint that comes
   // up, or null when none does within five seconds. On: where the pointer rests.
-  static HWND RestOnButton(const TMirevanProcess& Mirevan, const std::string& Caption,
-                           POINT& On) {
+  static HWND RestOnButton(const TMirevanProcess& Mirevan, const std::string& Caption, POINT& On) {
     const HWND Button = Mirevan.FindChild("MirevanWindow", Caption);
     RECT Bounds{};
     if (!Button || !GetWindowRect(Button, &Bounds))
