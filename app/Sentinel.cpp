@@ -103,6 +103,10 @@ void TSentinel::Publish(const std::vector<std::shared_ptr<TTransparentItem>>& It
   InterlockedExchange(&FBlock->InUse, Spare);
 }
 
+DWORD TSentinel::ProcessId() const {
+  return FSentinelProcess ? GetProcessId(FSentinelProcess.Get()) : 0;
+}
+
 void TSentinel::EndInOrder() {
   if (FBlock)
     InterlockedExchange(&FBlock->Orderly, 1);

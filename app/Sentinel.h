@@ -35,6 +35,8 @@ public:
   void Publish(const std::vector<std::shared_ptr<TTransparentItem>>& Items, bool OpacityOnClose);
   // Mirevan has ended in order: the sentinel ends without acting.
   void EndInOrder();
+  // The sentinel's process, or 0 before it has been started.
+  DWORD ProcessId() const;
 
 private:
   THandle FMapping;

@@ -164,6 +164,19 @@ void TTransparentMgr::TellSentinel() {
     FSentinel->Publish(FItems, OpacityOnClose());
 }
 
+void TTransparentMgr::SetTransparentNewWindow(bool Value) {
+  if (Value == TransparentNewWindow())
+    return;
+  SetSetting(FStatus->TransparentNewWindow, Value);
+  // Before the start-up actions there is no receiver yet; they install the hook themselves.
+  if (!FStarted)
+    return;
+  if (Value)
+    HookWindow(FNotifyWindow);
+  else
+    StopHook();
+}
+
 bool TTransparentMgr::AutoStart() const {
   return FStatus->GetAutoStart() && FStatus->StartUpEntry() == '"' + ExeFileName() + '"';
 }
@@ -198,8 +211,16 @@ HWND TTransparentMgr::CanTransparent(HWND Wnd) const {
     return nullptr;
   const std::string ClassName = ReadWindowClassName(Wnd);
   const bool Rejected = Wnd == FNotifyWindow || (GetWindowLongA(Wnd, GWL_STYLE) & WS_CHILD) != 0 ||
-                        AnsiSameText(ClassName, "WorkerW") || AnsiSameText(ClassName, "Progman");
+                        AnsiSameText(ClassName, "WorkerW") || AnsiSameText(ClassName, "Progman") ||
+                        IsOwnWindow(Wnd);
   return Rejected ? nullptr : Wnd;
+}
+
+bool TTransparentMgr::IsOwnWindow(HWND Wnd) const {
+  DWORD ProcessId = 0;
+  if (!Wnd || !GetWindowThreadProcessId(Wnd, &ProcessId))
+    return false;
+  return ProcessId == GetCurrentProcessId() || (FSentinel && ProcessId == FSentinel->ProcessId());
 }
 
 std::string TTransparentMgr::GetDisplayText(HWND Wnd) const {
@@ -239,7 +260,7 @@ std::vector<TWindowListRow> TTransparentMgr::ListRows() {
     std::string Text = GetDisplayText((*It)->Handle);
     if (AnsiSameText(Text, "unknown"))
       continue;
-    Rows.push_back({std::move(Text), (*It)->Transparent ? "Transparent" : "Opacity", It->get()});
+    Rows.push_back({std::move(Text), (*It)->StatusText(), It->get()});
     Listed.push_back(*It);
   }
   FListed = std::move(Listed);

@@ -69,6 +69,8 @@ public:
   void MakeOpacity();
   // MakeOpacity for any window, managed or not.
   static void OpacityWindow(HWND Wnd);
+  // What the windows list shows for the entry: "Transparent" or "Opacity".
+  const char* StatusText() const { return Transparent ? "Transparent" : "Opacity"; }
 
   // Notes what the window is before Mirevan first makes it layered, and whose it is (the
   // sentinel tells it from a later window with the same handle by that).
@@ -119,7 +121,8 @@ public:
   bool TransparentStart() const { return FStatus->TransparentStart; }
   void SetTransparentStart(bool Value) { SetSetting(FStatus->TransparentStart, Value); }
   bool TransparentNewWindow() const { return FStatus->TransparentNewWindow; }
-  void SetTransparentNewWindow(bool Value) { SetSetting(FStatus->TransparentNewWindow, Value); }
+  // Acts at once once the program has started: on installs the hook, off removes it.
+  void SetTransparentNewWindow(bool Value);
   bool OpacityOnClose() const { return FStatus->OpacityOnClose; }
   void SetOpacityOnClose(bool Value) { SetSetting(FStatus->OpacityOnClose, Value); }
   // The desktop-wide key of an action, as "Status.cfg" keeps it (0: none).
@@ -140,8 +143,11 @@ public:
   HWND NotifyWindow() const { return FNotifyWindow; }
   void StopHook();
 
-  // The window itself when it may be made transparent, else null.
+  // The window itself when it may be made transparent, else null. No window of Mirevan's
+  // own process or of its sentinel's ever may.
   HWND CanTransparent(HWND Wnd) const;
+  // True for a window of Mirevan's own process or of its sentinel's.
+  bool IsOwnWindow(HWND Wnd) const;
   // The text by which the window is shown in the windows list.
   std::string GetDisplayText(HWND Wnd) const;
 

@@ -1,5 +1,6 @@
 #include "app/untMain.h"
 
+#include "app/DragOutline.h"
 #include "app/EnumrateWindow.h"
 #include "app/RunningCopy.h"
 #include "app/TransparentMgr.h"
@@ -61,7 +62,11 @@ void TfrmTransparentMain::ComeForward() {
 void TfrmTransparentMain::WMHookNotify(WPARAM WParam, LPARAM LParam) {
   switch (LParam) {
   case HOOK_WINDOWSHOWN:
-    TransparentManager->TransparentWindow(reinterpret_cast<HWND>(WParam));
+    // Reports may still be queued from before the option was switched off.
+    if (TransparentManager->TransparentNewWindow()) {
+      TransparentManager->TransparentWindow(reinterpret_cast<HWND>(WParam));
+      ShowListStatus();
+    }
     break;
   case HOOK_WINDOWDESTROYED:
     TransparentManager->RemoveDeadWindows();
@@ -77,12 +82,7 @@ void TfrmTransparentMain::FormCreate(TObject*) {
   PostMessageW(Handle(), WM_LAUNCHSENTINEL, 0, 0);
   SeSkinPageControl1->SetActivePageIndex(0);
   Screen->SetCursors(crDragTool, LoadCursorA(GetModuleHandleA(nullptr), "DRAG"));
-  FScreenDC = std::make_unique<TWindowDC>(nullptr);
-  FScreenCanvas = std::make_unique<TCanvas>(FScreenDC->DC());
-  FScreenCanvas->Pen.Mode = TPenMode::pmNotXor;
-  FScreenCanvas->Pen.Color = clBlack;
-  FScreenCanvas->Pen.Width = 4;
-  FScreenCanvas->Brush.Style = TBrushStyle::bsClear;
+  FOutline = MakeComponent<TDragOutline>(this);
   FGlobalKeys = std::make_unique<TGlobalKeys>(Handle());
   for (int I = 0; I < GlobalActionCount; ++I) {
     const auto Action = static_cast<TGlobalAction>(I);
@@ -100,8 +100,9 @@ void TfrmTransparentMain::FormCreate(TObject*) {
 
 void TfrmTransparentMain::FormDestroy(TObject*) {
   FGlobalKeys.reset();
-  FScreenCanvas.reset();
-  FScreenDC.reset();
+  // Gone with the window even when it goes in the middle of a drag.
+  if (FOutline)
+    FOutline->Surround({});
 }
 
 void TfrmTransparentMain::SeSkinPageControl1Change(TObject*) {
@@ -127,6 +128,7 @@ void TfrmTransparentMain::btnTransparentClick(TObject*) {
   SetEnabled(true);
   Screen->SetCursor(crDefault);
   TEnumrate::EnumAllWindows();
+  ShowListStatus();
 }
 
 void TfrmTransparentMain::btnOpacityClick(TObject*) {
@@ -135,6 +137,7 @@ void TfrmTransparentMain::btnOpacityClick(TObject*) {
   TransparentManager->OpacityAll();
   SetEnabled(true);
   Screen->SetCursor(crDefault);
+  ShowListStatus();
 }
 
 void TfrmTransparentMain::btnRefreshClick(TObject*) {
@@ -160,6 +163,20 @@ void TfrmTransparentMain::ApplyToChecked(bool ToTransparent) {
     else
       Entry->MakeOpacity();
   }
+  ShowListStatus();
+}
+
+void TfrmTransparentMain::ShowListStatus() {
+  for (int I = 0; I < lvList->ItemCount(); ++I) {
+    TListItem* Row = lvList->Items(I);
+    const auto* Entry = static_cast<const TTransparentItem*>(Row->Data);
+    if (Entry && !Row->SubItems().empty() && Row->SubItems()[0] != Entry->StatusText())
+      Row->SetSubItem(0, Entry->StatusText());
+  }
+}
+
+void TfrmTransparentMain::ShowPickedState() {
+  chkIsTransparent->SetChecked(TransparentManager->IsTransparentWindow(PickedWindow));
 }
 
 void TfrmTransparentMain::btnCheckAllClick(TObject*) {
@@ -206,7 +223,7 @@ void TfrmTransparentMain::pnlDragMouseMove(TObject*, TShiftState, int, int) {
   PickedWindow = TopLevelWindowOf(WindowFromPoint(Pointer));
   edtCaption->SetText(WindowText(ReadWindowTitle(PickedWindow)));
   edtClass->SetText(WindowText(ReadWindowClassName(PickedWindow)));
-  chkIsTransparent->SetChecked(TransparentManager->IsTransparentWindow(PickedWindow));
+  ShowPickedState();
   GetWindowRect(PickedWindow, &NewRect); // fails for none, leaving NewRect as it was
   DrawFrame();
 }
@@ -217,6 +234,8 @@ void TfrmTransparentMain::pnlDragMouseUp(TObject*, TMouseButton, TShiftState, in
   NewRect = {};
   DrawFrame();
   TransparentManager->TransparentWindow(PickedWindow);
+  ShowPickedState();
+  ShowListStatus();
 }
 
 void TfrmTransparentMain::Panel1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
@@ -224,21 +243,26 @@ void TfrmTransparentMain::Panel1MouseUp(TObject*, TMouseButton, TShiftState, int
   img2->Picture().LoadFromFile("DragOff.bmp");
   NewRect = {};
   DrawFrame();
-  TTransparentItem::OpacityWindow(PickedWindow);
+  // A managed window stays managed, but its entry, and so its row, says it is opaque now.
+  if (TTransparentItem* Entry = TransparentManager->FindItem(PickedWindow))
+    Entry->MakeOpacity();
+  else
+    TTransparentItem::OpacityWindow(PickedWindow);
+  ShowPickedState();
+  ShowListStatus();
 }
 
 HWND TfrmTransparentMain::TopLevelWindowOf(HWND Wnd) {
   while (GetWindowLongA(Wnd, GWL_STYLE) & WS_CHILD)
     Wnd = GetParent(Wnd);
-  return Wnd == Handle() ? nullptr : Wnd;
+  // Mirevan's own windows (this one, its menus, hints, outline) are never picked.
+  return TransparentManager->IsOwnWindow(Wnd) ? nullptr : Wnd;
 }
 
 void TfrmTransparentMain::DrawFrame() {
   if (EqualRect(&OldRect, &NewRect))
     return;
-  // The not-XOR pen inverts what it covers: drawing a rectangle twice restores the screen.
-  FScreenCanvas->Rectangle(OldRect);
-  FScreenCanvas->Rectangle(NewRect);
+  FOutline->Surround(NewRect);
   OldRect = NewRect;
 }
 
@@ -324,4 +348,5 @@ void TfrmTransparentMain::tbTransparencyChange(TObject*) {
   const int Position = tbTransparency->Position();
   lblTransparency->SetCaption(std::to_string(Position * 100 / 255) + " %");
   TransparentManager->SetTransparency(Position);
+  ShowListStatus();
 }

@@ -13,7 +13,6 @@
 #include "toolkit/ComCtrls.h"
 #include "toolkit/ExtCtrls.h"
 #include "toolkit/Forms.h"
-#include "toolkit/GdiGuards.h"
 #include "toolkit/PrivateMessages.h"
 #include "toolkit/StdCtrls.h"
 
@@ -26,6 +25,7 @@ class TSeSkinGroupBox;
 class TSeSkinLabel;
 class TSeSkinEdit;
 class TSeSkinHint;
+class TDragOutline;
 
 // The main window's layout as the build compiled it into the program's resources.
 TMemoryStream StoredMainLayout();
@@ -129,7 +129,6 @@ public:
   RECT OldRect{};
   RECT NewRect{};
   HWND PickedWindow = nullptr;
-  TCanvas* ScreenCanvas() const { return FScreenCanvas.get(); }
   // The desktop-wide keys of "Status.cfg", from FormCreate to FormDestroy.
   TGlobalKeys* GlobalKeys() const { return FGlobalKeys.get(); }
 
@@ -163,6 +162,11 @@ private:
   void ApplyToChecked(bool ToTransparent);
   HWND TopLevelWindowOf(HWND Wnd);
   void DrawFrame();
+  // Each row's "Status" as its entry now stands; called after every action that may make a
+  // managed window transparent or opaque.
+  void ShowListStatus();
+  // "Is Transparent" for the picked window as it now stands.
+  void ShowPickedState();
   void WMHookNotify(WPARAM WParam, LPARAM LParam);
   // A desktop-wide key was pressed.
   void GlobalKeyPressed(TGlobalAction Action);
@@ -178,8 +182,7 @@ private:
   void KeyFieldAccept(TGlobalAction Action, int ShortCut, bool& Accept);
   void KeyFieldChange(TGlobalAction Action);
 
-  // On the device context of the whole screen, from FormCreate to FormDestroy.
-  std::unique_ptr<TWindowDC> FScreenDC; // the screen's, for FScreenCanvas
-  std::unique_ptr<TCanvas> FScreenCanvas;
+  // The drag tool's outline, from FormCreate on; owned by the form.
+  TDragOutline* FOutline = nullptr;
   std::unique_ptr<TGlobalKeys> FGlobalKeys;
 };

@@ -142,8 +142,20 @@ void TApplication::CancelHintOn(const MSG& Msg) {
     CancelHint();
 }
 
+namespace {
+
+// A button held means a drag or a press in progress, where a hint only gets in the way.
+bool MouseButtonHeld() {
+  for (const int Button : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2})
+    if (GetKeyState(Button) < 0)
+      return true;
+  return false;
+}
+
+} // namespace
+
 void TApplication::HintMouseMessage(UINT Msg, TControl* Control) {
-  if (Msg != WM_MOUSEMOVE) {
+  if (Msg != WM_MOUSEMOVE || MouseButtonHeld()) {
     CancelHint();
     return;
   }
@@ -171,7 +183,7 @@ void TApplication::CancelHint() {
 
 void TApplication::ShowPendingHint() {
   FHintTimer->SetEnabled(false);
-  if (!FHintControl)
+  if (!FHintControl || MouseButtonHeld())
     return;
   if (FHintShown) {
     if (FHintWindow)

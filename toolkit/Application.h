@@ -80,7 +80,8 @@ public:
   void CancelHint();
   // Shows Control's hint with its top-left corner at the screen point At, for the usual time.
   void ShowHintAt(TControl* Control, POINT At);
-  // Every mouse message of the toolkit's windows, with the control under the pointer.
+  // Every mouse message of the toolkit's windows, with the control under the pointer. No
+  // hint shows while a mouse button is held.
   void HintMouseMessage(UINT Msg, TControl* Control);
   // A message the hint window counts as one that hides the hint does so (the loop's
   // messages, and the activation changes the forms are told of).

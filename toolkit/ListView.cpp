@@ -55,6 +55,13 @@ void TListItem::AddSubItem(const std::string& Text) {
                          const_cast<char*>(Text.c_str()));
 }
 
+void TListItem::SetSubItem(int Index, const std::string& Text) {
+  FSubItems.at(static_cast<size_t>(Index)) = Text;
+  if (FOwner && FOwner->HandleAllocated())
+    ListView_SetItemText(FOwner->Handle(), this->Index(), Index + 1,
+                         const_cast<char*>(FSubItems[static_cast<size_t>(Index)].c_str()));
+}
+
 bool TListItem::Checked() const {
   if (FOwner && FOwner->HandleAllocated())
     return ((ListView_GetItemState(FOwner->Handle(), Index(), LVIS_STATEIMAGEMASK) >> 12) & 0xF) ==

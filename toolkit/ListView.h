@@ -44,6 +44,8 @@ public:
   const std::string& Caption() const { return FCaption; }
   const std::vector<std::string>& SubItems() const { return FSubItems; }
   void AddSubItem(const std::string& Text);
+  // Replaces the text of an existing sub-item (0 is the second column).
+  void SetSubItem(int Index, const std::string& Text);
   bool Checked() const;
   void SetChecked(bool Value);
   void* Data = nullptr;

@@ -42,9 +42,16 @@ TEST_F(DiscoveryTest, RejectsDesktopWindowsChildrenAndTheMainWindow) {
   EXPECT_EQ(Manager.CanTransparent(nullptr), nullptr);
 }
 
-TEST_F(DiscoveryTest, BeforeTheMainWindowExistsOnlyStyleAndClassReject) {
-  TNotifyReceiver Other; // any window of this process is a candidate then
-  EXPECT_EQ(Manager.CanTransparent(Other.Handle()), Other.Handle());
+TEST_F(DiscoveryTest, NoWindowOfItsOwnProcessIsACandidateEvenBeforeTheMainWindowExists) {
+  TNotifyReceiver Other;
+  const HWND Hidden = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "hidden", WS_POPUP, 0, 0, 10, 10,
+                                      nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(Hidden, nullptr);
+  EXPECT_EQ(Manager.CanTransparent(Other.Handle()), nullptr);
+  EXPECT_EQ(Manager.CanTransparent(Hidden), nullptr);
+  const HWND Foreign = Fixture.Create("MirevanProbe", "another program's");
+  EXPECT_EQ(Manager.CanTransparent(Foreign), Foreign);
+  DestroyWindow(Hidden);
 }
 
 TEST_F(DiscoveryTest, AVanishedWindowIsStillACandidateWithEmptyText) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <commctrl.h>
 #include <cstdio>
 #include <fstream>
@@ -16,6 +17,7 @@
 #include "tests/win/support/FixtureProcess.h"
 #include "tests/win/support/MirevanProcess.h"
 #include "tests/win/support/Notepad.h"
+#include "tests/win/support/ScreenBackdrop.h"
 #include "tests/win/support/WinTestSupport.h"
 #include "toolkit/IniFiles.h"
 
@@ -28,6 +30,19 @@ protected:
   }
   static bool BecomesLayeredWith(HWND Wnd, int Alpha) {
     return WaitUntil([&] { return HasLayeredStyle(Wnd) && LayeredAlpha(Wnd) == Alpha; }, 3000);
+  }
+  // Rests the real pointer on a button of Mirevan's, near its left end; the hint that comes
+  // up, or null when none does within five seconds. On: where the pointer rests.
+  static HWND RestOnButton(const TMirevanProcess& Mirevan, const std::string& Caption, POINT& On) {
+    const HWND Button = Mirevan.FindChild("MirevanWindow", Caption);
+    RECT Bounds{};
+    if (!Button || !GetWindowRect(Button, &Bounds))
+      return nullptr;
+    On = {Bounds.left + 20, (Bounds.top + Bounds.bottom) / 2};
+    HWND Hint = nullptr;
+    if (PointAt({On.x - 5, On.y}) && PointAt(On))
+      WaitUntil([&] { return (Hint = FindHintWindow(Mirevan.ProcessId())) != nullptr; }, 5000);
+    return Hint;
   }
   std::string SettingsText() const {
     std::ifstream File(Temp.Path() + "Status.cfg", std::ios::binary);
@@ -130,16 +145,9 @@ TEST_F(EndToEndTest, TheButtonsClickedWithThePointerTakeAndLetGoOfWindows) {
 TEST_F(EndToEndTest, RestingOnAButtonShowsItsHintUnderThePointerUntilAKeyIsPressed) {
   TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=0\r\nTransparentNewWindow=0");
   SetForegroundWindow(Mirevan.MainWindow());
-  const HWND Button = Mirevan.FindChild("MirevanWindow", "Transparent");
-  ASSERT_NE(Button, nullptr);
-  RECT Bounds;
-  GetWindowRect(Button, &Bounds);
-  const POINT On{Bounds.left + 20, (Bounds.top + Bounds.bottom) / 2};
-  ASSERT_TRUE(PointAt({On.x - 5, On.y}));
-  ASSERT_TRUE(PointAt(On));
-  HWND Hint = nullptr;
-  ASSERT_TRUE(
-      WaitUntil([&] { return (Hint = FindHintWindow(Mirevan.ProcessId())) != nullptr; }, 5000));
+  POINT On{};
+  const HWND Hint = RestOnButton(Mirevan, "Transparent", On);
+  ASSERT_NE(Hint, nullptr);
   wchar_t Text[128] = {};
   DWORD_PTR Length = 0;
   SendMessageTimeoutW(Hint, WM_GETTEXT, std::size(Text), reinterpret_cast<LPARAM>(Text),
@@ -155,7 +163,7 @@ TEST_F(EndToEndTest, RestingOnAButtonShowsItsHintUnderThePointerUntilAKeyIsPress
   EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(Hint); }, 3000));
 }
 
-TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
+TEST_F(EndToEndTest, TheNewWindowOptionActsTheMomentItIsTickedOrCleared) {
   TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0\r\nTransparency=150");
   const HWND Early = NewWindow("opened with the option off");
   Sleep(800);
@@ -165,23 +173,30 @@ TEST_F(EndToEndTest, WithoutTheOptionNewWindowsStayOpaqueUntilTheLevelChanges) {
   const HWND NewWindowBox =
       Mirevan.FindChild("MirevanWindow", "Transparent while new window show or opened");
   ASSERT_NE(NewWindowBox, nullptr);
-  ASSERT_TRUE(ClickAtCentre(NewWindowBox)); // with the real pointer
-  EXPECT_TRUE(WaitUntil(
-      [&] { return SendMessageA(NewWindowBox, BM_GETCHECK, 0, 0) == BST_CHECKED; }, 2000));
-  const HWND Later = NewWindow("opened with the option on, before the level changed");
-  Sleep(800);
-  EXPECT_FALSE(HasLayeredStyle(Later));
+  // With the real pointer, until the box shows the state asked for.
+  const auto ClickBox = [&](LRESULT State) {
+    return ClickAtCentre(NewWindowBox) &&
+           WaitUntil([&] { return SendMessageA(NewWindowBox, BM_GETCHECK, 0, 0) == State; }, 2000);
+  };
+  ASSERT_TRUE(ClickBox(BST_CHECKED));
+  // Taken at once: no level change, no "Transparent" in between.
+  EXPECT_TRUE(BecomesLayeredWith(NewWindow("opened with the option ticked"), 150));
+  EXPECT_FALSE(HasLayeredStyle(Early));
 
-  // The transparency bar, dragged with the real pointer from the stored level to 140.
+  ASSERT_TRUE(ClickBox(BST_UNCHECKED));
+  const HWND Cleared = NewWindow("opened with the option cleared");
+  // Nor does a level change, dragged with the real pointer, bring the hook back.
   const HWND Bar = FindTransparencyBar(Mirevan);
   ASSERT_NE(Bar, nullptr);
   ASSERT_TRUE(DragTransparencyBar(Bar, 150, 140));
-  const HWND Last = NewWindow("opened after the level changed");
-  EXPECT_TRUE(BecomesLayeredWith(Last, 140));
+  const HWND AfterLevel = NewWindow("opened after the level changed");
+  Sleep(800);
+  EXPECT_FALSE(HasLayeredStyle(Cleared));
+  EXPECT_FALSE(HasLayeredStyle(AfterLevel));
   // What the pointer set reaches the settings file.
   EXPECT_TRUE(Mirevan.Close());
   const TIniFile Ini(Temp.Path() + "Status.cfg");
-  EXPECT_TRUE(Ini.ReadBool("Setting", "TransparentNewWindow", false));
+  EXPECT_FALSE(Ini.ReadBool("Setting", "TransparentNewWindow", true));
   EXPECT_EQ(Ini.ReadInteger("Setting", "Transparency", 0), 140);
 }
 
@@ -378,6 +393,64 @@ TEST_F(EndToEndTest, TheSystemMenuRollsTheWindowUpAndRestoresIt) {
   EXPECT_TRUE(Mirevan.Running());
 }
 
+// The top-level windows of Mirevan's process and of its sentinel's.
+std::vector<HWND> OwnWindows(const TMirevanProcess& Mirevan) {
+  struct TSearch {
+    DWORD Ids[2];
+    std::vector<HWND> Found;
+  } Search{{Mirevan.ProcessId(), SentinelProcessId(Mirevan.ProcessId())}, {}};
+  EnumWindows(
+      [](HWND Wnd, LPARAM Data) -> BOOL {
+        auto& S = *reinterpret_cast<TSearch*>(Data);
+        DWORD Id = 0;
+        GetWindowThreadProcessId(Wnd, &Id);
+        if (Id == S.Ids[0] || (S.Ids[1] && Id == S.Ids[1]))
+          S.Found.push_back(Wnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&Search));
+  return Search.Found;
+}
+
+// The text the windows list would show for a window: its title, else its class name.
+std::string ShownText(HWND Wnd) {
+  char Text[260] = {};
+  if (GetWindowTextA(Wnd, Text, sizeof Text) <= 0)
+    GetClassNameA(Wnd, Text, sizeof Text);
+  return Text;
+}
+
+TEST_F(EndToEndTest, MirevansOwnWindowsAreNeverTakenNorListed) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=1\r\nTransparency=77");
+  const HWND Main = Mirevan.MainWindow();
+  ASSERT_TRUE(BecomesLayeredWith(NewWindow("taken as it opens"), 77));
+  const auto NoneTaken = [&](const char* While) {
+    Sleep(700); // longer than the hook takes to report a window that came or showed
+    for (HWND Wnd : OwnWindows(Mirevan))
+      EXPECT_NE(LayeredAlpha(Wnd), 77) << While << ": " << ShownText(Wnd);
+  };
+  SetForegroundWindow(Main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Main; }, 2000));
+
+  POINT On{};
+  ASSERT_NE(RestOnButton(Mirevan, "Transparent", On), nullptr);
+  NoneTaken("a hint shown");
+  // A popup menu: the window menu.
+  AltKey(VK_SPACE);
+  ASSERT_TRUE(WaitUntil([&] { return MenuLevels(Main) == 1; }, 3000));
+  NoneTaken("a menu open");
+  TapKey(VK_ESCAPE);
+  ASSERT_TRUE(WaitUntil([&] { return MenuLevels(Main) == 0; }, 3000));
+  // "Transparent" takes every window of the desktop, the hidden ones too, but none of these.
+  ASSERT_TRUE(ClickAt(On));
+  NoneTaken("after Transparent");
+
+  Mirevan.SelectPage(1);
+  for (HWND Wnd : OwnWindows(Mirevan))
+    EXPECT_EQ(Mirevan.FindListRow(ShownText(Wnd)), -1) << ShownText(Wnd);
+  EXPECT_GE(Mirevan.FindListRow("taken as it opens"), 0);
+}
+
 // Starts Mirevan.exe in Dir once more and waits for that process to end; its exit code, or
 // -1 when it did not end within the time.
 int StartAgainAndWait(const std::string& Dir, DWORD& Milliseconds) {
@@ -513,6 +586,17 @@ protected:
     const bool FirstOnTop = First.top < Second.top;
     return Which == 0 ? (FirstOnTop ? Found[0] : Found[1]) : (FirstOnTop ? Found[1] : Found[0]);
   }
+  // Moves a fixture window and waits until it is there.
+  bool MoveTo(HWND Wnd, const RECT& Bounds) {
+    Fixture.Move(Wnd, Bounds);
+    return WaitUntil(
+        [&] {
+          RECT Now{};
+          GetWindowRect(Wnd, &Now);
+          return EqualRect(&Now, &Bounds) != FALSE;
+        },
+        3000);
+  }
   // A control's text as the control itself answers it.
   static std::string TextOf(HWND Wnd) {
     char Text[300] = {};
@@ -561,6 +645,88 @@ TEST_F(DragEndToEndTest, TheOpacityTargetClearsAWindowTheProgramNeverManaged) {
   Sleep(200);
   Drag(Target(Mirevan, 1), CentreOf(Foreign));
   EXPECT_TRUE(WaitUntil([&] { return !HasLayeredStyle(Foreign); }, 3000));
+}
+
+TEST_F(DragEndToEndTest, AfterAReleaseIsTransparentAndTheListTellHowTheWindowNowIs) {
+  const HWND Managed = NewWindow("taken at start");
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentStart=1\r\nTransparentNewWindow=0\r\n"
+                                       "Transparency=130");
+  ASSERT_TRUE(BecomesLayeredWith(Managed, 130));
+  const HWND Unmanaged = NewWindow("opened after start");
+  // Apart, and clear of Mirevan's window in the middle of the screen.
+  ASSERT_TRUE(MoveTo(Managed, {10, 10, 250, 170}));
+  ASSERT_TRUE(MoveTo(Unmanaged, {10, 800, 250, 960}));
+  Mirevan.SelectPage(2);
+  Sleep(200);
+  const HWND IsTransparent = Mirevan.FindChild("MirevanWindow", "Is Transparent");
+  ASSERT_NE(IsTransparent, nullptr);
+  const auto Ticked = [&] { return SendMessageA(IsTransparent, BM_GETCHECK, 0, 0) == BST_CHECKED; };
+  const struct {
+    int Target;
+    HWND Onto;
+    const char* Title;
+    bool Before, After;
+    const char* Status;
+  } Cases[] = {{1, Managed, "taken at start", true, false, "Opacity"},
+               {0, Unmanaged, "opened after start", false, true, "Transparent"}};
+  for (const auto& Case : Cases) {
+    Mirevan.SelectPage(2);
+    Sleep(200);
+    Drag(Target(Mirevan, Case.Target), CentreOf(Case.Onto),
+         [&] { EXPECT_EQ(Ticked(), Case.Before) << Case.Title; });
+    EXPECT_TRUE(WaitUntil([&] { return Ticked() == Case.After; }, 2000)) << Case.Title;
+    EXPECT_EQ(HasLayeredStyle(Case.Onto), Case.After) << Case.Title;
+    Mirevan.SelectPage(1);
+    const int Row = Mirevan.FindListRow(Case.Title);
+    ASSERT_GE(Row, 0) << Case.Title;
+    EXPECT_EQ(Mirevan.ListText(Row, 1), Case.Status) << Case.Title;
+  }
+}
+
+// The outline is drawn over a window that lies behind Mirevan's, across the "Window Class"
+// field, whose text changes under it during the drag.
+TEST_F(DragEndToEndTest, TheOutlineLeavesNoPixelBehindAndNoHintShowsWhileDragging) {
+  TMirevanProcess Mirevan(Temp.Path(), "TransparentNewWindow=0");
+  Mirevan.SelectPage(2);
+  Sleep(200);
+  const HWND Main = Mirevan.MainWindow();
+  RECT Own{}, Class{};
+  GetWindowRect(Main, &Own);
+  GetWindowRect(EditField(Mirevan, 1), &Class);
+  const int EdgeY = (Class.top + Class.bottom) / 2;
+  const RECT Under{Own.left + 20, EdgeY, std::min<LONG>(Own.right + 200, 1270),
+                   std::min<LONG>(Own.bottom + 100, 1014)};
+  ASSERT_GT(Under.right - Own.right, 60) << "room beside Mirevan's window to drop onto";
+  const HWND Behind = NewWindow("under the outline");
+  Fixture.Fill(Behind, 0x3060A0);
+  ASSERT_TRUE(MoveTo(Behind, Under));
+  SetForegroundWindow(Main);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == Main; }, 2000));
+  Sleep(300);
+
+  const RECT Shot{Own.left, Own.top, Under.right, Under.bottom};
+  const RECT Band{Class.left + 4, EdgeY - 1, Class.right - 4, EdgeY + 1};
+  std::vector<uint32_t> During;
+  bool HintDuring = false;
+  Drag(Target(Mirevan, 1), {(Own.right + Under.right) / 2, EdgeY + 60}, [&] {
+    Sleep(1500); // past the time a resting pointer takes to bring up a hint
+    HintDuring = FindHintWindow(Mirevan.ProcessId()) != nullptr;
+    During = ScreenPixels(Band);
+  });
+  EXPECT_FALSE(HintDuring);
+  Sleep(500);
+  const std::vector<uint32_t> After = ScreenPixels(Shot);
+  // What the windows paint when asked afresh: the screen as it should be.
+  for (HWND Wnd : {Main, Behind})
+    RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  Sleep(700);
+  const std::vector<uint32_t> Fresh = ScreenPixels(Shot);
+  EXPECT_NE(During, ScreenPixels(Band)) << "the outline crossed the field during the drag";
+  ASSERT_EQ(After.size(), Fresh.size());
+  size_t Left = 0;
+  for (size_t I = 0; I < After.size(); ++I)
+    Left += After[I] != Fresh[I];
+  EXPECT_EQ(Left, 0u) << "pixels of the outline left after the release";
 }
 
 TEST_F(DragEndToEndTest, AMissingPictureIsReportedByName) {

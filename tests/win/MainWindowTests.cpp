@@ -376,18 +376,22 @@ TEST_F(MainWindowTest, CheckAllUncheckAllAndApplyToCheckedRows) {
   for (int I = 0; I < Form->lvList->ItemCount(); ++I)
     EXPECT_FALSE(Form->lvList->Items(I)->Checked());
 
-  // Row 0 is "b", the newest.
+  // Row 0 is "b", the newest. Its "Status" follows every action at once.
+  const auto Status = [this] { return Form->lvList->Items(0)->SubItems()[0]; };
   Form->lvList->Items(0)->SetChecked(true);
   Click(Form->btnMakeOpacity);
   EXPECT_FALSE(HasLayeredStyle(B));
   EXPECT_TRUE(HasLayeredStyle(A));
-  EXPECT_EQ(Form->lvList->Items(0)->SubItems()[0], "Transparent"); // not refreshed
+  EXPECT_EQ(Status(), "Opacity");
   Click(Form->btnMakeTransparent);
   EXPECT_EQ(LayeredAlpha(B), 150);
+  EXPECT_EQ(Status(), "Transparent");
   Click(Form->btnMakeOpacity);
+  EXPECT_EQ(Status(), "Opacity");
   SelectPage(3);
   MoveTrackBar(90);
   EXPECT_EQ(LayeredAlpha(B), 90);
+  EXPECT_EQ(Status(), "Transparent"); // the level change took it back
 }
 
 TEST_F(MainWindowTest, RefreshDropsWindowsThatWereClosed) {
@@ -407,6 +411,11 @@ TEST_F(MainWindowTest, RefreshDropsWindowsThatWereClosed) {
 TEST_F(MainWindowTest, HookNotificationsTakeAndDropWindows) {
   Start("TransparentNewWindow=0");
   const HWND Wnd = NewWindow("announced");
+  // With the option off, a report still queued from before it was cleared takes nothing.
+  EXPECT_EQ(SendMessageA(Form->Handle(), 1025, reinterpret_cast<WPARAM>(Wnd), 2), 0);
+  EXPECT_FALSE(TransparentManager->HasWindow(Wnd));
+  // The option's value alone: the hook itself would report these windows too.
+  TransparentManager->Status().TransparentNewWindow = true;
   EXPECT_EQ(SendMessageA(Form->Handle(), 1025, reinterpret_cast<WPARAM>(Wnd), 2), 0);
   EXPECT_TRUE(TransparentManager->HasWindow(Wnd));
   EXPECT_EQ(LayeredAlpha(Wnd), 150);
@@ -587,7 +596,10 @@ TEST_F(DragToolTest, TheOpacityTargetClearsWindowsTheProgramNeverManaged) {
   EXPECT_FALSE(TransparentManager->HasWindow(Foreign));
   Drag(Form->Panel1, CentreOf(Managed));
   EXPECT_FALSE(HasLayeredStyle(Managed));
-  EXPECT_TRUE(TransparentManager->HasWindow(Managed)); // the list is not touched
+  EXPECT_FALSE(Form->chkIsTransparent->Checked()); // as it is after the release
+  // Still managed, and its entry says what it is now.
+  ASSERT_TRUE(TransparentManager->HasWindow(Managed));
+  EXPECT_FALSE(TransparentManager->FindItem(Managed)->Transparent);
 }
 
 TEST_F(DragToolTest, AMissingPictureIsReportedAndTheCursorStays) {

@@ -171,32 +171,33 @@ TEST_F(ManagerTest, LevelChangesReapplyToEveryEntryEvenOpaqueOnes) {
   EXPECT_TRUE(Manager->FindItem(B)->Transparent);
 }
 
-TEST_F(ManagerTest, SameLevelChangesNothingAndInstallsNoHook) {
-  Manager->SetNotifyWindow(MainWindow.Handle()); // the option is off: no hook yet
+TEST_F(ManagerTest, SameLevelChangesNothing) {
   const HWND Wnd = NewWindow();
   Manager->TransparentWindow(Wnd);
   Fixture.ClearLayered(Wnd);
-  Manager->SetTransparentNewWindow(true);
-
   Manager->SetTransparency(150);
   EXPECT_FALSE(HasLayeredStyle(Wnd));
-  const HWND Unreported = NewWindow("not hooked yet");
-  PumpFor(SettleTime);
-  EXPECT_EQ(MainWindow.Count(Unreported, HOOK_WINDOWSHOWN), 0);
-
   Manager->SetTransparency(151);
   EXPECT_EQ(LayeredAlpha(Wnd), 151);
-  const HWND Reported = NewWindow("hooked now");
-  EXPECT_TRUE(MainWindow.WaitFor(Reported, HOOK_WINDOWSHOWN, 3000));
 }
 
-TEST_F(ManagerTest, SwitchingTheOptionOffKeepsAnInstalledHook) {
+TEST_F(ManagerTest, TheNewWindowOptionInstallsAndRemovesTheHookAtOnce) {
+  Manager->SetNotifyWindow(MainWindow.Handle()); // the option is off: no hook
+  Manager->SetTransparency(151);                 // nor does a level change install one
+  const HWND Off = NewWindow("option off");
+  PumpFor(SettleTime);
+  EXPECT_EQ(MainWindow.Count(Off, HOOK_WINDOWSHOWN), 0);
+
   Manager->SetTransparentNewWindow(true);
-  Manager->SetNotifyWindow(MainWindow.Handle());
+  const HWND On = NewWindow("option on");
+  EXPECT_TRUE(MainWindow.WaitFor(On, HOOK_WINDOWSHOWN, 3000));
+
   Manager->SetTransparentNewWindow(false);
-  Manager->SetTransparency(10);
-  const HWND Wnd = NewWindow("still reported");
-  EXPECT_TRUE(MainWindow.WaitFor(Wnd, HOOK_WINDOWSHOWN, 3000));
+  PumpFor(100);
+  MainWindow.Clear();
+  const HWND OffAgain = NewWindow("option off again");
+  PumpFor(SettleTime);
+  EXPECT_EQ(MainWindow.Count(OffAgain, HOOK_WINDOWSHOWN), 0);
 }
 
 TEST_F(ManagerTest, StartUpActionsRunOnceOnTheFirstNotifyWindow) {

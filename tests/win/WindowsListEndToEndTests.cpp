@@ -32,18 +32,7 @@ public:
         SendMessageA(FList, LVM_GETITEMSTATE, static_cast<WPARAM>(Row), LVIS_STATEIMAGEMASK);
     return ((State & LVIS_STATEIMAGEMASK) >> 12) == 2;
   }
-  std::string Text(int Row, int Column) {
-    LVITEMA Item{};
-    Item.iSubItem = Column;
-    Item.pszText = reinterpret_cast<LPSTR>(FMemory.At(1024));
-    Item.cchTextMax = 1024;
-    FMemory.Write(Item);
-    const auto Length =
-        SendMessageA(FList, LVM_GETITEMTEXTA, static_cast<WPARAM>(Row), FMemory.At());
-    std::string Text(static_cast<size_t>(std::max<LRESULT>(Length, 0)), '\0');
-    FMemory.Read(1024, Text.data(), Text.size());
-    return Text;
-  }
+  std::string Text(int Row, int Column) { return RemoteListText(FList, FMemory, Row, Column); }
   std::vector<std::string> Column(int Column) {
     std::vector<std::string> Texts;
     for (int Row = 0; Row < Count(); ++Row)
@@ -178,13 +167,19 @@ TEST_F(WindowsListEndToEndTest, CheckedRowsAreMadeOpaqueAndTransparentByTheButto
   EXPECT_FALSE(Rows.Checked(SecondRow));
   EXPECT_EQ(LayeredAlpha(First), 120);
 
-  // "Make Opacity" restores the checked window only; "Make Transparent" takes it back.
+  // "Make Opacity" restores the checked window only; "Make Transparent" takes it back. The
+  // row's "Status" follows at once.
+  const auto StatusBecomes = [&](int Row, const std::string& Status) {
+    return WaitUntil([&] { return Rows.Text(Row, 1) == Status; }, 2000);
+  };
   ASSERT_TRUE(ClickButton(Mirevan, "Make Opacity"));
   EXPECT_TRUE(WaitUntil([&] { return !HasLayeredStyle(First); }, 3000));
   EXPECT_TRUE(TranslucentWith(Second, 120));
-  EXPECT_EQ(Rows.Text(FirstRow, 1), "Transparent"); // not refreshed until "Refresh"
+  EXPECT_TRUE(StatusBecomes(FirstRow, "Opacity"));
+  EXPECT_EQ(Rows.Text(SecondRow, 1), "Transparent");
   ASSERT_TRUE(ClickButton(Mirevan, "Make Transparent"));
   EXPECT_TRUE(TranslucentWith(First, 120));
+  EXPECT_TRUE(StatusBecomes(FirstRow, "Transparent"));
 
   // A second click clears the box: "Make Opacity" then leaves the window translucent.
   ASSERT_TRUE(ClickAt(Box));

@@ -242,6 +242,26 @@ int TMirevanProcess::FindListRow(const std::string& Text) const {
   return static_cast<int>(SendMessageA(List, LVM_FINDITEMA, static_cast<WPARAM>(-1), Remote.At()));
 }
 
+std::string TMirevanProcess::ListText(int Row, int Column) const {
+  const HWND List = FindChild(WC_LISTVIEWA, "");
+  if (!List)
+    throw std::runtime_error("no windows list to read");
+  TRemoteMemory Remote(FProcess.dwProcessId, 4096);
+  return RemoteListText(List, Remote, Row, Column);
+}
+
+std::string RemoteListText(HWND List, TRemoteMemory& Memory, int Row, int Column) {
+  LVITEMA Item{};
+  Item.iSubItem = Column;
+  Item.pszText = reinterpret_cast<LPSTR>(Memory.At(1024));
+  Item.cchTextMax = 1024;
+  Memory.Write(Item);
+  const auto Length = SendMessageA(List, LVM_GETITEMTEXTA, static_cast<WPARAM>(Row), Memory.At());
+  std::string Text(static_cast<size_t>(Length > 0 ? Length : 0), '\0');
+  Memory.Read(1024, Text.data(), Text.size());
+  return Text;
+}
+
 TRemoteMemory::TRemoteMemory(DWORD ProcessId, size_t Size)
     : FProcess(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
                            ProcessId)) {

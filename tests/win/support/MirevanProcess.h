@@ -48,6 +48,8 @@ public:
   int ActivePage() const;
   // A row of the windows list by its text, or -1 (read across the process boundary).
   int FindListRow(const std::string& Text) const;
+  // The text of a row's column of the windows list (1 is "Status").
+  std::string ListText(int Row, int Column) const;
   // The program's message box, when one is shown, or null.
   HWND FindMessageBox() const;
 
@@ -89,6 +91,10 @@ private:
   HANDLE FProcess = nullptr;
   char* FAddress = nullptr;
 };
+
+// The text of a row's column of a list view in another process, read through Memory (that
+// process's, 2 KB at least).
+std::string RemoteListText(HWND List, TRemoteMemory& Memory, int Row, int Column);
 
 // Waits (without a message loop of its own) until Done holds or the time is up.
 template <class F> bool WaitUntil(F Done, DWORD TimeoutMs) {

@@ -168,7 +168,7 @@ HWND FindHintWindow(DWORD ProcessId) {
         const LONG ExStyle = GetWindowLongA(Wnd, GWL_EXSTYLE);
         if (Process != S->ProcessId || !IsWindowVisible(Wnd) ||
             std::string(Class) != "MirevanWindow" || !(ExStyle & WS_EX_TOOLWINDOW) ||
-            !(ExStyle & WS_EX_TOPMOST))
+            !(ExStyle & WS_EX_TOPMOST) || GetWindowTextLengthA(Wnd) == 0)
           return TRUE;
         S->Found = Wnd;
         return FALSE;

@@ -45,8 +45,8 @@ bool ProcessUntil(const std::function<bool()>& Done, DWORD TimeoutMs);
 // The real pointer moved, what follows handled by the application's own loop (which hides
 // hints on the messages the hint window names), until the system reports it there.
 bool MovePointer(POINT Point);
-// The shown hint window of a process: a visible topmost tool window of the toolkit's class;
-// null when there is none.
+// The shown hint window of a process: a visible topmost tool window of the toolkit's class
+// with a text (the drag tool's outline has none); null when there is none.
 HWND FindHintWindow(DWORD ProcessId);
 
 // A message-only window of the test process that records hook notifications (1025).
