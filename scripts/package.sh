@@ -13,7 +13,7 @@ scripts/bootstrap.sh
 
 werror=${MIREVAN_WERROR:-OFF}
 cmake --preset windows -DMIREVAN_WERROR="$werror" >/dev/null
-cmake --build build/windows -j "$(nproc)" --target Mirevan Hook mirevan_art mirevan_dark_skin
+cmake --build build/windows -j "$(nproc)" --target mirevan_folder
 
 version=$(sed -n 's/^#define MIREVAN_VERSION_TEXT "\(.*\)"$/\1/p' resources/Version.h)
 [ -n "$version" ] || { echo "package: no version in resources/Version.h" >&2; exit 1; }

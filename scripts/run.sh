@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Builds Mirevan and runs it under Wine from the program's directory.
+# Builds Mirevan with everything its folder holds (the hook library, the drag tool's pictures,
+# the dark skin) and runs it under Wine from that folder.
 #
 # With a display (DISPLAY set and reachable) Mirevan runs there until you close it.
 # Without one it runs on a virtual display with a compositing manager (xcompmgr, so that
 # translucent windows show what lies behind them) beside a window of another program (Wine's
 # Minesweeper, opened after Mirevan so that it turns translucent, and placed over the left
 # edge of Mirevan's window), saves a screenshot as mirevan.png in the current directory, and
-# keeps running until Mirevan exits or you press Ctrl+C; everything started is then stopped.
+# keeps running until Mirevan exits or you press Ctrl+C; everything started is then stopped,
+# without a word.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 here=$(pwd)
@@ -14,7 +16,7 @@ cd "$root"
 
 scripts/bootstrap.sh
 cmake --preset windows >/dev/null
-cmake --build build/windows -j "$(nproc)" --target Mirevan
+cmake --build build/windows -j "$(nproc)" --target mirevan_folder
 
 source scripts/wine-session.sh
 display=""
@@ -47,4 +49,6 @@ if [ -z "$display" ]; then
   echo "Mirevan runs on the virtual display $DISPLAY; screenshot: $here/mirevan.png"
   echo "Press Ctrl+C to stop."
 fi
-wait $mirevan || true
+# Ctrl+C reaches Wine's server as well, which then ends Mirevan itself: a job ended by a
+# signal, which the shell would report as "Killed".
+wait $mirevan 2>/dev/null || true

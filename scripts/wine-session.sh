@@ -39,7 +39,7 @@ wine_session_start() {
   # No dialogs offering to download Mono or Gecko.
   export WINEDLLOVERRIDES="mscoree,mshtml="
   trap wine_session_stop EXIT
-  trap 'exit 130' INT TERM
+  trap 'wine_session_stop; exit 130' INT TERM
 
   if [ -n "$use_display" ]; then
     export DISPLAY="$use_display"
@@ -74,14 +74,20 @@ wine_session_start() {
 }
 
 wine_session_stop() {
-  trap - EXIT
-  if [ -n "${WINEPREFIX:-}" ] && [ ${#wine_session_pids[@]} -gt 0 ]; then
-    wineserver -k >/dev/null 2>&1 || true
-  fi
-  local pid
-  for pid in "${wine_session_pids[@]}"; do
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  done
+  # The shell reports each of its background jobs that a signal ended ("Killed" for the Wine
+  # programs that wineserver ends, on wineserver -k or on Ctrl+C, which reaches it too): an
+  # ordinary end of the session, not news. Every job is waited for inside the group, so that
+  # its report comes while the group's error output is discarded.
+  {
+    trap - EXIT
+    if [ -n "${WINEPREFIX:-}" ] && [ ${#wine_session_pids[@]} -gt 0 ]; then
+      wineserver -k >/dev/null 2>&1 || true
+    fi
+    local pid
+    for pid in "${wine_session_pids[@]}"; do
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+    done
+  } 2>/dev/null
   wine_session_pids=()
 }

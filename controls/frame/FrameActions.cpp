@@ -176,8 +176,7 @@ TRect TSeCustomForm::Bounds() const {
 void TSeCustomForm::ApplyBounds(const TRect& Bounds) {
   if (!FForm)
     return;
-  if (FForm->HandleAllocated() && IsIconic(FForm->Handle()))
-    ShowWindow(FForm->Handle(), SW_RESTORE);
+  LeavePlatformMinimized();
   FForm->SetBounds(Bounds.Left, Bounds.Top, Bounds.Width(), Bounds.Height());
   // Paint now, so that a window following the pointer is drawn at each step.
   MSG Msg;
@@ -198,6 +197,11 @@ void TSeCustomForm::Realign() {
 void TSeCustomForm::PostMinimizeCommand() {
   FOwnMinimize = true;
   PostMessageW(FForm->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void TSeCustomForm::LeavePlatformMinimized() {
+  if (FForm && FForm->HandleAllocated() && IsIconic(FForm->Handle()))
+    ShowWindow(FForm->Handle(), SW_RESTORE);
 }
 
 void TSeCustomForm::MinimizeApp() {

@@ -114,7 +114,8 @@ void TSeCustomForm::FrameMouseDown(TMouseButton Button, TShiftState, int X, int 
   FPressedButtons = ssLeft;
   FPressPoint = FLastPoint = {X, Y};
   PaintFrame();
-  if (IsDragZone(FPressedZone)) {
+  // The platform's icon of a minimized window stays where the platform put it.
+  if (IsDragZone(FPressedZone) && !PlatformMinimized()) {
     FDraggingNow = true;
     FOutlineRect = {};
     if (FDragging.DragMode == qfdmBorder) {
@@ -123,6 +124,10 @@ void TSeCustomForm::FrameMouseDown(TMouseButton Button, TShiftState, int X, int 
     }
   }
   SetCapture(FForm->Handle());
+}
+
+bool TSeCustomForm::PlatformMinimized() const {
+  return FForm && FForm->HandleAllocated() && IsIconic(FForm->Handle());
 }
 
 void TSeCustomForm::FrameMouseMove(TShiftState Shift, int X, int Y) {
@@ -226,7 +231,11 @@ void TSeCustomForm::FrameMouseUp(TMouseButton Button, TShiftState Shift, int X, 
     }
   }
   if (Up == Pressed) {
-    if (Pressed == fzHelp)
+    // The platform's icon of a minimized window stands for the task bar's button: a click on
+    // it brings the window back.
+    if (Pressed == fzCaption && PlatformMinimized())
+      Restore();
+    else if (Pressed == fzHelp)
       Help();
     else if (Pressed == fzSysMenu)
       ShowSystemMenu();

@@ -132,6 +132,10 @@ void TSeWindowStateMachine::DoRollup() {
     return;
   if (FPrevious != qwsMinimized && FPrevious != qwsMaximized)
     RecordNormalBounds();
+  // Rolled up again after a minimize: the platform's icon is not the window to roll up, the
+  // window it was minimized from is.
+  if (FPrevious == qwsMinimized)
+    FHost.LeavePlatformMinimized();
   FHost.ApplyBounds(FHost.GetRolledUpRect());
 }
 

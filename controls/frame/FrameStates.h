@@ -63,6 +63,9 @@ public:
 
   // Posts the platform's minimize system command to the form's window.
   virtual void PostMinimizeCommand() = 0;
+  // Brings the window back from the platform's minimized state (its icon) to the bounds it
+  // had before; nothing when the platform does not hold it minimized.
+  virtual void LeavePlatformMinimized() = 0;
   virtual void MinimizeApp() = 0;
   virtual void HideAppWindow() = 0;
   // Shows the application's window, restores the application and brings it to the front.

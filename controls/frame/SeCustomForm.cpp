@@ -248,6 +248,15 @@ void TSeCustomForm::Dispatch(TMessage& Message) {
     Message.Result = 1;
     SetHandled();
     break;
+  case WM_MOUSEACTIVATE:
+    // The platform leaves a press on the caption to its own caption handling to activate the
+    // window, and the frame replaces that handling: it is activated here, as a press on the
+    // client area is, brought to the foreground and given the keyboard.
+    if (LOWORD(Message.LParam) == HTCAPTION) {
+      Message.Result = MA_ACTIVATE;
+      SetHandled();
+    }
+    break;
   case WM_NCLBUTTONDOWN:
   case WM_NCLBUTTONUP:
   case WM_NCLBUTTONDBLCLK:

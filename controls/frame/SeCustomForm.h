@@ -235,6 +235,9 @@ private:
   void Realign() override;
   void RepaintFrame() override { PaintFrame(); }
   void PostMinimizeCommand() override;
+  void LeavePlatformMinimized() override;
+  // Whether the platform holds the window minimized, showing its icon in its place.
+  bool PlatformMinimized() const;
   void MinimizeApp() override;
   void HideAppWindow() override;
   void ShowAppWindow() override;

@@ -105,16 +105,29 @@ std::string TFixtureProcess::ReadLinePumping() {
   }
 }
 
-LRESULT TFixtureProcess::HitTest(HWND Wnd, POINT Screen) {
-  const std::string Text = "hittest\t" + HandleText(Wnd) + "\t" + std::to_string(Screen.x) + "\t" +
-                           std::to_string(Screen.y) + "\n";
+std::string TFixtureProcess::CommandPumping(const std::string& Line) {
+  const std::string Text = Line + "\n";
   DWORD Written = 0;
   if (!WriteFile(FToChild, Text.data(), static_cast<DWORD>(Text.size()), &Written, nullptr))
     throw std::runtime_error("cannot write to WindowOwner.exe");
   const std::string Reply = ReadLinePumping();
   if (Reply.rfind("ok\t", 0) != 0)
-    throw std::runtime_error("WindowOwner.exe: hittest: " + Reply);
+    throw std::runtime_error("WindowOwner.exe: " + Line + ": " + Reply);
+  return Reply;
+}
+
+LRESULT TFixtureProcess::HitTest(HWND Wnd, POINT Screen) {
+  const std::string Reply =
+      CommandPumping("hittest\t" + HandleText(Wnd) + "\t" + std::to_string(Screen.x) + "\t" +
+                     std::to_string(Screen.y));
   return static_cast<LRESULT>(std::strtoll(Reply.c_str() + 3, nullptr, 10));
+}
+
+HWND TFixtureProcess::Foreground(HWND Bring) {
+  const std::string Reply =
+      CommandPumping(Bring ? "foreground\t" + HandleText(Bring) : std::string("foreground"));
+  return reinterpret_cast<HWND>(
+      static_cast<uintptr_t>(std::strtoull(Reply.c_str() + 3, nullptr, 16)));
 }
 
 std::string TFixtureProcess::Command(const std::string& Line) {

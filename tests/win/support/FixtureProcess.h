@@ -31,6 +31,9 @@ public:
   // The helper sends Wnd WM_NCHITTEST for a screen point; meanwhile this thread handles its
   // messages, so Wnd may be one of this process's windows.
   LRESULT HitTest(HWND Wnd, POINT Screen);
+  // The foreground window as the helper sees it, after bringing Bring (when given) there;
+  // this thread's messages are handled meanwhile, as for HitTest.
+  HWND Foreground(HWND Bring = nullptr);
 
   // Sends one command line and returns the reply; throws on an "error" reply.
   std::string Command(const std::string& Line);
@@ -39,6 +42,8 @@ private:
   std::string ReadLine();
   // ReadLine, handling this thread's messages while the reply is not there yet.
   std::string ReadLinePumping();
+  // Command, with the reply read by ReadLinePumping.
+  std::string CommandPumping(const std::string& Line);
   HWND CommandForHandle(const std::string& Line);
 
   PROCESS_INFORMATION FProcess{};

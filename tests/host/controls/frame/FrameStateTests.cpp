@@ -34,6 +34,7 @@ const char* EventName(TSeFrameAction Action) {
 
 // A frame on a 1024 x 738 work area, whose window keeps the bounds it is given. The rolled-up
 // rectangle is the caption band (26) and bottom edge (4) at the window's position and width.
+// Minimized by the platform, the window is its icon until it is shown again.
 class TRecordingFrame : public TSeWindowStateHost {
 public:
   std::vector<std::string> Log;
@@ -49,6 +50,8 @@ public:
   TRect WorkArea = Rect(0, 0, 1024, 738);
   std::string Title = "Mirevan";
   std::string Caption = "Windows List";
+  bool Iconic = false;
+  TRect BeforeIcon;
 
   void ArmFrameRepaint() override { ++Armed; }
   bool FireActionEvent(TSeFrameAction Action) override {
@@ -65,6 +68,7 @@ public:
   int32_t FrameWidth() const override { return Window.Width(); }
   TRect Bounds() const override { return Window; }
   void ApplyBounds(const TRect& Bounds) override {
+    Iconic = false;
     Window = Bounds;
     Log.push_back("Bounds " + Text(Bounds));
   }
@@ -75,7 +79,17 @@ public:
   TRect GetMinimizedRect() override { return Rect(0, 708, 160, 738); }
   void Realign() override { Log.push_back("Realign"); }
   void RepaintFrame() override { Log.push_back("RepaintFrame"); }
-  void PostMinimizeCommand() override { Log.push_back("PostMinimizeCommand"); }
+  void PostMinimizeCommand() override {
+    Log.push_back("PostMinimizeCommand");
+    Iconic = true;
+    BeforeIcon = std::exchange(Window, Rect(0, 714, 160, 738));
+  }
+  void LeavePlatformMinimized() override {
+    if (std::exchange(Iconic, false)) {
+      Window = BeforeIcon;
+      Log.push_back("LeavePlatformMinimized");
+    }
+  }
   void MinimizeApp() override { Log.push_back("MinimizeApp"); }
   void HideAppWindow() override { Log.push_back("HideAppWindow"); }
   void ShowAppWindow() override { Log.push_back("ShowAppWindow"); }
@@ -190,12 +204,13 @@ TEST_F(FrameStateTest, MinimizedFromAnotherStateComesBackToIt) {
   States.Restore();
   EXPECT_EQ(Frame.Window, Home);
 
-  // Rolled up, minimized, restored: rolled up again, the roll-down still at the old size.
+  // Rolled up, minimized, restored: rolled up again, the window and not the platform's icon,
+  // the roll-down still at the old size.
   States.Rollup();
   States.Minimize();
   Frame.Take();
   States.Restore();
-  EXPECT_EQ(Frame.Take(), (Calls{"OnRollup", "Bounds 100,80,500,110"}));
+  EXPECT_EQ(Frame.Take(), (Calls{"OnRollup", "LeavePlatformMinimized", "Bounds 100,80,500,110"}));
   Expect(qwsRollup, qwsNormal);
   States.Restore();
   EXPECT_EQ(Frame.Window, Home);

@@ -78,6 +78,27 @@ TEST_F(FrameMouseTest, ACaptionDoubleClickTogglesMaximizedOnlyWithTheMaximizeIco
   }
 }
 
+// A press on the caption of a window behind another process's brings it to the foreground,
+// draws its caption active and gives it the keyboard, as a press in its client area does.
+TEST_F(FrameMouseTest, APressOnTheCaptionActivatesTheWindowAndGivesItTheKeyboard) {
+  TFixtureProcess Other;
+  const HWND Front = Other.Create("FrameFront", "In front", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  Other.Move(Front, {700, 600, 940, 760});
+  ASSERT_EQ(Other.Foreground(Front), Front);
+  ASSERT_TRUE(PumpUntil([&] { return !Frame->ActiveWindow(); }, 2000));
+  int Keys = 0;
+  Form->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { Keys += Key == 'K'; };
+  ASSERT_TRUE(PressAt(CaptionPoint(), fzCaption));
+  ASSERT_TRUE(ReleaseAndWait());
+  HWND Seen = nullptr;
+  for (int Tries = 0; Tries < 40 && (Seen = Other.Foreground()) != Form->Handle(); ++Tries)
+    PumpFor(50);
+  EXPECT_EQ(Seen, Form->Handle()) << "the other process sees " << HandleText(Seen);
+  EXPECT_TRUE(Frame->ActiveWindow());
+  TapKey('K');
+  EXPECT_TRUE(PumpUntil([&] { return Keys > 0; }, 2000));
+}
+
 // Waits until the form's own mouse handling has seen the pointer at a screen point: the frame
 // has handled the same message before it. (The message's own screen position: a window that
 // follows the pointer has moved since its client coordinates were taken.)

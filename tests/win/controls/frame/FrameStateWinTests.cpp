@@ -7,9 +7,11 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 #include "controls/base/Platform.h"
 #include "tests/win/controls/frame/FrameFormFixture.h"
+#include "tests/win/support/ScreenBackdrop.h"
 #include "toolkit/Application.h"
 
 namespace {
@@ -123,6 +125,64 @@ TEST_F(FrameStateTest, MinimizingTwiceRestores) {
   EXPECT_TRUE(PumpUntil([&] { return !IsIconic(Form->Handle()); }, 2000));
   EXPECT_TRUE(WaitFor(Start)) << WindowRect();
   EXPECT_TRUE(IsWindowVisible(Form->Handle()));
+}
+
+// Minimized from the normal or the rolled-up state and restored by the window's menu, by a
+// click or by a double click on the icon the platform shows for it (under Wine the window
+// itself, as a bar at the foot of the screen): the window comes back as it was, bounds, state
+// and pixels.
+TEST_F(FrameStateTest, MinimizedAndRestoredTheWindowComesBackAsItWas) {
+  enum TWay { ByMenu, ByClick, ByDoubleClick };
+  struct Case {
+    bool RolledUp;
+    TWay Way;
+  };
+  const HWND Wnd = Form->Handle();
+  for (const Case& Each :
+       {Case{false, ByMenu}, Case{true, ByMenu}, Case{false, ByClick}, Case{true, ByClick},
+        Case{false, ByDoubleClick}, Case{true, ByDoubleClick}}) {
+    SCOPED_TRACE(testing::Message() << "rolled up " << Each.RolledUp << ", way " << Each.Way);
+    if (Each.RolledUp)
+      Frame->Rollup();
+    const TSeWindowState Before = Frame->WindowState();
+    const RECT Bounds = WindowRect();
+    ASSERT_TRUE(PointToScreen({Bounds.right + 60, Bounds.bottom + 60})); // nothing hot
+    RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+    PumpFor(150);
+    const std::vector<uint32_t> Shown = ScreenPixels(Bounds);
+    Frame->Minimize();
+    ASSERT_TRUE(PumpUntil([&] { return IsIconic(Wnd) != FALSE; }, 2000));
+    PumpFor(100);
+    const RECT Icon = WindowRect();
+    const POINT OnIcon{Icon.left + (Icon.right - Icon.left) / 3, (Icon.top + Icon.bottom) / 2};
+    switch (Each.Way) {
+    case ByMenu:
+      Frame->Restore();
+      break;
+    case ByClick:
+      ASSERT_TRUE(ClickAt(OnIcon));
+      break;
+    case ByDoubleClick:
+      ASSERT_TRUE(PointToScreen(OnIcon));
+      Button(true);
+      Button(false);
+      Button(true);
+      Button(false);
+      break;
+    }
+    ASSERT_TRUE(PumpUntil([&] { return !IsIconic(Wnd) && WindowRect() == Bounds; }, 2000))
+        << WindowRect();
+    PumpFor(GetDoubleClickTime() + 50); // a second click would have come by now
+    EXPECT_EQ(static_cast<int>(Frame->WindowState()), static_cast<int>(Before));
+    EXPECT_EQ(WindowRect(), Bounds);
+    EXPECT_EQ(Frame->FrameWidth(), Bounds.right - Bounds.left);
+    ASSERT_TRUE(PointToScreen({Bounds.right + 60, Bounds.bottom + 60}));
+    PumpFor(150);
+    EXPECT_TRUE(ScreenPixels(Bounds) == Shown) << "the frame is not drawn as it was";
+    if (Each.RolledUp)
+      Frame->Restore();
+    ASSERT_TRUE(WaitFor(Start)) << WindowRect();
+  }
 }
 
 TEST_F(FrameStateTest, TheTrayHidesTheFormAndRestoringRepeatsTheStateBefore) {
