@@ -233,9 +233,7 @@ void TfrmTransparentMain::pnlDragMouseUp(TObject*, TMouseButton, TShiftState, in
   img1->Picture().LoadFromFile("DragOff.bmp");
   NewRect = {};
   DrawFrame();
-  TransparentManager->TransparentWindow(PickedWindow);
-  ShowPickedState();
-  ShowListStatus();
+  MakeTransparent(PickedWindow);
 }
 
 void TfrmTransparentMain::Panel1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
@@ -243,11 +241,21 @@ void TfrmTransparentMain::Panel1MouseUp(TObject*, TMouseButton, TShiftState, int
   img2->Picture().LoadFromFile("DragOff.bmp");
   NewRect = {};
   DrawFrame();
+  MakeOpaque(PickedWindow);
+}
+
+void TfrmTransparentMain::MakeTransparent(HWND Wnd) {
+  TransparentManager->TransparentWindow(Wnd);
+  ShowPickedState();
+  ShowListStatus();
+}
+
+void TfrmTransparentMain::MakeOpaque(HWND Wnd) {
   // A managed window stays managed, but its entry, and so its row, says it is opaque now.
-  if (TTransparentItem* Entry = TransparentManager->FindItem(PickedWindow))
+  if (TTransparentItem* Entry = TransparentManager->FindItem(Wnd))
     Entry->MakeOpacity();
   else
-    TTransparentItem::OpacityWindow(PickedWindow);
+    TTransparentItem::OpacityWindow(Wnd);
   ShowPickedState();
   ShowListStatus();
 }
@@ -287,16 +295,15 @@ void TfrmTransparentMain::GlobalKeyPressed(TGlobalAction Action) {
     SetLevel(KeyedLevel(TransparentManager->Transparency(), Action));
     return;
   }
-  // The window the user works in; never one of Mirevan's own.
+  // The window the user works in, never one of Mirevan's own, as if a drag target were
+  // dropped on it.
   const HWND Wnd = GetForegroundWindow();
-  DWORD Process = 0;
-  GetWindowThreadProcessId(Wnd, &Process);
-  if (!Wnd || Process == GetCurrentProcessId())
+  if (!Wnd || TransparentManager->IsOwnWindow(Wnd))
     return;
   if (Action == TGlobalAction::gaTransparent)
-    TransparentManager->TransparentWindow(Wnd); // as the upper drag target
+    MakeTransparent(Wnd);
   else
-    TTransparentItem::OpacityWindow(Wnd); // as the lower one
+    MakeOpaque(Wnd);
 }
 
 TSeSkinHotKey* TfrmTransparentMain::KeyField(TGlobalAction Action) const {

@@ -168,6 +168,9 @@ private:
   // "Is Transparent" for the picked window as it now stands.
   void ShowPickedState();
   void WMHookNotify(WPARAM WParam, LPARAM LParam);
+  // What dropping the upper (lower) drag target on a window does; the keys do the same.
+  void MakeTransparent(HWND Wnd);
+  void MakeOpaque(HWND Wnd);
   // A desktop-wide key was pressed.
   void GlobalKeyPressed(TGlobalAction Action);
   // The shared level as the slider would set it: the slider, its percentage, every managed

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <commctrl.h>
 #include <filesystem>
 #include <fstream>
@@ -665,6 +666,31 @@ TEST_F(MainWindowTest, TheFourKeysActOnTheWindowInFrontAndOnTheSharedLevel) {
   // with the other key.
   ASSERT_TRUE(Press(KeyTransparent, [&] { return LayeredAlpha(Other) == 150; }));
   EXPECT_TRUE(TransparentManager->IsTransparentWindow(Other));
+  // The time from a key to the window's new alpha, a step at a time (the test pumps the
+  // window's messages as the program's loop does).
+  std::vector<double> Reactions;
+  for (int Level = 140; Level >= 100; Level -= 10) {
+    LARGE_INTEGER Frequency, From, To;
+    QueryPerformanceFrequency(&Frequency);
+    QueryPerformanceCounter(&From);
+    ASSERT_TRUE(Press(KeyMore, [&] { return LayeredAlpha(Other) == Level; }));
+    QueryPerformanceCounter(&To);
+    Reactions.push_back(1000.0 * (To.QuadPart - From.QuadPart) / Frequency.QuadPart);
+  }
+  std::sort(Reactions.begin(), Reactions.end());
+  std::cout << "[ reaction ] key press to the window's new alpha: median "
+            << Reactions[Reactions.size() / 2] << " ms, slowest " << Reactions.back()
+            << " ms of " << Reactions.size() << "\n";
+  Form->tbTransparency->SetPosition(150);
+  // Its row in the list says so.
+  SelectPage(1);
+  const auto StatusOf = [&](const std::string& Text) -> std::string {
+    for (int I = 0; I < Form->lvList->ItemCount(); ++I)
+      if (Form->lvList->Items(I)->Caption() == Text)
+        return Form->lvList->Items(I)->SubItems().at(0);
+    return "(no row)";
+  };
+  EXPECT_EQ(StatusOf("Worked in"), "Transparent");
   // One step at a time, the level goes no lower than 26 and no higher than 255; the slider,
   // its percentage, the window and the file follow each step.
   const struct {
@@ -686,7 +712,10 @@ TEST_F(MainWindowTest, TheFourKeysActOnTheWindowInFrontAndOnTheSharedLevel) {
                                     (Temp.Path() + "Status.cfg").c_str()),
               Level);
   }
+  SetForegroundWindow(Other);
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Other; }, 2000));
   ASSERT_TRUE(Press(KeyOpacity, [&] { return !HasLayeredStyle(Other); }));
+  EXPECT_EQ(StatusOf("Worked in"), "Opacity");
   // Mirevan's own window in front: the keys leave it alone.
   SetForegroundWindow(Form->Handle());
   ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == Form->Handle(); }, 2000));
