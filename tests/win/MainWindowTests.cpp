@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -755,7 +756,9 @@ TEST_F(MainWindowTest, AnOldSettingsFileTakesNoKeyAndAKeyHeldElsewhereIsMarkedTa
 TEST_F(MainWindowTest, TheShortcutsPageSetsClearsAndRefusesKeysWithRealKeys) {
   // Another program holds Ctrl+Alt+K, which the settings give the opacity key.
   const TGlobalKey Held = GlobalKeyOf(CtrlAlt | 'K');
-  ASSERT_TRUE(RegisterHotKey(nullptr, 0x79, Held.Modifiers, Held.Key));
+  char Hold[32];
+  std::snprintf(Hold, sizeof Hold, "hotkey\t%x\t%x", Held.Modifiers, Held.Key);
+  Fixture.Command(Hold);
   Start(KeySettings(CtrlAlt | 'K'));
   SelectPage(5);
   EXPECT_EQ(Form->hkTransparent->Text(), L"Ctrl+Alt+T");
@@ -789,7 +792,7 @@ TEST_F(MainWindowTest, TheShortcutsPageSetsClearsAndRefusesKeysWithRealKeys) {
   EXPECT_FALSE(KeyIsFree(CtrlAlt | 'Y'));
   EXPECT_FALSE(KeyIsFree(KeyMore));
   // Freed by the other program, the opacity key is taken the next time the page opens.
-  UnregisterHotKey(nullptr, 0x79);
+  Fixture.Command("unhotkey");
   SelectPage(5);
   EXPECT_EQ(Form->lblOpacityTaken->Caption(), "");
   EXPECT_FALSE(KeyIsFree(CtrlAlt | 'K'));
