@@ -84,6 +84,7 @@ const std::vector<TControlView>& ControlViews() {
       MenuView(),
       MenuScrollView(),
       EditView(),
+      HotKeyView(),
       HintView(),
   };
   return Views;

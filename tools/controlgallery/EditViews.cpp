@@ -8,6 +8,7 @@
 
 #include "ViewSupport.h"
 #include "controls/edit/SeSkinEdit.h"
+#include "controls/edit/SeSkinHotKey.h"
 #include "toolkit/ControlMessages.h"
 #include "toolkit/Forms.h"
 
@@ -63,6 +64,27 @@ TSkinPicture Edits(TForm& Form, TSeSkinEngine* Engine) {
   return SideBySide(Views);
 }
 
+// Hot-key fields: without a key, with one, and focused.
+TSkinPicture HotKeys(TForm& Form, TSeSkinEngine* Engine) {
+  std::vector<TSkinPicture> Views;
+  for (int Look = 0; Look < 3; ++Look) {
+    auto* Field = MakeComponent<TSeSkinHotKey>(&Form);
+    Field->SetParent(&Form);
+    Field->SetBounds(10, 10, 110, 23);
+    Field->SetSkinEngine(Engine);
+    if (Look > 0)
+      Field->SetShortCut(0x4000 | 0x8000 | VK_UP);
+    if (Look == 2)
+      Field->Perform(CM_ENTER, 0, 0);
+    Views.push_back(CaptureWindowed(Form, *Field));
+    if (Look == 2)
+      Field->Perform(CM_EXIT, 0, 0);
+    Field->Free();
+  }
+  return SideBySide(Views);
+}
+
 } // namespace
 
 TControlView EditView() { return {"Edit", Edits}; }
+TControlView HotKeyView() { return {"HotKey", HotKeys}; }

@@ -1,6 +1,7 @@
 #pragma once
-// The view of the single-line edit.
+// The views of the single-line edit and of the hot-key field built on it.
 
 #include "ControlViews.h"
 
 TControlView EditView();
+TControlView HotKeyView();
