@@ -321,9 +321,7 @@ TSeSkinLabel* TfrmTransparentMain::TakenLabel(TGlobalAction Action) const {
 void TfrmTransparentMain::ShowKeys() {
   for (int I = 0; I < GlobalActionCount; ++I) {
     const auto Action = static_cast<TGlobalAction>(I);
-    const TNotifyEvent Change = std::exchange(KeyField(Action)->OnChange, nullptr);
-    KeyField(Action)->SetShortCut(FGlobalKeys->ShortCut(Action));
-    KeyField(Action)->OnChange = Change;
+    KeyField(Action)->SetShortCut(FGlobalKeys->ShortCut(Action)); // no change to take
     TakenLabel(Action)->SetCaption(FGlobalKeys->Taken(Action) ? "Taken" : "");
   }
 }

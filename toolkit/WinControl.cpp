@@ -310,7 +310,7 @@ void TWinControl::Realign() {
   const TFlagScope Busy(FAligning);
   const RECT A = AlignArea();
   const TRect Area{A.left, A.top, A.right, A.bottom};
-  FAlignedArea = {Area.Width(), Area.Height()};
+  FAlignedArea = Area;
   // Children placed before the area had a size keep the distances they have now.
   for (TControl* Control : FControls)
     if (!Control->FAnchorBase.Valid)
@@ -323,15 +323,15 @@ void TWinControl::Realign() {
       Controls[I]->SetBounds(Bounds[I].Left, Bounds[I].Top, Bounds[I].Width(), Bounds[I].Height());
 }
 
-void TWinControl::AlignIfResized() {
+void TWinControl::AlignIfMoved() {
   const RECT A = AlignArea();
-  if (TSize{A.right - A.left, A.bottom - A.top} != FAlignedArea)
+  if (TRect{A.left, A.top, A.right, A.bottom} != FAlignedArea)
     Realign();
 }
 
 void TWinControl::BoundsChanged() {
   TControl::BoundsChanged();
-  AlignIfResized();
+  AlignIfMoved();
 }
 
 TSize TWinControl::ContentMinimum() const {
@@ -416,7 +416,7 @@ LRESULT TWinControl::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
   case WM_WINDOWPOSCHANGED: {
     const LRESULT Result = DefaultHandler(Msg, WParam, LParam);
     UpdateBoundsFromWindow();
-    AlignIfResized(); // a new frame changes the client area without moving the window
+    AlignIfMoved(); // a new frame changes the client area without moving the window
     return Result;
   }
   case WM_SETFOCUS:

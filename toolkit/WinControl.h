@@ -140,8 +140,8 @@ private:
   // A window made after its siblings' goes where it would have gone if made with them.
   void TakeSiblingOrder();
   void UpdateBoundsFromWindow();
-  // Realign when the area's size is not the one last laid out.
-  void AlignIfResized();
+  // Realign when the area is not the one last laid out (moved or resized).
+  void AlignIfMoved();
   // Pieces of WndProc, one kind of message each.
   TWinControl* ReflectionTarget(UINT Msg, WPARAM WParam, LPARAM LParam) const;
   LRESULT ReflectedMessage(UINT Msg, WPARAM WParam, LPARAM LParam);
@@ -165,7 +165,7 @@ private:
   bool FReleasingCapture = false;
   bool FCreatingChildren = false;
   bool FAligning = false;
-  TSize FAlignedArea{-1, -1};
+  TRect FAlignedArea{0, 0, -1, -1};
   TControl* FCaptureControl = nullptr; // the windowless child that holds the mouse
   TControl* FHoverControl = nullptr;   // the windowless child under the pointer
   UINT FId = 0;

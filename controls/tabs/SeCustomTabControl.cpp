@@ -591,11 +591,6 @@ void TSeCustomTabControl::MovePage(TSeCustomTabSheet* Sheet, int Index) {
   FPages.Move(Sheet, Index);
 }
 
-void TSeCustomTabControl::BoundsChanged() {
-  TSeCustomControl::BoundsChanged();
-  Realign(); // the page area moves with the rows even where its size stays
-}
-
 // ---------------------------------------------------------------------------------------
 // Metrics
 

@@ -222,7 +222,6 @@ protected:
   void EnabledChanged() override;
   void FocusEnter() override;
   void FocusExit() override;
-  void BoundsChanged() override;
 
 public:
   // Sheets (and other children) are laid out in the page area.
